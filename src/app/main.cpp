@@ -1,0 +1,64 @@
+#include "ui/main_window.h"
+#include "workspace/app_state.h"
+#include "workspace/commands.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QSocketNotifier>
+#include <QStandardPaths>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+int signalPipe[2];
+
+void onTerminationSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
+}
+
+// SIGTERM and SIGINT end the event loop like closing the window, so the
+// workspace gets its last save instead of losing up to three seconds of work.
+void quitOnTerminationSignals(QApplication& app) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, &QApplication::quit);
+    struct sigaction action = {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}
+
+// Offscreen and bare X servers name no icon theme; without a fallback every
+// icon button would come out blank.
+void useFreedesktopIcons() {
+    QStringList paths = QIcon::themeSearchPaths();
+    for (const QString& dir :
+         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        paths.append(dir + QStringLiteral("/icons"));
+    QIcon::setThemeSearchPaths(paths);
+    QIcon::setFallbackThemeName(QStringLiteral("breeze"));
+    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QStringLiteral("hicolor"))
+        QIcon::setThemeName(QStringLiteral("breeze"));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Corvanta"));
+    QApplication::setApplicationName(QStringLiteral("Corvanta"));
+    useFreedesktopIcons();
+    quitOnTerminationSignals(app);
+
+    AppState state;
+    Commands commands;
+    MainWindow window(state, commands);
+    window.show();
+    return app.exec();
+}

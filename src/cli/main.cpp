@@ -1,0 +1,39 @@
+#include "cli/cli_commands.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <functional>
+#include <map>
+
+namespace {
+
+struct Verb {
+    QString usage;
+    std::function<int(const QStringList&)> run;
+};
+
+const std::map<QString, Verb>& verbs() {
+    static const std::map<QString, Verb> table = {};
+    return table;
+}
+
+int usage() {
+    QTextStream err(stderr);
+    err << "usage: corvanta-cli VERB ...\n";
+    for (const auto& [name, verb] : verbs())
+        err << "  corvanta-cli " << verb.usage << '\n';
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QStringList arguments = app.arguments().mid(1);
+    if (arguments.isEmpty())
+        return usage();
+    const auto it = verbs().find(arguments.takeFirst());
+    if (it == verbs().end())
+        return usage();
+    return it->second.run(arguments);
+}

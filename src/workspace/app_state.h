@@ -1,0 +1,112 @@
+#pragma once
+
+#include "workspace/records.h"
+#include "workspace/save_file.h"
+#include "workspace/settings_store.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <optional>
+
+// The one state object of the window. It owns every list of the workspace,
+// the selection, the console text and the run flag; views read it and change
+// it only through the operations below, on the UI thread. Construction loads
+// the save file and starts the 3-second auto-save; destruction saves once more.
+class AppState : public QObject {
+    Q_OBJECT
+
+public:
+    explicit AppState(QObject* parent = nullptr);
+    ~AppState() override;
+
+    // -- published fields
+    const QList<FileItem>& files() const { return m_files; }
+    const QList<FolderItem>& folders() const { return m_folders; }
+    const std::optional<FileItem>& selectedFile() const { return m_selectedFile; }
+    const QList<FileItem>& openTabs() const { return m_openTabs; }
+    const QList<TestCase>& testCases() const { return m_testCases; }
+    const QString& consoleOutput() const { return m_consoleOutput; }
+    bool isRunning() const { return m_isRunning; }
+    bool showNewFileSheet() const { return m_showNewFileSheet; }
+    double fontSize() const { return m_fontSize; }
+
+    void setTestCases(const QList<TestCase>& testCases);
+    void setConsoleOutput(const QString& text);
+    void setIsRunning(bool running);
+    void setShowNewFileSheet(bool show);
+    void setFontSize(double points);
+
+    SettingsStore& settings() { return m_settings; }
+    const SettingsStore& settings() const { return m_settings; }
+
+    // -- workspace operations
+    void createFile(const QString& name, ProgrammingLanguage language,
+                    std::optional<QUuid> folderId = std::nullopt);
+    // The sidebar's language buttons: "solution.<ext>" made unique.
+    void createFileWithDefaultName(ProgrammingLanguage language);
+    void openFile(const FileItem& file);
+    void closeTab(const FileItem& file);
+    void closeOtherTabs(const FileItem& file);
+    void updateFileContent(const QString& text);
+    void renameFile(const FileItem& file, const QString& baseName);
+    void duplicateFile(const FileItem& file);
+    void deleteFile(const FileItem& file);
+    void moveFile(const QUuid& fileId, std::optional<QUuid> folderId);
+    // Moves every payload string that names a file; true when the payload was not empty.
+    bool dropFiles(const QStringList& payload, std::optional<QUuid> folderId);
+
+    void createFolder(const QString& name);
+    void deleteFolder(const QUuid& folderId);
+    void renameFolder(const QUuid& folderId, const QString& name);
+    void toggleFolder(const QUuid& folderId);
+
+    void addTestCase();
+    void duplicateTestCase(const TestCase& testCase);
+    void deleteTestCase(const TestCase& testCase);
+    // Replaces the case with the same id; nothing when it is gone.
+    void updateTestCase(const TestCase& testCase);
+
+    void resetData();
+    void resetAll();
+
+    // -- the save file
+    QString saveFilePath() const { return m_saveFilePath; }
+    void saveData();
+
+signals:
+    void filesChanged();
+    void foldersChanged();
+    void selectedFileChanged();
+    void openTabsChanged();
+    void testCasesChanged();
+    void consoleOutputChanged(const QString& text);
+    void isRunningChanged(bool running);
+    void showNewFileSheetChanged(bool show);
+    void fontSizeChanged(double points);
+
+private:
+    void loadData();
+    void keepUnreadableCopy();
+    void setSelectedFile(const std::optional<FileItem>& file);
+    FileItem* findFile(const QUuid& id);
+    void clearWorkspace();
+
+    QList<FileItem> m_files;
+    QList<FolderItem> m_folders;
+    std::optional<FileItem> m_selectedFile;
+    QList<FileItem> m_openTabs;
+    QList<TestCase> m_testCases{TestCase{}};
+    QString m_consoleOutput;
+    bool m_isRunning = false;
+    bool m_showNewFileSheet = false;
+    double m_fontSize = 14;
+
+    SettingsStore m_settings;
+    QString m_saveFilePath;
+    // Set when an unreadable save file could not be copied aside: saving
+    // would then destroy the only copy of the user's work.
+    bool m_saveBlocked = false;
+    QTimer m_saveTimer;
+};

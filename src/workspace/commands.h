@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// The window's commands. Menus, shortcuts and buttons emit; the root view and
+// the panels connect. One instance, created by the application.
+class Commands : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+signals:
+    void newFile();
+    void runCode();
+    // Re-posted by the root view for runCode; the test panel starts the run.
+    void executeCode();
+    void showTemplates();
+    void showHelp();
+    // Carries the editor's new full text after a template was inserted.
+    void templateInserted(const QString& text);
+};

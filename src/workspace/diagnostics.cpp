@@ -1,0 +1,9 @@
+#include "workspace/diagnostics.h"
+
+#include <cstdio>
+
+void printDiagnostic(const QString& line) {
+    const QByteArray bytes = line.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    std::fflush(stdout);
+}

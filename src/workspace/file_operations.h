@@ -1,0 +1,30 @@
+#pragma once
+
+#include "workspace/records.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Naming, ordering and filtering rules of the file commands; the commands
+// that change the workspace are operations of AppState.
+
+enum class SortOrder { name, date, language };
+
+// "solution.<ext>", then "solution_1.<ext>", "solution_2.<ext>", ...: the
+// first name no file has, the plain name whenever it is free.
+QString uniqueDefaultName(const QList<FileItem>& files, ProgrammingLanguage language);
+
+// Every ".<ext>" becomes "_copy.<ext>": a.cpp.cpp gives a_copy.cpp_copy.cpp.
+QString duplicateName(const QString& name, ProgrammingLanguage language);
+
+QString fileDeleteConfirmation(const FileItem& file);
+QString folderDeleteConfirmation(const FolderItem& folder, const QList<FileItem>& files);
+
+// The ids of a drop payload that name existing files, in payload order.
+QList<QUuid> droppedFileIds(const QStringList& payload, const QList<FileItem>& files);
+
+QList<FileItem> sortedFiles(QList<FileItem> files, SortOrder order);
+// Case-insensitive containment under the user's locale; empty text keeps all.
+QList<FileItem> filteredFiles(const QList<FileItem>& files, const QString& searchText,
+                              SortOrder order);

@@ -1,0 +1,49 @@
+#include "support/test_support.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QTemporaryDir* home = nullptr;
+
+void failOnWarnings(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg)
+        ADD_FAILURE() << "unexpected Qt message: " << message.toStdString();
+}
+
+// Every test program gets a fresh home, so nothing touches the user's files
+// or settings and no two test programs see each other's state.
+void useTemporaryHome() {
+    home = new QTemporaryDir(QDir::tempPath() + QStringLiteral("/corvanta-test-XXXXXX"));
+    const QByteArray root = home->path().toUtf8();
+    qputenv("HOME", root);
+    qputenv("XDG_DATA_HOME", root + "/.local/share");
+    qputenv("XDG_CONFIG_HOME", root + "/.config");
+    qputenv("XDG_CACHE_HOME", root + "/.cache");
+    qputenv("XDG_RUNTIME_DIR", root + "/runtime");
+    QDir().mkpath(home->path() + QStringLiteral("/runtime"));
+    QFile::setPermissions(home->path() + QStringLiteral("/runtime"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+} // namespace
+
+QString testHome() {
+    return home->path();
+}
+
+int main(int argc, char** argv) {
+    useTemporaryHome();
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Corvanta"));
+    QApplication::setApplicationName(QStringLiteral("Corvanta"));
+    qInstallMessageHandler(failOnWarnings);
+    ::testing::InitGoogleTest(&argc, argv);
+    const int status = RUN_ALL_TESTS();
+    delete home;
+    return status;
+}

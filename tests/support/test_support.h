@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QString>
+
+// Directory of the running test's private home (HOME and every XDG folder live below it).
+QString testHome();
