@@ -1,0 +1,5 @@
+#include "library/templates/category_templates.h"
+
+QList<AlgorithmTemplate> graphTemplates() {
+    return {};
+}
