@@ -14,17 +14,15 @@ namespace {
 
 constexpr int autoSaveIntervalMs = 3000;
 
-template <typename T>
-bool containsId(const QList<T>& list, const QUuid& id) {
+template <typename T> bool containsId(const QList<T>& list, const QUuid& id) {
     return std::any_of(list.begin(), list.end(), [&](const T& item) { return item.id == id; });
 }
 
 } // namespace
 
 AppState::AppState(QObject* parent) : QObject(parent) {
-    const QString folder =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-        QStringLiteral("/Corvanta");
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                           QStringLiteral("/Corvanta");
     QDir().mkpath(folder);
     m_saveFilePath = folder + QStringLiteral("/appdata.json");
 
@@ -111,7 +109,8 @@ void AppState::openFile(const FileItem& file) {
 }
 
 void AppState::closeTab(const FileItem& file) {
-    const auto removed = m_openTabs.removeIf([&](const FileItem& tab) { return tab.id == file.id; });
+    const auto removed =
+        m_openTabs.removeIf([&](const FileItem& tab) { return tab.id == file.id; });
     if (removed > 0)
         emit openTabsChanged();
     if (m_selectedFile && m_selectedFile->id == file.id) {
@@ -312,7 +311,8 @@ void AppState::resetAll() {
 
 void AppState::saveData() {
     if (m_saveBlocked) {
-        printDiagnostic(QStringLiteral("❌ 저장 실패: 읽을 수 없는 저장 파일을 보관하지 못해 덮어쓰지 않습니다"));
+        printDiagnostic(QStringLiteral(
+            "❌ 저장 실패: 읽을 수 없는 저장 파일을 보관하지 못해 덮어쓰지 않습니다"));
         return;
     }
     WorkspaceSnapshot snapshot{m_files, m_folders, {}, std::nullopt, m_testCases};

@@ -137,11 +137,15 @@ std::variant<LoadedWorkspace, QString> decodeWorkspace(const QByteArray& bytes) 
     Reader reader(error);
     const QJsonObject root = document.object();
     const QString top = QStringLiteral("appdata");
-    const QJsonArray files = reader.require(root, QStringLiteral("files"), QJsonValue::Array, top).toArray();
+    const QJsonArray files =
+        reader.require(root, QStringLiteral("files"), QJsonValue::Array, top).toArray();
     const auto folders = reader.optional(root, QStringLiteral("folders"), QJsonValue::Array, top);
-    const QJsonArray tabIds = reader.require(root, QStringLiteral("openTabIds"), QJsonValue::Array, top).toArray();
-    const auto selected = reader.optional(root, QStringLiteral("selectedFileId"), QJsonValue::String, top);
-    const QJsonArray testCases = reader.require(root, QStringLiteral("testCases"), QJsonValue::Array, top).toArray();
+    const QJsonArray tabIds =
+        reader.require(root, QStringLiteral("openTabIds"), QJsonValue::Array, top).toArray();
+    const auto selected =
+        reader.optional(root, QStringLiteral("selectedFileId"), QJsonValue::String, top);
+    const QJsonArray testCases =
+        reader.require(root, QStringLiteral("testCases"), QJsonValue::Array, top).toArray();
     if (reader.failed())
         return error;
 
@@ -149,28 +153,42 @@ std::variant<LoadedWorkspace, QString> decodeWorkspace(const QByteArray& bytes) 
     if (folders) {
         for (qsizetype i = 0; i < folders->toArray().size(); ++i) {
             const QString where = indexed(QStringLiteral("folders"), i);
-            const QJsonObject o = reader.check(folders->toArray().at(i), QJsonValue::Object, where).toObject();
-            const QString id = reader.require(o, QStringLiteral("id"), QJsonValue::String, where).toString();
-            const QString name = reader.require(o, QStringLiteral("name"), QJsonValue::String, where).toString();
-            const double created = reader.require(o, QStringLiteral("createdAt"), QJsonValue::Double, where).toDouble();
-            const bool expanded = reader.require(o, QStringLiteral("isExpanded"), QJsonValue::Bool, where).toBool();
+            const QJsonObject o =
+                reader.check(folders->toArray().at(i), QJsonValue::Object, where).toObject();
+            const QString id =
+                reader.require(o, QStringLiteral("id"), QJsonValue::String, where).toString();
+            const QString name =
+                reader.require(o, QStringLiteral("name"), QJsonValue::String, where).toString();
+            const double created =
+                reader.require(o, QStringLiteral("createdAt"), QJsonValue::Double, where)
+                    .toDouble();
+            const bool expanded =
+                reader.require(o, QStringLiteral("isExpanded"), QJsonValue::Bool, where).toBool();
             if (reader.failed())
                 return error;
             if (const auto uuid = parseUuid(id))
-                loaded.folders.append(FolderItem{*uuid, name, dateFromReferenceSeconds(created), expanded});
+                loaded.folders.append(
+                    FolderItem{*uuid, name, dateFromReferenceSeconds(created), expanded});
         }
     }
 
     for (qsizetype i = 0; i < files.size(); ++i) {
         const QString where = indexed(QStringLiteral("files"), i);
         const QJsonObject o = reader.check(files.at(i), QJsonValue::Object, where).toObject();
-        const QString id = reader.require(o, QStringLiteral("id"), QJsonValue::String, where).toString();
-        const QString name = reader.require(o, QStringLiteral("name"), QJsonValue::String, where).toString();
-        const QString content = reader.require(o, QStringLiteral("content"), QJsonValue::String, where).toString();
-        const QString language = reader.require(o, QStringLiteral("language"), QJsonValue::String, where).toString();
-        const double created = reader.require(o, QStringLiteral("createdAt"), QJsonValue::Double, where).toDouble();
-        const double modified = reader.require(o, QStringLiteral("modifiedAt"), QJsonValue::Double, where).toDouble();
-        const auto folderId = reader.optional(o, QStringLiteral("folderId"), QJsonValue::String, where);
+        const QString id =
+            reader.require(o, QStringLiteral("id"), QJsonValue::String, where).toString();
+        const QString name =
+            reader.require(o, QStringLiteral("name"), QJsonValue::String, where).toString();
+        const QString content =
+            reader.require(o, QStringLiteral("content"), QJsonValue::String, where).toString();
+        const QString language =
+            reader.require(o, QStringLiteral("language"), QJsonValue::String, where).toString();
+        const double created =
+            reader.require(o, QStringLiteral("createdAt"), QJsonValue::Double, where).toDouble();
+        const double modified =
+            reader.require(o, QStringLiteral("modifiedAt"), QJsonValue::Double, where).toDouble();
+        const auto folderId =
+            reader.optional(o, QStringLiteral("folderId"), QJsonValue::String, where);
         if (reader.failed())
             return error;
         const auto parsedLanguage = languageFromRawValue(language);
@@ -193,7 +211,9 @@ std::variant<LoadedWorkspace, QString> decodeWorkspace(const QByteArray& bytes) 
         return std::nullopt;
     };
     for (qsizetype i = 0; i < tabIds.size(); ++i) {
-        const QString text = reader.check(tabIds.at(i), QJsonValue::String, indexed(QStringLiteral("openTabIds"), i)).toString();
+        const QString text =
+            reader.check(tabIds.at(i), QJsonValue::String, indexed(QStringLiteral("openTabIds"), i))
+                .toString();
         if (reader.failed())
             return error;
         if (const auto file = fileWithIdText(text))
@@ -205,10 +225,14 @@ std::variant<LoadedWorkspace, QString> decodeWorkspace(const QByteArray& bytes) 
     for (qsizetype i = 0; i < testCases.size(); ++i) {
         const QString where = indexed(QStringLiteral("testCases"), i);
         const QJsonObject o = reader.check(testCases.at(i), QJsonValue::Object, where).toObject();
-        const QString id = reader.require(o, QStringLiteral("id"), QJsonValue::String, where).toString();
+        const QString id =
+            reader.require(o, QStringLiteral("id"), QJsonValue::String, where).toString();
         TestCase testCase;
-        testCase.input = reader.require(o, QStringLiteral("input"), QJsonValue::String, where).toString();
-        testCase.expectedOutput = reader.require(o, QStringLiteral("expectedOutput"), QJsonValue::String, where).toString();
+        testCase.input =
+            reader.require(o, QStringLiteral("input"), QJsonValue::String, where).toString();
+        testCase.expectedOutput =
+            reader.require(o, QStringLiteral("expectedOutput"), QJsonValue::String, where)
+                .toString();
         if (reader.failed())
             return error;
         if (const auto uuid = parseUuid(id))

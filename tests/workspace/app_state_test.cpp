@@ -1,1 +1,200 @@
-#include <gtest/gtest.h>
+#include "support/printers.h"
+#include "workspace/app_state.h"
+#include "workspace_fixture.h"
+
+#include <QDir>
+#include <QSignalSpy>
+
+namespace {
+
+QStringList names(const QList<FileItem>& files) {
+    QStringList result;
+    for (const FileItem& file : files)
+        result.append(file.name);
+    return result;
+}
+
+} // namespace
+
+using AppStateTest = WorkspaceTest;
+
+TEST_F(AppStateTest, FirstStartWritesAnEmptyWorkspaceWithOneTestCase) {
+    {
+        AppState state;
+        EXPECT_TRUE(state.files().isEmpty());
+        EXPECT_EQ(state.testCases().size(), 1);
+    }
+    const QByteArray saved = readSaveFile();
+    EXPECT_TRUE(
+        saved.startsWith("{\"files\":[],\"folders\":[],\"openTabIds\":[],\"testCases\":[{"));
+    EXPECT_FALSE(saved.contains("selectedFileId"));
+    EXPECT_TRUE(saved.contains("\"expectedOutput\":\"\""));
+}
+
+TEST_F(AppStateTest, WorkspaceSurvivesARestart) {
+    QUuid selected;
+    {
+        AppState state;
+        state.createFolder(QStringLiteral("dp"));
+        state.createFile(QStringLiteral("a.cpp"), ProgrammingLanguage::cpp);
+        state.createFile(QStringLiteral("b.py"), ProgrammingLanguage::python,
+                         state.folders().first().id);
+        state.updateFileContent(QStringLiteral("print('안녕')"));
+        selected = state.selectedFile()->id;
+    }
+    AppState state;
+    EXPECT_EQ(names(state.files()), (QStringList{QStringLiteral("a.cpp"), QStringLiteral("b.py")}));
+    EXPECT_EQ(state.files()[1].folderId, state.folders().first().id);
+    EXPECT_EQ(state.openTabs().size(), 2);
+    EXPECT_EQ(state.selectedFile()->id, selected);
+    EXPECT_EQ(state.selectedFile()->content, QStringLiteral("print('안녕')"));
+}
+
+TEST_F(AppStateTest, CreateFileUsesTheUsersTemplateNotTheBuiltInText) {
+    AppState state;
+    state.settings().setStarterTemplate(ProgrammingLanguage::cpp, QStringLiteral("// mine"));
+    state.createFile(QStringLiteral("x.cpp"), ProgrammingLanguage::cpp);
+    state.createFile(QStringLiteral("x.cpp"), ProgrammingLanguage::cpp);
+    state.createFile(QStringLiteral("n.txt"), ProgrammingLanguage::txt);
+    EXPECT_EQ(state.files()[0].content, QStringLiteral("// mine"));
+    EXPECT_EQ(state.files().size(), 3) << "names are not unique on creation";
+    EXPECT_TRUE(state.files()[2].content.isEmpty());
+}
+
+TEST_F(AppStateTest, ClosingTabsSelectsTheRightmostRemainingTab) {
+    AppState state;
+    for (const char* name : {"a.c", "b.c", "c.c"})
+        state.createFile(QString::fromUtf8(name), ProgrammingLanguage::c);
+    state.openFile(state.files()[1]);
+    state.closeTab(state.files()[1]);
+    EXPECT_EQ(state.selectedFile()->name, QStringLiteral("c.c"));
+    state.closeTab(state.files()[2]);
+    state.closeTab(state.files()[0]);
+    EXPECT_FALSE(state.selectedFile());
+    EXPECT_TRUE(state.openTabs().isEmpty());
+}
+
+TEST_F(AppStateTest, OpeningAnOpenFileOnlySelectsIt) {
+    AppState state;
+    state.createFile(QStringLiteral("a.c"), ProgrammingLanguage::c);
+    state.createFile(QStringLiteral("b.c"), ProgrammingLanguage::c);
+    state.openFile(state.files()[0]);
+    EXPECT_EQ(names(state.openTabs()), (QStringList{QStringLiteral("a.c"), QStringLiteral("b.c")}));
+    EXPECT_EQ(state.selectedFile()->name, QStringLiteral("a.c"));
+    state.closeOtherTabs(state.files()[1]);
+    EXPECT_EQ(names(state.openTabs()), QStringList{QStringLiteral("b.c")});
+}
+
+TEST_F(AppStateTest, UpdateFileContentChangesEveryCopy) {
+    AppState state;
+    state.updateFileContent(QStringLiteral("nothing selected"));
+    EXPECT_TRUE(state.files().isEmpty());
+
+    state.createFile(QStringLiteral("a.py"), ProgrammingLanguage::python);
+    const QDateTime before = state.files()[0].modifiedAt;
+    QSignalSpy filesChanged(&state, &AppState::filesChanged);
+    state.updateFileContent(QStringLiteral("x = 1"));
+    EXPECT_EQ(state.files()[0].content, QStringLiteral("x = 1"));
+    EXPECT_EQ(state.openTabs()[0].content, QStringLiteral("x = 1"));
+    EXPECT_EQ(state.selectedFile()->content, QStringLiteral("x = 1"));
+    EXPECT_GE(state.files()[0].modifiedAt, before);
+    EXPECT_EQ(filesChanged.count(), 1);
+}
+
+TEST_F(AppStateTest, MoveFileLeavesTheTabsOldCopy) {
+    AppState state;
+    state.createFolder(QStringLiteral("f"));
+    state.createFile(QStringLiteral("a.c"), ProgrammingLanguage::c);
+    state.moveFile(state.files()[0].id, state.folders()[0].id);
+    EXPECT_EQ(state.files()[0].folderId, state.folders()[0].id);
+    EXPECT_FALSE(state.openTabs()[0].folderId);
+    EXPECT_TRUE(readSaveFile().contains("folderId"));
+}
+
+TEST_F(AppStateTest, DeletingAFolderDeletesItsFilesAndTheirTabs) {
+    AppState state;
+    state.createFolder(QStringLiteral("f"));
+    const QUuid folder = state.folders()[0].id;
+    state.createFile(QStringLiteral("root.c"), ProgrammingLanguage::c);
+    for (const char* name : {"1.c", "2.c", "3.c"})
+        state.createFile(QString::fromUtf8(name), ProgrammingLanguage::c, folder);
+    state.deleteFolder(folder);
+    EXPECT_EQ(names(state.files()), QStringList{QStringLiteral("root.c")});
+    EXPECT_EQ(names(state.openTabs()), QStringList{QStringLiteral("root.c")});
+    EXPECT_EQ(state.selectedFile()->name, QStringLiteral("root.c"));
+    EXPECT_TRUE(state.folders().isEmpty());
+}
+
+TEST_F(AppStateTest, TestCaseOperations) {
+    AppState state;
+    TestCase first = state.testCases()[0];
+    first.input = QStringLiteral("1 2");
+    first.expectedOutput = QStringLiteral("3");
+    first.passed = true;
+    state.updateTestCase(first);
+    state.duplicateTestCase(state.testCases()[0]);
+    ASSERT_EQ(state.testCases().size(), 2);
+    EXPECT_NE(state.testCases()[1].id, first.id);
+    EXPECT_EQ(state.testCases()[1].input, QStringLiteral("1 2"));
+    EXPECT_FALSE(state.testCases()[1].passed) << "a duplicate carries no results";
+    state.deleteTestCase(first);
+    state.deleteTestCase(state.testCases()[0]);
+    EXPECT_TRUE(state.testCases().isEmpty()) << "the panel may delete down to zero";
+    state.addTestCase();
+    EXPECT_EQ(state.testCases().size(), 1);
+}
+
+TEST_F(AppStateTest, EmptyTestCaseListLoadsAsOneEmptyCase) {
+    writeSaveFile(R"({"files":[],"openTabIds":[],"testCases":[]})");
+    AppState state;
+    ASSERT_EQ(state.testCases().size(), 1);
+    EXPECT_TRUE(state.testCases()[0].input.isEmpty());
+}
+
+TEST_F(AppStateTest, UnreadableSaveFileIsCopiedAsideBeforeAnySave) {
+    const QByteArray broken = R"({"files":[{"id":"x"}],"openTabIds":[],"testCases":[]})";
+    writeSaveFile(broken);
+    {
+        AppState state;
+        EXPECT_TRUE(state.files().isEmpty());
+        state.saveData();
+    }
+    const QStringList copies =
+        QDir(saveFolder()).entryList({QStringLiteral("appdata.json.unreadable-*")}, QDir::Files);
+    ASSERT_EQ(copies.size(), 1);
+    QFile copy(saveFolder() + QLatin1Char('/') + copies[0]);
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), broken);
+    EXPECT_NE(readSaveFile(), broken) << "the workspace file itself is rewritten";
+}
+
+TEST_F(AppStateTest, ResetDataKeepsFoldersAndSettings) {
+    AppState state;
+    state.settings().setTabSize(2);
+    state.createFolder(QStringLiteral("kept"));
+    state.createFile(QStringLiteral("a.c"), ProgrammingLanguage::c);
+    state.setConsoleOutput(QStringLiteral("old"));
+    state.resetData();
+    EXPECT_TRUE(state.files().isEmpty());
+    EXPECT_FALSE(state.selectedFile());
+    EXPECT_EQ(state.folders().size(), 1);
+    EXPECT_EQ(state.testCases().size(), 1);
+    EXPECT_TRUE(state.consoleOutput().isEmpty());
+    EXPECT_EQ(state.settings().tabSize(), 2);
+    EXPECT_TRUE(readSaveFile().contains("\"name\":\"kept\""));
+}
+
+TEST_F(AppStateTest, ResetAllForgetsSettingsAndStillSaves) {
+    AppState state;
+    state.settings().setExecutionTimeout(0);
+    state.settings().setStarterTemplate(ProgrammingLanguage::cpp, QStringLiteral("// mine"));
+    state.settings().setHasSeenOnboarding(true);
+    state.setFontSize(20);
+    state.resetAll();
+    EXPECT_EQ(state.settings().executionTimeout(), 5);
+    EXPECT_FALSE(state.settings().hasSeenOnboarding());
+    EXPECT_EQ(state.fontSize(), 14);
+    state.createFile(QStringLiteral("a.cpp"), ProgrammingLanguage::cpp);
+    EXPECT_TRUE(state.files()[0].content.startsWith(QStringLiteral("#include <iostream>")));
+    EXPECT_TRUE(QFile::exists(savePath())) << "saving makes the deleted folder again";
+}

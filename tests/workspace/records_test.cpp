@@ -29,7 +29,8 @@ TEST(FileItem, SameIdIsTheSameFileButNotAnEqualRecord) {
 }
 
 TEST(FileItem, StartsWithTheBuiltInStarterText) {
-    EXPECT_TRUE(FileItem::make(QStringLiteral("n.txt"), ProgrammingLanguage::txt).content.isEmpty());
+    EXPECT_TRUE(
+        FileItem::make(QStringLiteral("n.txt"), ProgrammingLanguage::txt).content.isEmpty());
     EXPECT_EQ(FileItem::make(QStringLiteral("m.py"), ProgrammingLanguage::python).content,
               QStringLiteral("# 여기에 코드를 작성하세요\n"));
 }

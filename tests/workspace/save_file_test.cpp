@@ -1,1 +1,169 @@
+#include "support/printers.h"
+#include "workspace/save_file.h"
+
+#include <QFile>
 #include <gtest/gtest.h>
+
+namespace {
+
+QByteArray readData(const char* name) {
+    QFile file(QStringLiteral(CORVANTA_TEST_DATA_DIR "/") + QString::fromUtf8(name));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    return file.readAll().trimmed();
+}
+
+QUuid uuid(const char* text) {
+    return *parseUuid(QString::fromUtf8(text));
+}
+
+const QUuid folderId = uuid("0B9D2F44-6A1C-4E43-9D7B-2C1E5A7F8A10");
+const QUuid fileA = uuid("5C3B7E10-1111-4A2B-8C3D-000000000001");
+const QUuid fileB = uuid("5C3B7E10-2222-4A2B-8C3D-000000000002");
+const QUuid testId = uuid("9A8B7C6D-3333-4E5F-8A9B-000000000003");
+
+WorkspaceSnapshot goldenSnapshot() {
+    const QDateTime created = dateFromReferenceSeconds(786000000.5);
+    const QDateTime modified = dateFromReferenceSeconds(786000123.25);
+    WorkspaceSnapshot snapshot;
+    snapshot.folders = {FolderItem{folderId, QStringLiteral("그래프/BFS"), created, false}};
+    snapshot.files = {
+        FileItem{fileA, QStringLiteral("solution.cpp"),
+                 QStringLiteral("// 주석 a/b\nint main() {}\n"), ProgrammingLanguage::cpp, created,
+                 modified, std::nullopt},
+        FileItem{fileB, QStringLiteral("main.py"), QStringLiteral("print(\"\\t\")"),
+                 ProgrammingLanguage::python, created, modified, folderId},
+    };
+    snapshot.openTabIds = {fileB, fileA};
+    snapshot.selectedFileId = fileA;
+    TestCase testCase;
+    testCase.id = testId;
+    testCase.input = QStringLiteral("1 2\n");
+    testCase.expectedOutput = QStringLiteral("3");
+    testCase.actualOutput = QStringLiteral("never written");
+    testCase.passed = true;
+    snapshot.testCases = {testCase};
+    return snapshot;
+}
+
+LoadedWorkspace decodeOk(const QByteArray& bytes) {
+    auto decoded = decodeWorkspace(bytes);
+    if (const QString* error = std::get_if<QString>(&decoded)) {
+        ADD_FAILURE() << "decode failed: " << error->toStdString();
+        return {};
+    }
+    return std::get<LoadedWorkspace>(decoded);
+}
+
+} // namespace
+
+TEST(SaveFile, WritesTheExactFormat) {
+    EXPECT_EQ(encodeWorkspace(goldenSnapshot()), readData("appdata_golden.json"));
+}
+
+TEST(SaveFile, LeavesOutAbsentFolderAndSelection) {
+    WorkspaceSnapshot snapshot;
+    snapshot.files = {FileItem{fileA,
+                               QStringLiteral("a.txt"),
+                               {},
+                               ProgrammingLanguage::txt,
+                               dateFromReferenceSeconds(0),
+                               dateFromReferenceSeconds(0),
+                               std::nullopt}};
+    const QByteArray bytes = encodeWorkspace(snapshot);
+    EXPECT_FALSE(bytes.contains("folderId"));
+    EXPECT_FALSE(bytes.contains("selectedFileId"));
+    EXPECT_TRUE(bytes.contains("\"folders\":[]"));
+}
+
+TEST(SaveFile, ReadsAHandWrittenDocumentAndRoundTrips) {
+    const LoadedWorkspace loaded = decodeOk(readData("appdata_golden.json"));
+    const WorkspaceSnapshot expected = goldenSnapshot();
+    ASSERT_EQ(loaded.files.size(), 2);
+    EXPECT_EQ(loaded.files, expected.files);
+    EXPECT_EQ(loaded.folders, expected.folders);
+    ASSERT_EQ(loaded.openTabs.size(), 2);
+    EXPECT_EQ(loaded.openTabs[0].id, fileB);
+    EXPECT_EQ(loaded.selectedFile->id, fileA);
+    ASSERT_EQ(loaded.testCases.size(), 1);
+    EXPECT_EQ(loaded.testCases[0].id, testId);
+    EXPECT_FALSE(loaded.testCases[0].passed);
+
+    WorkspaceSnapshot again{loaded.files, loaded.folders, {fileB, fileA}, fileA, loaded.testCases};
+    EXPECT_EQ(encodeWorkspace(again), readData("appdata_golden.json"));
+}
+
+TEST(SaveFile, DropsBadEntriesButKeepsTheRest) {
+    const QByteArray document = R"({
+        "files": [
+            {"id": "5C3B7E10-1111-4A2B-8C3D-000000000001", "name": "ok.cpp", "content": "",
+             "language": "C++", "createdAt": 1, "modifiedAt": 2,
+             "folderId": "not-a-folder-id"},
+            {"id": "5C3B7E10-2222-4A2B-8C3D-000000000002", "name": "bad.cpp", "content": "",
+             "language": "cpp", "createdAt": 1, "modifiedAt": 2},
+            {"id": "nope", "name": "bad2.py", "content": "", "language": "Python",
+             "createdAt": 1, "modifiedAt": 2}
+        ],
+        "folders": [
+            {"id": "zzz", "name": "dropped", "createdAt": 1, "isExpanded": true},
+            {"id": "0b9d2f44-6a1c-4e43-9d7b-2c1e5a7f8a10", "name": "kept", "createdAt": 1,
+             "isExpanded": false}
+        ],
+        "openTabIds": ["5c3b7e10-1111-4a2b-8c3d-000000000001", "5C3B7E10-1111-4A2B-8C3D-000000000001",
+                       "5C3B7E10-2222-4A2B-8C3D-000000000002"],
+        "selectedFileId": "5C3B7E10-9999-4A2B-8C3D-000000000009",
+        "testCases": [{"id": "bad id", "input": "x", "expectedOutput": "y"}]
+    })";
+    const LoadedWorkspace loaded = decodeOk(document);
+    ASSERT_EQ(loaded.files.size(), 1);
+    EXPECT_EQ(loaded.files[0].name, QStringLiteral("ok.cpp"));
+    EXPECT_FALSE(loaded.files[0].folderId) << "an unparsable folder id puts the file at the root";
+    ASSERT_EQ(loaded.folders.size(), 1);
+    EXPECT_EQ(loaded.folders[0].name, QStringLiteral("kept"));
+    ASSERT_EQ(loaded.openTabs.size(), 1) << "lower-case ids name no tab; dropped files none";
+    EXPECT_FALSE(loaded.selectedFile) << "a selection naming a missing file selects nothing";
+    ASSERT_EQ(loaded.testCases.size(), 1);
+    EXPECT_FALSE(loaded.testCases[0].id.isNull()) << "an unparsable test id gets a fresh one";
+    EXPECT_EQ(loaded.testCases[0].input, QStringLiteral("x"));
+}
+
+TEST(SaveFile, OlderDocumentsWithoutFoldersLoad) {
+    const LoadedWorkspace loaded = decodeOk(
+        R"({"files":[{"id":"5C3B7E10-1111-4A2B-8C3D-000000000001","name":"a.c","content":"",)"
+        R"("language":"C","createdAt":0,"modifiedAt":0,"folderId":"0B9D2F44-6A1C-4E43-9D7B-2C1E5A7F8A10"}],)"
+        R"("openTabIds":[],"testCases":[]})");
+    EXPECT_TRUE(loaded.folders.isEmpty());
+    ASSERT_EQ(loaded.files.size(), 1);
+    EXPECT_TRUE(loaded.testCases.isEmpty());
+}
+
+TEST(SaveFile, StrictDecodingFailsTheWholeDocument) {
+    const char* broken[] = {
+        "",
+        "[]",
+        "{\"files\":[],\"openTabIds\":[]}",
+        "{\"files\":[],\"testCases\":[]}",
+        "{\"openTabIds\":[],\"testCases\":[]}",
+        "{\"files\":{},\"openTabIds\":[],\"testCases\":[]}",
+        "{\"files\":[],\"openTabIds\":[3],\"testCases\":[]}",
+        "{\"files\":[],\"openTabIds\":[],\"testCases\":[],\"selectedFileId\":5}",
+        "{\"files\":[],\"folders\":[{\"id\":\"x\",\"name\":\"f\",\"createdAt\":1}],"
+        "\"openTabIds\":[],\"testCases\":[]}",
+        "{\"files\":[{\"id\":\"x\",\"name\":\"f\",\"content\":\"\",\"language\":\"C\","
+        "\"createdAt\":\"yesterday\",\"modifiedAt\":1}],\"openTabIds\":[],\"testCases\":[]}",
+        "{\"files\":[],\"openTabIds\":[],\"testCases\":[{\"id\":\"x\",\"input\":\"\"}]}",
+        "{\"files\":[],\"openTabIds\":[],\"testCases\":[], ",
+    };
+    for (const char* document : broken) {
+        const auto decoded = decodeWorkspace(QByteArray(document));
+        ASSERT_TRUE(std::holds_alternative<QString>(decoded)) << document;
+        EXPECT_FALSE(std::get<QString>(decoded).isEmpty()) << document;
+    }
+}
+
+TEST(SaveFile, TimesCountFromTheReferenceDate) {
+    EXPECT_EQ(dateFromReferenceSeconds(0).toString(Qt::ISODate),
+              QStringLiteral("2001-01-01T00:00:00Z"));
+    const QDateTime time =
+        QDateTime::fromString(QStringLiteral("2026-12-06T07:00:00.250Z"), Qt::ISODate);
+    EXPECT_EQ(dateFromReferenceSeconds(secondsSinceReferenceDate(time)), time);
+}
