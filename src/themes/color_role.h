@@ -3,7 +3,7 @@
 #include <QString>
 
 // The nine colours the highlighter paints with: plain text and the eight
-// syntax roles. The editor resolver (themes/editor_theme.h) turns a role into
+// syntax roles. The editor resolver (themes/theme_resolver.h) turns a role into
 // a colour; the highlighter's spans carry roles, never colours.
 enum class ColorRole {
     plain,

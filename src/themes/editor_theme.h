@@ -1,0 +1,44 @@
+#pragma once
+
+#include "themes/color_role.h"
+#include "themes/rgba.h"
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+// The eight built-in colour schemes. The order of declaration is the order
+// every theme picker shows.
+enum class EditorTheme { dark, light, monokai, dracula, nord, solarizedDark, oneDark, githubDark };
+
+// The thirteen colours a built-in theme answers. Each bears the name of the
+// custom-theme field that overrides it.
+enum class ThemeRole {
+    background,
+    textColor,
+    lineNumberColor,
+    sidebarBackground,
+    cursorColor,
+    syntaxKeyword,
+    syntaxString,
+    syntaxComment,
+    syntaxFunction,
+    syntaxType,
+    syntaxNumber,
+    syntaxVariable,
+    syntaxPreprocessor,
+};
+
+const QList<EditorTheme>& allEditorThemes();
+const QList<ThemeRole>& allThemeRoles();
+
+// The raw value is also the display name ("Dark", "Solarized Dark", ...).
+QString rawValue(EditorTheme theme);
+// Exact, case-sensitive lookup.
+std::optional<EditorTheme> editorThemeFromRawValue(const QString& raw);
+
+// The constant table: always opaque.
+Rgba builtInColor(EditorTheme theme, ThemeRole role);
+
+// The theme role a highlighter role is painted with (plain text uses textColor).
+ThemeRole themeRole(ColorRole role);
