@@ -27,6 +27,7 @@ AppState::AppState(QObject* parent) : QObject(parent) {
     m_saveFilePath = folder + QStringLiteral("/appdata.json");
 
     loadData();
+    loadCustomThemes();
 
     m_saveTimer.setInterval(autoSaveIntervalMs);
     connect(&m_saveTimer, &QTimer::timeout, this, &AppState::saveData);
@@ -296,6 +297,7 @@ void AppState::resetAll() {
     m_settings.clear();
     QDir(QFileInfo(m_saveFilePath).path()).removeRecursively();
     setFontSize(14);
+    setTheme(EditorTheme::dark);
     m_settings.setTabSize(4);
     m_settings.setUseSpacesForTab(true);
     m_settings.setAutoIndent(true);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "themes/custom_theme.h"
+#include "themes/editor_theme.h"
+#include "themes/rgba.h"
 #include "workspace/records.h"
 #include "workspace/save_file.h"
 #include "workspace/settings_store.h"
@@ -109,4 +112,58 @@ private:
     // would then destroy the only copy of the user's work.
     bool m_saveBlocked = false;
     QTimer m_saveTimer;
+
+    // ---- themes: the built-in choice, the custom themes and the resolved
+    // window colours (app_state_themes.cpp). Only the custom theme list is
+    // stored (settings key customThemes); the choice starts anew every run.
+public:
+    EditorTheme theme() const { return m_theme; }
+    const QList<CustomTheme>& customThemes() const { return m_customThemes; }
+    const std::optional<CustomTheme>& selectedCustomTheme() const { return m_selectedCustomTheme; }
+    bool useCustomTheme() const { return m_useCustomTheme; }
+    // The custom theme in force: the selected one while useCustomTheme is on, else null.
+    const CustomTheme* activeCustomTheme() const;
+
+    void setTheme(EditorTheme theme);
+    void setUseCustomTheme(bool use);
+    void setSelectedCustomTheme(const std::optional<CustomTheme>& theme);
+    // What the theme pickers do: a custom theme is selected and turned on; a
+    // built-in one becomes `theme` and turns the custom theme off.
+    void selectCustomTheme(const CustomTheme& theme);
+    void selectBuiltInTheme(EditorTheme theme);
+
+    // Replaces the list from the store; an absent or unreadable entry leaves
+    // it alone, and unreadable bytes are first copied to customThemesUnreadable
+    // so a later save cannot destroy them.
+    void loadCustomThemes();
+    // Stores the list; nothing is written when it cannot be encoded.
+    void saveCustomThemes();
+    void addCustomTheme(const CustomTheme& theme);
+    // Replaces the entry with the theme's id (and the selection's copy) and
+    // saves; nothing happens when no entry has that id.
+    void updateCustomTheme(const CustomTheme& theme);
+    // Removes every entry with the id; deleting the selected theme turns the
+    // custom theme off.
+    void deleteCustomTheme(const QUuid& id);
+    // Adds the theme of a share code and saves; nullopt on success, otherwise
+    // the message for the user (the list is then unchanged).
+    std::optional<QString> importShareCode(const QString& text);
+
+    Rgba themeBackground() const;
+    Rgba themeText() const;
+    Rgba themeLineNumber() const;
+    Rgba themeSidebar() const;
+    Rgba themeCursor() const;
+
+signals:
+    void themeChanged();
+    void customThemesChanged();
+    void selectedCustomThemeChanged();
+    void useCustomThemeChanged();
+
+private:
+    EditorTheme m_theme = EditorTheme::dark;
+    QList<CustomTheme> m_customThemes;
+    std::optional<CustomTheme> m_selectedCustomTheme;
+    bool m_useCustomTheme = false;
 };
