@@ -13,7 +13,9 @@ struct Verb {
 };
 
 const std::map<QString, Verb>& verbs() {
-    static const std::map<QString, Verb> table = {};
+    static const std::map<QString, Verb> table = {
+        {QStringLiteral("templates"), {QStringLiteral("templates"), runTemplates}},
+    };
     return table;
 }
 

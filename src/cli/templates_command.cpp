@@ -1,0 +1,19 @@
+#include "cli/cli_commands.h"
+
+#include "library/template_library_json.h"
+
+#include <QFile>
+#include <QTextStream>
+
+int runTemplates(const QStringList& arguments) {
+    if (!arguments.isEmpty()) {
+        QTextStream(stderr) << "usage: corvanta-cli templates\n";
+        return 2;
+    }
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly) || out.write(templateLibraryJson()) < 0) {
+        QTextStream(stderr) << "corvanta-cli: cannot write to standard output\n";
+        return 1;
+    }
+    return 0;
+}
