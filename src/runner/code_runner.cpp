@@ -1,0 +1,312 @@
+#include "runner/code_runner.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Status = ProgramRun::Status;
+
+const QString launcher = QStringLiteral("/usr/bin/env");
+const QString cFlags[] = {QStringLiteral("-Wall"), QStringLiteral("-Wextra")};
+const QString cppFlags[] = {QStringLiteral("-std=c++17"), QStringLiteral("-O2"),
+                            QStringLiteral("-Wall"), QStringLiteral("-Wextra")};
+
+QString fileErrorMessage(const QString& description) {
+    return u"파일 생성 실패: "_s + description;
+}
+
+QString stoppedMessage() {
+    return u"⏹️ 실행 중지됨"_s;
+}
+
+QString nativeMissingMessage(const QString& compiler) {
+    return u"컴파일러를 찾을 수 없습니다: "_s + compiler + u"\n\n설치 방법:\n- Debian: "_s +
+           compiler + u" 설치 필요\n  sudo apt install "_s + compiler;
+}
+
+QString javaMissingMessage() {
+    return u"Java 컴파일러를 찾을 수 없습니다.\n\n설치 방법:\n- Debian: sudo apt install "
+           u"default-jdk\n- 또는 Oracle JDK 설치"_s;
+}
+
+QString csharpMissingMessage() {
+    return u"C# 컴파일러를 찾을 수 없습니다.\n\n설치 방법:\n- Debian: sudo apt install mono-mcs "
+           u"mono-runtime\n- www.mono-project.com에서 다운로드"_s;
+}
+
+QStringList nativeCompileArguments(const QString& sourcePath, const QString& outputPath,
+                                   const QString& compiler, const QStringList& flags) {
+    return QStringList{compiler} + flags +
+           QStringList{sourcePath, QStringLiteral("-o"), outputPath};
+}
+
+QStringList javaCompileArguments(const QString& mainJavaPath, const QString& classDirectory) {
+    return {QStringLiteral("javac"), QStringLiteral("-d"), classDirectory, mainJavaPath};
+}
+
+QStringList csharpCompileArguments(const QString& sourcePath, const QString& assemblyPath) {
+    return {QStringLiteral("mcs"), QStringLiteral("-out:") + assemblyPath, sourcePath};
+}
+
+// Invalid UTF-8 reads as nothing at all rather than as replacement characters.
+QString decodeUtf8(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
+    QString text = decoder(bytes);
+    return decoder.hasError() ? QString() : text;
+}
+
+// Text-system quotes typed into source code would not compile.
+QString repairQuotes(QString code) {
+    code.replace(QChar(0x201C), u'"').replace(QChar(0x201D), u'"');
+    code.replace(QChar(0x2018), u'\'').replace(QChar(0x2019), u'\'');
+    return code;
+}
+
+// The working folder is private to one prepared program, so no reader can
+// see a half-written file and a plain write is enough.
+bool writeText(const QString& path, const QString& text, QString* error) {
+    QFile file(path);
+    const QByteArray bytes = text.toUtf8();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes) != bytes.size()) {
+        *error = file.errorString();
+        return false;
+    }
+    file.close();
+    if (file.error() != QFileDevice::NoError) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+CompileOutcome compileWith(const QStringList& arguments, const StopSignal* stop,
+                           const QString& missingMessage, const QString& errorPrefix,
+                           bool reportStandardOutput) {
+    ProgramRun compiler(launcher, arguments);
+    compiler.setStopSignal(stop);
+    const ProgramRun::Outcome outcome = compiler.run();
+    switch (outcome.status) {
+    case Status::failedToStart:
+        return {false, missingMessage};
+    case Status::stopped:
+        return {false, stoppedMessage()};
+    case Status::outputLimitExceeded:
+        return {false, errorPrefix + u"⛔ 출력 초과 (64MB)"_s};
+    case Status::finished:
+    case Status::timedOut:
+        break;
+    }
+    if (outcome.exitedCleanly())
+        return {true, {}};
+    QString detail = decodeUtf8(outcome.standardError);
+    if (detail.isEmpty() && reportStandardOutput)
+        detail = decodeUtf8(outcome.standardOutput);
+    if (detail.isEmpty())
+        detail = u"알 수 없는 컴파일 에러"_s;
+    return {false, errorPrefix + detail};
+}
+
+// Made once per process with mode 0700, so nobody else can plant a file or a
+// link where a program is written and then started.
+const QTemporaryDir& privateRoot() {
+    static const QTemporaryDir root(QDir::tempPath() + QStringLiteral("/corvanta-XXXXXX"));
+    return root;
+}
+
+QStringList classFiles(const QString& folder) {
+    QStringList files;
+    QDirIterator it(folder, {QStringLiteral("*.class")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files.append(QDir(folder).relativeFilePath(it.next()));
+    return files;
+}
+
+} // namespace
+
+RunResult CodeRunner::run(const QString& code, ProgrammingLanguage language, const QString& input,
+                          int timeoutSeconds, const StopSignal* stop) {
+    const auto startedAt = PreparedProgram::Clock::now();
+    PreparedProgram program = PreparedProgram::prepare(code, language, stop);
+    return program.execute(input, timeoutSeconds, stop, startedAt);
+}
+
+CompileOutcome CodeRunner::compileNative(const QString& sourcePath, const QString& outputPath,
+                                         const QString& compiler, const QStringList& flags,
+                                         const StopSignal* stop) {
+    return compileWith(nativeCompileArguments(sourcePath, outputPath, compiler, flags), stop,
+                       nativeMissingMessage(compiler), u"🔴 컴파일 에러:\n"_s, true);
+}
+
+CompileOutcome CodeRunner::compileJava(const QString& mainJavaPath, const QString& classDirectory,
+                                       const StopSignal* stop) {
+    return compileWith(javaCompileArguments(mainJavaPath, classDirectory), stop,
+                       javaMissingMessage(), u"🔴 Java 컴파일 에러:\n"_s, false);
+}
+
+CompileOutcome CodeRunner::compileCSharp(const QString& sourcePath, const QString& assemblyPath,
+                                         const StopSignal* stop) {
+    return compileWith(csharpCompileArguments(sourcePath, assemblyPath), stop,
+                       csharpMissingMessage(), u"🔴 C# 컴파일 에러:\n"_s, false);
+}
+
+PreparedProgram::PreparedProgram() = default;
+PreparedProgram::PreparedProgram(PreparedProgram&&) noexcept = default;
+PreparedProgram& PreparedProgram::operator=(PreparedProgram&&) noexcept = default;
+PreparedProgram::~PreparedProgram() = default;
+
+QString PreparedProgram::workingFolder() const {
+    return m_folder && m_folder->isValid() ? m_folder->path() : QString();
+}
+
+PreparedProgram PreparedProgram::prepare(const QString& code, ProgrammingLanguage language,
+                                         const StopSignal* stop, const CompileCache& cache) {
+    PreparedProgram program;
+    if (!privateRoot().isValid()) {
+        program.m_writeFailure = RunResult{fileErrorMessage(privateRoot().errorString()), true, 0};
+        return program;
+    }
+    program.m_folder =
+        std::make_unique<QTemporaryDir>(privateRoot().path() + QStringLiteral("/run-XXXXXX"));
+    if (!program.m_folder->isValid()) {
+        program.m_writeFailure =
+            RunResult{fileErrorMessage(program.m_folder->errorString()), true, 0};
+        return program;
+    }
+    const QString folder = program.m_folder->path();
+    const QString source = folder + QStringLiteral("/solution.") + fileExtension(language);
+    const QString repaired = repairQuotes(code);
+    QString writeError;
+    if (!writeText(source, repaired, &writeError)) {
+        program.m_writeFailure = RunResult{fileErrorMessage(writeError), true, 0};
+        return program;
+    }
+
+    // The cache key leaves the working folder out: it differs on every run.
+    const auto keyed = [&folder](QStringList arguments) {
+        return arguments.replaceInStrings(folder, QStringLiteral("{tmp}"));
+    };
+    switch (language) {
+    case ProgrammingLanguage::txt:
+        program.m_buildFailure = RunResult{u"📝 텍스트 파일은 실행할 수 없습니다."_s, true, 0};
+        break;
+    case ProgrammingLanguage::c:
+    case ProgrammingLanguage::cpp: {
+        const bool isC = language == ProgrammingLanguage::c;
+        const QString compiler = isC ? QStringLiteral("gcc") : QStringLiteral("g++");
+        const QStringList flags = isC ? QStringList(std::begin(cFlags), std::end(cFlags))
+                                      : QStringList(std::begin(cppFlags), std::end(cppFlags));
+        const QString outputName =
+            isC ? QStringLiteral("solution_c") : QStringLiteral("solution_cpp");
+        const QString output = folder + u'/' + outputName;
+        const bool built = program.build(
+            cache, repaired, compiler,
+            keyed(nativeCompileArguments(source, output, compiler, flags)),
+            [&] { return CodeRunner::compileNative(source, output, compiler, flags, stop); },
+            [&] { return QStringList{outputName}; });
+        if (built) {
+            QFile::setPermissions(output, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                              QFile::ReadGroup | QFile::ExeGroup |
+                                              QFile::ReadOther | QFile::ExeOther);
+            program.m_program = output;
+        }
+        break;
+    }
+    case ProgrammingLanguage::python:
+        program.m_program = launcher;
+        program.m_arguments = {QStringLiteral("python3"), source};
+        break;
+    case ProgrammingLanguage::java: {
+        const QString mainJava = folder + QStringLiteral("/Main.java");
+        QFile::remove(mainJava);
+        writeText(mainJava, repaired, &writeError);
+        const bool built = program.build(
+            cache, repaired, QStringLiteral("javac"), keyed(javaCompileArguments(mainJava, folder)),
+            [&] { return CodeRunner::compileJava(mainJava, folder, stop); },
+            [&] { return classFiles(folder); });
+        if (built) {
+            program.m_program = launcher;
+            program.m_arguments = {QStringLiteral("java"), QStringLiteral("-cp"), folder,
+                                   QStringLiteral("Main")};
+        }
+        break;
+    }
+    case ProgrammingLanguage::csharp: {
+        const QString assembly = folder + QStringLiteral("/solution.exe");
+        const bool built = program.build(
+            cache, repaired, QStringLiteral("mcs"), keyed(csharpCompileArguments(source, assembly)),
+            [&] { return CodeRunner::compileCSharp(source, assembly, stop); },
+            [] { return QStringList{QStringLiteral("solution.exe")}; });
+        if (built) {
+            program.m_program = launcher;
+            program.m_arguments = {QStringLiteral("mono"), assembly};
+        }
+        break;
+    }
+    }
+    return program;
+}
+
+bool PreparedProgram::build(const CompileCache& cache, const QString& source,
+                            const QString& compilerName, const QStringList& commandLine,
+                            const std::function<CompileOutcome()>& compile,
+                            const std::function<QStringList()>& products) {
+    const QString key =
+        cache.isEnabled() ? CompileCache::key(source, commandLine, compilerName) : QString();
+    if (cache.restore(key, m_folder->path()))
+        return true;
+    m_ranCompiler = true;
+    const CompileOutcome outcome = compile();
+    if (!outcome.succeeded) {
+        m_buildFailure = RunResult{outcome.message, true, 0};
+        return false;
+    }
+    cache.store(key, m_folder->path(), products());
+    return true;
+}
+
+RunResult PreparedProgram::execute(const QString& input, int timeoutSeconds, const StopSignal* stop,
+                                   Clock::time_point startedAt) {
+    if (m_writeFailure)
+        return *m_writeFailure;
+    const QString inputPath = m_folder->path() + QStringLiteral("/input.txt");
+    QString writeError;
+    if (!writeText(inputPath, input, &writeError))
+        return RunResult{fileErrorMessage(writeError), true, 0};
+    if (m_buildFailure)
+        return *m_buildFailure;
+
+    ProgramRun process(m_program, m_arguments);
+    process.setInputFile(inputPath);
+    process.setTimeLimit(timeoutSeconds);
+    process.setStopSignal(stop);
+    const ProgramRun::Outcome outcome = process.run();
+    const double elapsed =
+        std::chrono::duration<double, std::milli>(outcome.endedAt - startedAt).count();
+
+    switch (outcome.status) {
+    case Status::failedToStart:
+        return RunResult{u"실행 실패: "_s + outcome.errorDescription, true, 0};
+    case Status::timedOut:
+        return RunResult{u"⏱️ 시간 초과 ("_s + QString::number(timeoutSeconds) + u"초)"_s,
+                         true, elapsed};
+    case Status::outputLimitExceeded:
+        return RunResult{u"⛔ 출력 초과 (64MB)"_s, true, elapsed};
+    case Status::stopped:
+        return RunResult{stoppedMessage(), true, elapsed};
+    case Status::finished:
+        break;
+    }
+    if (!outcome.exitedCleanly()) {
+        const QString errorText = decodeUtf8(outcome.standardError);
+        return RunResult{errorText.isEmpty() ? u"런타임 에러"_s : errorText, true, elapsed};
+    }
+    return RunResult{decodeUtf8(outcome.standardOutput), false, elapsed};
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "runner/compile_cache.h"
+#include "runner/program_run.h"
+#include "workspace/programming_language.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QTemporaryDir;
+
+// What one run of a program gave: its standard output on success, otherwise
+// a message (compile error, runtime error, time limit, refusal) with `error`
+// set. `executionTime` is in milliseconds from the start of the run to the
+// program's end, so it includes writing the files and any compile; it is 0
+// when the program never started.
+struct RunResult {
+    QString output;
+    bool error = false;
+    double executionTime = 0;
+
+    bool operator==(const RunResult&) const = default;
+};
+
+struct CompileOutcome {
+    bool succeeded = false;
+    QString message; // empty on success
+};
+
+// Compiles and runs one source text on one input with the tools on the search
+// path (gcc, g++, python3, javac/java, mcs/mono), every tool started through
+// /usr/bin/env. Keeps no state; blocks until the program ends, so it is for a
+// worker thread. A raised StopSignal kills the compiler or program at once
+// and the result says it was stopped.
+class CodeRunner {
+public:
+    static RunResult run(const QString& code, ProgrammingLanguage language, const QString& input,
+                         int timeoutSeconds, const StopSignal* stop = nullptr);
+
+    // compiler, then flags, then sourcePath, "-o", outputPath.
+    static CompileOutcome compileNative(const QString& sourcePath, const QString& outputPath,
+                                        const QString& compiler, const QStringList& flags,
+                                        const StopSignal* stop = nullptr);
+    // javac -d classDirectory mainJavaPath
+    static CompileOutcome compileJava(const QString& mainJavaPath, const QString& classDirectory,
+                                      const StopSignal* stop = nullptr);
+    // mcs -out:assemblyPath sourcePath
+    static CompileOutcome compileCSharp(const QString& sourcePath, const QString& assemblyPath,
+                                        const StopSignal* stop = nullptr);
+};
+
+// One source text made ready to run any number of times: written, quotes
+// repaired, into a private working folder of its own (inside a folder of mode
+// 0700 made once per process), and compiled once or taken from the compile
+// cache. A failure on the way (a file that cannot be written, a Text file, a
+// compile error) is kept and is what every execution returns. Move-only; the
+// working folder goes with it.
+class PreparedProgram {
+public:
+    using Clock = ProgramRun::Clock;
+
+    static PreparedProgram prepare(const QString& code, ProgrammingLanguage language,
+                                   const StopSignal* stop = nullptr,
+                                   const CompileCache& cache = CompileCache::standard());
+
+    PreparedProgram(PreparedProgram&&) noexcept;
+    PreparedProgram& operator=(PreparedProgram&&) noexcept;
+    ~PreparedProgram();
+
+    // Feeds input on standard input; the time counts from startedAt.
+    RunResult execute(const QString& input, int timeoutSeconds, const StopSignal* stop,
+                      Clock::time_point startedAt);
+
+    // Whether prepare() started a compiler (a cache hit starts none).
+    bool ranCompiler() const { return m_ranCompiler; }
+    QString workingFolder() const;
+
+private:
+    PreparedProgram();
+
+    bool build(const CompileCache& cache, const QString& source, const QString& compilerName,
+               const QStringList& commandLine, const std::function<CompileOutcome()>& compile,
+               const std::function<QStringList()>& products);
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    // Failures kept for every execution, in the order a single run meets
+    // them: the source file is written before the input, the compile after.
+    std::optional<RunResult> m_writeFailure;
+    std::optional<RunResult> m_buildFailure;
+    QString m_program;
+    QStringList m_arguments;
+    bool m_ranCompiler = false;
+};
