@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "ui/editor_pane.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
 
@@ -11,7 +12,7 @@ MainWindow::MainWindow(AppState& state, Commands& commands, QWidget* parent)
     setWindowTitle(QStringLiteral("Corvanta"));
     setMinimumSize(1000, 700);
     resize(1280, 820);
-    setCentralWidget(new QWidget(this));
+    setCentralWidget(new EditorPane(m_state, m_commands, this));
     buildMenus();
     connectCommands();
 }

@@ -72,7 +72,13 @@ void AppState::setFontSize(double points) {
     emit fontSizeChanged(points);
 }
 
+void AppState::commitPendingEdits() {
+    emit pendingEditsRequested();
+}
+
 void AppState::setSelectedFile(const std::optional<FileItem>& file) {
+    // Edits pending for the file losing the selection still belong to it.
+    commitPendingEdits();
     m_selectedFile = file;
     emit selectedFileChanged();
 }
@@ -171,8 +177,10 @@ void AppState::renameFile(const FileItem& file, const QString& baseName) {
 }
 
 void AppState::duplicateFile(const FileItem& file) {
+    commitPendingEdits();
+    const FileItem* source = findFile(file.id);
     FileItem copy = FileItem::make(duplicateName(file.name, file.language), file.language);
-    copy.content = file.content;
+    copy.content = source ? source->content : file.content;
     m_files.append(copy);
     emit filesChanged();
     openFile(copy);
@@ -312,6 +320,7 @@ void AppState::resetAll() {
 // -- the save file
 
 void AppState::saveData() {
+    commitPendingEdits();
     if (m_saveBlocked) {
         printDiagnostic(QStringLiteral(
             "❌ 저장 실패: 읽을 수 없는 저장 파일을 보관하지 못해 덮어쓰지 않습니다"));

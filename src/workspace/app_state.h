@@ -78,7 +78,13 @@ public:
     QString saveFilePath() const { return m_saveFilePath; }
     void saveData();
 
+    // The editor coalesces keystrokes before writing them back. Anything
+    // about to read or replace file contents calls this first, so views with
+    // pending edits write them back synchronously (pendingEditsRequested).
+    void commitPendingEdits();
+
 signals:
+    void pendingEditsRequested();
     void filesChanged();
     void foldersChanged();
     void selectedFileChanged();

@@ -1,0 +1,91 @@
+#include "editor/line_number_gutter.h"
+
+#include "editor/syntax_text_view.h"
+
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+
+LineNumberGutter::LineNumberGutter(SyntaxTextView* textView, QWidget* parent)
+    : QWidget(parent), m_textView(textView) {
+    m_font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    m_font.setPointSizeF(14);
+    setFixedWidth(thickness);
+    connect(textView, &QPlainTextEdit::updateRequest, this,
+            [this](const QRect&, int) { update(); });
+    connect(textView->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            qOverload<>(&QWidget::update));
+}
+
+void LineNumberGutter::setLabelFont(const QFont& font) {
+    m_font = font;
+    update();
+}
+
+void LineNumberGutter::setTextColor(const QColor& color) {
+    m_textColor = color;
+    update();
+}
+
+void LineNumberGutter::setBackgroundColor(const QColor& color) {
+    m_backgroundColor = color;
+    update();
+}
+
+QList<LineNumberGutter::Row> LineNumberGutter::visibleRows() const {
+    QList<Row> rows;
+    if (!m_textView)
+        return rows;
+    const QFontMetricsF metrics(m_font);
+    const qreal viewportTop =
+        m_textView->viewport()->mapToGlobal(QPoint(0, 0)).y() - mapToGlobal(QPoint(0, 0)).y();
+    if (m_textView->document()->isEmpty()) {
+        const QTextBlock block = m_textView->document()->firstBlock();
+        const QRectF first =
+            m_textView->blockBoundingGeometry(block).translated(m_textView->contentOffset());
+        const qreal height =
+            block.layout()->lineCount() > 0 ? block.layout()->lineAt(0).height() : metrics.height();
+        rows.append({1, QRectF(0, viewportTop + first.top(), width(), height)});
+        return rows;
+    }
+    // Blocks before the first visible one end in one line feed each, so
+    // numbering starts at its block number plus one.
+    QTextBlock block = m_textView->firstVisibleBlock();
+    int number = block.blockNumber() + 1;
+    const qreal bottom = m_textView->viewport()->height();
+    while (block.isValid()) {
+        const QRectF blockRect =
+            m_textView->blockBoundingGeometry(block).translated(m_textView->contentOffset());
+        if (blockRect.top() > bottom)
+            break;
+        if (block.isVisible()) {
+            const QTextLayout* layout = block.layout();
+            for (int i = 0; i < layout->lineCount(); ++i) {
+                const QTextLine line = layout->lineAt(i);
+                const qreal top = blockRect.top() + line.y();
+                // Numbering starts at the first visible row, even when it
+                // continues a wrapped line that began above the view.
+                if (top + line.height() <= 0)
+                    continue;
+                if (top > bottom)
+                    break;
+                rows.append({number, QRectF(0, viewportTop + top, width(), line.height())});
+                ++number;
+            }
+        }
+        block = block.next();
+    }
+    return rows;
+}
+
+void LineNumberGutter::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), m_backgroundColor);
+    painter.setFont(m_font);
+    painter.setPen(m_textColor);
+    for (const Row& row : visibleRows()) {
+        const QRectF box(0, row.rect.top(), thickness - rightMargin, row.rect.height());
+        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, QString::number(row.number));
+    }
+}

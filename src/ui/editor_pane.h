@@ -1,0 +1,67 @@
+#pragma once
+
+#include "workspace/programming_language.h"
+
+#include <QTimer>
+#include <QUuid>
+#include <QWidget>
+#include <optional>
+
+class AppState;
+class CodeTextEditor;
+class Commands;
+class QLabel;
+class QStackedLayout;
+class QToolButton;
+struct EditorConfig;
+
+// The centre of the window: header, editor and status bar for the selected
+// file, or the welcome screen when none is selected. Keystrokes are written
+// back to the workspace coalesced (a short pause, or whenever the workspace
+// asks for pending edits), so typing in a large file costs no copy of it.
+class EditorPane : public QWidget {
+    Q_OBJECT
+
+public:
+    EditorPane(AppState& state, Commands& commands, QWidget* parent = nullptr);
+    ~EditorPane() override;
+
+    CodeTextEditor* editor() const { return m_editor; }
+    // The status texts, left to right: lines, characters, tab size, encoding, language.
+    QStringList statusTexts() const;
+    QWidget* welcomeView() const { return m_welcome; }
+
+private:
+    QWidget* buildEditorPage();
+    QWidget* buildWelcome();
+    void showSelection();
+    void applyConfig();
+    EditorConfig currentConfig() const;
+    void updateHeader();
+    void updateStatus();
+    void updateWelcomeColours();
+    void commitEdits();
+    void changeFontSize(double delta);
+
+    AppState& m_state;
+    Commands& m_commands;
+    QStackedLayout* m_stack = nullptr;
+    QWidget* m_welcome = nullptr;
+    QWidget* m_editorPage = nullptr;
+    CodeTextEditor* m_editor = nullptr;
+    std::optional<QUuid> m_fileId;
+    bool m_dirty = false;
+    QTimer m_commitTimer;
+
+    QWidget* m_header = nullptr;
+    QLabel* m_badge = nullptr;
+    QLabel* m_fileName = nullptr;
+    QLabel* m_fontSizeLabel = nullptr;
+    QWidget* m_statusBar = nullptr;
+    QLabel* m_lineCount = nullptr;
+    QLabel* m_charCount = nullptr;
+    QLabel* m_tabSize = nullptr;
+    QLabel* m_encoding = nullptr;
+    QLabel* m_languageDot = nullptr;
+    QLabel* m_languageName = nullptr;
+};

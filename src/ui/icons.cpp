@@ -1,0 +1,46 @@
+#include "ui/icons.h"
+
+#include <QAbstractButton>
+#include <QHash>
+
+QString freedesktopIconName(const QString& symbol) {
+    static const QHash<QString, QString> table = {
+        {QStringLiteral("plus.square"), QStringLiteral("document-new")},
+        {QStringLiteral("doc.on.doc"), QStringLiteral("edit-copy")},
+        {QStringLiteral("trash"), QStringLiteral("edit-delete")},
+        {QStringLiteral("doc.text.magnifyingglass"), QStringLiteral("edit-find")},
+        {QStringLiteral("play.fill"), QStringLiteral("media-playback-start")},
+        {QStringLiteral("stop.fill"), QStringLiteral("media-playback-stop")},
+        {QStringLiteral("paintpalette"), QStringLiteral("color-management")},
+        {QStringLiteral("questionmark.circle"), QStringLiteral("help-contents")},
+        {QStringLiteral("gearshape"), QStringLiteral("configure")},
+        {QStringLiteral("checkmark"), QStringLiteral("dialog-ok")},
+        {QStringLiteral("textformat.size.smaller"), QStringLiteral("zoom-out")},
+        {QStringLiteral("textformat.size.larger"), QStringLiteral("zoom-in")},
+        {QStringLiteral("xmark.circle.fill"), QStringLiteral("window-close")},
+        {QStringLiteral("arrow.up.arrow.down"), QStringLiteral("view-sort")},
+        {QStringLiteral("magnifyingglass"), QStringLiteral("edit-find")},
+        {QStringLiteral("point.3.connected.trianglepath.dotted"),
+         QStringLiteral("network-connect")},
+        {QStringLiteral("square.grid.3x3"), QStringLiteral("view-grid")},
+        {QStringLiteral("square.stack.3d.up"), QStringLiteral("layer-visible-on")},
+        {QStringLiteral("function"), QStringLiteral("formula")},
+        {QStringLiteral("textformat"), QStringLiteral("format-text-bold")},
+    };
+    return table.value(symbol);
+}
+
+QIcon symbolIcon(const QString& symbol) {
+    const QString name = freedesktopIconName(symbol);
+    return name.isEmpty() ? QIcon() : QIcon::fromTheme(name);
+}
+
+void setSymbol(QAbstractButton* button, const QString& symbol, const QString& fallbackText) {
+    const QIcon icon = symbolIcon(symbol);
+    if (icon.isNull()) {
+        button->setIcon(QIcon());
+        button->setText(fallbackText);
+    } else {
+        button->setIcon(icon);
+    }
+}

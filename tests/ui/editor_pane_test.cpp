@@ -1,0 +1,129 @@
+#include "editor/code_text_editor.h"
+#include "editor/syntax_text_view.h"
+#include "support/printers.h"
+#include "ui/editor_pane.h"
+#include "workspace/app_state.h"
+#include "workspace/commands.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+class EditorPaneTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+             QStringLiteral("/Corvanta"))
+            .removeRecursively();
+        QSettings(QStringLiteral("Corvanta"), QStringLiteral("Corvanta")).clear();
+        state = std::make_unique<AppState>();
+        pane = std::make_unique<EditorPane>(*state, commands);
+        pane->resize(900, 600);
+        pane->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(pane.get()));
+    }
+
+    void TearDown() override {
+        pane.reset();
+        state.reset();
+    }
+
+    void click(const QString& objectName) {
+        auto* button = pane->findChild<QAbstractButton*>(objectName);
+        ASSERT_TRUE(button) << objectName.toStdString();
+        button->click();
+    }
+
+    std::unique_ptr<AppState> state;
+    Commands commands;
+    std::unique_ptr<EditorPane> pane;
+};
+
+TEST_F(EditorPaneTest, WelcomeScreenCreatesFilesAndShowsNativeShortcuts) {
+    EXPECT_TRUE(pane->welcomeView()->isVisible());
+    QStringList keys;
+    for (QLabel* label : pane->findChildren<QLabel*>(QStringLiteral("shortcutKey")))
+        keys.append(label->text());
+    EXPECT_EQ(keys, (QStringList{QStringLiteral("Ctrl+N"), QStringLiteral("Ctrl+R"),
+                                 QStringLiteral("Ctrl+Shift+T")}));
+
+    click(QStringLiteral("quickCreate_cpp"));
+    click(QStringLiteral("quickCreate_cpp"));
+    ASSERT_EQ(state->files().size(), 2);
+    EXPECT_EQ(state->files()[1].name, QStringLiteral("solution.cpp"))
+        << "cards never make names unique";
+    EXPECT_FALSE(pane->welcomeView()->isVisible());
+    ASSERT_TRUE(pane->editor());
+    EXPECT_EQ(pane->editor()->text(), state->selectedFile()->content);
+}
+
+TEST_F(EditorPaneTest, StatusBarCountsLinesAndCharacters) {
+    state->createFile(QStringLiteral("a.txt"), ProgrammingLanguage::txt);
+    EXPECT_EQ(pane->statusTexts(), (QStringList{QStringLiteral("줄 1"), QStringLiteral("문자 0"),
+                                                QStringLiteral("탭: 4칸"), QStringLiteral("UTF-8"),
+                                                QStringLiteral("Text")}));
+    QTest::keyClicks(pane->editor()->textView(), QStringLiteral("x"));
+    QTest::keyClick(pane->editor()->textView(), Qt::Key_Return);
+    EXPECT_EQ(pane->statusTexts().mid(0, 2),
+              (QStringList{QStringLiteral("줄 2"), QStringLiteral("문자 2")}));
+    state->settings().setTabSize(2);
+    EXPECT_EQ(pane->statusTexts()[2], QStringLiteral("탭: 2칸"));
+}
+
+TEST_F(EditorPaneTest, FontSizeButtonsStopAtTheirLimits) {
+    state->createFile(QStringLiteral("a.py"), ProgrammingLanguage::python);
+    state->setFontSize(11);
+    click(QStringLiteral("fontSmaller"));
+    click(QStringLiteral("fontSmaller"));
+    EXPECT_EQ(state->fontSize(), 10);
+    state->setFontSize(27);
+    click(QStringLiteral("fontLarger"));
+    click(QStringLiteral("fontLarger"));
+    EXPECT_EQ(state->fontSize(), 28);
+    EXPECT_EQ(pane->editor()->textView()->font().pointSizeF(), 28);
+}
+
+TEST_F(EditorPaneTest, EditsReachTheWorkspaceBeforeAnyoneReadsIt) {
+    state->createFile(QStringLiteral("a.txt"), ProgrammingLanguage::txt);
+    state->createFile(QStringLiteral("b.txt"), ProgrammingLanguage::txt);
+    QTest::keyClicks(pane->editor()->textView(), QStringLiteral("bee"));
+    EXPECT_TRUE(state->files()[1].content.isEmpty()) << "keystrokes are coalesced";
+
+    // Switching files commits the pending text to the file it was typed in.
+    state->openFile(state->files()[0]);
+    EXPECT_EQ(state->files()[1].content, QStringLiteral("bee"));
+    EXPECT_TRUE(pane->editor()->text().isEmpty());
+
+    QTest::keyClicks(pane->editor()->textView(), QStringLiteral("ay"));
+    state->saveData();
+    EXPECT_EQ(state->files()[0].content, QStringLiteral("ay"));
+
+    QTest::keyClicks(pane->editor()->textView(), QStringLiteral("!"));
+    QTest::qWait(400);
+    EXPECT_EQ(state->files()[0].content, QStringLiteral("ay!")) << "and after a short pause";
+}
+
+TEST_F(EditorPaneTest, TemplateInsertionReplacesTheText) {
+    state->createFile(QStringLiteral("a.txt"), ProgrammingLanguage::txt);
+    QTest::keyClicks(pane->editor()->textView(), QStringLiteral("typed"));
+    state->updateFileContent(QStringLiteral("typed\n\nfrom a template"));
+    emit commands.templateInserted(QStringLiteral("typed\n\nfrom a template"));
+    EXPECT_EQ(pane->editor()->text(), QStringLiteral("typed\n\nfrom a template"));
+    state->saveData();
+    EXPECT_EQ(state->files()[0].content, QStringLiteral("typed\n\nfrom a template"));
+}
+
+TEST_F(EditorPaneTest, WelcomeKeepsBuiltInColoursUnderACustomTheme) {
+    CustomTheme custom;
+    custom.id = QUuid::createUuid();
+    custom.name = QStringLiteral("mine");
+    custom.background = CodableColor{1, 0, 0, 1};
+    state->selectCustomTheme(custom);
+    const QString sheet = pane->welcomeView()->styleSheet();
+    EXPECT_FALSE(sheet.contains(QStringLiteral("#ffff0000"))) << sheet.toStdString();
+}
