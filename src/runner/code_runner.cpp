@@ -289,7 +289,9 @@ RunResult PreparedProgram::execute(const QString& input, int timeoutSeconds, con
     process.setStopSignal(stop);
     const ProgramRun::Outcome outcome = process.run();
     const double elapsed =
-        std::chrono::duration<double, std::milli>(outcome.endedAt - startedAt).count();
+        outcome.started
+            ? std::chrono::duration<double, std::milli>(outcome.endedAt - startedAt).count()
+            : 0;
 
     switch (outcome.status) {
     case Status::failedToStart:

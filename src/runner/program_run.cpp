@@ -134,7 +134,6 @@ ProgramRun::Outcome ProgramRun::run() {
     Outcome outcome;
     if (m_stop && m_stop->isStopped()) {
         outcome.status = Status::stopped;
-        outcome.endedAt = Clock::now();
         return outcome;
     }
 
@@ -188,6 +187,7 @@ ProgramRun::Outcome ProgramRun::run() {
         return outcome;
     }
     const Clock::time_point launchedAt = Clock::now();
+    outcome.started = true;
     input.reset();
     outputWrite.reset();
     errorWrite.reset();

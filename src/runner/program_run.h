@@ -58,7 +58,8 @@ public:
         QByteArray standardOutput;
         QByteArray standardError;
         QString errorDescription;
-        Clock::time_point endedAt; // when the program was seen to end
+        bool started = false;
+        Clock::time_point endedAt; // when the program was seen to end, if started
 
         bool exitedCleanly() const {
             return status == Status::finished && crashSignal == 0 && exitCode == 0;

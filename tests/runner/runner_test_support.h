@@ -1,0 +1,67 @@
+#pragma once
+
+#include "runner/code_runner.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QStandardPaths>
+#include <QString>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <ostream>
+
+inline void PrintTo(const RunResult& result, std::ostream* os) {
+    *os << "{output \"" << result.output.toStdString() << "\", error " << result.error << ", time "
+        << result.executionTime << "}";
+}
+
+// The tests run the real tools; a machine without one fails with this
+// message instead of hanging or passing vacuously.
+inline ::testing::AssertionResult toolInstalled(const char* name) {
+    if (QStandardPaths::findExecutable(QString::fromUtf8(name)).isEmpty())
+        return ::testing::AssertionFailure()
+               << name << " is not installed; scripts/setup installs the compilers";
+    return ::testing::AssertionSuccess();
+}
+
+// A folder of shell scripts put in front of the search path (or in its place)
+// for the life of the object.
+class ScriptPath {
+public:
+    enum Mode { prepend, replace };
+
+    explicit ScriptPath(Mode mode = prepend) : m_savedPath(qgetenv("PATH")) {
+        qputenv("PATH", mode == replace ? m_folder.path().toUtf8()
+                                        : m_folder.path().toUtf8() + ':' + m_savedPath);
+    }
+    ~ScriptPath() { qputenv("PATH", m_savedPath); }
+    ScriptPath(const ScriptPath&) = delete;
+    ScriptPath& operator=(const ScriptPath&) = delete;
+
+    QString folder() const { return m_folder.path(); }
+
+    void addScript(const QString& name, const QByteArray& body) {
+        const QString path = m_folder.filePath(name);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("#!/bin/sh\n" + body);
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    // A script that logs every call to `log` and hands over to the real tool.
+    void addCountingWrapper(const QString& name, const QString& realTool) {
+        addScript(name, "echo call >> '" + logPath().toUtf8() + "'\nexec '" + realTool.toUtf8() +
+                            "' \"$@\"\n");
+    }
+    int calls() const {
+        QFile log(logPath());
+        return log.open(QIODevice::ReadOnly) ? int(log.readAll().count('\n')) : 0;
+    }
+
+private:
+    QString logPath() const { return m_folder.filePath(QStringLiteral("calls.log")); }
+
+    QTemporaryDir m_folder;
+    QByteArray m_savedPath;
+};
