@@ -7,50 +7,31 @@
 
 namespace {
 
-struct TableCase {
-    const char* name;
-    const QList<CodeSnippet>& (*table)();
-    qsizetype size;
-    const char16_t* tag;
-};
-
-class SnippetTable : public ::testing::TestWithParam<TableCase> {};
-
-TEST_P(SnippetTable, HasItsSizeTagAndUniqueTriggersAndIds) {
-    const TableCase& param = GetParam();
-    const QList<CodeSnippet>& table = param.table();
-    ASSERT_EQ(table.size(), param.size);
-    QSet<QString> triggers;
-    QSet<QUuid> ids;
-    for (const CodeSnippet& snippet : table) {
-        EXPECT_EQ(snippet.language, QString::fromUtf16(param.tag)) << snippet.trigger.toStdString();
-        EXPECT_FALSE(snippet.id.isNull());
-        EXPECT_FALSE(snippet.code.isEmpty()) << snippet.trigger.toStdString();
-        EXPECT_FALSE(snippet.description.isEmpty()) << snippet.trigger.toStdString();
-        // Escapes must have become real characters, never a backslash pair.
-        EXPECT_FALSE(snippet.code.contains(QStringLiteral("\\n"))) << snippet.trigger.toStdString();
-        EXPECT_FALSE(snippet.code.contains(QStringLiteral("\\t"))) << snippet.trigger.toStdString();
-        triggers.insert(snippet.trigger);
-        ids.insert(snippet.id);
+TEST(Snippets, TablesHaveTheirSizeTagAndUniqueTriggers) {
+    const std::tuple<const QList<CodeSnippet>&, qsizetype, QString> tables[] = {
+        {cppSnippets(), 36, QStringLiteral("cpp")},
+        {pythonSnippets(), 27, QStringLiteral("python")},
+        {javaSnippets(), 8, QStringLiteral("java")},
+    };
+    for (const auto& [table, size, tag] : tables) {
+        ASSERT_EQ(table.size(), size) << tag.toStdString();
+        QSet<QString> triggers;
+        QSet<QUuid> ids;
+        for (const CodeSnippet& snippet : table) {
+            EXPECT_EQ(snippet.language, tag);
+            // Escapes must have become real characters, never a backslash pair.
+            EXPECT_FALSE(snippet.code.contains(QLatin1Char('\\'))) << snippet.trigger.toStdString();
+            triggers.insert(snippet.trigger);
+            ids.insert(snippet.id);
+        }
+        EXPECT_EQ(triggers.size(), size);
+        EXPECT_EQ(ids.size(), size);
+        EXPECT_EQ(table.first().trigger, QStringLiteral("fori")) << "table order kept";
     }
-    EXPECT_EQ(triggers.size(), table.size());
-    EXPECT_EQ(ids.size(), table.size());
+    EXPECT_EQ(cppSnippets().first().id, cppSnippets().first().id) << "built once";
 }
 
-TEST_P(SnippetTable, IsBuiltOnceAndKept) {
-    const QList<CodeSnippet>& first = GetParam().table();
-    const QList<CodeSnippet>& second = GetParam().table();
-    EXPECT_EQ(&first, &second);
-    EXPECT_EQ(first.first().id, second.first().id);
-}
-
-INSTANTIATE_TEST_SUITE_P(Tables, SnippetTable,
-                         ::testing::Values(TableCase{"cpp", &cppSnippets, 36, u"cpp"},
-                                           TableCase{"python", &pythonSnippets, 27, u"python"},
-                                           TableCase{"java", &javaSnippets, 8, u"java"}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(SnippetLookup, LanguagesMapToTheirTables) {
+TEST(Snippets, LanguagesShareTables) {
     EXPECT_EQ(&snippets(ProgrammingLanguage::c), &cppSnippets());
     EXPECT_EQ(&snippets(ProgrammingLanguage::cpp), &cppSnippets());
     EXPECT_EQ(&snippets(ProgrammingLanguage::csharp), &cppSnippets());
@@ -59,61 +40,31 @@ TEST(SnippetLookup, LanguagesMapToTheirTables) {
     EXPECT_TRUE(snippets(ProgrammingLanguage::txt).isEmpty());
 }
 
-TEST(SnippetLookup, FindsExactTriggersOnly) {
-    struct Case {
-        ProgrammingLanguage language;
-        const char16_t* trigger;
-        const char16_t* code; // nullptr: no snippet
+TEST(Snippets, LookupMatchesWholeTriggersOnly) {
+    using enum ProgrammingLanguage;
+    const std::tuple<ProgrammingLanguage, const char16_t*, const char16_t*> cases[] = {
+        {cpp, u"fori", u"for (int i = 0; i < n; i++) {\n\t\n}"},
+        {python, u"fori", u"for i in range(n):\n\t"},
+        {java, u"forin", u"for (int x : arr) {\n\t\n}"},
+        {csharp, u"fast", u"ios::sync_with_stdio(false);\ncin.tie(nullptr);"},
+        {c, u"endl", u" << endl;"},
+        {cpp, u"dbg", u"cerr << \"DEBUG: \" <<  << endl;"},
+        {python, u"inf", u"INF = float('inf')"},
+        {python, u"dbg", u"print(f\"DEBUG: {}\")"},
+        {cpp, u"Fori", nullptr},
+        {cpp, u"for", nullptr},
+        {java, u"cout", nullptr},
+        {txt, u"fori", nullptr},
     };
-    const Case cases[] = {
-        {ProgrammingLanguage::cpp, u"fori", u"for (int i = 0; i < n; i++) {\n\t\n}"},
-        {ProgrammingLanguage::c, u"cout", u"cout << "},
-        {ProgrammingLanguage::csharp, u"fast", u"ios::sync_with_stdio(false);\ncin.tie(nullptr);"},
-        {ProgrammingLanguage::python, u"fori", u"for i in range(n):\n\t"},
-        {ProgrammingLanguage::python, u"forin", u"for x in arr:\n\t"},
-        {ProgrammingLanguage::cpp, u"forin", u"for (auto& x : arr) {\n\t\n}"},
-        {ProgrammingLanguage::java, u"forin", u"for (int x : arr) {\n\t\n}"},
-        {ProgrammingLanguage::cpp, u"endl", u" << endl;"},
-        {ProgrammingLanguage::cpp, u"dbg", u"cerr << \"DEBUG: \" <<  << endl;"},
-        {ProgrammingLanguage::python, u"dbg", u"print(f\"DEBUG: {}\")"},
-        {ProgrammingLanguage::python, u"inf", u"INF = float('inf')"},
-        {ProgrammingLanguage::python, u"forij", u"for i in range(n):\n\tfor j in range(m):\n\t\t"},
-        {ProgrammingLanguage::cpp, u"while", u"while (조건) {\n\t\n}"},
-        {ProgrammingLanguage::java, u"mod", u"final int MOD = (int)1e9 + 7;"},
-        {ProgrammingLanguage::cpp, u"Fori", nullptr},
-        {ProgrammingLanguage::cpp, u"for", nullptr},
-        {ProgrammingLanguage::cpp, u"fori ", nullptr},
-        {ProgrammingLanguage::cpp, u"", nullptr},
-        {ProgrammingLanguage::java, u"cout", nullptr},
-        {ProgrammingLanguage::python, u"sout", nullptr},
-        {ProgrammingLanguage::txt, u"fori", nullptr},
-    };
-    for (const Case& c : cases) {
-        const QString trigger = QString::fromUtf16(c.trigger);
-        const std::optional<CodeSnippet> found = findSnippet(c.language, trigger);
-        if (!c.code) {
-            EXPECT_FALSE(found) << rawValue(c.language).toStdString() << " "
-                                << trigger.toStdString();
-            continue;
+    for (const auto& [language, trigger, code] : cases) {
+        const std::optional<CodeSnippet> found = findSnippet(language, QString::fromUtf16(trigger));
+        const std::string where =
+            rawValue(language).toStdString() + " " + QString::fromUtf16(trigger).toStdString();
+        ASSERT_EQ(found.has_value(), code != nullptr) << where;
+        if (found) {
+            EXPECT_EQ(found->code, QString::fromUtf16(code)) << where;
         }
-        ASSERT_TRUE(found) << rawValue(c.language).toStdString() << " " << trigger.toStdString();
-        EXPECT_EQ(found->trigger, trigger);
-        EXPECT_EQ(found->code, QString::fromUtf16(c.code));
     }
-}
-
-TEST(SnippetLookup, TablesKeepTheirOrder) {
-    auto triggers = [](const QList<CodeSnippet>& table) {
-        QStringList list;
-        for (const CodeSnippet& snippet : table)
-            list.append(snippet.trigger);
-        return list.join(QLatin1Char(' '));
-    };
-    EXPECT_EQ(triggers(javaSnippets()), QStringLiteral("fori forin sout br bw st mod inf"));
-    EXPECT_EQ(cppSnippets().first().trigger, QStringLiteral("fori"));
-    EXPECT_EQ(cppSnippets().last().trigger, QStringLiteral("dbg"));
-    EXPECT_EQ(pythonSnippets().first().trigger, QStringLiteral("fori"));
-    EXPECT_EQ(pythonSnippets().last().trigger, QStringLiteral("dbg"));
 }
 
 } // namespace
