@@ -1,4 +1,5 @@
 #include "runner/program_run.h"
+#include "runner_test_support.h"
 #include "support/printers.h"
 
 #include <QFile>
@@ -43,25 +44,6 @@ QString writeFile(const QTemporaryDir& dir, const QByteArray& content) {
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(content);
     return path;
-}
-
-// Dead means gone, or a zombie its new parent has not collected yet.
-bool isDead(const QByteArray& pid) {
-    QFile stat(QStringLiteral("/proc/") + QString::fromLatin1(pid) + QStringLiteral("/stat"));
-    if (!stat.open(QIODevice::ReadOnly))
-        return true;
-    const QByteArray line = stat.readAll();
-    const qsizetype state = line.lastIndexOf(") ") + 2;
-    return line.at(state) == 'Z' || line.at(state) == 'X';
-}
-
-bool becomesDead(const QByteArray& pid) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        if (isDead(pid))
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return false;
 }
 
 TEST(ProgramRunTest, ReportsHowTheProgramEnded) {

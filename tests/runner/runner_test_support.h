@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <thread>
 
 inline void PrintTo(const RunResult& result, std::ostream* os) {
     *os << "{output \"" << result.output.toStdString() << "\", error " << result.error << ", time "
@@ -65,3 +66,24 @@ private:
     QTemporaryDir m_folder;
     QByteArray m_savedPath;
 };
+
+// Dead means gone, or a zombie its new parent has not collected yet.
+inline bool isDead(const QByteArray& pid) {
+    QFile stat(QStringLiteral("/proc/") + QString::fromLatin1(pid.trimmed()) +
+               QStringLiteral("/stat"));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray line = stat.readAll();
+    const qsizetype state = line.lastIndexOf(") ") + 2;
+    return line.at(state) == 'Z' || line.at(state) == 'X';
+}
+
+// A killed process takes a moment to go.
+inline bool becomesDead(const QByteArray& pid) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (isDead(pid))
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+}

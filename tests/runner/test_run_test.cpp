@@ -1,0 +1,240 @@
+#include "runner/test_run.h"
+#include "runner_test_support.h"
+#include "support/printers.h"
+#include "workspace/app_state.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+TestCase testCase(const QString& input, const QString& expectedOutput) {
+    TestCase result;
+    result.input = input;
+    result.expectedOutput = expectedOutput;
+    return result;
+}
+
+FileItem file(const QString& name, ProgrammingLanguage language, const QString& content) {
+    FileItem item = FileItem::make(name, language);
+    item.content = content;
+    return item;
+}
+
+// Collects what a run hands back, checking that every case arrives before
+// the report.
+struct Collected {
+    QList<TestRunRecord> records;
+    QString report;
+    bool allPassed = false;
+    bool casesAfterReport = false;
+};
+
+bool runToEnd(TestRun& run, Collected& collected) {
+    QObject::connect(&run, &TestRun::caseFinished, [&](const QUuid&, const TestRunRecord& record) {
+        collected.casesAfterReport |= !collected.report.isEmpty();
+        collected.records.append(record);
+    });
+    QObject::connect(&run, &TestRun::finished, [&](const QString& report, bool allPassed) {
+        collected.report = report;
+        collected.allPassed = allPassed;
+    });
+    QSignalSpy finished(&run, &TestRun::finished);
+    run.start();
+    return finished.wait(60000);
+}
+
+class TestRunTest : public ::testing::Test {
+protected:
+    // Every AppState starts from an empty workspace.
+    void SetUp() override {
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+             QStringLiteral("/Corvanta"))
+            .removeRecursively();
+    }
+};
+
+const QString pythonEcho = u"print(input())\n"_s;
+
+TEST_F(TestRunTest, StartTestRunAppliesEveryOutcomeToTheState) {
+    ASSERT_TRUE(toolInstalled("python3"));
+    AppState state;
+    state.createFile(u"sum.py"_s, ProgrammingLanguage::python);
+    state.updateFileContent(u"a, b = map(int, input().split())\nprint(a + b)\n"_s);
+    TestCase stale = testCase(u"1 2"_s, u"3"_s);
+    stale.actualOutput = u"old"_s;
+    stale.passed = false;
+    stale.executionTime = 1;
+    state.setTestCases({
+        stale, testCase(u"5 5"_s, u"11"_s),
+        testCase(u"0 0"_s, QString()), // no expected output: no verdict shown
+        testCase(u"2 2"_s, u" \n"_s),  // blank, yet stored: the verdict is shown
+    });
+
+    TestRun* run = startTestRun(state);
+    ASSERT_NE(run, nullptr);
+    EXPECT_TRUE(state.isRunning());
+    EXPECT_EQ(state.consoleOutput(), u"🦦 sum.py 실행 중...\n\n"_s);
+    for (const TestCase& c : state.testCases()) {
+        EXPECT_FALSE(c.actualOutput || c.passed || c.executionTime) << "old results stay";
+    }
+    EXPECT_EQ(startTestRun(state), nullptr) << "a second run while one goes on";
+
+    QList<TestRunRecord> records;
+    QObject::connect(run, &TestRun::caseFinished,
+                     [&](const QUuid&, const TestRunRecord& record) { records.append(record); });
+    bool allShownWhenDone = false;
+    QObject::connect(&state, &AppState::isRunningChanged, [&](bool running) {
+        allShownWhenDone =
+            !running && std::all_of(state.testCases().begin(), state.testCases().end(),
+                                    [](const TestCase& c) { return c.actualOutput.has_value(); });
+    });
+    QSignalSpy done(&state, &AppState::isRunningChanged);
+    ASSERT_TRUE(done.wait(60000));
+
+    EXPECT_TRUE(allShownWhenDone);
+    const QList<TestCase>& cases = state.testCases();
+    ASSERT_EQ(cases.size(), 4);
+    EXPECT_EQ(cases[0].actualOutput, u"3\n"_s);
+    EXPECT_EQ(cases[0].passed, true);
+    EXPECT_GT(cases[0].executionTime.value_or(0), 0);
+    EXPECT_EQ(cases[1].passed, false);
+    EXPECT_EQ(cases[2].actualOutput, u"0\n"_s);
+    EXPECT_EQ(cases[2].passed, std::nullopt);
+    EXPECT_EQ(cases[3].passed, true);
+
+    ASSERT_EQ(records.size(), 4);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(records[i].index, i);
+    EXPECT_EQ(records[2].passed, true) << "the report counts a case without expected output";
+    EXPECT_EQ(state.consoleOutput(), buildRunReport(*state.selectedFile(), records));
+    EXPECT_TRUE(state.consoleOutput().contains(u"📊 결과: 3/4 통과\n"_s));
+}
+
+TEST_F(TestRunTest, EditsDuringTheRunDoNotAffectIt) {
+    ASSERT_TRUE(toolInstalled("python3"));
+    AppState state;
+    state.createFile(u"echo.py"_s, ProgrammingLanguage::python);
+    state.updateFileContent(pythonEcho);
+    state.setTestCases({testCase(u"first"_s, u"first"_s), testCase(u"second"_s, u"second"_s)});
+
+    ASSERT_NE(startTestRun(state), nullptr);
+    state.updateFileContent(u"raise SystemExit(1)\n"_s);
+    TestCase edited = state.testCases()[1];
+    edited.input = u"changed"_s;
+    state.updateTestCase(edited);
+    state.deleteTestCase(state.testCases()[0]);
+
+    QSignalSpy done(&state, &AppState::isRunningChanged);
+    ASSERT_TRUE(done.wait(60000));
+    ASSERT_EQ(state.testCases().size(), 1);
+    EXPECT_EQ(state.testCases()[0].actualOutput, u"second\n"_s);
+    EXPECT_EQ(state.testCases()[0].passed, true);
+    // The deleted case keeps its card.
+    EXPECT_TRUE(state.consoleOutput().contains(u"결과: 2/2 통과"_s));
+}
+
+TEST_F(TestRunTest, NothingRunsWithoutASelectedFile) {
+    AppState state;
+    EXPECT_EQ(startTestRun(state), nullptr);
+    EXPECT_FALSE(state.isRunning());
+    EXPECT_TRUE(state.consoleOutput().isEmpty());
+}
+
+TEST_F(TestRunTest, CompilesOnceForAllCasesAndReportsACompileErrorOnEach) {
+    ASSERT_TRUE(toolInstalled("gcc"));
+    ScriptPath tools;
+    tools.addCountingWrapper(u"gcc"_s, QStandardPaths::findExecutable(u"gcc"_s, {u"/usr/bin"_s}));
+    const QList<TestCase> three = {testCase(u"1"_s, u"1"_s), testCase(u"2"_s, u"2"_s),
+                                   testCase(u"3"_s, u"3"_s)};
+
+    const struct {
+        const char* name;
+        QString code;
+        QList<TestCase> cases;
+        int compiles; // counted from the start of the test
+        QString result;
+    } runs[] = {
+        {"no test cases: nothing is compiled",
+         u"int main(void) { return }"_s,
+         {},
+         0,
+         u"🦦🦦🎉 결과: 0/0 통과 - 모든 테스트 통과! 이예이"_s},
+        {"compile error on every case", u"int main(void) { return }"_s, three, 1,
+         u"📊 결과: 0/3 통과"_s},
+        {"success",
+         u"#include <stdio.h>\nint main(void) { int n; scanf(\"%d\", &n); printf(\"%d\\n\", n); }"_s,
+         three, 2, u"🦦🦦🎉 결과: 3/3 통과 - 모든 테스트 통과! 이예이"_s},
+        {"the same source again comes from the cache",
+         u"#include <stdio.h>\nint main(void) { int n; scanf(\"%d\", &n); printf(\"%d\\n\", n); }"_s,
+         three, 2, u"🦦🦦🎉 결과: 3/3 통과 - 모든 테스트 통과! 이예이"_s},
+    };
+    for (const auto& r : runs) {
+        SCOPED_TRACE(r.name);
+        TestRun run(file(u"a.c"_s, ProgrammingLanguage::c, r.code), r.cases, 5);
+        Collected collected;
+        ASSERT_TRUE(runToEnd(run, collected));
+        EXPECT_EQ(tools.calls(), r.compiles);
+        EXPECT_FALSE(collected.casesAfterReport);
+        EXPECT_TRUE(collected.report.endsWith(
+            r.result + u"\n═══════════════════════════════════════════\n"_s));
+        for (const TestRunRecord& record : collected.records) {
+            if (!record.passed) {
+                EXPECT_TRUE(record.output.startsWith(u"🔴 컴파일 에러:\n"_s));
+                EXPECT_EQ(record.executionTime, 0);
+            }
+        }
+    }
+}
+
+TEST_F(TestRunTest, CancelStopsTheRunningCaseAndRunsNoFurtherOne) {
+    ASSERT_TRUE(toolInstalled("python3"));
+    QTemporaryDir dir;
+    const QString marker = dir.filePath(u"started"_s);
+    const QString code = u"import time\nx = input()\nif x == 'hang':\n    open('"_s + marker +
+                         u"', 'w').close()\n    time.sleep(60)\nprint(x)\n"_s;
+    TestRun run(
+        file(u"h.py"_s, ProgrammingLanguage::python, code),
+        {testCase(u"a"_s, u"a"_s), testCase(u"hang"_s, u"hang"_s), testCase(u"c"_s, u"c"_s)}, 0);
+    Collected collected;
+    QObject::connect(&run, &TestRun::caseFinished, [&](const QUuid&, const TestRunRecord& record) {
+        collected.records.append(record);
+    });
+    QSignalSpy finished(&run, &TestRun::finished);
+    run.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(marker); }, 30000));
+    run.cancel();
+    ASSERT_TRUE(finished.wait(10000));
+
+    ASSERT_EQ(collected.records.size(), 2);
+    EXPECT_TRUE(collected.records[0].passed);
+    EXPECT_EQ(collected.records[1].output, u"⏹️ 실행 중지됨"_s);
+    EXPECT_FALSE(collected.records[1].passed);
+    EXPECT_TRUE(run.report().endsWith(
+        u"📊 결과: 1/2 통과\n═══════════════════════════════════════════\n"_s));
+}
+
+TEST_F(TestRunTest, DestroyingARunKillsItsProgram) {
+    ASSERT_TRUE(toolInstalled("python3"));
+    QTemporaryDir dir;
+    const QString pidFile = dir.filePath(u"pid"_s);
+    const QString code = u"import os, time\nwith open('"_s + pidFile +
+                         u"', 'w') as f:\n    f.write(str(os.getpid()))\ntime.sleep(60)\n"_s;
+    auto run = std::make_unique<TestRun>(file(u"s.py"_s, ProgrammingLanguage::python, code),
+                                         QList<TestCase>{testCase({}, {})}, 0);
+    run->start();
+    QFile pid(pidFile);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pid.size() > 0; }, 30000));
+    ASSERT_TRUE(pid.open(QIODevice::ReadOnly));
+    const QByteArray programPid = pid.readAll();
+    run.reset();
+    EXPECT_TRUE(becomesDead(programPid));
+}
+
+} // namespace
