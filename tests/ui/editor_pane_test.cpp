@@ -1,5 +1,7 @@
 #include "editor/code_text_editor.h"
 #include "editor/syntax_text_view.h"
+#include "library/algorithm_templates.h"
+#include "library/template_insertion.h"
 #include "support/printers.h"
 #include "ui/editor_pane.h"
 #include "workspace/app_state.h"
@@ -126,4 +128,14 @@ TEST_F(EditorPaneTest, WelcomeKeepsBuiltInColoursUnderACustomTheme) {
     state->selectCustomTheme(custom);
     const QString sheet = pane->welcomeView()->styleSheet();
     EXPECT_FALSE(sheet.contains(QStringLiteral("#ffff0000"))) << sheet.toStdString();
+}
+
+TEST_F(EditorPaneTest, InsertedTemplateFollowsWhatWasJustTyped) {
+    state->createFile(QStringLiteral("a.py"), ProgrammingLanguage::python);
+    pane->editor()->setText(QString());
+    QTest::keyClicks(pane->editor()->textView(), QStringLiteral("print(1)"));
+    const AlgorithmTemplate& gcd = templates(AlgorithmCategory::math).first();
+    ASSERT_TRUE(insertTemplate(*state, commands, gcd));
+    EXPECT_TRUE(pane->editor()->text().startsWith(QStringLiteral("print(1)\n\n# GCD/LCM\n")));
+    EXPECT_EQ(state->files()[0].content, pane->editor()->text());
 }
