@@ -7,3 +7,7 @@
 
 // Prints the algorithm template library as one JSON array.
 int runTemplates(const QStringList& arguments);
+
+// Runs FILE against the cases of TESTDIR and prints the run report: 0 when
+// every case passes, 1 when one fails.
+int runRun(const QStringList& arguments);

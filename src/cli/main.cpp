@@ -15,6 +15,7 @@ struct Verb {
 const std::map<QString, Verb>& verbs() {
     static const std::map<QString, Verb> table = {
         {QStringLiteral("templates"), {QStringLiteral("templates"), runTemplates}},
+        {QStringLiteral("run"), {QStringLiteral("run FILE TESTDIR [--timeout SECONDS]"), runRun}},
     };
     return table;
 }
@@ -31,6 +32,9 @@ int usage() {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    // The same names as the editor: they place the shared compile cache.
+    QCoreApplication::setOrganizationName(QStringLiteral("Corvanta"));
+    QCoreApplication::setApplicationName(QStringLiteral("Corvanta"));
     QStringList arguments = app.arguments().mid(1);
     if (arguments.isEmpty())
         return usage();

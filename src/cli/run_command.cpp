@@ -1,0 +1,144 @@
+#include "cli/cli_commands.h"
+
+#include "runner/test_run.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+#include <algorithm>
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString usage = u"run FILE TESTDIR [--timeout SECONDS]"_s;
+constexpr int defaultTimeoutSeconds = 5;
+constexpr int stopSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+std::atomic<TestRun*> activeRun{nullptr};
+
+int badUsage(const QString& problem) {
+    QTextStream(stderr) << "corvanta-cli run: " << problem << "\nusage: corvanta-cli " << usage
+                        << '\n';
+    return 2;
+}
+
+std::optional<QString> readText(const QString& path, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = path + u": "_s + file.errorString();
+        return std::nullopt;
+    }
+    return QString::fromUtf8(file.readAll());
+}
+
+// TESTDIR/NAME.in with NAME.out (or NAME.ans) beside it, in natural order of
+// the names (2 before 10). A case without an expected file expects nothing.
+std::optional<QList<TestCase>> readTestCases(const QDir& folder, QString* error) {
+    QStringList inputs = folder.entryList({u"*.in"_s}, QDir::Files);
+    QCollator naturalOrder(QLocale::c());
+    naturalOrder.setNumericMode(true);
+    std::sort(inputs.begin(), inputs.end(), naturalOrder);
+
+    QList<TestCase> testCases;
+    for (const QString& input : inputs) {
+        const QString base = folder.filePath(input.chopped(3));
+        TestCase testCase;
+        const std::optional<QString> text = readText(folder.filePath(input), error);
+        if (!text)
+            return std::nullopt;
+        testCase.input = *text;
+        for (const QString& suffix : {u".out"_s, u".ans"_s}) {
+            if (QFileInfo::exists(base + suffix)) {
+                const std::optional<QString> expected = readText(base + suffix, error);
+                if (!expected)
+                    return std::nullopt;
+                testCase.expectedOutput = *expected;
+                break;
+            }
+        }
+        testCases.append(testCase);
+    }
+    return testCases;
+}
+
+// A program runs in a process group of its own, out of reach of the
+// terminal's Ctrl+C: the signal stops the run instead, which kills it. A
+// second signal ends this process the usual way.
+void stopActiveRun(int) {
+    if (TestRun* run = activeRun.load())
+        run->cancel();
+}
+
+} // namespace
+
+int runRun(const QStringList& arguments) {
+    QStringList positional;
+    int timeoutSeconds = defaultTimeoutSeconds;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == u"--timeout"_s) {
+            bool ok = false;
+            timeoutSeconds = arguments.value(i + 1).toInt(&ok);
+            if (!ok || timeoutSeconds < 0)
+                return badUsage(u"--timeout needs a whole number of seconds (0: no limit)"_s);
+            ++i;
+        } else if (argument.startsWith(u"--"_s)) {
+            return badUsage(u"unknown option "_s + argument);
+        } else {
+            positional.append(argument);
+        }
+    }
+    if (positional.size() != 2)
+        return badUsage(u"expected FILE and TESTDIR"_s);
+
+    const QFileInfo source(positional[0]);
+    const std::optional<ProgrammingLanguage> language = languageFromExtension(source.suffix());
+    if (!language)
+        return badUsage(u"no language has the extension of "_s + positional[0]);
+    const QDir testFolder(positional[1]);
+    if (!testFolder.exists())
+        return badUsage(u"no such test folder: "_s + positional[1]);
+    QString error;
+    const std::optional<QString> code = readText(source.filePath(), &error);
+    if (!code)
+        return badUsage(error);
+    const std::optional<QList<TestCase>> testCases = readTestCases(testFolder, &error);
+    if (!testCases)
+        return badUsage(error);
+
+    FileItem file = FileItem::make(source.fileName(), *language);
+    file.content = *code;
+    TestRun run(file, *testCases, timeoutSeconds);
+    QEventLoop loop;
+    bool allPassed = false;
+    QObject::connect(&run, &TestRun::finished, &loop, [&](const QString&, bool passed) {
+        allPassed = passed;
+        loop.quit();
+    });
+
+    struct sigaction stop = {};
+    stop.sa_handler = stopActiveRun;
+    stop.sa_flags = SA_RESETHAND;
+    struct sigaction previous[std::size(stopSignals)];
+    activeRun = &run;
+    for (std::size_t i = 0; i < std::size(stopSignals); ++i)
+        sigaction(stopSignals[i], &stop, &previous[i]);
+    run.start();
+    loop.exec();
+    for (std::size_t i = 0; i < std::size(stopSignals); ++i)
+        sigaction(stopSignals[i], &previous[i], nullptr);
+    activeRun = nullptr;
+
+    const QByteArray report = run.report().toUtf8();
+    std::fwrite(report.constData(), 1, std::size_t(report.size()), stdout);
+    std::fflush(stdout);
+    return allPassed ? 0 : 1;
+}
