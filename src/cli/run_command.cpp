@@ -43,7 +43,7 @@ std::optional<QString> readText(const QString& path, QString* error) {
 // the names (2 before 10). A case without an expected file expects nothing.
 std::optional<QList<TestCase>> readTestCases(const QDir& folder, QString* error) {
     QStringList inputs = folder.entryList({u"*.in"_s}, QDir::Files);
-    QCollator naturalOrder(QLocale::c());
+    QCollator naturalOrder(QLocale(QLocale::English));
     naturalOrder.setNumericMode(true);
     std::sort(inputs.begin(), inputs.end(), naturalOrder);
 

@@ -1,0 +1,4 @@
+import sys
+
+n, *values = map(int, sys.stdin.read().split())
+print("\n".join(map(str, sorted(values[:n]))))

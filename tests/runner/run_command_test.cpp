@@ -1,0 +1,174 @@
+#include "runner_test_support.h"
+#include "support/printers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString problems = QStringLiteral(CORVANTA_TEST_DATA_DIR "/problems");
+const QString allPassed = u"🦦🦦🎉 결과: 3/3 통과 - 모든 테스트 통과! 이예이\n"
+                          u"═══════════════════════════════════════════\n"_s;
+
+struct Finished {
+    int exitCode = -1;
+    QString standardOutput;
+    QString standardError;
+};
+
+Finished runCli(const QStringList& arguments) {
+    QProcess cli;
+    cli.start(QStringLiteral(CORVANTA_CLI_PATH), QStringList{u"run"_s} + arguments);
+    EXPECT_TRUE(cli.waitForFinished(120000));
+    return {cli.exitCode(), QString::fromUtf8(cli.readAllStandardOutput()),
+            QString::fromUtf8(cli.readAllStandardError())};
+}
+
+QString solution(const QString& problem, const QString& name) {
+    return problems + u'/' + problem + u"/solutions/"_s + name;
+}
+
+QString tests(const QString& problem) {
+    return problems + u'/' + problem + u"/tests"_s;
+}
+
+void writeFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+TEST(RunCommandTest, AcceptedSolutionsPassInEveryLanguage) {
+    for (const char* tool : {"gcc", "g++", "python3", "javac", "mcs"})
+        ASSERT_TRUE(toolInstalled(tool));
+    const struct {
+        QString problem;
+        QString file;
+        QString language;
+    } cases[] = {
+        {u"aplusb"_s, u"sum.c"_s, u"C"_s},       {u"aplusb"_s, u"sum.cpp"_s, u"C++"_s},
+        {u"aplusb"_s, u"sum.py"_s, u"Python"_s}, {u"aplusb"_s, u"sum.java"_s, u"Java"_s},
+        {u"aplusb"_s, u"sum.cs"_s, u"C#"_s},     {u"sort"_s, u"sort.cpp"_s, u"C++"_s},
+        {u"sort"_s, u"sort.py"_s, u"Python"_s},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
+        const Finished run = runCli({solution(c.problem, c.file), tests(c.problem)});
+        EXPECT_EQ(run.exitCode, 0) << run.standardOutput.toStdString();
+        EXPECT_TRUE(run.standardOutput.startsWith(
+            u"╔══════════════════════════════════════════╗\n║  🦦 "_s +
+            c.file + u"\n║  🦦 "_s + c.language + u" | ⏱️ 총 "_s));
+        EXPECT_TRUE(run.standardOutput.endsWith(allPassed)) << run.standardOutput.toStdString();
+        EXPECT_TRUE(run.standardError.isEmpty());
+        if (c.problem == u"aplusb"_s) {
+            // 1.in, 2.in, 10.in: natural order of the names.
+            const QString& report = run.standardOutput;
+            EXPECT_LT(report.indexOf(u"│ 3\n"_s), report.indexOf(u"│ 30\n"_s));
+            EXPECT_LT(report.indexOf(u"│ 30\n"_s), report.indexOf(u"│ 0\n"_s));
+        }
+    }
+}
+
+TEST(RunCommandTest, RejectedSolutionsFailWithTheirMessages) {
+    ASSERT_TRUE(toolInstalled("g++"));
+    QTemporaryDir oneCase;
+    QFile::copy(tests(u"aplusb"_s) + u"/1.in"_s, oneCase.filePath(u"1.in"_s));
+    QFile::copy(tests(u"aplusb"_s) + u"/1.out"_s, oneCase.filePath(u"1.out"_s));
+    const struct {
+        QString file;
+        QStringList extra;
+        QString testFolder;
+        QString card;
+        QString result;
+    } cases[] = {
+        {u"wrong.cpp"_s, {}, tests(u"aplusb"_s), u"│ -1\n"_s, u"📊 결과: 0/3 통과\n"_s},
+        {u"crash.cpp"_s, {}, tests(u"aplusb"_s), u"│ 런타임 에러\n"_s, u"📊 결과: 0/3 통과\n"_s},
+        {u"slow.cpp"_s,
+         {u"--timeout"_s, u"1"_s},
+         oneCase.path(),
+         u"│ ⏱️ 시간 초과 (1초)\n"_s,
+         u"📊 결과: 0/1 통과\n"_s},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
+        const Finished run =
+            runCli(QStringList{solution(u"aplusb"_s, c.file), c.testFolder} + c.extra);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.standardOutput.contains(c.card)) << run.standardOutput.toStdString();
+        EXPECT_TRUE(run.standardOutput.contains(c.result)) << run.standardOutput.toStdString();
+    }
+}
+
+TEST(RunCommandTest, CaseWithoutExpectedFilePassesWhenTheProgramRuns) {
+    QTemporaryDir folder;
+    writeFile(folder.filePath(u"only.in"_s), "4 5\n");
+    const Finished run = runCli({solution(u"aplusb"_s, u"sum.py"_s), folder.path()});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.standardOutput.contains(u"│ 9\n"_s));
+}
+
+TEST(RunCommandTest, BadUsage) {
+    const QString sum = solution(u"aplusb"_s, u"sum.c"_s);
+    const QString folder = tests(u"aplusb"_s);
+    const QStringList cases[] = {
+        {},
+        {sum},
+        {sum, folder, u"extra"_s},
+        {problems + u"/notes.rb"_s, folder},
+        {problems + u"/missing.cpp"_s, folder},
+        {sum, problems + u"/missing"_s},
+        {sum, folder, u"--timeout"_s},
+        {sum, folder, u"--timeout"_s, u"-1"_s},
+        {sum, folder, u"--timeout"_s, u"soon"_s},
+        {sum, folder, u"--verbose"_s},
+    };
+    for (const QStringList& arguments : cases) {
+        SCOPED_TRACE(arguments.join(u' ').toStdString());
+        const Finished run = runCli(arguments);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(run.standardOutput.isEmpty());
+        EXPECT_TRUE(run.standardError.contains(u"usage: corvanta-cli run FILE TESTDIR"_s));
+    }
+}
+
+// The program sits in a process group of its own, where the terminal's
+// Ctrl+C does not reach: the tool has to stop it.
+TEST(RunCommandTest, InterruptStopsTheRunAndKillsTheProgram) {
+    ASSERT_TRUE(toolInstalled("gcc"));
+    QTemporaryDir folder;
+    const QString pidFile = folder.filePath(u"pid"_s);
+    writeFile(folder.filePath(u"waits.c"_s),
+              "#include <stdio.h>\n#include <unistd.h>\nint main(void) {\n"
+              "    FILE* f = fopen(\"" +
+                  pidFile.toUtf8() +
+                  "\", \"w\");\n"
+                  "    fprintf(f, \"%d\", (int)getpid());\n    fclose(f);\n"
+                  "    for (;;) pause();\n}\n");
+    writeFile(folder.filePath(u"1.in"_s), "");
+    writeFile(folder.filePath(u"2.in"_s), "");
+
+    QProcess cli;
+    cli.start(QStringLiteral(CORVANTA_CLI_PATH),
+              {u"run"_s, folder.filePath(u"waits.c"_s), folder.path(), u"--timeout"_s, u"0"_s});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(pidFile).size() > 0; }, 60000));
+    ::kill(pid_t(cli.processId()), SIGINT);
+    ASSERT_TRUE(cli.waitForFinished(10000));
+
+    const QString report = QString::fromUtf8(cli.readAllStandardOutput());
+    EXPECT_EQ(cli.exitCode(), 1);
+    EXPECT_TRUE(report.contains(u"│ ⏹️ 실행 중지됨\n"_s)) << report.toStdString();
+    EXPECT_TRUE(report.contains(u"📊 결과: 0/1 통과\n"_s)) << report.toStdString();
+    QFile pid(pidFile);
+    ASSERT_TRUE(pid.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(becomesDead(pid.readAll()));
+}
+
+} // namespace
