@@ -1,0 +1,185 @@
+#include "template_harness.h"
+
+#include "library/starter_code.h"
+#include "support/printers.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+enum class Variant { cpp, c, python };
+
+struct ProcessOutcome {
+    bool finished = false;
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+ProcessOutcome runProcess(const QString& program, const QStringList& arguments, int timeoutMs) {
+    QProcess process;
+    process.start(program, arguments);
+    ProcessOutcome outcome;
+    if (!process.waitForStarted()) {
+        outcome.err = process.errorString();
+        return outcome;
+    }
+    outcome.finished = process.waitForFinished(timeoutMs);
+    if (!outcome.finished) {
+        process.kill();
+        process.waitForFinished();
+    }
+    outcome.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    outcome.out = QString::fromUtf8(process.readAllStandardOutput());
+    outcome.err = QString::fromUtf8(process.readAllStandardError());
+    return outcome;
+}
+
+QString variantName(Variant variant) {
+    switch (variant) {
+    case Variant::cpp:
+        return QStringLiteral("C++");
+    case Variant::c:
+        return QStringLiteral("C");
+    case Variant::python:
+        return QStringLiteral("Python");
+    }
+    return {};
+}
+
+// Insertion puts two line feeds between the file's text and the fragment; the
+// C fragments may use MAX, which the user is expected to define beforehand.
+QString programText(Variant variant, const QString& fragment, const QString& helpers,
+                    const QString& driver) {
+    const QString gap = QStringLiteral("\n\n");
+    switch (variant) {
+    case Variant::cpp: {
+        QString text = registeredDefaultTemplate(ProgrammingLanguage::cpp) + gap + fragment + gap;
+        if (!driver.isEmpty())
+            text += helpers +
+                    QStringLiteral("\n[[maybe_unused]] static const bool driverRan = [] {\n") +
+                    driver + QStringLiteral("\n    return true;\n}();\n");
+        return text;
+    }
+    case Variant::c: {
+        QString text = registeredDefaultTemplate(ProgrammingLanguage::c) +
+                       QStringLiteral("\n\n#define MAX 1000\n") + fragment + gap;
+        if (!driver.isEmpty())
+            text +=
+                helpers +
+                QStringLiteral("\n__attribute__((constructor)) static void runDriver(void) {\n") +
+                driver + QStringLiteral("\n}\n");
+        return text;
+    }
+    case Variant::python: {
+        QString text =
+            registeredDefaultTemplate(ProgrammingLanguage::python) + gap + fragment + gap;
+        if (!driver.isEmpty())
+            text += helpers + QLatin1Char('\n') + driver + QLatin1Char('\n');
+        return text;
+    }
+    }
+    return {};
+}
+
+// Builds and runs one program; reports any failure with enough text to see why.
+void buildAndRun(const QTemporaryDir& dir, Variant variant, const QString& text,
+                 const QString& expected) {
+    const QString base = dir.filePath(QStringLiteral("program"));
+    const QString source = base + (variant == Variant::cpp ? QStringLiteral(".cpp")
+                                   : variant == Variant::c ? QStringLiteral(".c")
+                                                           : QStringLiteral(".py"));
+    QFile file(source);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text.toUtf8());
+    file.close();
+
+    QString program;
+    QStringList arguments;
+    if (variant == Variant::python) {
+        program = QStringLiteral("python3");
+        arguments = {source};
+    } else {
+        const QStringList flags = {QStringLiteral("-Wall"),
+                                   QStringLiteral("-Wextra"),
+                                   QStringLiteral("-Werror"),
+                                   QStringLiteral("-o"),
+                                   base,
+                                   source};
+        const ProcessOutcome compiled =
+            variant == Variant::cpp
+                ? runProcess(QStringLiteral("g++"),
+                             QStringList{QStringLiteral("-std=c++17")} + flags, 120000)
+                : runProcess(QStringLiteral("gcc"), flags, 60000);
+        ASSERT_EQ(compiled.exitCode, 0) << "compile failed:\n"
+                                        << compiled.err.toStdString() << "\nprogram:\n"
+                                        << text.toStdString();
+        program = base;
+    }
+    const ProcessOutcome ran = runProcess(program, arguments, 20000);
+    ASSERT_TRUE(ran.finished) << "did not finish in time";
+    EXPECT_EQ(ran.exitCode, 0) << ran.err.toStdString();
+    EXPECT_EQ(ran.err, QString()) << "program:\n" << text.toStdString();
+    EXPECT_EQ(ran.out, expected) << "program:\n" << text.toStdString();
+}
+
+} // namespace
+
+void checkCategoryTemplates(AlgorithmCategory category, const DriverHelpers& helpers,
+                            const QList<TemplateCheck>& checks) {
+    const QList<AlgorithmTemplate>& library = templates(category);
+    QStringList libraryNames, checkedNames;
+    for (const AlgorithmTemplate& item : library)
+        libraryNames << item.name;
+    for (const TemplateCheck& check : checks)
+        checkedNames << check.name;
+    ASSERT_EQ(checkedNames, libraryNames);
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (qsizetype i = 0; i < checks.size(); ++i) {
+        const TemplateCheck& check = checks[i];
+        const AlgorithmTemplate& item = library[i];
+        const struct {
+            Variant variant;
+            QString fragment, helpers, driver;
+        } variants[] = {
+            {Variant::cpp, item.cppCode, helpers.cpp, check.cppDriver},
+            {Variant::c, item.cCode, helpers.c, check.cDriver},
+            {Variant::python, item.pythonCode, helpers.python, check.pythonDriver},
+        };
+        for (const auto& v : variants) {
+            SCOPED_TRACE((check.name + QLatin1Char(' ') + variantName(v.variant)).toStdString());
+            buildAndRun(dir, v.variant, programText(v.variant, v.fragment, v.helpers, v.driver),
+                        v.driver.isEmpty() ? QString() : check.expected);
+        }
+    }
+}
+
+void checkPasteRules(AlgorithmCategory category) {
+    static const QRegularExpression indentation(QStringLiteral("^( *)"));
+    for (const AlgorithmTemplate& item : templates(category)) {
+        const QList<std::pair<Variant, QString>> variants = {{Variant::cpp, item.cppCode},
+                                                             {Variant::c, item.cCode},
+                                                             {Variant::python, item.pythonCode}};
+        for (const auto& [variant, code] : variants) {
+            SCOPED_TRACE((item.name + QLatin1Char(' ') + variantName(variant)).toStdString());
+            EXPECT_FALSE(code.isEmpty());
+            EXPECT_FALSE(code.endsWith(QLatin1Char('\n')));
+            EXPECT_FALSE(code.contains(QLatin1Char('\t')));
+            EXPECT_FALSE(code.contains(QStringLiteral("#include")));
+            if (variant == Variant::cpp) {
+                EXPECT_FALSE(code.contains(QStringLiteral("std::")));
+            }
+            for (const QString& line : code.split(QLatin1Char('\n'))) {
+                EXPECT_FALSE(line.endsWith(QLatin1Char(' '))) << line.toStdString();
+                const qsizetype indent = indentation.match(line).capturedLength(1);
+                EXPECT_EQ(indent % 4, 0) << line.toStdString();
+            }
+        }
+    }
+}
