@@ -11,3 +11,7 @@ int runTemplates(const QStringList& arguments);
 // Runs FILE against the cases of TESTDIR and prints the run report: 0 when
 // every case passes, 1 when one fails.
 int runRun(const QStringList& arguments);
+
+// Prints the colour roles of FILE as "START LENGTH ROLE" lines, one per
+// maximal run, in UTF-16 units of the file read as UTF-8.
+int runHighlight(const QStringList& arguments);

@@ -16,6 +16,8 @@ const std::map<QString, Verb>& verbs() {
     static const std::map<QString, Verb> table = {
         {QStringLiteral("templates"), {QStringLiteral("templates"), runTemplates}},
         {QStringLiteral("run"), {QStringLiteral("run FILE TESTDIR [--timeout SECONDS]"), runRun}},
+        {QStringLiteral("highlight"),
+         {QStringLiteral("highlight FILE [--language NAME] [--reference]"), runHighlight}},
     };
     return table;
 }

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "themes/color_role.h"
+#include "workspace/programming_language.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The colouring rules of the editor: fixed word lists and, per language, an
+// ordered list of pattern rules where a later rule paints over an earlier one.
+// Patterns use the ICU syntax the rules were written in; see highlighter.h for
+// how they are compiled.
+struct HighlightRule {
+    QString pattern;
+    // Under this option "^" and "$" match at every line start and end.
+    bool anchorsMatchLines = false;
+    ColorRole role = ColorRole::plain;
+    // 0 paints the whole match, 1 the first capture group.
+    int group = 0;
+};
+
+namespace HighlightWords {
+const QStringList& cKeywords();
+const QStringList& cTypes();
+const QStringList& pythonKeywords();
+const QStringList& pythonBuiltins();
+const QStringList& pythonTypes();
+} // namespace HighlightWords
+
+// The pattern of the C-family typed-declaration rule ("int x", "char *p").
+QString typedDeclarationPattern();
+// The pattern of the C-family templated-declaration rule ("vector<int> v").
+QString templatedDeclarationPattern();
+
+// The rules of a language in painting order, each word of a word list expanded
+// into its own rule; empty for Text.
+QList<HighlightRule> highlightRules(ProgrammingLanguage language);
