@@ -302,6 +302,8 @@ void AppState::resetData() {
 
 void AppState::resetAll() {
     clearWorkspace();
+    setCachedBaekjoonProblem(std::nullopt);
+    setLastBaekjoonFetchTime(std::nullopt);
     m_settings.clear();
     QDir(QFileInfo(m_saveFilePath).path()).removeRecursively();
     setFontSize(14);

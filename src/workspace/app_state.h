@@ -1,5 +1,6 @@
 #pragma once
 
+#include "problems/baekjoon_problem.h"
 #include "themes/custom_theme.h"
 #include "themes/editor_theme.h"
 #include "themes/rgba.h"
@@ -172,4 +173,24 @@ private:
     QList<CustomTheme> m_customThemes;
     std::optional<CustomTheme> m_selectedCustomTheme;
     bool m_useCustomTheme = false;
+
+    // ---- the fetched problem (app_state_problems.cpp): the last problem
+    // fetched successfully and the time the last page fetch finished. Both
+    // live for the run only and are never saved.
+public:
+    const std::optional<CachedBaekjoonProblem>& cachedBaekjoonProblem() const {
+        return m_cachedBaekjoonProblem;
+    }
+    const std::optional<QDateTime>& lastBaekjoonFetchTime() const { return m_lastBaekjoonFetchTime; }
+
+    void setCachedBaekjoonProblem(const std::optional<CachedBaekjoonProblem>& problem);
+    void setLastBaekjoonFetchTime(const std::optional<QDateTime>& time);
+
+signals:
+    void cachedBaekjoonProblemChanged();
+    void lastBaekjoonFetchTimeChanged();
+
+private:
+    std::optional<CachedBaekjoonProblem> m_cachedBaekjoonProblem;
+    std::optional<QDateTime> m_lastBaekjoonFetchTime;
 };

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "problems/baekjoon_problem.h"
+
+#include <QChar>
+#include <QHash>
+#include <QString>
+
+// Turns the judge's problem page into a BaekjoonProblem and its statement
+// HTML, with TeX-style mathematics, into plain text for a monospaced view.
+// Every function is pure and safe on any thread. The steps run in a fixed
+// order and the order is part of the result: tables are drawn before
+// entities are decoded (a cell's width counts an entity as written), and
+// only "&amp;" decodes into an entity that is decoded again.
+//
+// A regular-expression step collects all its matches before it changes
+// anything; when the engine gives up (its match limit, or text that is not
+// valid UTF-16) the step leaves the text as it was instead of cutting it.
+
+// Characters without an entry map to themselves.
+using CharacterMap = QHash<QChar, QChar>;
+
+const CharacterMap& superscriptMap(); // 40 entries: digits, lower-case letters but q, + - = ( )
+const CharacterMap& subscriptMap();   // 32 entries
+
+// Never fails: what the page lacks stays at its default. The tier stays absent.
+BaekjoonProblem parseProblemPage(const QString& html, const QString& number);
+
+QString cleanHTML(const QString& html);
+QString convertLatex(const QString& text);
+QString convertTables(const QString& text);
+// `tableHTML` is the inner HTML of one table; the result is the drawn table
+// without a final line break, or empty text when no row has a cell.
+QString renderTable(const QString& tableHTML);
+
+// Removes spaces, tabs, carriage returns and line feeds from the end only.
+QString trimTrailingWhitespace(const QString& text);
+QString mapCharacters(const QString& text, const CharacterMap& table);
+
+// The entities of a sample, decoded in one pass the way the judge feeds the
+// text: the named entities cleanHTML knows and "&#N;" / "&#xH;" naming a
+// Unicode scalar value. Anything else stays as written.
+QString decodeSampleEntities(const QString& text);
