@@ -6,27 +6,6 @@
 
 namespace {
 
-TEST(DpTemplates, NamesDescriptionsAndComplexitiesAreTheLibrarys) {
-    const QList<QStringList> expected = {
-        {QStringLiteral("배낭 문제 (0/1 Knapsack)"),
-         QStringLiteral("제한된 용량에서 최대 가치 선택"), QStringLiteral("O(nW)")},
-        {QStringLiteral("LIS (최장 증가 부분 수열)"),
-         QStringLiteral("가장 긴 증가하는 부분 수열의 길이"), QStringLiteral("O(n log n)")},
-        {QStringLiteral("LCS (최장 공통 부분 수열)"),
-         QStringLiteral("두 문자열의 가장 긴 공통 부분 수열"), QStringLiteral("O(nm)")},
-        {QStringLiteral("편집 거리"), QStringLiteral("두 문자열 사이의 최소 편집 연산 수"),
-         QStringLiteral("O(nm)")},
-        {QStringLiteral("동전 교환"), QStringLiteral("목표 금액을 만드는 최소 동전 수"),
-         QStringLiteral("O(n × amount)")},
-        {QStringLiteral("행렬 곱셈 순서"), QStringLiteral("행렬 곱셈의 최소 연산 횟수"),
-         QStringLiteral("O(n³)")},
-    };
-    QList<QStringList> actual;
-    for (const AlgorithmTemplate& item : templates(AlgorithmCategory::dp))
-        actual.append({item.name, item.description, item.timeComplexity});
-    EXPECT_EQ(actual, expected);
-}
-
 TEST(DpTemplates, FragmentsFollowThePasteRules) {
     checkPasteRules(AlgorithmCategory::dp);
 }

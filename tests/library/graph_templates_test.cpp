@@ -71,33 +71,6 @@ def weighted(n, edges, undirected):
     return g)"),
 };
 
-TEST(GraphTemplates, NamesDescriptionsAndComplexitiesAreTheLibrarys) {
-    const QList<QStringList> expected = {
-        {QStringLiteral("BFS (너비 우선 탐색)"), QStringLiteral("그래프를 너비 우선으로 탐색"),
-         QStringLiteral("O(V + E)")},
-        {QStringLiteral("DFS (깊이 우선 탐색)"), QStringLiteral("그래프를 깊이 우선으로 탐색"),
-         QStringLiteral("O(V + E)")},
-        {QStringLiteral("다익스트라"), QStringLiteral("단일 출발점 최단 경로 알고리즘"),
-         QStringLiteral("O((V + E) log V)")},
-        {QStringLiteral("벨만-포드"), QStringLiteral("음수 가중치가 있는 그래프의 최단 경로"),
-         QStringLiteral("O(VE)")},
-        {QStringLiteral("플로이드-워셜"), QStringLiteral("모든 쌍 최단 경로 알고리즘"),
-         QStringLiteral("O(V³)")},
-        {QStringLiteral("크루스칼 (MST)"), QStringLiteral("최소 신장 트리 - Union-Find 기반"),
-         QStringLiteral("O(E log E)")},
-        {QStringLiteral("프림 (MST)"), QStringLiteral("최소 신장 트리 - 우선순위 큐 기반"),
-         QStringLiteral("O(E log V)")},
-        {QStringLiteral("위상 정렬"), QStringLiteral("DAG에서 선후 관계를 유지하는 정렬"),
-         QStringLiteral("O(V + E)")},
-        {QStringLiteral("타잔 SCC"), QStringLiteral("강한 연결 요소 분해"),
-         QStringLiteral("O(V + E)")},
-    };
-    QList<QStringList> actual;
-    for (const AlgorithmTemplate& item : templates(AlgorithmCategory::graph))
-        actual.append({item.name, item.description, item.timeComplexity});
-    EXPECT_EQ(actual, expected);
-}
-
 TEST(GraphTemplates, FragmentsFollowThePasteRules) {
     checkPasteRules(AlgorithmCategory::graph);
 }
