@@ -1,0 +1,176 @@
+// What a test run costs beyond the work itself, for a C++ A+B solution with
+// 10 test cases. Prints medians in milliseconds:
+//   run_ms               the test run end to end, compile cache empty
+//   warm_run_ms          the same run again, source unchanged
+//   direct_ms            one g++ compile plus the 10 executions, by hand
+//   direct_exec_ms       the 10 executions alone
+//   per_case_compile_ms  compiling anew for every case, as a naive runner does
+// Usage: run_overhead [REPETITIONS] (default 5).
+#include "runner/code_runner.h"
+#include "runner/test_run.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int caseCount = 10;
+
+const QString source = uR"(#include <iostream>
+
+int main() {
+    long long a, b;
+    std::cin >> a >> b;
+    std::cout << a + b << '\n';
+}
+)"_s;
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// The plainest way to run a program: spawn, read its output to the end, wait.
+QByteArray spawnAndWait(const std::vector<QByteArray>& command, const QString& inputFile = {}) {
+    std::vector<char*> argv;
+    for (const QByteArray& argument : command)
+        argv.push_back(const_cast<char*>(argument.constData()));
+    argv.push_back(nullptr);
+    int output[2];
+    if (::pipe2(output, O_CLOEXEC) != 0)
+        std::abort();
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
+    if (!inputFile.isEmpty())
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO,
+                                         QFile::encodeName(inputFile).constData(), O_RDONLY, 0);
+    pid_t pid = 0;
+    if (::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+        std::abort();
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(output[1]);
+    QByteArray text;
+    char buffer[4096];
+    ssize_t count;
+    while ((count = ::read(output[0], buffer, sizeof buffer)) > 0)
+        text.append(buffer, count);
+    ::close(output[0]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return text;
+}
+
+// Whatever the locale's decimal mark.
+void print(const char* name, double value) {
+    std::printf("%s %s\n", name, qPrintable(QString::number(value, 'f', 2)));
+}
+
+double runTestRun(const FileItem& file, const QList<TestCase>& testCases) {
+    const auto start = Clock::now();
+    TestRun run(file, testCases, 5);
+    QEventLoop loop;
+    QObject::connect(&run, &TestRun::finished, &loop, &QEventLoop::quit);
+    run.start();
+    loop.exec();
+    const double elapsed = millisecondsSince(start);
+    if (!run.report().contains(u"10/10 통과"_s)) {
+        std::fprintf(stderr, "the test run failed:\n%s", qPrintable(run.report()));
+        std::exit(1);
+    }
+    return elapsed;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // A cache of our own, so "cold" means cold and the user's stays untouched.
+    QTemporaryDir home;
+    qputenv("XDG_CACHE_HOME", home.path().toUtf8());
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(u"Corvanta"_s);
+    QCoreApplication::setApplicationName(u"Corvanta"_s);
+    const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+
+    FileItem file = FileItem::make(u"sum.cpp"_s, ProgrammingLanguage::cpp);
+    file.content = source;
+    QList<TestCase> testCases;
+    QStringList inputFiles;
+    for (int i = 0; i < caseCount; ++i) {
+        TestCase testCase;
+        testCase.input = QString::number(i) + u' ' + QString::number(i * 7) + u'\n';
+        testCase.expectedOutput = QString::number(i * 8) + u'\n';
+        testCases.append(testCase);
+        inputFiles.append(home.filePath(u"input"_s + QString::number(i) + u".txt"_s));
+        QFile input(inputFiles.last());
+        if (!input.open(QIODevice::WriteOnly))
+            return 1;
+        input.write(testCase.input.toUtf8());
+    }
+    QFile sourceFile(home.filePath(u"direct.cpp"_s));
+    if (!sourceFile.open(QIODevice::WriteOnly))
+        return 1;
+    sourceFile.write(source.toUtf8());
+    sourceFile.close();
+    const QByteArray program = QFile::encodeName(home.filePath(u"direct"_s));
+    const std::vector<QByteArray> compile = {
+        "/usr/bin/g++", "-std=c++17", "-O2",
+        "-Wall",        "-Wextra",    QFile::encodeName(sourceFile.fileName()),
+        "-o",           program};
+
+    // Headers and compiler into the page cache before anything is timed.
+    spawnAndWait(compile);
+
+    std::vector<double> run, warmRun, direct, directExec, perCaseCompile;
+    for (int repetition = 0; repetition < repetitions; ++repetition) {
+        QDir(CompileCache::standard().folder()).removeRecursively();
+        run.push_back(runTestRun(file, testCases));
+        warmRun.push_back(runTestRun(file, testCases));
+
+        const auto directStart = Clock::now();
+        spawnAndWait(compile);
+        const auto execStart = Clock::now();
+        for (const QString& input : inputFiles)
+            spawnAndWait({program}, input);
+        directExec.push_back(millisecondsSince(execStart));
+        direct.push_back(millisecondsSince(directStart));
+
+        const auto perCaseStart = Clock::now();
+        for (const TestCase& testCase : testCases) {
+            const auto caseStart = PreparedProgram::Clock::now();
+            PreparedProgram fresh =
+                PreparedProgram::prepare(source, ProgrammingLanguage::cpp, nullptr, CompileCache());
+            fresh.execute(testCase.input, 5, nullptr, caseStart);
+        }
+        perCaseCompile.push_back(millisecondsSince(perCaseStart));
+    }
+
+    print("run_ms", median(run));
+    print("direct_ms", median(direct));
+    print("per_case_compile_ms", median(perCaseCompile));
+    print("warm_run_ms", median(warmRun));
+    print("direct_exec_ms", median(directExec));
+    return 0;
+}
