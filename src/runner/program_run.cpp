@@ -210,6 +210,7 @@ ProgramRun::Outcome ProgramRun::run() {
         signalGroup(pid, signal);
     };
 
+    bool stopSeen = false;
     bool exited = false;
     while (!exited && exitWatch.isOpen()) {
         const Clock::time_point now = Clock::now();
@@ -222,8 +223,10 @@ ProgramRun::Outcome ProgramRun::run() {
             killAt.reset();
             signalGroup(pid, SIGKILL);
         }
-        if (m_stop && m_stop->isStopped() && endedFor != Status::stopped)
+        if (m_stop && !stopSeen && m_stop->isStopped()) {
+            stopSeen = true;
             end(Status::stopped, SIGKILL);
+        }
 
         int timeoutMs = -1;
         for (const auto& deadline : {terminateAt, killAt}) {
@@ -239,7 +242,7 @@ ProgramRun::Outcome ProgramRun::run() {
             watched[count++] = {outputRead.get(), POLLIN, 0};
         if (errorRead.isOpen())
             watched[count++] = {errorRead.get(), POLLIN, 0};
-        if (m_stop && !m_stop->isStopped()) {
+        if (m_stop && !stopSeen) {
             if (m_stop->descriptor() >= 0)
                 watched[count++] = {m_stop->descriptor(), POLLIN, 0};
             else
