@@ -110,44 +110,20 @@ int main(void) { abort(); })"_s,
          {},
          5,
          failureStartingWith(u"🔴 컴파일 에러:\n"_s, u"error"_s)},
-        {"program that never reads its input", Language::c, uR"(#include <stdio.h>
-int main(void) { printf("ok"); return 0; })"_s,
-         QString(4 << 20, u'7'), 5, exactly(u"ok"_s)},
-        {"child holding standard output does not hang the run",
-         Language::c,
-         uR"(#include <stdio.h>
-#include <unistd.h>
-int main(void) { if (fork() == 0) { sleep(30); return 0; } printf("parent\n"); return 0; })"_s,
-         {},
-         0,
-         exactly(u"parent\n"_s)},
     };
     for (const Case& c : cases)
         check(c);
 }
 
+// How the program is ended is ProgramRun's business; here, what the run says.
 TEST(CodeRunnerTest, TimeLimit) {
     ASSERT_TRUE(toolInstalled("gcc"));
-    const struct {
-        const char* name;
-        QString code;
-        double minMs;
-        double maxMs;
-    } cases[] = {
-        {"endless loop", u"int main(void) { for (;;) {} }"_s, 1000, 1900},
-        {"ignores SIGTERM and is killed a second later", uR"(#include <signal.h>
-int main(void) { signal(SIGTERM, SIG_IGN); for (;;) {} })"_s,
-         2000, 2900},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const RunResult result = CodeRunner::run(c.code, Language::c, {}, 1);
-        EXPECT_EQ(result.output, u"⏱️ 시간 초과 (1초)"_s);
-        EXPECT_TRUE(result.error);
-        // Counted from the start of the run, so the compile is in it too.
-        EXPECT_GE(result.executionTime, c.minMs);
-        EXPECT_LT(result.executionTime, c.maxMs + 5000);
-    }
+    const RunResult result =
+        CodeRunner::run(u"int main(void) { for (;;) {} }"_s, Language::c, {}, 1);
+    EXPECT_EQ(result.output, u"⏱️ 시간 초과 (1초)"_s);
+    EXPECT_TRUE(result.error);
+    // Counted from the start of the run, so the compile is in it too.
+    EXPECT_GE(result.executionTime, 1000);
 }
 
 TEST(CodeRunnerTest, Cpp) {
@@ -178,12 +154,6 @@ TEST(CodeRunnerTest, Python) {
          {},
          5,
          failureStartingWith(u"Traceback"_s, u"ValueError: bad value"_s)},
-        {"10 MB of output completes",
-         Language::python,
-         u"import sys\nsys.stdout.write('x' * 10_000_000)\n"_s,
-         {},
-         5,
-         exactly(QString(10'000'000, u'x'))},
         {"output past the cap is cut off",
          Language::python,
          u"import sys\nwhile True:\n    sys.stdout.write('x' * 1048576)\n"_s,
