@@ -32,9 +32,6 @@ public:
     // Safe from any thread and from a signal handler.
     void cancel();
 
-    bool isFinished() const { return m_finished; }
-    // The records received so far, in case order.
-    const QList<TestRunRecord>& records() const { return m_records; }
     // Empty until finished.
     const QString& report() const { return m_report; }
 
