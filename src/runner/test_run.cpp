@@ -66,6 +66,8 @@ void TestRun::finish() {
 TestRun* startTestRun(AppState& state) {
     if (!state.selectedFile() || state.isRunning())
         return nullptr;
+    // Run what the editor shows, including keystrokes not yet written back.
+    state.commitPendingEdits();
     const FileItem file = *state.selectedFile();
     state.setIsRunning(true);
     state.setConsoleOutput(runningMessage(file));

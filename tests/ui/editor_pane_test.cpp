@@ -2,6 +2,7 @@
 #include "editor/syntax_text_view.h"
 #include "library/algorithm_templates.h"
 #include "library/template_insertion.h"
+#include "runner/test_run.h"
 #include "support/printers.h"
 #include "ui/editor_pane.h"
 #include "workspace/app_state.h"
@@ -138,4 +139,16 @@ TEST_F(EditorPaneTest, InsertedTemplateFollowsWhatWasJustTyped) {
     ASSERT_TRUE(insertTemplate(*state, commands, gcd));
     EXPECT_TRUE(pane->editor()->text().startsWith(QStringLiteral("print(1)\n\n# GCD/LCM\n")));
     EXPECT_EQ(state->files()[0].content, pane->editor()->text());
+}
+
+TEST_F(EditorPaneTest, ARunJudgesTheTextJustTyped) {
+    state->createFile(QStringLiteral("a.py"), ProgrammingLanguage::python);
+    pane->editor()->setText(QString());
+    QTest::keyClicks(pane->editor()->textView(), QStringLiteral("print(42)"));
+    TestCase testCase = state->testCases()[0];
+    testCase.expectedOutput = QStringLiteral("42");
+    state->updateTestCase(testCase);
+    ASSERT_TRUE(startTestRun(*state));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !state->isRunning(); }, 20000));
+    EXPECT_EQ(state->testCases()[0].passed, true);
 }
