@@ -4,9 +4,9 @@
 
 const QList<AlgorithmCategory>& allAlgorithmCategories() {
     static const QList<AlgorithmCategory> all = {
-        AlgorithmCategory::sorting,       AlgorithmCategory::searching, AlgorithmCategory::graph,
-        AlgorithmCategory::dp,            AlgorithmCategory::dataStructure,
-        AlgorithmCategory::math,          AlgorithmCategory::string};
+        AlgorithmCategory::sorting, AlgorithmCategory::searching,     AlgorithmCategory::graph,
+        AlgorithmCategory::dp,      AlgorithmCategory::dataStructure, AlgorithmCategory::math,
+        AlgorithmCategory::string};
     return all;
 }
 
