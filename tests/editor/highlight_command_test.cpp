@@ -1,0 +1,85 @@
+#include "support/printers.h"
+#include "support/test_support.h"
+
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Finished {
+    int exitCode = -1;
+    QString standardOutput;
+    QString standardError;
+};
+
+Finished highlightCli(const QStringList& arguments) {
+    QProcess cli;
+    cli.start(QStringLiteral(CORVANTA_CLI_PATH), QStringList{u"highlight"_s} + arguments);
+    EXPECT_TRUE(cli.waitForFinished(60000));
+    return {cli.exitCode(), QString::fromUtf8(cli.readAllStandardOutput()),
+            QString::fromUtf8(cli.readAllStandardError())};
+}
+
+QString writeFile(const QString& name, const QByteArray& content) {
+    const QString path = testHome() + u'/' + name;
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    return path;
+}
+
+TEST(HighlightCommandTest, PrintsMaximalRunsInUtf16Units) {
+    const QString cpp = writeFile(u"a.cpp"_s, "int x = 0; // \xF0\x9F\x98\x80 hi\n");
+    const Finished run = highlightCli({cpp});
+    EXPECT_EQ(run.exitCode, 0);
+    // The emoji is four bytes of UTF-8 and two units.
+    EXPECT_EQ(run.standardOutput, u"0 3 type\n3 1 plain\n4 1 variable\n5 3 plain\n8 1 number\n"
+                                  u"9 2 plain\n11 8 comment\n19 1 plain\n"_s);
+    EXPECT_EQ(highlightCli({cpp, u"--reference"_s}).standardOutput, run.standardOutput);
+
+    const QString python = writeFile(u"b.py"_s, "def f(n):\n    return n\n");
+    EXPECT_EQ(highlightCli({python}).standardOutput,
+              u"0 3 keyword\n3 1 plain\n4 1 function\n5 9 plain\n14 6 keyword\n20 3 plain\n"_s);
+}
+
+TEST(HighlightCommandTest, LanguageComesFromTheExtensionUnlessNamed) {
+    const QString text = writeFile(u"notes.txt"_s, "int x;");
+    EXPECT_EQ(highlightCli({text}).standardOutput, u"0 6 plain\n"_s);
+    EXPECT_EQ(highlightCli({u"--language"_s, u"C++"_s, text}).standardOutput,
+              u"0 3 type\n3 1 plain\n4 1 variable\n5 1 plain\n"_s);
+    EXPECT_EQ(highlightCli({text, u"--language"_s, u"Python"_s}).standardOutput,
+              u"0 3 type\n3 3 plain\n"_s);
+    const QString empty = writeFile(u"empty.cpp"_s, "");
+    const Finished run = highlightCli({empty});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.standardOutput.isEmpty());
+}
+
+TEST(HighlightCommandTest, BadUsageIsReportedAndNothingPrinted) {
+    const QString header = writeFile(u"vector.h"_s, "int x;");
+    const QString cpp = writeFile(u"ok.cpp"_s, "int x;");
+    const struct {
+        QStringList arguments;
+        int exitCode;
+        QString message;
+    } cases[] = {
+        {{}, 2, u"no file given"_s},
+        {{header}, 2, u"pass --language NAME"_s},
+        {{cpp, u"--language"_s, u"cpp"_s}, 2, u"unknown language \"cpp\""_s},
+        {{cpp, u"--language"_s}, 2, u"--language needs a name"_s},
+        {{cpp, u"--fast"_s}, 2, u"unexpected argument --fast"_s},
+        {{cpp, cpp}, 2, u"unexpected argument"_s},
+        {{testHome() + u"/missing.cpp"_s}, 1, u"missing.cpp"_s},
+    };
+    for (const auto& c : cases) {
+        const Finished run = highlightCli(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments.join(u' ').toStdString();
+        EXPECT_TRUE(run.standardError.contains(c.message)) << run.standardError.toStdString();
+        EXPECT_TRUE(run.standardOutput.isEmpty());
+    }
+}
+
+} // namespace

@@ -1,0 +1,311 @@
+#include "editor/char_classes.h"
+#include "editor/highlight_rules.h"
+#include "editor/highlighter.h"
+#include "support/printers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+void PrintTo(const HighlightSpan& span, std::ostream* os) {
+    *os << '{' << span.start << ", " << span.length << ", " << roleName(span.role).toStdString()
+        << '}';
+}
+
+namespace {
+
+constexpr HighlightEngine bothEngines[] = {HighlightEngine::fast, HighlightEngine::reference};
+
+const char* engineName(HighlightEngine engine) {
+    return engine == HighlightEngine::fast ? "fast" : "reference";
+}
+
+// One letter per UTF-16 unit: . plain, K keyword, T type, F function,
+// V variable, N number, S string, C comment, P preprocessor.
+QString roleLetters(const RoleMap& roles) {
+    static const QString letters = u".KTFVNSCP"_s;
+    QString result;
+    for (qsizetype i = 0; i < roles.size(); ++i)
+        result += letters[int(roles.at(i))];
+    return result;
+}
+
+struct Case {
+    ProgrammingLanguage language;
+    QString text;
+    QString roles;
+};
+
+void expectRoles(const QList<Case>& cases) {
+    for (const Case& c : cases) {
+        ASSERT_EQ(c.text.size(), c.roles.size()) << c.text.toStdString();
+        for (HighlightEngine engine : bothEngines) {
+            EXPECT_EQ(roleLetters(highlight(c.text, c.language, engine)), c.roles)
+                << engineName(engine) << " engine on: " << c.text.toStdString();
+        }
+    }
+}
+
+constexpr auto cpp = ProgrammingLanguage::cpp;
+constexpr auto python = ProgrammingLanguage::python;
+
+TEST(HighlighterTest, LaterRulesPaintOverEarlierOnes) {
+    expectRoles({
+        // The call rule runs after the keyword and type rules.
+        {cpp, u"if (x)"_s, u"FF...."_s},
+        {cpp, u"while(i)"_s, u"FFFFF..."_s},
+        {cpp, u"sizeof(int)"_s, u"FFFFFF.TTT."_s},
+        // <int> is a string first; the type rule repaints int.
+        {cpp, u"vector<int> v;"_s, u"TTTTTTSTTTS.V."_s},
+        {cpp, u"#include <vector>"_s, u"PPPPPPPP.STTTTTTS"_s},
+        // Strings come before comments: // inside a string still starts one.
+        {cpp, u"s = \"a // b\"; n = 1;"_s, u"V...SSSCCCCCCCCCCCCC"_s},
+        // A block comment never closed is not coloured.
+        {cpp, u"/* open\nint x;"_s, u"........TTT.V."_s},
+        {cpp, u"a /* if */ b"_s, u"..CCCCCCCC.."_s},
+        {python, u"def solve(n):"_s, u"KKK.FFFFF...."_s},
+        // The built-in rule paints the blanks and the parenthesis too.
+        {python, u"print (x)"_s, u"FFFFFFF.."_s},
+        // The class name is a type, then a call.
+        {python, u"class Foo(Base):"_s, u"KKKKK.FFF......."_s},
+        {python, u"for i in range(n):"_s, u"KKK.V.KK.FFFFFF..."_s},
+        // The comment rule runs last, even inside a triple-quoted string.
+        {python, u"\"\"\"doc # x\"\"\"\ny = 2"_s, u"SSSSSSSCCCCCC.V...N"_s},
+        {python, u"x = f'{x}'  # note"_s, u"V...SSSSSS..CCCCCC"_s},
+    });
+}
+
+TEST(HighlighterTest, NamesNumbersAndAssignments) {
+    expectRoles({
+        {cpp, u"int count = 0;"_s, u"TTT.VVVVV...N."_s},
+        // == is no assignment, and += needs "=" right after the blanks.
+        {cpp, u"a == b; c = d; x += 1;"_s, u"........V...........N."_s},
+        {cpp, u"arr[i] = 1;"_s, u"VVV......N."_s},
+        {cpp, u"int *p, **q;"_s, u"TTT..V......"_s},
+        // The declaration rule has no word boundary: "int x" inside "print x".
+        {cpp, u"print x;"_s, u"......V."_s},
+        // One suffix letter, then a word boundary; hex needs a digit.
+        {cpp, u"3.14f 10U 10UL 0xFF 0x 1e5"_s, u"NNNNN.NNN......NNNN......."_s},
+        // "1." before a letter keeps its dot; before ";" it does not.
+        {cpp, u"1.5x 2.;"_s, u"NN...N.."_s},
+        // The enumeration resumes after a match: a name is not the start of another.
+        {python, u"def def x"_s, u"KKK.FFF.."_s},
+        {python, u"n = 10.5 if a == b else 2"_s, u"V...NNNN.KK........KKKK.N"_s},
+    });
+}
+
+TEST(HighlighterTest, LanguagesChooseTheirRules) {
+    expectRoles({
+        {ProgrammingLanguage::c, u"int x;"_s, u"TTT.V."_s},
+        {ProgrammingLanguage::java, u"int x;"_s, u"TTT.V."_s},
+        {ProgrammingLanguage::csharp, u"int x;"_s, u"TTT.V."_s},
+        {python, u"int x;"_s, u"TTT..."_s},
+        {ProgrammingLanguage::txt, u"int x = 1; // c"_s, u"..............."_s},
+        {cpp, u""_s, u""_s},
+    });
+}
+
+TEST(HighlighterTest, UnicodeTextKeepsUtf16Positions) {
+    expectRoles({
+        // An emoji takes two units.
+        {cpp, u"s = \"😀\"; int x;"_s, u"V...SSSS..TTT.V."_s},
+        // A line separator ends a line comment.
+        {cpp, u"// a\u2028int x;"_s, u"CCCC.TTT.V."_s},
+        // A directive after CR LF starts after the LF.
+        {cpp, u"a\r\n#if X"_s, u"...PKK.."_s},
+        // A lone surrogate does not stop the rest of the text from matching.
+        {cpp, QChar(0xD800) + u" int x = 1;"_s, u"..TTT.V...N."_s},
+        // Digits and letters outside the basic plane are \d and \w.
+        {cpp, u"x = 𝟏𝟐; 𝑥if = 1;"_s, u"V...NNNN.........N."_s},
+    });
+}
+
+TEST(HighlighterTest, SpansAreMaximalRunsCoveringTheWindow) {
+    const RoleMap roles = highlight(u"int x = 10;"_s, cpp);
+    EXPECT_EQ(roles.spans(), (QList<HighlightSpan>{{0, 3, ColorRole::type},
+                                                   {3, 1, ColorRole::plain},
+                                                   {4, 1, ColorRole::variable},
+                                                   {5, 3, ColorRole::plain},
+                                                   {8, 2, ColorRole::number},
+                                                   {10, 1, ColorRole::plain}}));
+    // A window, as for one line of the editor, keeps document positions and
+    // clips the runs at its edges.
+    EXPECT_EQ(roles.spans(1, 9), (QList<HighlightSpan>{{1, 2, ColorRole::type},
+                                                       {3, 1, ColorRole::plain},
+                                                       {4, 1, ColorRole::variable},
+                                                       {5, 3, ColorRole::plain},
+                                                       {8, 1, ColorRole::number}}));
+    EXPECT_TRUE(roles.spans(5, 5).isEmpty());
+    EXPECT_TRUE(RoleMap().spans().isEmpty());
+}
+
+TEST(HighlighterTest, RuleListsHaveEveryWordAndPattern) {
+    EXPECT_EQ(HighlightWords::cKeywords().size(), 46);
+    EXPECT_EQ(HighlightWords::cTypes().size(), 38);
+    EXPECT_EQ(HighlightWords::pythonKeywords().size(), 36);
+    EXPECT_EQ(HighlightWords::pythonBuiltins().size(), 33);
+    EXPECT_EQ(HighlightWords::pythonTypes().size(), 13);
+    EXPECT_EQ(typedDeclarationPattern().size(), 118);
+    EXPECT_EQ(templatedDeclarationPattern().size(), 122);
+    // One rule per word plus the fixed rules.
+    EXPECT_EQ(highlightRules(cpp).size(), 2 + 46 + 38 + 11);
+    EXPECT_EQ(highlightRules(python).size(), 36 + 33 + 13 + 13);
+    EXPECT_TRUE(highlightRules(ProgrammingLanguage::txt).isEmpty());
+    for (const HighlightRule& rule : highlightRules(cpp) + highlightRules(python))
+        EXPECT_TRUE(QRegularExpression(rule.pattern).isValid()) << rule.pattern.toStdString();
+}
+
+// The fast engine's scans rely on these properties of the engine's classes.
+TEST(HighlighterTest, CharacterClassesKeepTheFastEnginesAssumptions) {
+    const QList<char32_t> lineEnds = {0x0A, 0x0B, 0x0C, 0x0D, 0x85, 0x2028, 0x2029};
+    for (char32_t c = 0; c < 0x110000; ++c) {
+        const std::uint8_t bits = CharClass::of(c);
+        ASSERT_TRUE(!(bits & CharClass::digit) || (bits & CharClass::word)) << quint32(c);
+        ASSERT_FALSE((bits & CharClass::word) && (bits & CharClass::space)) << quint32(c);
+        ASSERT_EQ(bool(bits & CharClass::lineEnd), lineEnds.contains(c)) << quint32(c);
+    }
+    // What a lone surrogate reads as.
+    EXPECT_EQ(CharClass::of(0xFFFD), 0);
+}
+
+} // namespace
+
+// The differential tests: the fast engine must give the reference's result
+// on real code this project did not write and on text mutated at random.
+namespace {
+
+QStringList everyNthFile(const QString& folder, const QString& pattern, int n) {
+    const QDir directory(folder);
+    const QStringList names = directory.entryList({pattern}, QDir::Files, QDir::Name);
+    QStringList picked;
+    for (qsizetype i = 0; i < names.size(); i += n)
+        picked.append(directory.filePath(names[i]));
+    return picked;
+}
+
+QString readUtf8(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return QString::fromUtf8(file.readAll());
+}
+
+void expectEnginesAgree(const QString& text, ProgrammingLanguage language, const QString& what) {
+    const RoleMap fast = highlight(text, language, HighlightEngine::fast);
+    const RoleMap reference = highlight(text, language, HighlightEngine::reference);
+    if (fast == reference)
+        return;
+    qsizetype at = 0;
+    while (fast.at(at) == reference.at(at))
+        ++at;
+    const qsizetype from = std::max<qsizetype>(0, at - 30);
+    ADD_FAILURE() << what.toStdString() << ": at " << at << " fast gives "
+                  << roleName(fast.at(at)).toStdString() << ", reference "
+                  << roleName(reference.at(at)).toStdString() << ", in "
+                  << text.mid(from, 60).toStdString();
+}
+
+TEST(HighlighterDifferentialTest, EnginesAgreeOnLibraryHeaders) {
+    const QStringList files = everyNthFile(u"/usr/include/c++/12/bits"_s, u"*.h"_s, 4);
+    if (files.isEmpty())
+        GTEST_SKIP() << "no C++ library headers on this machine";
+    for (const QString& path : files)
+        expectEnginesAgree(readUtf8(path), cpp, path);
+}
+
+TEST(HighlighterDifferentialTest, EnginesAgreeOnPythonStandardLibrary) {
+    const QStringList files = everyNthFile(u"/usr/lib/python3.11"_s, u"*.py"_s, 4);
+    if (files.isEmpty())
+        GTEST_SKIP() << "no Python standard library on this machine";
+    for (const QString& path : files)
+        expectEnginesAgree(readUtf8(path), python, path);
+}
+
+// Pieces that meet the rules at their edges: openers without closers,
+// escapes before line ends, suffixes, every kind of line end and blank, marks,
+// digits and letters outside ASCII and outside the basic plane, and halves of
+// surrogate pairs.
+QStringList fragments() {
+    QStringList pieces = {
+        u"\""_s,     u"'"_s,      u"\\"_s,      u"/"_s,       u"*"_s,      u"#"_s,
+        u"<"_s,      u">"_s,      u"("_s,       u"["_s,       u"="_s,      u"=="_s,
+        u"."_s,      u"0"_s,      u"7"_s,       u"x"_s,       u"f"_s,      u"U"_s,
+        u"L"_s,      u"_"_s,      u" "_s,       u"\t"_s,      u"\n"_s,     u"\r"_s,
+        u"\r\n"_s,   u"\v"_s,     u"\f"_s,      u"\u0085"_s,  u"\u2028"_s, u"\u2029"_s,
+        u"\u00A0"_s, u"\u3000"_s, u"\u180E"_s,  u"\u200B"_s,  u"\u0301"_s, u"\u00B2"_s,
+        u"\u00BD"_s, u"\u0661"_s, u"é"_s,       u"한"_s,      u"𝟎"_s,      u"𝑥"_s,
+        u"😀"_s,      u"int "_s,   u"vector<"_s, u"char *"_s,  u"def "_s,   u"class "_s,
+        u"for "_s,   u"print"_s,  u"if"_s,      u"0x"_s,      u"/*"_s,     u"*/"_s,
+        u"//"_s,     u"\"\"\""_s, u"'''"_s,     u"f\""_s,     u"f'"_s,     u"#include"_s,
+        u"1.5"_s,    u"NULL"_s,   u"self"_s,    u"range ("_s,
+    };
+    pieces.append(QString(QChar(0xD83D)));
+    pieces.append(QString(QChar(0xDE00)));
+    return pieces;
+}
+
+const QString cppSample = uR"(#include <vector>
+  #define MAX 100
+using namespace std;
+/* block
+   comment */ int main() {
+    vector<pair<int, int>> edges; int *p = nullptr, n = 0x1F;
+    double d = 3.14f + 10U - 1.e5; char c = '\'', s[] = "a\"b // c";
+    if (n == 0) { arr[n] += 1; } // done
+    return sizeof(long) > 2 ? 1. : 0;
+}
+)"_s;
+
+const QString pythonSample = uR"(import sys
+class Solver(object):
+    """Doc with 'quotes' and # hash"""
+    def solve(self, n=10):
+        for i in range(n):
+            total = sum(map(int, input().split()))  # read
+        s = f"{n}" + f'{total}' + 'it\'s' + "a\"b"
+        return [x for x in sorted (s) if x != 0.5]
+)"_s;
+
+// A few windows of the sample, each cut and spliced at random, joined: one
+// pass then meets many edges, the start and end of the text among them.
+QString mutated(const QString& base, QRandomGenerator& random, const QStringList& pieces) {
+    QString text;
+    for (int windows = random.bounded(1, 9); windows > 0; --windows) {
+        const int start = random.bounded(int(base.size()));
+        QString window = base.mid(start, random.bounded(int(base.size()) - start) + 1);
+        for (int edits = random.bounded(1, 40); edits > 0; --edits) {
+            const int at = random.bounded(int(window.size()) + 1);
+            switch (random.bounded(4)) {
+            case 0:
+                window.remove(at, random.bounded(1, 6));
+                break;
+            case 1:
+                window.insert(
+                    at, window.mid(random.bounded(int(window.size()) + 1), random.bounded(1, 20)));
+                break;
+            default:
+                window.insert(at, pieces[random.bounded(int(pieces.size()))]);
+                break;
+            }
+        }
+        text += window;
+    }
+    return text;
+}
+
+TEST(HighlighterDifferentialTest, EnginesAgreeOnMutatedText) {
+    const QStringList pieces = fragments();
+    for (const auto& [language, sample] :
+         {std::pair{cpp, cppSample}, std::pair{python, pythonSample}}) {
+        for (quint32 seed = 1; seed <= 400; ++seed) {
+            QRandomGenerator random(seed);
+            expectEnginesAgree(mutated(sample, random, pieces), language,
+                               u"seed "_s + QString::number(seed));
+        }
+    }
+}
+
+} // namespace
