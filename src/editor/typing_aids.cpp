@@ -156,9 +156,10 @@ TypingEdit insertTab(const CaretContext& context, const TypingFlags& flags) {
     const char16_t next = nextCharacter(context);
     if (isClosingBracket(next) || isQuote(next))
         return moveRight(context);
-    const QString indentation = indentationUnit(flags);
-    if (flags.useSpacesForTab)
-        return replaceSelection(context, indentation, indentation.size());
+    if (flags.useSpacesForTab) {
+        const QString spaces = indentationUnit(flags);
+        return replaceSelection(context, spaces, spaces.size());
+    }
     return replaceSelection(context, QStringLiteral("\t"), 1);
 }
 
