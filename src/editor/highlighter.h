@@ -25,12 +25,17 @@
 // QRegularExpression) with Unicode properties, so \s, \d and \w are Unicode
 // classes, and with every Unicode line end as a line end, so "." stops and
 // "$" and "^" (multi-line) match at LF, CR, CR LF, VT, FF, NEL, LS and PS as
-// in ICU. Lone surrogates are read as U+FFFD, the same length, as ICU treats
-// them. Known differences from ICU, kept because they only concern a word
+// in ICU. PCRE2 refuses a text with a lone surrogate, so each is read as
+// U+FFFD, of the same length and, for these patterns, of the same meaning as
+// a lone surrogate has in ICU. Known differences from ICU, kept because they only concern a word
 // directly touching such a character: PCRE2's \w (and so \b) is letters,
 // numbers and "_", where ICU's is alphabetic characters, marks, decimal digits
 // and connector punctuation, and ICU sees no word boundary before a combining
 // mark or a format character (U+200B, U+FEFF); PCRE2 counts U+180E as a blank.
+// The engines agree up to the regular-expression engine's own limits: a string
+// literal with tens of thousands of backslash escapes exhausts PCRE2's JIT
+// stack, and the reference then paints nothing for that rule, where the fast
+// engine colours the literal as the rule describes.
 enum class HighlightEngine { fast, reference };
 
 struct HighlightSpan {
