@@ -15,3 +15,7 @@ int runRun(const QStringList& arguments);
 // Prints the colour roles of FILE as "START LENGTH ROLE" lines, one per
 // maximal run, in UTF-16 units of the file read as UTF-8.
 int runHighlight(const QStringList& arguments);
+
+// Prints problem NUMBER, fetched or converted from a saved page (--html), as
+// one JSON object; on failure prints the error's description and returns 1.
+int runProblem(const QStringList& arguments);

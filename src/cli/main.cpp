@@ -18,6 +18,9 @@ const std::map<QString, Verb>& verbs() {
         {QStringLiteral("run"), {QStringLiteral("run FILE TESTDIR [--timeout SECONDS]"), runRun}},
         {QStringLiteral("highlight"),
          {QStringLiteral("highlight FILE [--language NAME] [--reference]"), runHighlight}},
+        {QStringLiteral("problem"),
+         {QStringLiteral("problem NUMBER [--judge URL] [--tier URL] | problem NUMBER --html FILE"),
+          runProblem}},
     };
     return table;
 }

@@ -1,7 +1,6 @@
 #include "problems/page_conversion.h"
 
 #include <QList>
-#include <QRegularExpression>
 #include <QStringList>
 #include <QTextBoundaryFinder>
 #include <algorithm>
@@ -11,77 +10,265 @@
 
 namespace {
 
-using MatchList = QList<QRegularExpressionMatch>;
+// ---- matching
+//
+// Each pattern of the conversion is a scan here that finds exactly what the
+// regular expression finds (leftmost, non-overlapping, the same groups); the
+// tests hold every scan to the regular expression it stands for. Scans cost
+// nothing per match and run in time linear in the text, so a large page stays
+// fast and no page can stall or defeat them.
 
-constexpr auto caseInsensitive = QRegularExpression::CaseInsensitiveOption;
-constexpr auto dotAll = QRegularExpression::DotMatchesEverythingOption;
+struct Range {
+    qsizetype start = 0;
+    qsizetype end = 0;
+};
 
-// Every match in order, or nullopt when the pattern did not compile or the
-// engine gave up. None of the patterns here can match empty text.
-std::optional<MatchList> allMatches(const QRegularExpression& pattern, const QString& text) {
-    // One check of the whole text up front: PCRE2 refuses invalid UTF-16, and
-    // letting it check again from every match's offset would be quadratic.
-    if (!pattern.isValid() || !QStringView(text).isValidUtf16())
-        return std::nullopt;
-    MatchList matches;
-    qsizetype offset = 0;
-    for (;;) {
-        QRegularExpressionMatch match =
-            pattern.match(text, offset, QRegularExpression::NormalMatch,
-                          QRegularExpression::DontCheckSubjectStringMatchOption);
-        if (!match.isValid())
-            return std::nullopt;
-        if (!match.hasMatch())
-            return matches;
-        offset = match.capturedEnd();
-        matches.append(std::move(match));
-    }
+struct Match {
+    Range whole;
+    Range group1;
+    Range group2;
+};
+
+using OptionalMatch = std::optional<Match>;
+
+QStringView slice(QStringView text, Range range) {
+    return text.sliced(range.start, range.end - range.start);
 }
 
-std::optional<QRegularExpressionMatch> firstMatch(const QRegularExpression& pattern,
-                                                  const QString& text) {
-    if (!pattern.isValid() || !QStringView(text).isValidUtf16())
-        return std::nullopt;
-    QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
-    return match;
-}
-
-// Replaces each match by what `replacement` makes of it. Building the result
-// front to back gives the same text as replacing from the last match to the
-// first: the matches do not overlap and all come from the same text.
-template <typename Replacement>
-QString replaceMatches(const QRegularExpression& pattern, const QString& text,
-                       Replacement replacement) {
-    const std::optional<MatchList> matches = allMatches(pattern, text);
-    if (!matches || matches->isEmpty())
-        return text;
+// Replaces each match of `find` (the leftmost match at or after an offset)
+// by what `replacement` makes of it. Building the result front to back gives
+// the text that replacing from the last match to the first gives.
+template <typename Find, typename Replacement>
+QString replaceAll(const QString& text, Find find, Replacement replacement) {
     const QStringView source(text);
+    OptionalMatch match = find(source, 0);
+    if (!match)
+        return text;
     QString result;
     result.reserve(text.size());
     qsizetype copied = 0;
-    for (const QRegularExpressionMatch& match : *matches) {
-        result += source.sliced(copied, match.capturedStart() - copied);
-        result += replacement(match);
-        copied = match.capturedEnd();
+    for (; match; match = find(source, match->whole.end)) {
+        result += source.sliced(copied, match->whole.start - copied);
+        result += replacement(source, *match);
+        copied = match->whole.end;
     }
     result += source.sliced(copied);
     return result;
 }
 
-QString firstGroup(const QRegularExpressionMatch& match) {
-    return match.captured(1);
+// Where `needle` (whose first character has no case) next occurs. Qt's own
+// search of a longer needle prepares a skip table on every call, which costs
+// more than the search itself when called once per match.
+qsizetype find(QStringView text, QStringView needle, qsizetype from,
+               Qt::CaseSensitivity cs = Qt::CaseSensitive) {
+    for (qsizetype at = text.indexOf(needle.front(), from); at >= 0;
+         at = text.indexOf(needle.front(), at + 1)) {
+        if (text.sliced(at).startsWith(needle, cs))
+            return at;
+    }
+    return -1;
+}
+
+QString joined(std::initializer_list<QStringView> parts) {
+    QString text;
+    for (const QStringView part : parts)
+        text += part;
+    return text;
+}
+
+QString firstGroup(QStringView text, const Match& match) {
+    return slice(text, match.group1).toString();
+}
+
+QString nothing(QStringView, const Match&) {
+    return {};
+}
+
+// "<sup>([^<]*)</sup>", case-insensitive (open "<sup>", close "</sup>").
+OptionalMatch findInlineTag(QStringView text, qsizetype from, QStringView open, QStringView close) {
+    for (qsizetype at = find(text, open, from, Qt::CaseInsensitive); at >= 0;
+         at = find(text, open, at + 1, Qt::CaseInsensitive)) {
+        const qsizetype bodyStart = at + open.size();
+        const qsizetype bodyEnd = text.indexOf(u'<', bodyStart);
+        if (bodyEnd < 0)
+            return std::nullopt;
+        if (text.sliced(bodyEnd).startsWith(close, Qt::CaseInsensitive))
+            return Match{{at, bodyEnd + close.size()}, {bodyStart, bodyEnd}, {}};
+    }
+    return std::nullopt;
+}
+
+// "\\\[(.+?)\\\]" and the like, dot matching line breaks: the first close
+// after at least one character.
+OptionalMatch findDelimited(QStringView text, qsizetype from, QStringView open, QStringView close) {
+    const qsizetype at = find(text, open, from);
+    if (at < 0)
+        return std::nullopt;
+    const qsizetype bodyStart = at + open.size();
+    const qsizetype closeAt = find(text, close, bodyStart + 1);
+    if (closeAt < 0)
+        return std::nullopt;
+    return Match{{at, closeAt + close.size()}, {bodyStart, closeAt}, {}};
+}
+
+// "\$([^$]+)\$"
+OptionalMatch findDollarMath(QStringView text, qsizetype from) {
+    qsizetype at = text.indexOf(u'$', from);
+    while (at >= 0) {
+        const qsizetype next = text.indexOf(u'$', at + 1);
+        if (next < 0)
+            return std::nullopt;
+        if (next > at + 1)
+            return Match{{at, next + 1}, {at + 1, next}, {}};
+        at = next; // "$$" holds nothing; the second sign may open a formula
+    }
+    return std::nullopt;
+}
+
+// "\\frac\{([^}]*)\}\{([^}]*)\}"
+OptionalMatch findFraction(QStringView text, qsizetype from) {
+    constexpr QStringView open = u"\\frac{";
+    for (qsizetype at = find(text, open, from); at >= 0; at = find(text, open, at + 1)) {
+        const qsizetype numeratorEnd = text.indexOf(u'}', at + open.size());
+        if (numeratorEnd < 0)
+            return std::nullopt;
+        if (!text.sliced(numeratorEnd).startsWith(u"}{"))
+            continue;
+        const qsizetype denominatorEnd = text.indexOf(u'}', numeratorEnd + 2);
+        if (denominatorEnd < 0)
+            return std::nullopt;
+        return Match{{at, denominatorEnd + 1},
+                     {at + open.size(), numeratorEnd},
+                     {numeratorEnd + 2, denominatorEnd}};
+    }
+    return std::nullopt;
+}
+
+// "\^\{([^}]*)\}" (open "^{") and "_\{([^}]*)\}" (open "_{").
+OptionalMatch findBraced(QStringView text, qsizetype from, QStringView open) {
+    const qsizetype at = find(text, open, from);
+    if (at < 0)
+        return std::nullopt;
+    const qsizetype end = text.indexOf(u'}', at + open.size());
+    if (end < 0)
+        return std::nullopt;
+    return Match{{at, end + 1}, {at + open.size(), end}, {}};
+}
+
+// "_([0-9a-z])" and "\^([0-9])": a marker and one character of a class.
+template <typename Accepts>
+OptionalMatch findMarked(QStringView text, qsizetype from, QChar marker, Accepts accepts) {
+    for (qsizetype at = text.indexOf(marker, from); at >= 0; at = text.indexOf(marker, at + 1)) {
+        if (at + 1 < text.size() && accepts(text[at + 1]))
+            return Match{{at, at + 2}, {at + 1, at + 2}, {}};
+    }
+    return std::nullopt;
+}
+
+bool isAsciiDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+bool isDigitOrLowerLetter(QChar c) {
+    return isAsciiDigit(c) || (c >= u'a' && c <= u'z');
+}
+
+// "<table[^>]*>(.*?)</table>", case-insensitive, dot matching line breaks
+// (open "<table", close "</table>").
+OptionalMatch findElement(QStringView text, qsizetype from, QStringView open, QStringView close) {
+    const qsizetype at = find(text, open, from, Qt::CaseInsensitive);
+    if (at < 0)
+        return std::nullopt;
+    const qsizetype tagEnd = text.indexOf(u'>', at + open.size());
+    if (tagEnd < 0)
+        return std::nullopt;
+    const qsizetype closeAt = find(text, close, tagEnd + 1, Qt::CaseInsensitive);
+    if (closeAt < 0)
+        return std::nullopt;
+    return Match{{at, closeAt + close.size()}, {tagEnd + 1, closeAt}, {}};
+}
+
+bool isCellLetter(QChar c) {
+    return c == u'h' || c == u'd' || c == u'H' || c == u'D';
+}
+
+// "<t[hd][^>]*>(.*?)</t[hd]>", case-insensitive, dot matching line breaks.
+OptionalMatch findCell(QStringView text, qsizetype from) {
+    for (qsizetype at = find(text, u"<t", from, Qt::CaseInsensitive); at >= 0;
+         at = find(text, u"<t", at + 1, Qt::CaseInsensitive)) {
+        if (at + 2 >= text.size() || !isCellLetter(text[at + 2]))
+            continue;
+        const qsizetype tagEnd = text.indexOf(u'>', at + 3);
+        if (tagEnd < 0)
+            return std::nullopt;
+        for (qsizetype close = find(text, u"</t", tagEnd + 1, Qt::CaseInsensitive); close >= 0;
+             close = find(text, u"</t", close + 1, Qt::CaseInsensitive)) {
+            if (close + 4 < text.size() && isCellLetter(text[close + 3]) && text[close + 4] == u'>')
+                return Match{{at, close + 5}, {tagEnd + 1, close}, {}};
+        }
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+// "<[^>]+>"
+OptionalMatch findTag(QStringView text, qsizetype from) {
+    for (qsizetype at = text.indexOf(u'<', from); at >= 0; at = text.indexOf(u'<', at + 1)) {
+        const qsizetype end = text.indexOf(u'>', at + 1);
+        if (end < 0)
+            return std::nullopt;
+        if (end > at + 1)
+            return Match{{at, end + 1}, {}, {}};
+    }
+    return std::nullopt;
+}
+
+// "&#([0-9]+);"
+OptionalMatch findDecimalReference(QStringView text, qsizetype from) {
+    for (qsizetype at = find(text, u"&#", from); at >= 0; at = find(text, u"&#", at + 1)) {
+        qsizetype end = at + 2;
+        while (end < text.size() && isAsciiDigit(text[end]))
+            ++end;
+        if (end > at + 2 && end < text.size() && text[end] == u';')
+            return Match{{at, end + 1}, {at + 2, end}, {}};
+    }
+    return std::nullopt;
+}
+
+// "<div[^>]*id=\"ID\"[^>]*>(.*?)</div>", dot matching line breaks, for an
+// element name and an id; only the first match counts. The rare attribute
+// is searched first: the match opens at the first "<div" that stands before
+// an occurrence of it with no '>' in between.
+OptionalMatch findElementWithId(QStringView text, QStringView name, QStringView id) {
+    const QString open = joined({u"<", name});
+    const QString close = joined({u"</", name, u">"});
+    const QString attribute = joined({u"id=\"", id, u"\""});
+    qsizetype openSearchFrom = 0;
+    qsizetype previous = -1;
+    for (qsizetype at = text.indexOf(attribute); at >= 0; at = text.indexOf(attribute, at + 1)) {
+        // Openings before the tag that holds this occurrence cannot reach it.
+        if (previous < 0 || text.sliced(previous, at - previous).contains(u'>'))
+            openSearchFrom = text.first(at).lastIndexOf(u'>') + 1;
+        const qsizetype opening = text.sliced(openSearchFrom, at - openSearchFrom).indexOf(open);
+        if (opening >= 0) {
+            const qsizetype tagEnd = text.indexOf(u'>', at + attribute.size());
+            if (tagEnd < 0)
+                return std::nullopt;
+            const qsizetype closeAt = text.indexOf(close, tagEnd + 1);
+            if (closeAt < 0)
+                return std::nullopt;
+            return Match{
+                {openSearchFrom + opening, closeAt + close.size()}, {tagEnd + 1, closeAt}, {}};
+        }
+        // The attribute holds no '<', so no opening starts inside it.
+        openSearchFrom = at;
+        previous = at;
+    }
+    return std::nullopt;
 }
 
 QString removeTags(const QString& text) {
-    static const QRegularExpression tag(QStringLiteral("<[^>]+>"));
-    return replaceMatches(tag, text, [](const QRegularExpressionMatch&) { return QString(); });
-}
-
-QString fromCodePoint(char32_t codePoint) {
-    const char32_t units[] = {codePoint};
-    return QString::fromUcs4(units, 1);
+    return replaceAll(text, findTag, nothing);
 }
 
 // The value of `c` as a digit of `base` (10 or 16), or -1.
@@ -98,6 +285,11 @@ int digitValue(QChar c, int base) {
 
 bool isScalarValue(qint64 value) {
     return (value >= 0 && value <= 0xD7FF) || (value >= 0xE000 && value <= 0x10FFFF);
+}
+
+QString fromCodePoint(char32_t codePoint) {
+    const char32_t units[] = {codePoint};
+    return QString::fromUcs4(units, 1);
 }
 
 // ---- TeX
@@ -135,12 +327,6 @@ bool isAsciiLetter(QChar c) {
 // A command is a backslash and the whole run of ASCII letters after it, so
 // "\left" is not "\le" + "ft" and "\int" is not "\in" + "t".
 QString replaceTexCommands(const QString& text) {
-    static const QHash<QStringView, QStringView> byName = [] {
-        QHash<QStringView, QStringView> table;
-        for (const TexCommand& command : texCommands)
-            table.insert(command.name, command.text);
-        return table;
-    }();
     const QStringView source(text);
     QString result;
     result.reserve(text.size());
@@ -150,14 +336,16 @@ QString replaceTexCommands(const QString& text) {
         qsizetype end = at + 1;
         while (end < source.size() && isAsciiLetter(source[end]))
             ++end;
-        const auto found = byName.constFind(source.sliced(at + 1, end - at - 1));
-        if (found != byName.constEnd()) {
+        const QStringView name = source.sliced(at + 1, end - at - 1);
+        const auto command = std::find_if(texCommands.begin(), texCommands.end(),
+                                          [&](const TexCommand& c) { return c.name == name; });
+        if (command != texCommands.end()) {
             result += source.sliced(copied, at - copied);
-            result += *found;
+            result += command->text;
             copied = end;
         }
         // A backslash that starts no command may still be followed by one.
-        at = source.indexOf(u'\\', found != byName.constEnd() ? end : at + 1);
+        at = source.indexOf(u'\\', command != texCommands.end() ? end : at + 1);
     }
     result += source.sliced(copied);
     return result;
@@ -166,22 +354,23 @@ QString replaceTexCommands(const QString& text) {
 // The last step of the TeX conversion: grouping braces go, "\ " is a space,
 // and TeX's literal braces "\{" and "\}" stay as braces.
 QString removeBraces(const QString& text) {
+    const QStringView source(text);
     QString result;
     result.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'{' || c == u'}')
+    qsizetype copied = 0;
+    for (qsizetype i = 0; i < source.size(); ++i) {
+        const QChar c = source[i];
+        const bool escape =
+            c == u'\\' && i + 1 < source.size() &&
+            (source[i + 1] == u'{' || source[i + 1] == u'}' || source[i + 1] == u' ');
+        if (!escape && c != u'{' && c != u'}')
             continue;
-        if (c == u'\\' && i + 1 < text.size()) {
-            const QChar next = text[i + 1];
-            if (next == u'{' || next == u'}' || next == u' ') {
-                result += next;
-                ++i;
-                continue;
-            }
-        }
-        result += c;
+        result += source.sliced(copied, i - copied);
+        if (escape)
+            result += source[++i];
+        copied = i + 1;
     }
+    result += source.sliced(copied);
     return result;
 }
 
@@ -211,17 +400,14 @@ constexpr qsizetype longestEntityName = 8; // "epsilon;"
 
 // The index of the entity whose name starts at `at`, or -1.
 int entityAt(QStringView text, qsizetype at) {
-    static const QHash<QStringView, int> byName = [] {
-        QHash<QStringView, int> table;
-        for (int i = 0; i < int(entities.size()); ++i)
-            table.insert(entities[size_t(i)].name, i);
-        return table;
-    }();
     const qsizetype semicolon =
         text.sliced(at, std::min(longestEntityName, text.size() - at)).indexOf(u';');
     if (semicolon < 0)
         return -1;
-    return byName.value(text.sliced(at, semicolon + 1), -1);
+    const QStringView name = text.sliced(at, semicolon + 1);
+    const auto entity = std::find_if(entities.begin(), entities.end(),
+                                     [&](const Entity& e) { return e.name == name; });
+    return entity == entities.end() ? -1 : int(entity - entities.begin());
 }
 
 // The same text as replacing every occurrence of each entity in table order.
@@ -259,12 +445,11 @@ QString decodeNamedEntities(const QString& text) {
 }
 
 QString decodeDecimalReferences(const QString& text) {
-    static const QRegularExpression reference(QStringLiteral("&#([0-9]+);"));
-    return replaceMatches(reference, text, [](const QRegularExpressionMatch& match) {
+    return replaceAll(text, findDecimalReference, [](QStringView source, const Match& match) {
         bool parsed = false;
-        const qint64 value = match.capturedView(1).toLongLong(&parsed);
+        const qint64 value = slice(source, match.group1).toLongLong(&parsed);
         if (!parsed || !isScalarValue(value))
-            return match.captured(0);
+            return slice(source, match.whole).toString();
         return fromCodePoint(char32_t(value));
     });
 }
@@ -316,14 +501,20 @@ QString replaceBlockTags(const QString& text) {
 // Runs of three or more line feeds become two, as repeating the replacement
 // of three by two until none is left does.
 QString collapseBlankLines(const QString& text) {
+    const QStringView source(text);
     QString result;
     result.reserve(text.size());
-    qsizetype run = 0;
-    for (const QChar c : text) {
-        run = c == u'\n' ? run + 1 : 0;
-        if (run <= 2)
-            result += c;
+    qsizetype copied = 0;
+    qsizetype at = source.indexOf(QStringView(u"\n\n\n"));
+    while (at >= 0) {
+        qsizetype end = at + 3;
+        while (end < source.size() && source[end] == u'\n')
+            ++end;
+        result += source.sliced(copied, at + 2 - copied);
+        copied = end;
+        at = source.indexOf(QStringView(u"\n\n\n"), end);
     }
+    result += source.sliced(copied);
     return result;
 }
 
@@ -342,41 +533,34 @@ qsizetype characterCount(const QString& text) {
     return count;
 }
 
-std::optional<QList<QStringList>> tableCells(const QString& tableHTML) {
-    static const QRegularExpression rowPattern(QStringLiteral("<tr[^>]*>(.*?)</tr>"),
-                                               caseInsensitive | dotAll);
-    static const QRegularExpression cellPattern(QStringLiteral("<t[hd][^>]*>(.*?)</t[hd]>"),
-                                                caseInsensitive | dotAll);
-    const std::optional<MatchList> rows = allMatches(rowPattern, tableHTML);
-    if (!rows)
-        return std::nullopt;
-    QList<QStringList> table;
-    for (const QRegularExpressionMatch& row : *rows) {
-        const std::optional<MatchList> cells = allMatches(cellPattern, row.captured(1));
-        if (!cells)
-            return std::nullopt;
+QList<QStringList> tableCells(const QString& tableHTML) {
+    const QStringView table(tableHTML);
+    QList<QStringList> rows;
+    for (OptionalMatch row = findElement(table, 0, u"<tr", u"</tr>"); row;
+         row = findElement(table, row->whole.end, u"<tr", u"</tr>")) {
+        const QStringView rowHTML = slice(table, row->group1);
         QStringList texts;
-        for (const QRegularExpressionMatch& cell : *cells)
-            texts.append(removeTags(cell.captured(1)).trimmed());
+        for (OptionalMatch cell = findCell(rowHTML, 0); cell;
+             cell = findCell(rowHTML, cell->whole.end))
+            texts.append(removeTags(slice(rowHTML, cell->group1).toString()).trimmed());
         if (!texts.isEmpty())
-            table.append(texts);
+            rows.append(texts);
     }
-    return table;
+    return rows;
 }
 
-std::optional<QString> drawTable(const QString& tableHTML) {
-    const std::optional<QList<QStringList>> table = tableCells(tableHTML);
-    if (!table)
-        return std::nullopt;
-    if (table->isEmpty())
+} // namespace
+
+QString renderTableRows(const QList<QStringList>& table) {
+    if (table.isEmpty())
         return QString();
 
     qsizetype columns = 0;
-    for (const QStringList& row : *table)
+    for (const QStringList& row : table)
         columns = std::max(columns, row.size());
     QList<qsizetype> widths(columns, 0);
     QList<QList<qsizetype>> counts;
-    for (const QStringList& row : *table) {
+    for (const QStringList& row : table) {
         QList<qsizetype> rowCounts;
         for (qsizetype c = 0; c < row.size(); ++c) {
             rowCounts.append(characterCount(row[c]));
@@ -396,8 +580,8 @@ std::optional<QString> drawTable(const QString& tableHTML) {
     };
 
     QString drawn = rule(u'┌', u'┬', u'┐') + u'\n';
-    for (qsizetype r = 0; r < table->size(); ++r) {
-        const QStringList& row = table->at(r);
+    for (qsizetype r = 0; r < table.size(); ++r) {
+        const QStringList& row = table[r];
         drawn += u'│';
         for (qsizetype c = 0; c < columns; ++c) {
             const bool present = c < row.size();
@@ -408,33 +592,37 @@ std::optional<QString> drawTable(const QString& tableHTML) {
             drawn += QStringLiteral(" │");
         }
         drawn += u'\n';
-        if (r + 1 < table->size())
+        if (r + 1 < table.size())
             drawn += rule(u'├', u'┼', u'┤') + u'\n';
     }
     return drawn + rule(u'└', u'┴', u'┘');
 }
 
+namespace {
+
 // ---- samples
 
-// Sample numbers that have an input block, ascending.
-std::set<int> sampleNumbers(const QString& html) {
-    static const QRegularExpression inputId(
-        QStringLiteral("<pre[^>]*id=\"sample-input-([1-9][0-9]{0,8})\""));
+// The numbers of the ids "sample-input-N" on the page, ascending: the
+// candidates for samples, each then looked up like any element.
+std::set<int> sampleNumbers(QStringView html) {
+    constexpr QStringView marker = u"id=\"sample-input-";
     std::set<int> numbers;
-    if (const auto matches = allMatches(inputId, html)) {
-        for (const QRegularExpressionMatch& match : *matches)
-            numbers.insert(match.capturedView(1).toInt());
+    for (qsizetype at = html.indexOf(marker); at >= 0; at = html.indexOf(marker, at + 1)) {
+        const qsizetype digits = at + marker.size();
+        qsizetype end = digits;
+        while (end < html.size() && end - digits < 9 && isAsciiDigit(html[end]))
+            ++end;
+        if (end > digits && html[digits] != u'0' && end < html.size() && html[end] == u'"')
+            numbers.insert(html.sliced(digits, end - digits).toInt());
     }
     return numbers;
 }
 
-std::optional<QString> preBlock(const QString& html, const QString& id) {
-    const QRegularExpression pattern(
-        QStringLiteral("<pre[^>]*id=\"") + id + QStringLiteral("\"[^>]*>(.*?)</pre>"), dotAll);
-    const auto match = firstMatch(pattern, html);
+std::optional<QString> preBlock(QStringView html, const QString& id) {
+    const OptionalMatch match = findElementWithId(html, u"pre", id);
     if (!match)
         return std::nullopt;
-    return match->captured(1);
+    return slice(html, match->group1).toString();
 }
 
 QString sampleText(const QString& raw) {
@@ -486,16 +674,14 @@ BaekjoonProblem parseProblemPage(const QString& html, const QString& number) {
             problem.title = html.sliced(textStart, titleEnd - textStart);
     }
 
-    const std::array<std::pair<QString, QString*>, 3> sections = {{
-        {QStringLiteral("problem_description"), &problem.description},
-        {QStringLiteral("problem_input"), &problem.inputDescription},
-        {QStringLiteral("problem_output"), &problem.outputDescription},
+    const std::array<std::pair<QStringView, QString*>, 3> sections = {{
+        {u"problem_description", &problem.description},
+        {u"problem_input", &problem.inputDescription},
+        {u"problem_output", &problem.outputDescription},
     }};
     for (const auto& [id, field] : sections) {
-        const QRegularExpression pattern(
-            QStringLiteral("<div[^>]*id=\"") + id + QStringLiteral("\"[^>]*>(.*?)</div>"), dotAll);
-        if (const auto match = firstMatch(pattern, html))
-            *field = cleanHTML(match->captured(1));
+        if (const OptionalMatch match = findElementWithId(html, u"div", id))
+            *field = cleanHTML(slice(html, match->group1).toString());
     }
 
     // Every numbered sample that has both halves, so a page whose numbering
@@ -511,15 +697,22 @@ BaekjoonProblem parseProblemPage(const QString& html, const QString& number) {
 }
 
 QString cleanHTML(const QString& html) {
-    static const QRegularExpression sup(QStringLiteral("<sup>([^<]*)</sup>"), caseInsensitive);
-    static const QRegularExpression sub(QStringLiteral("<sub>([^<]*)</sub>"), caseInsensitive);
-
-    QString text = replaceMatches(sup, html, [](const QRegularExpressionMatch& match) {
-        return QStringLiteral("^(") + match.captured(1) + u')';
-    });
-    text = replaceMatches(sub, text, [](const QRegularExpressionMatch& match) {
-        return QStringLiteral("_(") + match.captured(1) + u')';
-    });
+    QString text = replaceAll(
+        html,
+        [](QStringView source, qsizetype from) {
+            return findInlineTag(source, from, u"<sup>", u"</sup>");
+        },
+        [](QStringView source, const Match& match) {
+            return joined({u"^(", slice(source, match.group1), u")"});
+        });
+    text = replaceAll(
+        text,
+        [](QStringView source, qsizetype from) {
+            return findInlineTag(source, from, u"<sub>", u"</sub>");
+        },
+        [](QStringView source, const Match& match) {
+            return joined({u"_(", slice(source, match.group1), u")"});
+        });
     text = convertLatex(text);
     text = convertTables(text);
     text = replaceBlockTags(text);
@@ -531,49 +724,65 @@ QString cleanHTML(const QString& html) {
 }
 
 QString convertLatex(const QString& text) {
-    static const QRegularExpression display(QStringLiteral(R"re(\\\[(.+?)\\\])re"), dotAll);
-    static const QRegularExpression inlineParens(QStringLiteral(R"re(\\\((.+?)\\\))re"), dotAll);
-    static const QRegularExpression dollars(QStringLiteral(R"re(\$([^$]+)\$)re"));
-    static const QRegularExpression fraction(QStringLiteral(R"re(\\frac\{([^}]*)\}\{([^}]*)\})re"));
-    static const QRegularExpression superscriptGroup(QStringLiteral(R"re(\^\{([^}]*)\})re"));
-    static const QRegularExpression subscriptGroup(QStringLiteral(R"re(_\{([^}]*)\})re"));
-    static const QRegularExpression subscriptCharacter(QStringLiteral("_([0-9a-z])"));
-    static const QRegularExpression superscriptDigit(QStringLiteral(R"re(\^([0-9]))re"));
+    const auto superscript = [](QStringView source, const Match& match) {
+        return mapCharacters(slice(source, match.group1).toString(), superscriptMap());
+    };
+    const auto subscript = [](QStringView source, const Match& match) {
+        return mapCharacters(slice(source, match.group1).toString(), subscriptMap());
+    };
 
-    QString result = replaceMatches(display, text, firstGroup);
-    result = replaceMatches(inlineParens, result, firstGroup);
-    result = replaceMatches(dollars, result, firstGroup);
+    QString result = replaceAll(
+        text,
+        [](QStringView source, qsizetype from) {
+            return findDelimited(source, from, u"\\[", u"\\]");
+        },
+        firstGroup);
+    result = replaceAll(
+        result,
+        [](QStringView source, qsizetype from) {
+            return findDelimited(source, from, u"\\(", u"\\)");
+        },
+        firstGroup);
+    result = replaceAll(result, findDollarMath, firstGroup);
     result = replaceTexCommands(result);
-    result = replaceMatches(fraction, result, [](const QRegularExpressionMatch& match) {
-        return QStringLiteral("\n  ") + match.captured(1) + QStringLiteral("\n─────\n  ") +
-               match.captured(2) + u'\n';
+    result = replaceAll(result, findFraction, [](QStringView source, const Match& match) {
+        return joined({u"\n  ", slice(source, match.group1), u"\n─────\n  ",
+                       slice(source, match.group2), u"\n"});
     });
-    const auto superscript = [](const QRegularExpressionMatch& match) {
-        return mapCharacters(match.captured(1), superscriptMap());
-    };
-    const auto subscript = [](const QRegularExpressionMatch& match) {
-        return mapCharacters(match.captured(1), subscriptMap());
-    };
-    result = replaceMatches(superscriptGroup, result, superscript);
-    result = replaceMatches(subscriptGroup, result, subscript);
-    result = replaceMatches(subscriptCharacter, result, subscript);
-    result = replaceMatches(superscriptDigit, result, superscript);
+    result = replaceAll(
+        result, [](QStringView source, qsizetype from) { return findBraced(source, from, u"^{"); },
+        superscript);
+    result = replaceAll(
+        result, [](QStringView source, qsizetype from) { return findBraced(source, from, u"_{"); },
+        subscript);
+    result = replaceAll(
+        result,
+        [](QStringView source, qsizetype from) {
+            return findMarked(source, from, u'_', isDigitOrLowerLetter);
+        },
+        subscript);
+    result = replaceAll(
+        result,
+        [](QStringView source, qsizetype from) {
+            return findMarked(source, from, u'^', isAsciiDigit);
+        },
+        superscript);
     return removeBraces(result);
 }
 
 QString convertTables(const QString& text) {
-    static const QRegularExpression table(QStringLiteral("<table[^>]*>(.*?)</table>"),
-                                          caseInsensitive | dotAll);
-    return replaceMatches(table, text, [](const QRegularExpressionMatch& match) {
-        const std::optional<QString> drawn = drawTable(match.captured(1));
-        if (!drawn)
-            return match.captured(0);
-        return u'\n' + *drawn + u'\n';
-    });
+    return replaceAll(
+        text,
+        [](QStringView source, qsizetype from) {
+            return findElement(source, from, u"<table", u"</table>");
+        },
+        [](QStringView source, const Match& match) {
+            return u'\n' + renderTable(slice(source, match.group1).toString()) + u'\n';
+        });
 }
 
 QString renderTable(const QString& tableHTML) {
-    return drawTable(tableHTML).value_or(tableHTML);
+    return renderTableRows(tableCells(tableHTML));
 }
 
 QString trimTrailingWhitespace(const QString& text) {

@@ -4,18 +4,17 @@
 
 #include <QChar>
 #include <QHash>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 // Turns the judge's problem page into a BaekjoonProblem and its statement
 // HTML, with TeX-style mathematics, into plain text for a monospaced view.
 // Every function is pure and safe on any thread. The steps run in a fixed
 // order and the order is part of the result: tables are drawn before
 // entities are decoded (a cell's width counts an entity as written), and
-// only "&amp;" decodes into an entity that is decoded again.
-//
-// A regular-expression step collects all its matches before it changes
-// anything; when the engine gives up (its match limit, or text that is not
-// valid UTF-16) the step leaves the text as it was instead of cutting it.
+// only "&amp;" decodes into an entity that is decoded again. Every step runs
+// in time linear in its text and never gives up half way.
 
 // Characters without an entry map to themselves.
 using CharacterMap = QHash<QChar, QChar>;
@@ -32,6 +31,9 @@ QString convertTables(const QString& text);
 // `tableHTML` is the inner HTML of one table; the result is the drawn table
 // without a final line break, or empty text when no row has a cell.
 QString renderTable(const QString& tableHTML);
+// The drawing of renderTable from the rows' cell texts (rows without cells
+// already left out); empty text for no rows.
+QString renderTableRows(const QList<QStringList>& rows);
 
 // Removes spaces, tabs, carriage returns and line feeds from the end only.
 QString trimTrailingWhitespace(const QString& text);

@@ -1,0 +1,350 @@
+#include "local_http_server.h"
+#include "problems/baekjoon_crawler.h"
+#include "support/printers.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTcpServer>
+#include <QTest>
+#include <QThread>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
+
+namespace {
+
+const QByteArray judgePage =
+    R"html(<div class="page-header"><h1><span id="problem_title">A+B &amp; C</span></h1></div>
+<div id="problem_description" class="problem-text">
+<p>두 정수 $A$와 $B$ ($0 &lt; A, B \le 10^{9}$)의 합을 구한다. 2<sup>31</sup></p>
+</div>
+<div id="problem_input" class="problem-text"><p>첫째 줄에 $A$와 $B$가 주어진다.</p></div>
+<div id="problem_output" class="problem-text"><p>$A+B$를 출력한다.</p></div>
+<pre class="sampledata" id="sample-input-1">1 2
+</pre>
+<pre class="sampledata" id="sample-output-1">3
+</pre>
+<pre class="sampledata" id="sample-input-2">a &lt; b&#x21;
+</pre>
+<pre class="sampledata" id="sample-output-2">yes</pre>
+)html";
+
+QByteArray tierTarget(const QByteArray& number) {
+    return "/api/v3/problem/show?problemId=" + number;
+}
+
+QByteArray randomTarget(int tier) {
+    return "/api/v3/search/problem?query=tier%3A" + QByteArray::number(tier) +
+           "&sort=random&direction=asc&page=1";
+}
+
+// Starts a request through `start`, waits for its completion and checks that
+// it arrived once, later, on the UI thread.
+template <typename T, typename Start> T completionOf(Start start) {
+    std::optional<T> result;
+    int calls = 0;
+    QThread* thread = nullptr;
+    start([&](const T& value) {
+        result = value;
+        ++calls;
+        thread = QThread::currentThread();
+    });
+    EXPECT_FALSE(result.has_value()) << "the completion ran inside the call";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return result.has_value(); }, 20000));
+    QTest::qWait(20);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(thread, QCoreApplication::instance()->thread());
+    return result.value_or(T{});
+}
+
+class CrawlerTest : public ::testing::Test {
+protected:
+    explicit CrawlerTest(std::chrono::milliseconds timeout = 10s)
+        : crawler({server.baseUrl(), server.baseUrl(), u"https://cases.example"_s}, timeout) {
+        crawler.setStatusLineWriter([this](const QString& line) { statusLines.append(line); });
+    }
+
+    ProblemResult fetch(const QString& number) {
+        return completionOf<ProblemResult>([&](auto done) { crawler.fetchProblem(number, done); });
+    }
+
+    std::optional<SolvedTier> tier(const QString& number) {
+        return completionOf<std::optional<SolvedTier>>(
+            [&](auto done) { crawler.fetchTier(number, done); });
+    }
+
+    RandomProblemResult random(SolvedTier tier) {
+        return completionOf<RandomProblemResult>(
+            [&](auto done) { crawler.fetchRandomProblem(tier, done); });
+    }
+
+    static CrawlerError errorOf(const ProblemResult& result) {
+        EXPECT_TRUE(std::holds_alternative<CrawlerError>(result));
+        return std::holds_alternative<CrawlerError>(result) ? std::get<CrawlerError>(result)
+                                                            : CrawlerError{};
+    }
+
+    LocalHttpServer server;
+    BaekjoonCrawler crawler;
+    QStringList statusLines;
+};
+
+class ShortTimeoutCrawlerTest : public CrawlerTest {
+protected:
+    ShortTimeoutCrawlerTest() : CrawlerTest(300ms) {}
+};
+
+TEST_F(CrawlerTest, FetchesThePageThenTheTierAndSendsTheJudgesHeaders) {
+    server.route("/problem/1000", {200, judgePage});
+    server.route(tierTarget("1000"),
+                 {200, R"({"problemId":1000,"level":11,"titleKo":"x"})", "application/json"});
+
+    const ProblemResult result = fetch(u"1000"_s);
+    ASSERT_TRUE(std::holds_alternative<BaekjoonProblem>(result))
+        << std::get<CrawlerError>(result).errorDescription().toStdString();
+    const auto& problem = std::get<BaekjoonProblem>(result);
+    EXPECT_EQ(problem.number, u"1000"_s);
+    EXPECT_EQ(problem.title, u"A+B &amp; C"_s);
+    EXPECT_EQ(problem.description, u"두 정수 A와 B (0 < A, B ≤ 10⁹)의 합을 구한다. 2^(31)"_s);
+    EXPECT_EQ(problem.inputDescription, u"첫째 줄에 A와 B가 주어진다."_s);
+    EXPECT_EQ(problem.outputDescription, u"A+B를 출력한다."_s);
+    const QList<ProblemSample> samples = {{u"1 2"_s, u"3"_s}, {u"a < b!"_s, u"yes"_s}};
+    EXPECT_EQ(problem.testCases, samples);
+    EXPECT_EQ(problem.tier, SolvedTier::gold5);
+    EXPECT_EQ(statusLines, QStringList{u"HTTP Status: 200"_s});
+
+    ASSERT_EQ(server.requests().size(), 2);
+    const LocalHttpServer::Request& page = server.requests()[0];
+    EXPECT_EQ(page.target, "/problem/1000");
+    EXPECT_EQ(page.header("User-Agent"),
+              "Mozilla/5.0 (Macintosh; Intel Mac OS X 10_15_7) AppleWebKit/537.36 (KHTML, like "
+              "Gecko) Chrome/120.0.0.0 Safari/537.36");
+    EXPECT_EQ(page.header("Accept"),
+              "text/html,application/xhtml+xml,application/xml;q=0.9,image/webp,*/*;q=0.8");
+    EXPECT_EQ(page.header("Accept-Language"), "ko-KR,ko;q=0.9,en-US;q=0.8,en;q=0.7");
+    EXPECT_EQ(page.header("Referer"), server.baseUrl().toUtf8());
+    QList<QByteArray> ours;
+    for (const auto& [name, value] : page.headers) {
+        if (QList<QByteArray>{"User-Agent", "Accept", "Accept-Language", "Referer"}.contains(name))
+            ours.append(name);
+    }
+    EXPECT_EQ(ours, (QList<QByteArray>{"User-Agent", "Accept", "Accept-Language", "Referer"}));
+
+    EXPECT_EQ(server.requests()[1].target, tierTarget("1000"));
+    EXPECT_EQ(server.requests()[1].header("Accept"), "application/json");
+}
+
+TEST_F(CrawlerTest, AnswersThatAreNotAPageFailWithTheirOwnError) {
+    const QByteArray overLimit(BaekjoonCrawler::maximumBodySize + 1, 'x');
+    const struct {
+        const char* name;
+        LocalHttpServer::Response response;
+        QString description;
+        bool statusLine;
+    } cases[] = {
+        {"not found", {404, "<html>no such problem</html>"}, u"HTTP 오류: 404"_s, true},
+        {"server error", {500, ""}, u"HTTP 오류: 500"_s, true},
+        {"forbidden", {403, "no"}, u"HTTP 오류: 403"_s, true},
+        {"empty body", {200, ""}, u"데이터를 받아올 수 없습니다"_s, true},
+        {"not UTF-8",
+         {200, "<span id=\"problem_title\">\xff\xfe</span>"},
+         u"데이터를 받아올 수 없습니다"_s,
+         true},
+        {"over 8 MiB with a length", {200, overLimit}, u"데이터를 받아올 수 없습니다"_s, true},
+        {"over 8 MiB without a length",
+         {200, overLimit, "text/html", false},
+         u"데이터를 받아올 수 없습니다"_s,
+         true},
+    };
+    int number = 1;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QByteArray target = "/problem/" + QByteArray::number(number);
+        server.route(target, c.response);
+        statusLines.clear();
+        const qsizetype requestsBefore = server.requests().size();
+        EXPECT_EQ(errorOf(fetch(QString::number(number))).errorDescription(), c.description);
+        EXPECT_EQ(statusLines.size(), c.statusLine ? 1 : 0);
+        // No tier is asked for a page that failed.
+        EXPECT_EQ(server.requests().size(), requestsBefore + 1);
+        ++number;
+    }
+}
+
+TEST_F(CrawlerTest, ANumberThatFormsNoURLFailsWithoutARequest) {
+    for (const QString& number : {u"10 00"_s, u"1|2"_s, u"<1>"_s}) {
+        SCOPED_TRACE(number.toStdString());
+        const CrawlerError error = errorOf(fetch(number));
+        EXPECT_EQ(error.kind, CrawlerError::Kind::invalidURL);
+        EXPECT_EQ(error.errorDescription(), u"잘못된 URL입니다"_s);
+        EXPECT_EQ(tier(number), std::nullopt);
+    }
+    EXPECT_TRUE(server.requests().isEmpty());
+    EXPECT_TRUE(statusLines.isEmpty());
+}
+
+TEST_F(CrawlerTest, AFailedTierLookupLeavesTheProblemWithoutATier) {
+    server.route("/problem/1", {200, judgePage});
+    server.route(tierTarget("1"), {404, "<html>not json</html>"});
+    const ProblemResult result = fetch(u"1"_s);
+    ASSERT_TRUE(std::holds_alternative<BaekjoonProblem>(result));
+    EXPECT_EQ(std::get<BaekjoonProblem>(result).tier, std::nullopt);
+    EXPECT_EQ(std::get<BaekjoonProblem>(result).testCases.size(), 2);
+}
+
+TEST_F(CrawlerTest, ReadsTheTierOfEveryAnswerShape) {
+    const struct {
+        QByteArray body;
+        int status;
+        std::optional<SolvedTier> tier;
+    } cases[] = {
+        {R"({"level": 11})", 200, SolvedTier::gold5},
+        {R"({"level": 0})", 200, SolvedTier::unrated},
+        {R"({"level": 30, "extra": [1, 2]})", 200, SolvedTier::ruby1},
+        {R"({"level": 12.0})", 200, SolvedTier::gold4},
+        {R"({"level": 3})", 500, SolvedTier::bronze3}, // the status is not examined
+        {R"({"level": 31})", 200, std::nullopt},
+        {R"({"level": -1})", 200, std::nullopt},
+        {R"({"level": "11"})", 200, std::nullopt},
+        {R"({"level": 11.5})", 200, std::nullopt},
+        {R"({"level": true})", 200, std::nullopt},
+        {R"({"level": null})", 200, std::nullopt},
+        {R"({"tier": 11})", 200, std::nullopt},
+        {R"([{"level": 11}])", 200, std::nullopt},
+        {R"({"level": 11)", 200, std::nullopt},
+        {"", 200, std::nullopt},
+    };
+    int number = 1;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.body.toStdString());
+        server.route(tierTarget(QByteArray::number(number)),
+                     {c.status, c.body, "application/json"});
+        EXPECT_EQ(tier(QString::number(number)), c.tier);
+        ++number;
+    }
+    EXPECT_EQ(tier(u"404"_s), std::nullopt);
+}
+
+TEST_F(CrawlerTest, ReadsTheRandomProblemOfEveryAnswerShape) {
+    const struct {
+        SolvedTier tier;
+        QByteArray body;
+        int status;
+        std::optional<QString> number;
+        std::optional<CrawlerError::Kind> error;
+    } cases[] = {
+        {SolvedTier::gold5,
+         R"({"count":1,"items":[{"problemId":1000,"level":11}]})",
+         200,
+         u"1000"_s,
+         {}},
+        {SolvedTier::unrated, R"({"items":[{"problemId":7},{"problemId":8}]})", 500, u"7"_s, {}},
+        {SolvedTier::bronze5, R"({"items":[]})", 200, {}, CrawlerError::Kind::parseError},
+        {SolvedTier::bronze4,
+         R"({"items":[{"problemId":"1000"}]})",
+         200,
+         {},
+         CrawlerError::Kind::parseError},
+        {SolvedTier::bronze3, R"({"items":[1000]})", 200, {}, CrawlerError::Kind::parseError},
+        {SolvedTier::bronze2,
+         R"({"items":{"problemId":1000}})",
+         200,
+         {},
+         CrawlerError::Kind::parseError},
+        {SolvedTier::bronze1, R"({"count":0})", 200, {}, CrawlerError::Kind::parseError},
+        {SolvedTier::silver5, R"([{"problemId":1000}])", 200, {}, CrawlerError::Kind::parseError},
+        {SolvedTier::silver4,
+         R"({"items":[{"problemId":1000.5}]})",
+         200,
+         {},
+         CrawlerError::Kind::parseError},
+        {SolvedTier::silver3, R"({"items":[)", 200, {}, CrawlerError::Kind::json},
+        {SolvedTier::silver2, "", 200, {}, CrawlerError::Kind::noData},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.body.toStdString());
+        server.route(randomTarget(rawValue(c.tier)), {c.status, c.body, "application/json"});
+        const RandomProblemResult result = random(c.tier);
+        if (c.number) {
+            ASSERT_TRUE(std::holds_alternative<QString>(result));
+            EXPECT_EQ(std::get<QString>(result), *c.number);
+            continue;
+        }
+        ASSERT_TRUE(std::holds_alternative<CrawlerError>(result));
+        const CrawlerError& error = std::get<CrawlerError>(result);
+        EXPECT_EQ(error.kind, *c.error);
+        EXPECT_FALSE(error.errorDescription().isEmpty());
+        if (error.kind == CrawlerError::Kind::parseError) {
+            EXPECT_EQ(error.errorDescription(), u"문제를 파싱할 수 없습니다"_s);
+        }
+    }
+    EXPECT_EQ(server.requests().first().target,
+              "/api/v3/search/problem?query=tier%3A11&sort=random&direction=asc&page=1");
+    EXPECT_EQ(server.requests().first().header("Accept"), "application/json");
+}
+
+TEST_F(CrawlerTest, ARefusedConnectionIsATransportError) {
+    QTcpServer closed;
+    closed.listen(QHostAddress::LocalHost, 0);
+    const QString unused = u"http://127.0.0.1:"_s + QString::number(closed.serverPort());
+    closed.close();
+    BaekjoonCrawler offline({unused, unused, unused});
+    const ProblemResult result =
+        completionOf<ProblemResult>([&](auto done) { offline.fetchProblem(u"1000"_s, done); });
+    const CrawlerError error = errorOf(result);
+    EXPECT_EQ(error.kind, CrawlerError::Kind::transport);
+    EXPECT_FALSE(error.errorDescription().isEmpty());
+    const RandomProblemResult random = completionOf<RandomProblemResult>(
+        [&](auto done) { offline.fetchRandomProblem(SolvedTier::gold1, done); });
+    ASSERT_TRUE(std::holds_alternative<CrawlerError>(random));
+    EXPECT_EQ(std::get<CrawlerError>(random).kind, CrawlerError::Kind::transport);
+}
+
+TEST_F(ShortTimeoutCrawlerTest, ASilentServerTimesOut) {
+    server.route("/problem/1", {200, "", "text/html", true, true});
+    QElapsedTimer timer;
+    timer.start();
+    const CrawlerError error = errorOf(fetch(u"1"_s));
+    EXPECT_EQ(error.kind, CrawlerError::Kind::transport);
+    EXPECT_FALSE(error.errorDescription().isEmpty());
+    EXPECT_GE(timer.elapsed(), 250);
+    EXPECT_TRUE(statusLines.isEmpty());
+}
+
+TEST_F(ShortTimeoutCrawlerTest, ASilentTierServiceNeverFailsTheFetch) {
+    server.route("/problem/1", {200, judgePage});
+    server.route(tierTarget("1"), {200, "", "application/json", true, true});
+    const ProblemResult result = fetch(u"1"_s);
+    ASSERT_TRUE(std::holds_alternative<BaekjoonProblem>(result));
+    EXPECT_EQ(std::get<BaekjoonProblem>(result).tier, std::nullopt);
+}
+
+TEST(CrawlerLinks, JoinTheBaseURLsAndTheNumber) {
+    const BaekjoonCrawler crawler;
+    EXPECT_EQ(crawler.problemPageLink(u"1000"_s),
+              crawler.endpoints().judgeBaseURL + u"/problem/1000"_s);
+    EXPECT_EQ(crawler.testCaseSiteLink(u"1000"_s),
+              crawler.endpoints().testCaseSiteBaseURL + u"/problems/1000"_s);
+    for (const QString& base :
+         {crawler.endpoints().judgeBaseURL, crawler.endpoints().tierServiceBaseURL,
+          crawler.endpoints().testCaseSiteBaseURL}) {
+        EXPECT_TRUE(base.startsWith(u"https://"_s));
+        EXPECT_FALSE(base.endsWith(u'/'));
+    }
+}
+
+TEST(CrawlerLifetime, ACrawlerThatIsGoneCallsNothing) {
+    LocalHttpServer server;
+    server.route("/problem/1", {200, judgePage});
+    bool called = false;
+    {
+        BaekjoonCrawler crawler({server.baseUrl(), server.baseUrl(), server.baseUrl()});
+        crawler.fetchProblem(u"1"_s, [&](const ProblemResult&) { called = true; });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !server.requests().isEmpty(); }, 5000));
+    }
+    QTest::qWait(200);
+    EXPECT_FALSE(called);
+}
+
+} // namespace

@@ -1,0 +1,90 @@
+#include "local_http_server.h"
+#include "support/printers.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Outcome {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs the tool while this thread's event loop keeps serving the local server.
+Outcome runCli(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(CORVANTA_CLI_PATH), arguments);
+    EXPECT_TRUE(process.waitForStarted());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 30000));
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+TEST(ProblemCommand, FetchesFromTheGivenServersAndPrintsOneJsonObject) {
+    LocalHttpServer server;
+    server.route(
+        "/problem/2557",
+        {200, "<span id=\"problem_title\">Hello</span>"
+              "<div id=\"problem_description\"><p>$x \\le 1$</p></div>"
+              "<pre id=\"sample-input-1\">1 &lt; 2\n</pre><pre id=\"sample-output-1\">ok\n</pre>"});
+    server.route("/api/v3/problem/show?problemId=2557",
+                 {200, "{\"level\": 1}", "application/json"});
+
+    const Outcome outcome = runCli(
+        {u"problem"_s, u"2557"_s, u"--judge"_s, server.baseUrl(), u"--tier"_s, server.baseUrl()});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
+    QJsonParseError error;
+    const QJsonObject problem = QJsonDocument::fromJson(outcome.out, &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << outcome.out.toStdString();
+    EXPECT_EQ(problem.value(u"number").toString(), u"2557"_s);
+    EXPECT_EQ(problem.value(u"title").toString(), u"Hello"_s);
+    EXPECT_EQ(problem.value(u"description").toString(), u"x ≤ 1"_s);
+    EXPECT_EQ(problem.value(u"inputDescription").toString(), QString());
+    EXPECT_EQ(problem.value(u"tier").toInt(), 1);
+    const QJsonArray samples = problem.value(u"testCases").toArray();
+    ASSERT_EQ(samples.size(), 1);
+    EXPECT_EQ(samples[0].toObject().value(u"input").toString(), u"1 < 2"_s);
+    EXPECT_EQ(samples[0].toObject().value(u"output").toString(), u"ok"_s);
+    EXPECT_TRUE(outcome.err.contains("HTTP Status: 200"));
+}
+
+TEST(ProblemCommand, PrintsTheErrorAndFailsWhenThePageFails) {
+    LocalHttpServer server;
+    const Outcome outcome = runCli(
+        {u"problem"_s, u"404"_s, u"--judge"_s, server.baseUrl(), u"--tier"_s, server.baseUrl()});
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_TRUE(outcome.out.isEmpty());
+    EXPECT_TRUE(QString::fromUtf8(outcome.err).contains(u"HTTP 오류: 404"_s));
+}
+
+TEST(ProblemCommand, ConvertsASavedPageWithoutATier) {
+    const Outcome outcome =
+        runCli({u"problem"_s, u"1260"_s, u"--html"_s,
+                QStringLiteral(CORVANTA_FIXTURES_DIR "/judge-pages/1260.html")});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
+    const QJsonObject problem = QJsonDocument::fromJson(outcome.out).object();
+    EXPECT_EQ(problem.value(u"title").toString(), u"DFS와 BFS"_s);
+    EXPECT_TRUE(problem.value(u"tier").isNull());
+    EXPECT_EQ(problem.value(u"testCases").toArray().size(), 3);
+}
+
+TEST(ProblemCommand, RefusesBadUsage) {
+    for (const QStringList& arguments :
+         {QStringList{u"problem"_s}, QStringList{u"problem"_s, u"1"_s, u"2"_s},
+          QStringList{u"problem"_s, u"1"_s, u"--html"_s},
+          QStringList{u"problem"_s, u"1"_s, u"--html"_s, u"x"_s, u"--judge"_s, u"y"_s},
+          QStringList{u"problem"_s, u"1"_s, u"--verbose"_s}}) {
+        const Outcome outcome = runCli(arguments);
+        EXPECT_EQ(outcome.exitCode, 2) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(outcome.out.isEmpty());
+    }
+}
+
+} // namespace

@@ -1,0 +1,65 @@
+#include "problems/solved_tier.h"
+#include "support/printers.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+TEST(SolvedTier, RawValuesRunFromUnratedToRubyOne) {
+    const QList<SolvedTier>& tiers = allSolvedTiers();
+    ASSERT_EQ(tiers.size(), 31);
+    for (int raw = 0; raw < tiers.size(); ++raw) {
+        EXPECT_EQ(rawValue(tiers[raw]), raw);
+        EXPECT_EQ(solvedTierFromRawValue(raw), tiers[raw]);
+    }
+    EXPECT_EQ(rawValue(SolvedTier::gold5), 11);
+    for (const qint64 outside : {-1LL, 31LL, 1000LL, -9007199254740992LL})
+        EXPECT_EQ(solvedTierFromRawValue(outside), std::nullopt) << outside;
+}
+
+TEST(SolvedTier, NamesCountStepsDownWithinEachGroup) {
+    const struct {
+        SolvedTier tier;
+        QString displayName;
+        QString badgeName;
+        QString levelDigit;
+    } cases[] = {
+        {SolvedTier::unrated, u"Unrated"_s, u"?"_s, u"?"_s},
+        {SolvedTier::bronze5, u"Bronze V"_s, u"Bronze 5"_s, u"5"_s},
+        {SolvedTier::bronze4, u"Bronze IV"_s, u"Bronze 4"_s, u"4"_s},
+        {SolvedTier::silver1, u"Silver I"_s, u"Silver 1"_s, u"1"_s},
+        {SolvedTier::gold2, u"Gold II"_s, u"Gold 2"_s, u"2"_s},
+        {SolvedTier::platinum3, u"Platinum III"_s, u"Platinum 3"_s, u"3"_s},
+        {SolvedTier::diamond5, u"Diamond V"_s, u"Diamond 5"_s, u"5"_s},
+        {SolvedTier::ruby1, u"Ruby I"_s, u"Ruby 1"_s, u"1"_s},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(displayName(c.tier), c.displayName);
+        EXPECT_EQ(badgeName(c.tier), c.badgeName);
+        EXPECT_EQ(levelDigit(c.tier), c.levelDigit);
+    }
+}
+
+TEST(SolvedTier, EveryTierOfAGroupHasTheGroupsColour) {
+    const struct {
+        SolvedTier lowest;
+        Rgba color;
+    } groups[] = {
+        {SolvedTier::bronze5, {0.6, 0.4, 0.2, 1}},  {SolvedTier::silver5, {0.5, 0.55, 0.6, 1}},
+        {SolvedTier::gold5, {0.9, 0.75, 0.3, 1}},   {SolvedTier::platinum5, {0.4, 0.75, 0.65, 1}},
+        {SolvedTier::diamond5, {0.4, 0.6, 0.9, 1}}, {SolvedTier::ruby5, {0.9, 0.3, 0.4, 1}},
+    };
+    for (const auto& group : groups) {
+        for (int step = 0; step < 5; ++step)
+            EXPECT_EQ(color(SolvedTier(rawValue(group.lowest) + step)), group.color)
+                << displayName(SolvedTier(rawValue(group.lowest) + step)).toStdString();
+    }
+    const Rgba grey = color(SolvedTier::unrated);
+    EXPECT_EQ(grey.red, grey.green);
+    EXPECT_EQ(grey.green, grey.blue);
+    EXPECT_EQ(grey.alpha, 1);
+}
+
+} // namespace
