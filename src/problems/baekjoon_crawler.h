@@ -4,12 +4,14 @@
 #include "problems/solved_tier.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QNetworkAccessManager>
 #include <QObject>
 #include <QString>
 #include <chrono>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <variant>
 
 class QNetworkReply;

@@ -320,20 +320,6 @@ TEST_F(ShortTimeoutCrawlerTest, ASilentTierServiceNeverFailsTheFetch) {
     EXPECT_EQ(std::get<BaekjoonProblem>(result).tier, std::nullopt);
 }
 
-TEST(CrawlerLinks, JoinTheBaseURLsAndTheNumber) {
-    const BaekjoonCrawler crawler;
-    EXPECT_EQ(crawler.problemPageLink(u"1000"_s),
-              crawler.endpoints().judgeBaseURL + u"/problem/1000"_s);
-    EXPECT_EQ(crawler.testCaseSiteLink(u"1000"_s),
-              crawler.endpoints().testCaseSiteBaseURL + u"/problems/1000"_s);
-    for (const QString& base :
-         {crawler.endpoints().judgeBaseURL, crawler.endpoints().tierServiceBaseURL,
-          crawler.endpoints().testCaseSiteBaseURL}) {
-        EXPECT_TRUE(base.startsWith(u"https://"_s));
-        EXPECT_FALSE(base.endsWith(u'/'));
-    }
-}
-
 TEST(CrawlerLifetime, ACrawlerThatIsGoneCallsNothing) {
     LocalHttpServer server;
     server.route("/problem/1", {200, judgePage});
