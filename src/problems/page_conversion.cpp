@@ -56,6 +56,18 @@ QString replaceAll(const QString& text, Find find, Replacement replacement) {
     return result;
 }
 
+bool sameCharacter(QChar a, QChar b, Qt::CaseSensitivity cs) {
+    if (a == b)
+        return true;
+    if (cs == Qt::CaseSensitive)
+        return false;
+    const char16_t x = a.unicode();
+    const char16_t y = b.unicode();
+    if (x < 0x80 && y < 0x80)
+        return (x | 0x20) == (y | 0x20) && (x | 0x20) >= u'a' && (x | 0x20) <= u'z';
+    return QChar::toCaseFolded(char32_t(x)) == QChar::toCaseFolded(char32_t(y));
+}
+
 // Where `needle` (whose first character has no case) next occurs. Qt's own
 // search of a longer needle prepares a skip table on every call, which costs
 // more than the search itself when called once per match.
@@ -63,7 +75,12 @@ qsizetype find(QStringView text, QStringView needle, qsizetype from,
                Qt::CaseSensitivity cs = Qt::CaseSensitive) {
     for (qsizetype at = text.indexOf(needle.front(), from); at >= 0;
          at = text.indexOf(needle.front(), at + 1)) {
-        if (text.sliced(at).startsWith(needle, cs))
+        if (text.size() - at < needle.size())
+            return -1;
+        qsizetype i = 1;
+        while (i < needle.size() && sameCharacter(text[at + i], needle[i], cs))
+            ++i;
+        if (i == needle.size())
             return at;
     }
     return -1;
@@ -460,8 +477,15 @@ QString decodeDecimalReferences(const QString& text) {
 // other: first "<p>" (whose removal may join the text around it), then the
 // rest in one pass, since none of their replacements contains '<'.
 QString replaceBlockTags(const QString& text) {
-    QString joined = text;
-    joined.replace(QStringLiteral("<p>"), QString());
+    const QString joined = replaceAll(
+        text,
+        [](QStringView source, qsizetype from) -> OptionalMatch {
+            const qsizetype at = find(source, u"<p>", from);
+            if (at < 0)
+                return std::nullopt;
+            return Match{{at, at + 3}, {}, {}};
+        },
+        nothing);
 
     struct BlockTag {
         QStringView tag;
@@ -520,11 +544,17 @@ QString collapseBlankLines(const QString& text) {
 
 // ---- tables
 
+// A character that is a whole user-perceived character whatever its
+// neighbours: below the combining marks (a carriage return aside, which joins
+// a following line feed) or a precomposed Hangul syllable.
+bool standsAlone(QChar c) {
+    const char16_t u = c.unicode();
+    return (u < 0x300 && u != u'\r') || (u >= 0xAC00 && u <= 0xD7A3);
+}
+
 // User-perceived characters; a carriage return and line feed count as one.
 qsizetype characterCount(const QString& text) {
-    const bool plain = std::all_of(text.begin(), text.end(),
-                                   [](QChar c) { return c.unicode() < 0x80 && c != u'\r'; });
-    if (plain)
+    if (std::all_of(text.begin(), text.end(), standsAlone))
         return text.size();
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
     qsizetype count = 0;
@@ -576,10 +606,11 @@ QString renderTableRows(const QList<QStringList>& table) {
                 line += middle;
             line += QString(widths[c] + 2, u'─');
         }
-        return line + right;
+        return line + right + u'\n';
     };
+    const QString separator = rule(u'├', u'┼', u'┤');
 
-    QString drawn = rule(u'┌', u'┬', u'┐') + u'\n';
+    QString drawn = rule(u'┌', u'┬', u'┐');
     for (qsizetype r = 0; r < table.size(); ++r) {
         const QStringList& row = table[r];
         drawn += u'│';
@@ -588,14 +619,16 @@ QString renderTableRows(const QList<QStringList>& table) {
             drawn += u' ';
             if (present)
                 drawn += row[c];
-            drawn += QString(widths[c] - (present ? counts[r][c] : 0), u' ');
-            drawn += QStringLiteral(" │");
+            drawn += QString(widths[c] - (present ? counts[r][c] : 0) + 1, u' ');
+            drawn += u'│';
         }
         drawn += u'\n';
         if (r + 1 < table.size())
-            drawn += rule(u'├', u'┼', u'┤') + u'\n';
+            drawn += separator;
     }
-    return drawn + rule(u'└', u'┴', u'┘');
+    drawn += rule(u'└', u'┴', u'┘');
+    drawn.chop(1);
+    return drawn;
 }
 
 namespace {
