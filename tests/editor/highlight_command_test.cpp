@@ -1,26 +1,16 @@
 #include "support/printers.h"
+#include "support/process_runner.h"
 #include "support/test_support.h"
 
 #include <QFile>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Finished {
-    int exitCode = -1;
-    QString standardOutput;
-    QString standardError;
-};
-
-Finished highlightCli(const QStringList& arguments) {
-    QProcess cli;
-    cli.start(QStringLiteral(CORVANTA_CLI_PATH), QStringList{u"highlight"_s} + arguments);
-    EXPECT_TRUE(cli.waitForFinished(60000));
-    return {cli.exitCode(), QString::fromUtf8(cli.readAllStandardOutput()),
-            QString::fromUtf8(cli.readAllStandardError())};
+ProcessOutcome highlightCli(const QStringList& arguments) {
+    return runCli(QStringList{u"highlight"_s} + arguments);
 }
 
 QString writeFile(const QString& name, const QByteArray& content) {
@@ -33,29 +23,28 @@ QString writeFile(const QString& name, const QByteArray& content) {
 
 TEST(HighlightCommandTest, PrintsMaximalRunsInUtf16Units) {
     const QString cpp = writeFile(u"a.cpp"_s, "int x = 0; // \xF0\x9F\x98\x80 hi\n");
-    const Finished run = highlightCli({cpp});
+    const ProcessOutcome run = highlightCli({cpp});
     EXPECT_EQ(run.exitCode, 0);
     // The emoji is four bytes of UTF-8 and two units.
-    EXPECT_EQ(run.standardOutput, u"0 3 type\n3 1 plain\n4 1 variable\n5 3 plain\n8 1 number\n"
-                                  u"9 2 plain\n11 8 comment\n19 1 plain\n"_s);
-    EXPECT_EQ(highlightCli({cpp, u"--reference"_s}).standardOutput, run.standardOutput);
+    EXPECT_EQ(run.out, u"0 3 type\n3 1 plain\n4 1 variable\n5 3 plain\n8 1 number\n"
+                       u"9 2 plain\n11 8 comment\n19 1 plain\n"_s);
+    EXPECT_EQ(highlightCli({cpp, u"--reference"_s}).out, run.out);
 
     const QString python = writeFile(u"b.py"_s, "def f(n):\n    return n\n");
-    EXPECT_EQ(highlightCli({python}).standardOutput,
+    EXPECT_EQ(highlightCli({python}).out,
               u"0 3 keyword\n3 1 plain\n4 1 function\n5 9 plain\n14 6 keyword\n20 3 plain\n"_s);
 }
 
 TEST(HighlightCommandTest, LanguageComesFromTheExtensionUnlessNamed) {
     const QString text = writeFile(u"notes.txt"_s, "int x;");
-    EXPECT_EQ(highlightCli({text}).standardOutput, u"0 6 plain\n"_s);
-    EXPECT_EQ(highlightCli({u"--language"_s, u"C++"_s, text}).standardOutput,
+    EXPECT_EQ(highlightCli({text}).out, u"0 6 plain\n"_s);
+    EXPECT_EQ(highlightCli({u"--language"_s, u"C++"_s, text}).out,
               u"0 3 type\n3 1 plain\n4 1 variable\n5 1 plain\n"_s);
-    EXPECT_EQ(highlightCli({text, u"--language"_s, u"Python"_s}).standardOutput,
-              u"0 3 type\n3 3 plain\n"_s);
+    EXPECT_EQ(highlightCli({text, u"--language"_s, u"Python"_s}).out, u"0 3 type\n3 3 plain\n"_s);
     const QString empty = writeFile(u"empty.cpp"_s, "");
-    const Finished run = highlightCli({empty});
+    const ProcessOutcome run = highlightCli({empty});
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.standardOutput.isEmpty());
+    EXPECT_TRUE(run.out.isEmpty());
 }
 
 TEST(HighlightCommandTest, BadUsageIsReportedAndNothingPrinted) {
@@ -75,10 +64,10 @@ TEST(HighlightCommandTest, BadUsageIsReportedAndNothingPrinted) {
         {{testHome() + u"/missing.cpp"_s}, 1, u"missing.cpp"_s},
     };
     for (const auto& c : cases) {
-        const Finished run = highlightCli(c.arguments);
+        const ProcessOutcome run = highlightCli(c.arguments);
         EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments.join(u' ').toStdString();
-        EXPECT_TRUE(run.standardError.contains(c.message)) << run.standardError.toStdString();
-        EXPECT_TRUE(run.standardOutput.isEmpty());
+        EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
     }
 }
 

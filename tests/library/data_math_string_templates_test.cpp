@@ -2,10 +2,10 @@
 #include "library/starter_code.h"
 #include "library/template_insertion.h"
 #include "support/printers.h"
+#include "support/process_runner.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -28,27 +28,6 @@ const AlgorithmTemplate* findTemplate(AlgorithmCategory category, const QString&
     return nullptr;
 }
 
-struct Outcome {
-    bool ok = false;
-    QString output;
-    QString log;
-};
-
-Outcome runTool(const QString& program, const QStringList& arguments, const QString& directory) {
-    QProcess process;
-    process.setWorkingDirectory(directory);
-    process.start(program, arguments);
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        process.waitForFinished();
-        return {false, {}, program + u" did not finish"_s};
-    }
-    const QString out = QString::fromUtf8(process.readAllStandardOutput());
-    const QString err = QString::fromUtf8(process.readAllStandardError());
-    const bool ok = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-    return {ok, out, err};
-}
-
 QString sourceWithChecks(ProgrammingLanguage language, const QList<const AlgorithmTemplate*>& parts,
                          const QString& calls) {
     QString source = language == ProgrammingLanguage::c ? u"#define MAX 1000\n"_s : QString();
@@ -68,28 +47,29 @@ QString sourceWithChecks(ProgrammingLanguage language, const QList<const Algorit
 }
 
 // Compiles warning-free (-Werror) and runs; the output of the checks or the compiler's complaint.
-Outcome compileAndRun(ProgrammingLanguage language, const QString& source) {
+ProcessOutcome compileAndRun(ProgrammingLanguage language, const QString& source) {
     QTemporaryDir dir;
     const QString name = language == ProgrammingLanguage::cpp ? u"main.cpp"_s
                          : language == ProgrammingLanguage::c ? u"main.c"_s
                                                               : u"main.py"_s;
     QFile file(dir.filePath(name));
     if (!file.open(QIODevice::WriteOnly))
-        return {false, {}, u"cannot write "_s + file.fileName()};
+        return {false, -1, {}, u"cannot write "_s + file.fileName()};
     file.write(source.toUtf8());
     file.close();
 
     if (language == ProgrammingLanguage::python)
-        return runTool(u"python3"_s, {name}, dir.path());
+        return runProcess(u"python3"_s, {name}, 120000, dir.path());
     const QStringList flags =
         language == ProgrammingLanguage::cpp
             ? QStringList{u"-std=c++17"_s, u"-Wall"_s, u"-Wextra"_s, u"-Werror"_s}
             : QStringList{u"-Wall"_s, u"-Wextra"_s, u"-Werror"_s};
-    const Outcome compiled = runTool(language == ProgrammingLanguage::cpp ? u"g++"_s : u"gcc"_s,
-                                     flags + QStringList{name, u"-o"_s, u"main"_s}, dir.path());
-    if (!compiled.ok)
+    const ProcessOutcome compiled =
+        runProcess(language == ProgrammingLanguage::cpp ? u"g++"_s : u"gcc"_s,
+                   flags + QStringList{name, u"-o"_s, u"main"_s}, 120000, dir.path());
+    if (!compiled.succeeded())
         return compiled;
-    return runTool(dir.filePath(u"main"_s), {}, dir.path());
+    return runProcess(dir.filePath(u"main"_s), {}, 120000, dir.path());
 }
 
 struct BehaviourCheck {
@@ -119,12 +99,13 @@ void runChecks(AlgorithmCategory category, const QList<BehaviourCheck>& checks) 
         for (const auto& [language, calls] : variants) {
             SCOPED_TRACE((check.name + u" in "_s + rawValue(language)).toStdString());
             const QString source = sourceWithChecks(language, parts, calls);
-            const Outcome outcome = compileAndRun(language, source);
-            ASSERT_TRUE(outcome.ok) << outcome.log.toStdString() << "\n" << source.toStdString();
+            const ProcessOutcome outcome = compileAndRun(language, source);
+            ASSERT_TRUE(outcome.succeeded()) << outcome.err.toStdString() << "\n"
+                                             << source.toStdString();
             const QString expected =
                 language == ProgrammingLanguage::c && !check.expectedC.isEmpty() ? check.expectedC
                                                                                  : check.expected;
-            EXPECT_EQ(outcome.output, expected);
+            EXPECT_EQ(outcome.out, expected);
         }
     }
 }

@@ -2,9 +2,9 @@
 
 #include "library/starter_code.h"
 #include "support/printers.h"
+#include "support/process_runner.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -12,32 +12,6 @@
 namespace {
 
 enum class Variant { cpp, c, python };
-
-struct ProcessOutcome {
-    bool finished = false;
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-ProcessOutcome runProcess(const QString& program, const QStringList& arguments, int timeoutMs) {
-    QProcess process;
-    process.start(program, arguments);
-    ProcessOutcome outcome;
-    if (!process.waitForStarted()) {
-        outcome.err = process.errorString();
-        return outcome;
-    }
-    outcome.finished = process.waitForFinished(timeoutMs);
-    if (!outcome.finished) {
-        process.kill();
-        process.waitForFinished();
-    }
-    outcome.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    outcome.out = QString::fromUtf8(process.readAllStandardOutput());
-    outcome.err = QString::fromUtf8(process.readAllStandardError());
-    return outcome;
-}
 
 QString variantName(Variant variant) {
     switch (variant) {

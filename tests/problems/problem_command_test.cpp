@@ -1,31 +1,16 @@
 #include "local_http_server.h"
 #include "support/printers.h"
+#include "support/process_runner.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-struct Outcome {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-// Runs the tool while this thread's event loop keeps serving the local server.
-Outcome runCli(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(CORVANTA_CLI_PATH), arguments);
-    EXPECT_TRUE(process.waitForStarted());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 30000));
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 TEST(ProblemCommand, FetchesFromTheGivenServersAndPrintsOneJsonObject) {
     LocalHttpServer server;
@@ -37,11 +22,11 @@ TEST(ProblemCommand, FetchesFromTheGivenServersAndPrintsOneJsonObject) {
     server.route("/api/v3/problem/show?problemId=2557",
                  {200, "{\"level\": 1}", "application/json"});
 
-    const Outcome outcome = runCli(
+    const ProcessOutcome outcome = runCli(
         {u"problem"_s, u"2557"_s, u"--judge"_s, server.baseUrl(), u"--tier"_s, server.baseUrl()});
     ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
     QJsonParseError error;
-    const QJsonObject problem = QJsonDocument::fromJson(outcome.out, &error).object();
+    const QJsonObject problem = QJsonDocument::fromJson(outcome.out.toUtf8(), &error).object();
     ASSERT_EQ(error.error, QJsonParseError::NoError) << outcome.out.toStdString();
     EXPECT_EQ(problem.value(u"number").toString(), u"2557"_s);
     EXPECT_EQ(problem.value(u"title").toString(), u"Hello"_s);
@@ -52,24 +37,24 @@ TEST(ProblemCommand, FetchesFromTheGivenServersAndPrintsOneJsonObject) {
     ASSERT_EQ(samples.size(), 1);
     EXPECT_EQ(samples[0].toObject().value(u"input").toString(), u"1 < 2"_s);
     EXPECT_EQ(samples[0].toObject().value(u"output").toString(), u"ok"_s);
-    EXPECT_TRUE(outcome.err.contains("HTTP Status: 200"));
+    EXPECT_TRUE(outcome.err.contains(u"HTTP Status: 200"_s));
 }
 
 TEST(ProblemCommand, PrintsTheErrorAndFailsWhenThePageFails) {
     LocalHttpServer server;
-    const Outcome outcome = runCli(
+    const ProcessOutcome outcome = runCli(
         {u"problem"_s, u"404"_s, u"--judge"_s, server.baseUrl(), u"--tier"_s, server.baseUrl()});
     EXPECT_EQ(outcome.exitCode, 1);
     EXPECT_TRUE(outcome.out.isEmpty());
-    EXPECT_TRUE(QString::fromUtf8(outcome.err).contains(u"HTTP 오류: 404"_s));
+    EXPECT_TRUE(outcome.err.contains(u"HTTP 오류: 404"_s));
 }
 
 TEST(ProblemCommand, ConvertsASavedPageWithoutATier) {
-    const Outcome outcome =
+    const ProcessOutcome outcome =
         runCli({u"problem"_s, u"1260"_s, u"--html"_s,
                 QStringLiteral(CORVANTA_FIXTURES_DIR "/judge-pages/1260.html")});
     ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
-    const QJsonObject problem = QJsonDocument::fromJson(outcome.out).object();
+    const QJsonObject problem = QJsonDocument::fromJson(outcome.out.toUtf8()).object();
     EXPECT_EQ(problem.value(u"title").toString(), u"DFS와 BFS"_s);
     EXPECT_TRUE(problem.value(u"tier").isNull());
     EXPECT_EQ(problem.value(u"testCases").toArray().size(), 3);
@@ -81,7 +66,7 @@ TEST(ProblemCommand, RefusesBadUsage) {
           QStringList{u"problem"_s, u"1"_s, u"--html"_s},
           QStringList{u"problem"_s, u"1"_s, u"--html"_s, u"x"_s, u"--judge"_s, u"y"_s},
           QStringList{u"problem"_s, u"1"_s, u"--verbose"_s}}) {
-        const Outcome outcome = runCli(arguments);
+        const ProcessOutcome outcome = runCli(arguments);
         EXPECT_EQ(outcome.exitCode, 2) << arguments.join(u' ').toStdString();
         EXPECT_TRUE(outcome.out.isEmpty());
     }

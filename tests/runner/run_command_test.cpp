@@ -1,5 +1,6 @@
 #include "runner_test_support.h"
 #include "support/printers.h"
+#include "support/process_runner.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,18 +19,8 @@ const QString problems = QStringLiteral(CORVANTA_TEST_DATA_DIR "/problems");
 const QString allPassed = u"🦦🦦🎉 결과: 3/3 통과 - 모든 테스트 통과! 이예이\n"
                           u"═══════════════════════════════════════════\n"_s;
 
-struct Finished {
-    int exitCode = -1;
-    QString standardOutput;
-    QString standardError;
-};
-
-Finished runCli(const QStringList& arguments) {
-    QProcess cli;
-    cli.start(QStringLiteral(CORVANTA_CLI_PATH), QStringList{u"run"_s} + arguments);
-    EXPECT_TRUE(cli.waitForFinished(120000));
-    return {cli.exitCode(), QString::fromUtf8(cli.readAllStandardOutput()),
-            QString::fromUtf8(cli.readAllStandardError())};
+ProcessOutcome runVerb(const QStringList& arguments) {
+    return runCli(QStringList{u"run"_s} + arguments);
 }
 
 QString solution(const QString& problem, const QString& name) {
@@ -61,16 +52,16 @@ TEST(RunCommandTest, AcceptedSolutionsPassInEveryLanguage) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file.toStdString());
-        const Finished run = runCli({solution(c.problem, c.file), tests(c.problem)});
-        EXPECT_EQ(run.exitCode, 0) << run.standardOutput.toStdString();
-        EXPECT_TRUE(run.standardOutput.startsWith(
+        const ProcessOutcome run = runVerb({solution(c.problem, c.file), tests(c.problem)});
+        EXPECT_EQ(run.exitCode, 0) << run.out.toStdString();
+        EXPECT_TRUE(run.out.startsWith(
             u"╔══════════════════════════════════════════╗\n║  🦦 "_s +
             c.file + u"\n║  🦦 "_s + c.language + u" | ⏱️ 총 "_s));
-        EXPECT_TRUE(run.standardOutput.endsWith(allPassed)) << run.standardOutput.toStdString();
-        EXPECT_TRUE(run.standardError.isEmpty());
+        EXPECT_TRUE(run.out.endsWith(allPassed)) << run.out.toStdString();
+        EXPECT_TRUE(run.err.isEmpty());
         if (c.problem == u"aplusb"_s) {
             // 1.in, 2.in, 10.in: natural order of the names.
-            const QString& report = run.standardOutput;
+            const QString& report = run.out;
             EXPECT_LT(report.indexOf(u"│ 3\n"_s), report.indexOf(u"│ 30\n"_s));
             EXPECT_LT(report.indexOf(u"│ 30\n"_s), report.indexOf(u"│ 0\n"_s));
         }
@@ -99,20 +90,20 @@ TEST(RunCommandTest, RejectedSolutionsFailWithTheirMessages) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file.toStdString());
-        const Finished run =
-            runCli(QStringList{solution(u"aplusb"_s, c.file), c.testFolder} + c.extra);
+        const ProcessOutcome run =
+            runVerb(QStringList{solution(u"aplusb"_s, c.file), c.testFolder} + c.extra);
         EXPECT_EQ(run.exitCode, 1);
-        EXPECT_TRUE(run.standardOutput.contains(c.card)) << run.standardOutput.toStdString();
-        EXPECT_TRUE(run.standardOutput.contains(c.result)) << run.standardOutput.toStdString();
+        EXPECT_TRUE(run.out.contains(c.card)) << run.out.toStdString();
+        EXPECT_TRUE(run.out.contains(c.result)) << run.out.toStdString();
     }
 }
 
 TEST(RunCommandTest, CaseWithoutExpectedFilePassesWhenTheProgramRuns) {
     QTemporaryDir folder;
     writeFile(folder.filePath(u"only.in"_s), "4 5\n");
-    const Finished run = runCli({solution(u"aplusb"_s, u"sum.py"_s), folder.path()});
+    const ProcessOutcome run = runVerb({solution(u"aplusb"_s, u"sum.py"_s), folder.path()});
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.standardOutput.contains(u"│ 9\n"_s));
+    EXPECT_TRUE(run.out.contains(u"│ 9\n"_s));
 }
 
 TEST(RunCommandTest, BadUsage) {
@@ -132,10 +123,10 @@ TEST(RunCommandTest, BadUsage) {
     };
     for (const QStringList& arguments : cases) {
         SCOPED_TRACE(arguments.join(u' ').toStdString());
-        const Finished run = runCli(arguments);
+        const ProcessOutcome run = runVerb(arguments);
         EXPECT_EQ(run.exitCode, 2);
-        EXPECT_TRUE(run.standardOutput.isEmpty());
-        EXPECT_TRUE(run.standardError.contains(u"usage: corvanta-cli run FILE TESTDIR"_s));
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_TRUE(run.err.contains(u"usage: corvanta-cli run FILE TESTDIR"_s));
     }
 }
 
