@@ -3,11 +3,8 @@
 #include "editor/line_number_gutter.h"
 #include "editor/syntax_text_view.h"
 
-#include "themes/theme_resolver.h"
-
 #include <QFontDatabase>
 #include <QHBoxLayout>
-#include <QTimer>
 
 namespace {
 
@@ -63,8 +60,8 @@ CodeTextEditor::CodeTextEditor(const EditorConfig& config, const QString& text, 
         if (!m_settingText)
             emit edited();
     });
-    // The first pass runs once the view is installed in its window.
-    QTimer::singleShot(0, m_textView, &SyntaxTextView::highlight);
+    // Sets the text colour at once; the pass itself runs in the background.
+    m_textView->highlight();
 }
 
 QFont CodeTextEditor::resolveFont(const QString& name, double pointSize) {
@@ -78,7 +75,7 @@ QFont CodeTextEditor::resolveFont(const QString& name, double pointSize) {
 }
 
 void CodeTextEditor::setText(const QString& text) {
-    if (m_textView->toPlainText() == text)
+    if (m_textView->text() == text)
         return;
     const int caret = m_textView->textCursor().position();
     m_settingText = true;
@@ -91,7 +88,7 @@ void CodeTextEditor::setText(const QString& text) {
 }
 
 QString CodeTextEditor::text() const {
-    return m_textView->toPlainText();
+    return m_textView->text();
 }
 
 void CodeTextEditor::applyConfig(const EditorConfig& config) {
@@ -110,12 +107,9 @@ void CodeTextEditor::applyConfig(const EditorConfig& config) {
 }
 
 void CodeTextEditor::applyColours(const EditorConfig& config) {
-    const CustomTheme* custom = config.customTheme ? &*config.customTheme : nullptr;
-    const Rgba plain = resolveColor(ColorRole::plain, config.theme, custom);
+    // The text colour is the view's: it follows the theme the view colours with.
     QPalette palette = m_textView->palette();
     palette.setColor(QPalette::Base, config.backgroundColor);
-    palette.setColor(QPalette::Text, QColor::fromRgbF(float(plain.red), float(plain.green),
-                                                      float(plain.blue), float(plain.alpha)));
     m_textView->setPalette(palette);
     m_textView->setCursorColor(config.cursorColor);
     if (m_gutter) {

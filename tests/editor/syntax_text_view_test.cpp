@@ -1,0 +1,387 @@
+#include "editor/code_text_editor.h"
+#include "editor/highlighter.h"
+#include "editor/syntax_text_view.h"
+#include "support/printers.h"
+#include "themes/theme_resolver.h"
+
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+EditorConfig config(ProgrammingLanguage language) {
+    EditorConfig c;
+    c.backgroundColor = Qt::black;
+    c.lineNumberColor = Qt::gray;
+    c.lineNumberBgColor = QColor(255, 255, 255, 77);
+    c.cursorColor = Qt::red;
+    c.language = language;
+    c.theme = EditorTheme::dark;
+    return c;
+}
+
+struct Shown {
+    explicit Shown(ProgrammingLanguage language = ProgrammingLanguage::cpp,
+                   const QString& text = QString())
+        : editor(config(language), text) {
+        editor.resize(500, 400);
+        editor.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&editor));
+        view()->setFocus();
+    }
+    SyntaxTextView* view() const { return editor.textView(); }
+    CodeTextEditor editor;
+};
+
+// Text with the caret written as "|"; two bars mark a selection, anchor first.
+void setState(SyntaxTextView* view, const QString& marked) {
+    QString text = marked;
+    const qsizetype anchor = text.indexOf(u'|');
+    text.remove(anchor, 1);
+    qsizetype position = text.indexOf(u'|');
+    if (position >= 0)
+        text.remove(position, 1);
+    else
+        position = anchor;
+    view->setPlainText(text);
+    QTextCursor cursor = view->textCursor();
+    cursor.setPosition(int(anchor));
+    cursor.setPosition(int(position), QTextCursor::KeepAnchor);
+    view->setTextCursor(cursor);
+}
+
+QString state(const SyntaxTextView* view) {
+    QString text = view->text();
+    return text.insert(view->textCursor().position(), u'|');
+}
+
+// Each character is one key event: line feed is Return, tab is Tab, "\b" is
+// Backspace, anything else a key that types that character.
+void press(SyntaxTextView* view, const QString& keys) {
+    for (const QChar key : keys) {
+        if (key == u'\n')
+            QTest::keyClick(view, Qt::Key_Return);
+        else if (key == u'\t')
+            QTest::keyClick(view, Qt::Key_Tab);
+        else if (key == u'\b')
+            QTest::keyClick(view, Qt::Key_Backspace);
+        else if (key.unicode() < 0x80)
+            QTest::keyClick(view, char(key.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, view, Qt::Key_unknown, QString(key), Qt::NoModifier);
+    }
+}
+
+void undo(SyntaxTextView* view) {
+    QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+}
+
+bool waitUntilSettled(const SyntaxTextView* view) {
+    return QTest::qWaitFor([view] { return view->isHighlightSettled(); }, 10000);
+}
+
+QColor toColor(const Rgba& color) {
+    return QColor::fromRgbF(float(color.red), float(color.green), float(color.blue),
+                            float(color.alpha));
+}
+
+// The colour each character is drawn in: its format's, else the text colour.
+QList<QColor> shownColours(const SyntaxTextView* view) {
+    QList<QColor> colours;
+    for (QTextBlock block = view->document()->firstBlock(); block.isValid(); block = block.next()) {
+        QList<QColor> line(block.length() - 1, view->palette().color(QPalette::Text));
+        for (const QTextLayout::FormatRange& range : block.layout()->formats())
+            for (int at = range.start; at < range.start + range.length && at < line.size(); ++at)
+                line[at] = range.format.foreground().color();
+        colours += line;
+        if (block.next().isValid())
+            colours.append(QColor());
+    }
+    return colours;
+}
+
+// What the literal rules paint, resolved with the view's theme.
+QList<QColor> literalColours(const SyntaxTextView* view) {
+    const QString text = view->text();
+    const RoleMap roles = highlight(text, view->currentLanguage, HighlightEngine::reference);
+    const CustomTheme* custom = view->customTheme ? &*view->customTheme : nullptr;
+    QList<QColor> colours;
+    for (qsizetype at = 0; at < text.size(); ++at)
+        colours.append(text[at] == u'\n'
+                           ? QColor()
+                           : toColor(resolveColor(roles.at(at), view->currentTheme, custom)));
+    return colours;
+}
+
+void expectLiteralColours(const SyntaxTextView* view) {
+    ASSERT_TRUE(waitUntilSettled(view));
+    const QList<QColor> shown = shownColours(view);
+    const QList<QColor> expected = literalColours(view);
+    ASSERT_EQ(shown.size(), expected.size());
+    for (qsizetype at = 0; at < shown.size(); ++at)
+        ASSERT_EQ(shown[at], expected[at])
+            << "at " << at << " in\n"
+            << view->text().toStdString() << "\nshown " << shown[at].name().toStdString()
+            << ", the rules give " << expected[at].name().toStdString();
+}
+
+struct KeyCase {
+    const char* name;
+    const char16_t* before;
+    const char16_t* keys;
+    const char16_t* after;
+    std::function<void(SyntaxTextView*)> flags = [](SyntaxTextView*) {};
+    ProgrammingLanguage language = ProgrammingLanguage::cpp;
+};
+
+const auto autoBracketOff = [](SyntaxTextView* view) { view->autoBracket = false; };
+
+} // namespace
+
+// Each case is one keystroke (or a keystroke that only moves the caret after
+// one that edits); one Ctrl+Z brings back the text from before the case.
+TEST(SyntaxTextViewKeys, TypingAidsThroughKeyEventsAndUndo) {
+    const KeyCase cases[] = {
+        {"bracket pairs", u"f|", u"(", u"f(|)"},
+        {"closing bracket typed over", u"f|", u"()", u"f()|"},
+        {"closing bracket elsewhere inserted", u"a|b", u")", u"a)|b"},
+        {"no bracket pairing when off", u"f|", u"(", u"f(|", autoBracketOff},
+        {"no quote pairing when off", u"f|", u"\"", u"f\"|", autoBracketOff},
+        {"quote pairs", u"s = |;", u"\"", u"s = \"|\";"},
+        {"quote typed over", u"s = \"|\"", u"\"", u"s = \"\"|"},
+        {"apostrophe in a word pairs too", u"don|", u"'", u"don'|'"},
+        {"selection replaced by the pair", u"x = |abc|;", u"[", u"x = [|];"},
+        {"Tab leaves a pair even when pairing is off", u"f(|)", u"\t", u"f()|", autoBracketOff},
+        {"Tab steps over a quote", u"\"|\"", u"\t", u"\"\"|"},
+        {"Tab inserts the unit of spaces", u"|x", u"\t", u"  |x",
+         [](SyntaxTextView* view) { view->tabSize = 2; }},
+        {"Tab inserts a tab character", u"|x", u"\t", u"\t|x",
+         [](SyntaxTextView* view) { view->useSpacesForTab = false; }},
+        {"Tab expands a snippet", u"fori|", u"\t", u"for (int i = 0; i < n; i++) {\n    \n}|",
+         [](SyntaxTextView* view) { view->snippetsEnabled = true; }},
+        {"snippet keeps the line's indentation", u"  fori|", u"\t",
+         u"  for (int i = 0; i < n; i++) {\n  \n}|",
+         [](SyntaxTextView* view) { view->snippetsEnabled = true; }},
+        {"only a whole word is a trigger", u"xfori|", u"\t", u"xfori    |",
+         [](SyntaxTextView* view) { view->snippetsEnabled = true; }},
+        {"Return between braces opens an indented line", u"    {|}", u"\n",
+         u"    {\n        |\n    }"},
+        {"Return keeps the indentation only", u"    if x:|", u"\n", u"    if x:\n    |",
+         [](SyntaxTextView*) {}, ProgrammingLanguage::python},
+        {"Return without auto-indent", u"    x|", u"\n", u"    x\n|",
+         [](SyntaxTextView* view) { view->autoIndent = false; }},
+        {"Backspace removes an empty pair", u"a[|]b", u"\b", u"a|b"},
+        {"Backspace in a mismatched pair", u"(|]", u"\b", u"|]"},
+        {"Backspace after an emoji's pair", u"😀(|)", u"\b", u"😀|"},
+        {"Backspace deletes a selection that starts inside a pair", u"(|)abc|", u"\b", u"(|"},
+        {"random typing keeps digits", u"|", u"1", u"1|",
+         [](SyntaxTextView* view) { view->typingRandomEnabled = true; }},
+        {"random typing still pairs", u"|", u"(", u"(|)",
+         [](SyntaxTextView* view) { view->typingRandomEnabled = true; }},
+    };
+    Shown shown;
+    SyntaxTextView* view = shown.view();
+    for (const KeyCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        view->autoBracket = true;
+        view->autoIndent = true;
+        view->useSpacesForTab = true;
+        view->tabSize = 4;
+        view->snippetsEnabled = false;
+        view->typingRandomEnabled = false;
+        view->currentLanguage = c.language;
+        c.flags(view);
+        setState(view, QString::fromUtf16(c.before));
+        press(view, QString::fromUtf16(c.keys));
+        EXPECT_EQ(state(view), QString::fromUtf16(c.after));
+        undo(view);
+        EXPECT_EQ(view->text(), QString::fromUtf16(c.before).remove(u'|'));
+    }
+}
+
+TEST(SyntaxTextViewKeys, EachKeystrokeIsOneUndoStep) {
+    Shown shown;
+    SyntaxTextView* view = shown.view();
+    press(view, QStringLiteral("ab(\n"));
+    EXPECT_EQ(state(view), QStringLiteral("ab(\n    |\n)"));
+    const QString steps[] = {QStringLiteral("ab()"), QStringLiteral("ab"), QStringLiteral("a"),
+                             QString()};
+    for (const QString& expected : steps) {
+        undo(view);
+        EXPECT_EQ(view->text(), expected);
+    }
+}
+
+TEST(SyntaxTextViewKeys, RandomTypingReplacesLettersOfAnyScript) {
+    Shown shown;
+    SyntaxTextView* view = shown.view();
+    view->typingRandomEnabled = true;
+    press(view, QStringLiteral("A가z"));
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^[a-z]{3}$")).match(view->text()).hasMatch())
+        << view->text().toStdString();
+}
+
+TEST(SyntaxTextViewKeys, OtherKeysStayWithTheTextEdit) {
+    Shown shown(ProgrammingLanguage::cpp, QStringLiteral("abc\ndef"));
+    SyntaxTextView* view = shown.view();
+    QTest::keyClick(view, Qt::Key_End);
+    QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_Delete);
+    EXPECT_EQ(state(view), QStringLiteral("abc\nde|"));
+    QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+    press(view, QStringLiteral("("));
+    EXPECT_EQ(state(view), QStringLiteral("(|)")) << "Ctrl+A selected all, not typed an a";
+}
+
+// The text goes back to the workspace as the document holds it: a no-break
+// space or a line separator pasted from a web page is not rewritten.
+TEST(SyntaxTextView, TextKeepsEveryCharacter) {
+    const QString text = QStringLiteral("a\u00a0b\u2028c\nd");
+    Shown shown(ProgrammingLanguage::txt, text);
+    EXPECT_EQ(shown.editor.text(), text);
+    EXPECT_EQ(shown.view()->highlighter().mirroredText(), text);
+}
+
+TEST(SyntaxTextViewColours, AfterEditsTheyEqualTheLiteralRules) {
+    const QString start = QStringLiteral("#include <vector>\n"
+                                         "int main() {\n"
+                                         "    std::vector<int> values = {1, 2, 3};\n"
+                                         "    return values[0]; // first\n"
+                                         "}\n");
+    Shown shown(ProgrammingLanguage::cpp, start);
+    SyntaxTextView* view = shown.view();
+    expectLiteralColours(view);
+
+    // An edit inside a line, a new line, and a comment opened above code and
+    // closed below it, which changes the colours of lines never touched.
+    QTextCursor cursor = view->textCursor();
+    cursor.setPosition(int(start.indexOf(u"return")));
+    view->setTextCursor(cursor);
+    press(view, QStringLiteral("double ratio = 0.5f;\n/* 'x'\n"));
+    expectLiteralColours(view);
+    cursor.movePosition(QTextCursor::End);
+    view->setTextCursor(cursor);
+    press(view, QStringLiteral("*/ char c = 'q';"));
+    expectLiteralColours(view);
+    for (int i = 0; i < 6; ++i)
+        undo(view);
+    expectLiteralColours(view);
+}
+
+TEST(SyntaxTextViewColours, PythonAndPlainText) {
+    Shown python(ProgrammingLanguage::python);
+    press(python.view(), QStringLiteral("def solve(n):\nprint(f'{n}') # done\n"));
+    expectLiteralColours(python.view());
+
+    Shown text(ProgrammingLanguage::txt, QStringLiteral("int x = 1; // not code"));
+    expectLiteralColours(text.view());
+}
+
+// A burst of edits of every kind, each a change the mirror must follow; the
+// colours at the end are those of the final text.
+TEST(SyntaxTextViewColours, SettleOnTheFinalTextAfterABurst) {
+    QString start;
+    for (int i = 0; i < 300; ++i)
+        start += QStringLiteral("int v%1 = f(\"s%1\"); /* c */ // n\n").arg(i);
+    Shown shown(ProgrammingLanguage::cpp, start);
+    SyntaxTextView* view = shown.view();
+    QRandomGenerator random(7);
+    const QString keys = QStringLiteral("ab(\"/*\n\t\b\b\b x=1;'");
+    for (int step = 0; step < 400; ++step) {
+        QTextCursor cursor = view->textCursor();
+        switch (random.bounded(12)) {
+        case 0:
+            cursor.setPosition(random.bounded(view->document()->characterCount()));
+            view->setTextCursor(cursor);
+            break;
+        case 1:
+            undo(view);
+            break;
+        case 2:
+            view->redo();
+            break;
+        case 3:
+            view->insertPlainText(QStringLiteral("pasted */ \"two\nlines\" "));
+            break;
+        case 4:
+            cursor.movePosition(QTextCursor::Down, QTextCursor::KeepAnchor, random.bounded(5));
+            view->setTextCursor(cursor);
+            break;
+        default:
+            press(view, QString(keys[random.bounded(int(keys.size()))]));
+        }
+        if (step % 50 == 0)
+            QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(view->highlighter().mirroredText(), view->text());
+    expectLiteralColours(view);
+
+    shown.editor.setText(QStringLiteral("replaced /* from outside */"));
+    EXPECT_EQ(view->highlighter().mirroredText(), view->text());
+    expectLiteralColours(view);
+}
+
+// A keystroke never waits for a pass; until the next one arrives the edited
+// line's colours move with its characters.
+TEST(SyntaxTextViewColours, KeystrokeShiftsItsLineUntilThePassArrives) {
+    Shown shown(ProgrammingLanguage::cpp, QStringLiteral("int x = 10;"));
+    SyntaxTextView* view = shown.view();
+    ASSERT_TRUE(waitUntilSettled(view));
+    const QList<QColor> before = shownColours(view);
+    press(view, QStringLiteral("  "));
+    EXPECT_FALSE(view->isHighlightSettled());
+    const QList<QColor> shifted = shownColours(view);
+    EXPECT_EQ(shifted.mid(2), before) << "the type colour stays on \"int\"";
+    expectLiteralColours(view);
+}
+
+// The shift lets a string's colour grow over a ";" typed after it; the
+// line's colours by the rules are the same as before the keystroke, and the
+// line must still be recoloured.
+TEST(SyntaxTextViewColours, ACharacterTypedAfterAColouredWordGetsItsOwnColour) {
+    Shown shown(ProgrammingLanguage::cpp, QStringLiteral("s = \"a\""));
+    SyntaxTextView* view = shown.view();
+    ASSERT_TRUE(waitUntilSettled(view));
+    QTextCursor cursor = view->textCursor();
+    cursor.movePosition(QTextCursor::End);
+    view->setTextCursor(cursor);
+    press(view, QStringLiteral(";"));
+    expectLiteralColours(view);
+}
+
+TEST(SyntaxTextViewColours, ThemeChangeRecolours) {
+    Shown shown(ProgrammingLanguage::cpp, QStringLiteral("int main() { return 0; } // x"));
+    SyntaxTextView* view = shown.view();
+    expectLiteralColours(view);
+
+    EditorConfig monokai = config(ProgrammingLanguage::cpp);
+    monokai.theme = EditorTheme::monokai;
+    shown.editor.applyConfig(monokai);
+    EXPECT_EQ(view->currentTheme, EditorTheme::monokai);
+    expectLiteralColours(view);
+    EXPECT_EQ(view->palette().color(QPalette::Text),
+              toColor(resolveColor(ColorRole::plain, EditorTheme::monokai, nullptr)));
+
+    CustomTheme custom;
+    custom.id = QUuid::createUuid();
+    custom.syntaxKeyword = CodableColor{1, 0, 0, 1};
+    custom.textColor = CodableColor{0, 1, 0, 1};
+    EditorConfig withCustom = monokai;
+    withCustom.customTheme = custom;
+    shown.editor.applyConfig(withCustom);
+    expectLiteralColours(view);
+
+    // Other colours under the same id leave the editor as it was.
+    const QList<QColor> shown1 = shownColours(view);
+    withCustom.customTheme->syntaxKeyword = CodableColor{0, 0, 1, 1};
+    withCustom.customTheme->textColor = CodableColor{0, 0, 1, 1};
+    shown.editor.applyConfig(withCustom);
+    ASSERT_TRUE(waitUntilSettled(view));
+    EXPECT_EQ(shownColours(view), shown1);
+}
