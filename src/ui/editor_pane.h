@@ -39,6 +39,7 @@ private:
     EditorConfig currentConfig() const;
     void updateHeader();
     void updateStatus();
+    void updateCounts();
     void updateWelcomeColours();
     void commitEdits();
     void changeFontSize(double delta);

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -63,6 +64,25 @@ TEST_F(EditorPaneTest, WelcomeScreenCreatesFilesAndShowsNativeShortcuts) {
     EXPECT_FALSE(pane->welcomeView()->isVisible());
     ASSERT_TRUE(pane->editor());
     EXPECT_EQ(pane->editor()->text(), state->selectedFile()->content);
+}
+
+// Typing right after creating a file goes into it; it used to reach the
+// font-size button, where each space made the text smaller.
+TEST_F(EditorPaneTest, AChosenFileTakesTheKeyboardAndKeepsIt) {
+    click(QStringLiteral("quickCreate_cpp"));
+    SyntaxTextView* view = pane->editor()->textView();
+    EXPECT_EQ(pane->focusWidget(), view);
+    for (auto* button : pane->findChildren<QToolButton*>())
+        EXPECT_EQ(button->focusPolicy(), Qt::NoFocus) << button->objectName().toStdString();
+
+    // Writing the text back is no new choice: the focus stays where it is.
+    QLineEdit elsewhere(pane.get());
+    elsewhere.show();
+    elsewhere.setFocus();
+    state->updateFileContent(QStringLiteral("int x;"));
+    EXPECT_EQ(pane->focusWidget(), &elsewhere);
+    state->createFile(QStringLiteral("b.py"), ProgrammingLanguage::python);
+    EXPECT_EQ(pane->focusWidget(), view);
 }
 
 TEST_F(EditorPaneTest, StatusBarCountsLinesAndCharacters) {
