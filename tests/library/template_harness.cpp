@@ -25,6 +25,29 @@ QString variantName(Variant variant) {
     return {};
 }
 
+QString fragmentOf(const AlgorithmTemplate& item, Variant variant) {
+    switch (variant) {
+    case Variant::cpp:
+        return item.cppCode;
+    case Variant::c:
+        return item.cCode;
+    case Variant::python:
+        return item.pythonCode;
+    }
+    return {};
+}
+
+// The names a fragment defines functions under, read off its unindented headers.
+QStringList definedFunctions(const QString& fragment) {
+    static const QRegularExpression header(
+        QStringLiteral(R"(^(?:def |\w[^(\n]*[ *])(\w+)\(.*[{:]$)"),
+        QRegularExpression::MultilineOption);
+    QStringList names;
+    for (const QRegularExpressionMatch& match : header.globalMatch(fragment))
+        names << match.captured(1);
+    return names;
+}
+
 // Insertion puts two line feeds between the file's text and the fragment; the
 // C fragments may use MAX, which the user is expected to define beforehand.
 QString programText(Variant variant, const QString& fragment, const QString& helpers,
@@ -117,19 +140,31 @@ void checkCategoryTemplates(AlgorithmCategory category, const DriverHelpers& hel
     ASSERT_TRUE(dir.isValid());
     for (qsizetype i = 0; i < checks.size(); ++i) {
         const TemplateCheck& check = checks[i];
-        const AlgorithmTemplate& item = library[i];
         const struct {
             Variant variant;
-            QString fragment, helpers, driver;
+            QString helpers, driver, expected;
         } variants[] = {
-            {Variant::cpp, item.cppCode, helpers.cpp, check.cppDriver},
-            {Variant::c, item.cCode, helpers.c, check.cDriver},
-            {Variant::python, item.pythonCode, helpers.python, check.pythonDriver},
+            {Variant::cpp, helpers.cpp, check.cppDriver, check.expected},
+            {Variant::c, helpers.c, check.cDriver,
+             check.expectedC.isEmpty() ? check.expected : check.expectedC},
+            {Variant::python, helpers.python, check.pythonDriver, check.expected},
         };
         for (const auto& v : variants) {
             SCOPED_TRACE((check.name + QLatin1Char(' ') + variantName(v.variant)).toStdString());
-            buildAndRun(dir, v.variant, programText(v.variant, v.fragment, v.helpers, v.driver),
-                        v.driver.isEmpty() ? QString() : check.expected);
+            const QString own = fragmentOf(library[i], v.variant);
+            QString fragment;
+            for (const QString& name : check.uses) {
+                const qsizetype used = libraryNames.indexOf(name);
+                ASSERT_GE(used, 0) << name.toStdString();
+                const QString usedFragment = fragmentOf(library[used], v.variant);
+                for (const QString& function : definedFunctions(usedFragment))
+                    EXPECT_FALSE(definedFunctions(own).contains(function))
+                        << function.toStdString();
+                fragment += usedFragment + QStringLiteral("\n\n");
+            }
+            fragment += own;
+            buildAndRun(dir, v.variant, programText(v.variant, fragment, v.helpers, v.driver),
+                        v.driver.isEmpty() ? QString() : v.expected);
         }
     }
 }
@@ -137,11 +172,9 @@ void checkCategoryTemplates(AlgorithmCategory category, const DriverHelpers& hel
 void checkPasteRules(AlgorithmCategory category) {
     static const QRegularExpression indentation(QStringLiteral("^( *)"));
     for (const AlgorithmTemplate& item : templates(category)) {
-        const QList<std::pair<Variant, QString>> variants = {{Variant::cpp, item.cppCode},
-                                                             {Variant::c, item.cCode},
-                                                             {Variant::python, item.pythonCode}};
-        for (const auto& [variant, code] : variants) {
+        for (Variant variant : {Variant::cpp, Variant::c, Variant::python}) {
             SCOPED_TRACE((item.name + QLatin1Char(' ') + variantName(variant)).toStdString());
+            const QString code = fragmentOf(item, variant);
             EXPECT_FALSE(code.isEmpty());
             EXPECT_FALSE(code.endsWith(QLatin1Char('\n')));
             EXPECT_FALSE(code.contains(QLatin1Char('\t')));
@@ -156,4 +189,12 @@ void checkPasteRules(AlgorithmCategory category) {
             }
         }
     }
+}
+
+QStringList templateSummaries(AlgorithmCategory category) {
+    QStringList summaries;
+    for (const AlgorithmTemplate& item : templates(category))
+        summaries << item.name + QLatin1Char('|') + item.description + QLatin1Char('|') +
+                         item.timeComplexity;
+    return summaries;
 }

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // Builds every variant of one category into a real program and runs it with the
 // real compiler or interpreter. Each program is the language's default starter
@@ -14,12 +15,16 @@
 
 // One template's behaviour check. A driver is the body that calls the fragment's
 // entry points and prints; an empty driver means "compiles and prints nothing".
+// A fragment that calls others of its category gets them pasted before it, and
+// must not carry its own copy of their functions.
 struct TemplateCheck {
     QString name;
     QString cppDriver;
     QString cDriver;
     QString pythonDriver;
-    QString expected; // what each non-empty driver prints
+    QString expected;       // what each non-empty driver prints
+    QString expectedC = {}; // when the C variant offers less than the others
+    QStringList uses = {};  // names of the templates it calls, in pasting order
 };
 
 // Helper definitions the drivers of one category share, appended after the fragment.
@@ -36,3 +41,6 @@ void checkCategoryTemplates(AlgorithmCategory category, const DriverHelpers& hel
 // The paste rules every fragment follows: no includes, no tabs, no final line
 // feed, indentation in steps of four, no trailing blanks, no std:: prefix in C++.
 void checkPasteRules(AlgorithmCategory category);
+
+// "name|description|time complexity" of each template, in library order.
+QStringList templateSummaries(AlgorithmCategory category);
