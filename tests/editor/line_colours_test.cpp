@@ -46,10 +46,3 @@ TEST(LineColours, DigestFollowsTheRuns) {
     for (qsizetype line = 4; line < 7; ++line)
         EXPECT_EQ(colours.digest(line), 0u);
 }
-
-TEST(LineColours, EmptyTextIsOnePlainLine) {
-    const LineColours colours(QString(), highlight(QString(), ProgrammingLanguage::cpp));
-    ASSERT_EQ(colours.lineCount(), 1);
-    EXPECT_TRUE(colours.runs(0).empty());
-    EXPECT_EQ(colours.digest(0), 0u);
-}

@@ -274,13 +274,10 @@ TEST(SyntaxTextViewColours, AfterEditsTheyEqualTheLiteralRules) {
     expectLiteralColours(view);
 }
 
-TEST(SyntaxTextViewColours, PythonAndPlainText) {
+TEST(SyntaxTextViewColours, PythonRules) {
     Shown python(ProgrammingLanguage::python);
     press(python.view(), QStringLiteral("def solve(n):\nprint(f'{n}') # done\n"));
     expectLiteralColours(python.view());
-
-    Shown text(ProgrammingLanguage::txt, QStringLiteral("int x = 1; // not code"));
-    expectLiteralColours(text.view());
 }
 
 // A burst of edits of every kind, each a change the mirror must follow; the
