@@ -105,8 +105,7 @@ bool SyntaxTextView::applyTypingAid(const QKeyEvent* event) {
         applyEdit(insertNewline(caretContext(), typingFlags()));
         return true;
     case Qt::Key_Backspace: {
-        // With a selection Backspace deletes the selection, pair or not.
-        if (modifiers != Qt::NoModifier || textCursor().hasSelection())
+        if (modifiers != Qt::NoModifier)
             return false;
         const std::optional<TypingEdit> edit = deleteBackward(caretContext(), typingFlags());
         if (edit)

@@ -175,6 +175,10 @@ TypingEdit insertNewline(const CaretContext& context, const TypingFlags& flags) 
 }
 
 std::optional<TypingEdit> deleteBackward(const CaretContext& context, const TypingFlags& flags) {
+    // With a selection Backspace deletes the selection; removing the pair
+    // around its start would delete text the user did not select.
+    if (context.selectionEnd != context.selectionStart)
+        return std::nullopt;
     if (!flags.autoBracket || !isMatchingPair(previousCharacter(context), nextCharacter(context)))
         return std::nullopt;
     return TypingEdit{context.selectionStart - 1, 2, {}, context.selectionStart - 1};

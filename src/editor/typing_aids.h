@@ -68,6 +68,6 @@ TypingEdit insertTab(const CaretContext& context, const TypingFlags& flags);
 // indented middle line and moves the closing one to a third line.
 TypingEdit insertNewline(const CaretContext& context, const TypingFlags& flags);
 
-// Backspace between the two characters of a pair removes both; nullopt
-// leaves the keystroke to the text widget's own Backspace.
+// Backspace between the two characters of a pair, with nothing selected,
+// removes both; nullopt leaves the keystroke to the widget's own Backspace.
 std::optional<TypingEdit> deleteBackward(const CaretContext& context, const TypingFlags& flags);

@@ -36,8 +36,9 @@ TEST(TextMirror, FollowsEveryReplacement) {
         expected.replace(at, std::min(removed, expected.size() - at), inserted);
         mirror.replace(position, removed, inserted);
         ASSERT_EQ(mirror.size(), expected.size()) << "step " << step;
-        if (step % 100 == 0)
+        if (step % 100 == 0) {
             ASSERT_EQ(mirror.text(), expected) << "step " << step;
+        }
     }
     EXPECT_EQ(mirror.text(), expected);
 }

@@ -231,8 +231,8 @@ TEST(TypingAidsTest, BackspaceRemovesAnEmptyPair) {
         {u"(|"_s, u""_s, u"platform"_s},
         {u"(\n|)"_s, u""_s, u"platform"_s},
         {u"😀|"_s, u""_s, u"platform"_s},
-        // Only the caret counts, not the selection's length.
-        {u"(«)x»"_s, u""_s, u"|x"_s},
+        // A selection is the widget's to delete, pair or not.
+        {u"(«)x»"_s, u""_s, u"platform"_s},
     };
     for (const Case& c : cases)
         EXPECT_EQ(backspace(c.before), c.after) << c.before.toStdString();
