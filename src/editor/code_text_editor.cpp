@@ -9,12 +9,7 @@
 namespace {
 
 void copyFlags(SyntaxTextView* view, const EditorConfig& config) {
-    view->tabSize = config.tabSize;
-    view->useSpacesForTab = config.useSpacesForTab;
-    view->autoIndent = config.autoIndent;
-    view->autoBracket = config.autoBracket;
-    view->snippetsEnabled = config.snippetsEnabled;
-    view->typingRandomEnabled = config.typingRandomEnabled;
+    view->typing = config.typing;
     view->currentLanguage = config.language;
     view->fontName = config.fontName;
 }

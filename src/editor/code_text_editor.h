@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/typing_aids.h"
 #include "themes/custom_theme.h"
 #include "themes/editor_theme.h"
 #include "workspace/programming_language.h"
@@ -19,12 +20,8 @@ struct EditorConfig {
     QColor lineNumberColor;
     QColor lineNumberBgColor;
     QColor cursorColor;
-    int tabSize = 4;
-    bool useSpacesForTab = true;
-    bool autoIndent = true;
-    bool autoBracket = true;
-    bool snippetsEnabled = false;
-    bool typingRandomEnabled = false;
+    // The view fills in the language from `language`.
+    TypingFlags typing;
     bool showLineNumbers = true;
     ProgrammingLanguage language = ProgrammingLanguage::txt;
     EditorTheme theme = EditorTheme::dark;

@@ -1,6 +1,5 @@
 #include "editor/syntax_text_view.h"
 
-#include "editor/typing_aids.h"
 #include "themes/theme_resolver.h"
 
 #include <QApplication>
@@ -128,8 +127,9 @@ CaretContext SyntaxTextView::caretContext() const {
 }
 
 TypingFlags SyntaxTextView::typingFlags() const {
-    return {tabSize,         useSpacesForTab,     autoIndent,     autoBracket,
-            snippetsEnabled, typingRandomEnabled, currentLanguage};
+    TypingFlags flags = typing;
+    flags.language = currentLanguage;
+    return flags;
 }
 
 void SyntaxTextView::applyEdit(const TypingEdit& edit) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/background_highlighter.h"
+#include "editor/typing_aids.h"
 #include "themes/custom_theme.h"
 #include "themes/editor_theme.h"
 #include "workspace/programming_language.h"
@@ -11,7 +12,6 @@
 
 struct CaretContext;
 struct TypingEdit;
-struct TypingFlags;
 
 // The editor's text view: plain text, wrapping at the view edge, no spelling
 // or substitution features. It carries the typing flags and the colouring
@@ -34,12 +34,8 @@ public:
     using QPlainTextEdit::contentOffset;
     using QPlainTextEdit::firstVisibleBlock;
 
-    int tabSize = 4;
-    bool useSpacesForTab = true;
-    bool autoIndent = true;
-    bool autoBracket = true;
-    bool snippetsEnabled = false;
-    bool typingRandomEnabled = false;
+    // The typing switches; their language is always `currentLanguage`.
+    TypingFlags typing;
     QString fontName;
     ProgrammingLanguage currentLanguage = ProgrammingLanguage::txt;
     EditorTheme currentTheme = EditorTheme::dark;

@@ -1,5 +1,7 @@
 #include "ui/colors.h"
 
+#include <QHash>
+
 QColor toQColor(const Rgba& color) {
     return QColor::fromRgbF(float(color.red), float(color.green), float(color.blue),
                             float(color.alpha));
@@ -11,19 +13,14 @@ QColor withAlpha(QColor color, double alpha) {
 }
 
 QColor badgeColor(ProgrammingLanguage language) {
-    switch (language) {
-    case ProgrammingLanguage::c:
-        return QColor(0, 122, 255);
-    case ProgrammingLanguage::cpp:
-        return QColor(175, 82, 222);
-    case ProgrammingLanguage::python:
-        return QColor(255, 204, 0);
-    case ProgrammingLanguage::java:
-        return QColor(255, 149, 0);
-    case ProgrammingLanguage::csharp:
-        return QColor(52, 199, 89);
-    case ProgrammingLanguage::txt:
-        return QColor(142, 142, 147);
-    }
-    return Qt::gray;
+    // The desktop's standard colours of those names.
+    static const QHash<QString, QColor> standard = {
+        {QStringLiteral("blue"), QColor(0, 122, 255)},
+        {QStringLiteral("purple"), QColor(175, 82, 222)},
+        {QStringLiteral("yellow"), QColor(255, 204, 0)},
+        {QStringLiteral("orange"), QColor(255, 149, 0)},
+        {QStringLiteral("green"), QColor(52, 199, 89)},
+        {QStringLiteral("gray"), QColor(142, 142, 147)},
+    };
+    return standard.value(badgeColorName(language), QColor(142, 142, 147));
 }

@@ -249,12 +249,12 @@ EditorConfig EditorPane::currentConfig() const {
     config.lineNumberColor = toQColor(m_state.themeLineNumber());
     config.lineNumberBgColor = withAlpha(toQColor(m_state.themeSidebar()), 0.3);
     config.cursorColor = toQColor(m_state.themeCursor());
-    config.tabSize = settings.tabSize();
-    config.useSpacesForTab = settings.useSpacesForTab();
-    config.autoIndent = settings.autoIndent();
-    config.autoBracket = settings.autoBracket();
-    config.snippetsEnabled = settings.snippetsEnabled();
-    config.typingRandomEnabled = settings.typingRandomEnabled();
+    config.typing.tabSize = settings.tabSize();
+    config.typing.useSpacesForTab = settings.useSpacesForTab();
+    config.typing.autoIndent = settings.autoIndent();
+    config.typing.autoBracket = settings.autoBracket();
+    config.typing.snippetsEnabled = settings.snippetsEnabled();
+    config.typing.typingRandomEnabled = settings.typingRandomEnabled();
     config.showLineNumbers = settings.showLineNumbers();
     if (m_state.selectedFile())
         config.language = m_state.selectedFile()->language;

@@ -2,6 +2,32 @@
 
 #include "library/starter_code.h"
 
+namespace {
+
+struct LanguageFacts {
+    const char16_t* rawValue;
+    const char16_t* extension;
+    const char16_t* badgeLabel;
+    const char16_t* badgeColor;
+    const char16_t* templateKey;
+};
+
+// In declaration order of ProgrammingLanguage.
+constexpr LanguageFacts facts[] = {
+    {u"C", u"c", u"C", u"blue", u"templateC"},
+    {u"C++", u"cpp", u"C++", u"purple", u"templateCpp"},
+    {u"Python", u"py", u"PY", u"yellow", u"templatePython"},
+    {u"Java", u"java", u"Java", u"orange", u"templateJava"},
+    {u"C#", u"cs", u"C#", u"green", u"templateCSharp"},
+    {u"Text", u"txt", u"TXT", u"gray", u""},
+};
+
+const LanguageFacts& factsOf(ProgrammingLanguage language) {
+    return facts[static_cast<int>(language)];
+}
+
+} // namespace
+
 const QList<ProgrammingLanguage>& allLanguages() {
     static const QList<ProgrammingLanguage> all = {
         ProgrammingLanguage::c,    ProgrammingLanguage::cpp,    ProgrammingLanguage::python,
@@ -10,21 +36,7 @@ const QList<ProgrammingLanguage>& allLanguages() {
 }
 
 QString rawValue(ProgrammingLanguage language) {
-    switch (language) {
-    case ProgrammingLanguage::c:
-        return QStringLiteral("C");
-    case ProgrammingLanguage::cpp:
-        return QStringLiteral("C++");
-    case ProgrammingLanguage::python:
-        return QStringLiteral("Python");
-    case ProgrammingLanguage::java:
-        return QStringLiteral("Java");
-    case ProgrammingLanguage::csharp:
-        return QStringLiteral("C#");
-    case ProgrammingLanguage::txt:
-        return QStringLiteral("Text");
-    }
-    return {};
+    return QString::fromUtf16(factsOf(language).rawValue);
 }
 
 std::optional<ProgrammingLanguage> languageFromRawValue(const QString& raw) {
@@ -44,75 +56,19 @@ std::optional<ProgrammingLanguage> languageFromExtension(const QString& extensio
 }
 
 QString fileExtension(ProgrammingLanguage language) {
-    switch (language) {
-    case ProgrammingLanguage::c:
-        return QStringLiteral("c");
-    case ProgrammingLanguage::cpp:
-        return QStringLiteral("cpp");
-    case ProgrammingLanguage::python:
-        return QStringLiteral("py");
-    case ProgrammingLanguage::java:
-        return QStringLiteral("java");
-    case ProgrammingLanguage::csharp:
-        return QStringLiteral("cs");
-    case ProgrammingLanguage::txt:
-        return QStringLiteral("txt");
-    }
-    return {};
+    return QString::fromUtf16(factsOf(language).extension);
 }
 
 QString badgeLabel(ProgrammingLanguage language) {
-    switch (language) {
-    case ProgrammingLanguage::c:
-        return QStringLiteral("C");
-    case ProgrammingLanguage::cpp:
-        return QStringLiteral("C++");
-    case ProgrammingLanguage::python:
-        return QStringLiteral("PY");
-    case ProgrammingLanguage::java:
-        return QStringLiteral("Java");
-    case ProgrammingLanguage::csharp:
-        return QStringLiteral("C#");
-    case ProgrammingLanguage::txt:
-        return QStringLiteral("TXT");
-    }
-    return {};
+    return QString::fromUtf16(factsOf(language).badgeLabel);
 }
 
 QString badgeColorName(ProgrammingLanguage language) {
-    switch (language) {
-    case ProgrammingLanguage::c:
-        return QStringLiteral("blue");
-    case ProgrammingLanguage::cpp:
-        return QStringLiteral("purple");
-    case ProgrammingLanguage::python:
-        return QStringLiteral("yellow");
-    case ProgrammingLanguage::java:
-        return QStringLiteral("orange");
-    case ProgrammingLanguage::csharp:
-        return QStringLiteral("green");
-    case ProgrammingLanguage::txt:
-        return QStringLiteral("gray");
-    }
-    return {};
+    return QString::fromUtf16(factsOf(language).badgeColor);
 }
 
 QString templateKey(ProgrammingLanguage language) {
-    switch (language) {
-    case ProgrammingLanguage::c:
-        return QStringLiteral("templateC");
-    case ProgrammingLanguage::cpp:
-        return QStringLiteral("templateCpp");
-    case ProgrammingLanguage::python:
-        return QStringLiteral("templatePython");
-    case ProgrammingLanguage::java:
-        return QStringLiteral("templateJava");
-    case ProgrammingLanguage::csharp:
-        return QStringLiteral("templateCSharp");
-    case ProgrammingLanguage::txt:
-        return {};
-    }
-    return {};
+    return QString::fromUtf16(factsOf(language).templateKey);
 }
 
 bool isRunnable(ProgrammingLanguage language) {

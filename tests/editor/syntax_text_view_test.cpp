@@ -139,7 +139,7 @@ struct KeyCase {
     ProgrammingLanguage language = ProgrammingLanguage::cpp;
 };
 
-const auto autoBracketOff = [](SyntaxTextView* view) { view->autoBracket = false; };
+const auto autoBracketOff = [](SyntaxTextView* view) { view->typing.autoBracket = false; };
 
 } // namespace
 
@@ -159,41 +159,41 @@ TEST(SyntaxTextViewKeys, TypingAidsThroughKeyEventsAndUndo) {
         {"Tab leaves a pair even when pairing is off", u"f(|)", u"\t", u"f()|", autoBracketOff},
         {"Tab steps over a quote", u"\"|\"", u"\t", u"\"\"|"},
         {"Tab inserts the unit of spaces", u"|x", u"\t", u"  |x",
-         [](SyntaxTextView* view) { view->tabSize = 2; }},
+         [](SyntaxTextView* view) { view->typing.tabSize = 2; }},
         {"Tab inserts a tab character", u"|x", u"\t", u"\t|x",
-         [](SyntaxTextView* view) { view->useSpacesForTab = false; }},
+         [](SyntaxTextView* view) { view->typing.useSpacesForTab = false; }},
         {"Tab expands a snippet", u"fori|", u"\t", u"for (int i = 0; i < n; i++) {\n    \n}|",
-         [](SyntaxTextView* view) { view->snippetsEnabled = true; }},
+         [](SyntaxTextView* view) { view->typing.snippetsEnabled = true; }},
         {"snippet keeps the line's indentation", u"  fori|", u"\t",
          u"  for (int i = 0; i < n; i++) {\n  \n}|",
-         [](SyntaxTextView* view) { view->snippetsEnabled = true; }},
+         [](SyntaxTextView* view) { view->typing.snippetsEnabled = true; }},
         {"only a whole word is a trigger", u"xfori|", u"\t", u"xfori    |",
-         [](SyntaxTextView* view) { view->snippetsEnabled = true; }},
+         [](SyntaxTextView* view) { view->typing.snippetsEnabled = true; }},
         {"Return between braces opens an indented line", u"    {|}", u"\n",
          u"    {\n        |\n    }"},
         {"Return keeps the indentation only", u"    if x:|", u"\n", u"    if x:\n    |",
          [](SyntaxTextView*) {}, ProgrammingLanguage::python},
         {"Return without auto-indent", u"    x|", u"\n", u"    x\n|",
-         [](SyntaxTextView* view) { view->autoIndent = false; }},
+         [](SyntaxTextView* view) { view->typing.autoIndent = false; }},
         {"Backspace removes an empty pair", u"a[|]b", u"\b", u"a|b"},
         {"Backspace in a mismatched pair", u"(|]", u"\b", u"|]"},
         {"Backspace after an emoji's pair", u"😀(|)", u"\b", u"😀|"},
         {"Backspace deletes a selection that starts inside a pair", u"(|)abc|", u"\b", u"(|"},
         {"random typing keeps digits", u"|", u"1", u"1|",
-         [](SyntaxTextView* view) { view->typingRandomEnabled = true; }},
+         [](SyntaxTextView* view) { view->typing.typingRandomEnabled = true; }},
         {"random typing still pairs", u"|", u"(", u"(|)",
-         [](SyntaxTextView* view) { view->typingRandomEnabled = true; }},
+         [](SyntaxTextView* view) { view->typing.typingRandomEnabled = true; }},
     };
     Shown shown;
     SyntaxTextView* view = shown.view();
     for (const KeyCase& c : cases) {
         SCOPED_TRACE(c.name);
-        view->autoBracket = true;
-        view->autoIndent = true;
-        view->useSpacesForTab = true;
-        view->tabSize = 4;
-        view->snippetsEnabled = false;
-        view->typingRandomEnabled = false;
+        view->typing.autoBracket = true;
+        view->typing.autoIndent = true;
+        view->typing.useSpacesForTab = true;
+        view->typing.tabSize = 4;
+        view->typing.snippetsEnabled = false;
+        view->typing.typingRandomEnabled = false;
         view->currentLanguage = c.language;
         c.flags(view);
         setState(view, QString::fromUtf16(c.before));
@@ -220,7 +220,7 @@ TEST(SyntaxTextViewKeys, EachKeystrokeIsOneUndoStep) {
 TEST(SyntaxTextViewKeys, RandomTypingReplacesLettersOfAnyScript) {
     Shown shown;
     SyntaxTextView* view = shown.view();
-    view->typingRandomEnabled = true;
+    view->typing.typingRandomEnabled = true;
     press(view, QStringLiteral("A가z"));
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^[a-z]{3}$")).match(view->text()).hasMatch())
         << view->text().toStdString();
