@@ -84,46 +84,9 @@ public:
     // pending edits write them back synchronously (pendingEditsRequested).
     void commitPendingEdits();
 
-signals:
-    void pendingEditsRequested();
-    void filesChanged();
-    void foldersChanged();
-    void selectedFileChanged();
-    void openTabsChanged();
-    void testCasesChanged();
-    void consoleOutputChanged(const QString& text);
-    void isRunningChanged(bool running);
-    void showNewFileSheetChanged(bool show);
-    void fontSizeChanged(double points);
-
-private:
-    void loadData();
-    void keepUnreadableCopy();
-    void setSelectedFile(const std::optional<FileItem>& file);
-    FileItem* findFile(const QUuid& id);
-    void clearWorkspace();
-
-    QList<FileItem> m_files;
-    QList<FolderItem> m_folders;
-    std::optional<FileItem> m_selectedFile;
-    QList<FileItem> m_openTabs;
-    QList<TestCase> m_testCases{TestCase{}};
-    QString m_consoleOutput;
-    bool m_isRunning = false;
-    bool m_showNewFileSheet = false;
-    double m_fontSize = 14;
-
-    SettingsStore m_settings;
-    QString m_saveFilePath;
-    // Set when an unreadable save file could not be copied aside: saving
-    // would then destroy the only copy of the user's work.
-    bool m_saveBlocked = false;
-    QTimer m_saveTimer;
-
-    // ---- themes: the built-in choice, the custom themes and the resolved
-    // window colours (app_state_themes.cpp). Only the custom theme list is
+    // -- themes (app_state_themes.cpp): the built-in choice, the custom
+    // themes and the resolved window colours. Only the custom theme list is
     // stored (settings key customThemes); the choice starts anew every run.
-public:
     EditorTheme theme() const { return m_theme; }
     const QList<CustomTheme>& customThemes() const { return m_customThemes; }
     const std::optional<CustomTheme>& selectedCustomTheme() const { return m_selectedCustomTheme; }
@@ -162,35 +125,65 @@ public:
     Rgba themeSidebar() const;
     Rgba themeCursor() const;
 
-signals:
-    void themeChanged();
-    void customThemesChanged();
-    void selectedCustomThemeChanged();
-    void useCustomThemeChanged();
-
-private:
-    EditorTheme m_theme = EditorTheme::dark;
-    QList<CustomTheme> m_customThemes;
-    std::optional<CustomTheme> m_selectedCustomTheme;
-    bool m_useCustomTheme = false;
-
-    // ---- the fetched problem (app_state_problems.cpp): the last problem
-    // fetched successfully and the time the last page fetch finished. Both
-    // live for the run only and are never saved.
-public:
+    // -- the fetched problem (app_state_problems.cpp): the last problem
+    // fetched successfully and when the last page fetch finished; never saved.
     const std::optional<CachedBaekjoonProblem>& cachedBaekjoonProblem() const {
         return m_cachedBaekjoonProblem;
     }
-    const std::optional<QDateTime>& lastBaekjoonFetchTime() const { return m_lastBaekjoonFetchTime; }
+    const std::optional<QDateTime>& lastBaekjoonFetchTime() const {
+        return m_lastBaekjoonFetchTime;
+    }
 
     void setCachedBaekjoonProblem(const std::optional<CachedBaekjoonProblem>& problem);
     void setLastBaekjoonFetchTime(const std::optional<QDateTime>& time);
 
 signals:
+    void pendingEditsRequested();
+    void filesChanged();
+    void foldersChanged();
+    void selectedFileChanged();
+    void openTabsChanged();
+    void testCasesChanged();
+    void consoleOutputChanged(const QString& text);
+    void isRunningChanged(bool running);
+    void showNewFileSheetChanged(bool show);
+    void fontSizeChanged(double points);
+    void themeChanged();
+    void customThemesChanged();
+    void selectedCustomThemeChanged();
+    void useCustomThemeChanged();
     void cachedBaekjoonProblemChanged();
     void lastBaekjoonFetchTimeChanged();
 
 private:
+    void loadData();
+    void keepUnreadableCopy();
+    void setSelectedFile(const std::optional<FileItem>& file);
+    FileItem* findFile(const QUuid& id);
+    void clearWorkspace();
+
+    QList<FileItem> m_files;
+    QList<FolderItem> m_folders;
+    std::optional<FileItem> m_selectedFile;
+    QList<FileItem> m_openTabs;
+    QList<TestCase> m_testCases{TestCase{}};
+    QString m_consoleOutput;
+    bool m_isRunning = false;
+    bool m_showNewFileSheet = false;
+    double m_fontSize = 14;
+
+    SettingsStore m_settings;
+    QString m_saveFilePath;
+    // Set when an unreadable save file could not be copied aside: saving
+    // would then destroy the only copy of the user's work.
+    bool m_saveBlocked = false;
+    QTimer m_saveTimer;
+
+    EditorTheme m_theme = EditorTheme::dark;
+    QList<CustomTheme> m_customThemes;
+    std::optional<CustomTheme> m_selectedCustomTheme;
+    bool m_useCustomTheme = false;
+
     std::optional<CachedBaekjoonProblem> m_cachedBaekjoonProblem;
     std::optional<QDateTime> m_lastBaekjoonFetchTime;
 };
