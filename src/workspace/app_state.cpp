@@ -14,6 +14,22 @@ namespace {
 
 constexpr int autoSaveIntervalMs = 3000;
 
+// Encodes and replaces the save file in one step, then says how it went.
+// Runs on the UI thread or on the auto-save's worker, never on both at once.
+void writeWorkspace(const QString& path, const WorkspaceSnapshot& snapshot) {
+    // The folder is gone after a full reset; make it again rather than fail every tick.
+    QDir().mkpath(QFileInfo(path).path());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(encodeWorkspace(snapshot)) < 0 ||
+        !file.commit()) {
+        printDiagnostic(QStringLiteral("❌ 저장 실패: ") + file.errorString());
+        return;
+    }
+    printDiagnostic(QStringLiteral("✅ 저장 완료: %1개 파일, %2개 테스트케이스")
+                        .arg(snapshot.files.size())
+                        .arg(snapshot.testCases.size()));
+}
+
 template <typename T> bool containsId(const QList<T>& list, const QUuid& id) {
     return std::any_of(list.begin(), list.end(), [&](const T& item) { return item.id == id; });
 }
@@ -30,7 +46,7 @@ AppState::AppState(QObject* parent) : QObject(parent) {
     loadCustomThemes();
 
     m_saveTimer.setInterval(autoSaveIntervalMs);
-    connect(&m_saveTimer, &QTimer::timeout, this, &AppState::saveData);
+    connect(&m_saveTimer, &QTimer::timeout, this, &AppState::autoSave);
     m_saveTimer.start();
 }
 
@@ -305,6 +321,7 @@ void AppState::resetAll() {
     setCachedBaekjoonProblem(std::nullopt);
     setLastBaekjoonFetchTime(std::nullopt);
     m_settings.clear();
+    waitForBackgroundSave();
     QDir(QFileInfo(m_saveFilePath).path()).removeRecursively();
     setFontSize(14);
     setTheme(EditorTheme::dark);
@@ -321,30 +338,50 @@ void AppState::resetAll() {
 
 // -- the save file
 
-void AppState::saveData() {
+std::optional<WorkspaceSnapshot> AppState::snapshotForSave() {
     commitPendingEdits();
     if (m_saveBlocked) {
         printDiagnostic(QStringLiteral(
             "❌ 저장 실패: 읽을 수 없는 저장 파일을 보관하지 못해 덮어쓰지 않습니다"));
-        return;
+        return std::nullopt;
     }
     WorkspaceSnapshot snapshot{m_files, m_folders, {}, std::nullopt, m_testCases};
     for (const FileItem& tab : m_openTabs)
         snapshot.openTabIds.append(tab.id);
     if (m_selectedFile)
         snapshot.selectedFileId = m_selectedFile->id;
+    return snapshot;
+}
 
-    // The folder is gone after a full reset; make it again rather than fail every tick.
-    QDir().mkpath(QFileInfo(m_saveFilePath).path());
-    QSaveFile file(m_saveFilePath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(encodeWorkspace(snapshot)) < 0 ||
-        !file.commit()) {
-        printDiagnostic(QStringLiteral("❌ 저장 실패: ") + file.errorString());
+void AppState::saveData() {
+    const std::optional<WorkspaceSnapshot> snapshot = snapshotForSave();
+    // An older snapshot still being written must not land after this one.
+    waitForBackgroundSave();
+    if (snapshot)
+        writeWorkspace(m_saveFilePath, *snapshot);
+}
+
+void AppState::autoSave() {
+    // Still writing the previous tick (a very large workspace): the next
+    // tick takes the newer state instead of queueing behind it.
+    if (m_backgroundSave.valid() &&
+        m_backgroundSave.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
         return;
-    }
-    printDiagnostic(QStringLiteral("✅ 저장 완료: %1개 파일, %2개 테스트케이스")
-                        .arg(m_files.size())
-                        .arg(m_testCases.size()));
+    std::optional<WorkspaceSnapshot> snapshot = snapshotForSave();
+    if (!snapshot)
+        return;
+    // The snapshot shares its strings with the live lists; Qt's implicit
+    // sharing makes reading them on another thread safe, and an edit here
+    // detaches instead of touching what the writer reads.
+    m_backgroundSave =
+        std::async(std::launch::async, [path = m_saveFilePath, snapshot = std::move(*snapshot)] {
+            writeWorkspace(path, snapshot);
+        });
+}
+
+void AppState::waitForBackgroundSave() {
+    if (m_backgroundSave.valid())
+        m_backgroundSave.wait();
 }
 
 void AppState::loadData() {

@@ -12,6 +12,7 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <future>
 #include <optional>
 
 // The one state object of the window. It owns every list of the workspace,
@@ -77,7 +78,11 @@ public:
 
     // -- the save file
     QString saveFilePath() const { return m_saveFilePath; }
+    // Writes the workspace now and returns when it is on disk.
     void saveData();
+    // The 3-second tick: takes the snapshot here and writes it on a worker,
+    // so encoding a large workspace never stalls typing.
+    void autoSave();
 
     // The editor coalesces keystrokes before writing them back. Anything
     // about to read or replace file contents calls this first, so views with
@@ -158,6 +163,8 @@ signals:
 private:
     void loadData();
     void keepUnreadableCopy();
+    std::optional<WorkspaceSnapshot> snapshotForSave();
+    void waitForBackgroundSave();
     void setSelectedFile(const std::optional<FileItem>& file);
     FileItem* findFile(const QUuid& id);
     void clearWorkspace();
@@ -178,6 +185,7 @@ private:
     // would then destroy the only copy of the user's work.
     bool m_saveBlocked = false;
     QTimer m_saveTimer;
+    std::future<void> m_backgroundSave;
 
     EditorTheme m_theme = EditorTheme::dark;
     QList<CustomTheme> m_customThemes;

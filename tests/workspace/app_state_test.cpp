@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QSignalSpy>
+#include <QTest>
 
 namespace {
 
@@ -197,4 +198,26 @@ TEST_F(AppStateTest, ResetAllForgetsSettingsAndStillSaves) {
     state.createFile(QStringLiteral("a.cpp"), ProgrammingLanguage::cpp);
     EXPECT_TRUE(state.files()[0].content.startsWith(QStringLiteral("#include <iostream>")));
     EXPECT_TRUE(QFile::exists(savePath())) << "saving makes the deleted folder again";
+}
+
+TEST_F(AppStateTest, AnAutoSaveInFlightNeverLandsAfterALaterSave) {
+    AppState state;
+    // Large enough that the tick's worker is still writing when saveData starts.
+    state.createFile(QStringLiteral("big.txt"), ProgrammingLanguage::txt);
+    state.updateFileContent(QString(8'000'000, QLatin1Char('/')));
+    state.autoSave();
+    state.updateFileContent(QStringLiteral("newest"));
+    state.saveData();
+    ASSERT_TRUE(readSaveFile().contains("\"content\":\"newest\""));
+    EXPECT_FALSE(QTest::qWaitFor([&] { return !readSaveFile().contains("newest"); }, 1500))
+        << "the older tick's write landed last";
+}
+
+TEST_F(AppStateTest, AutoSaveWritesTheStateOfItsTick) {
+    AppState state;
+    state.createFile(QStringLiteral("a.py"), ProgrammingLanguage::python);
+    state.updateFileContent(QStringLiteral("x = 1"));
+    state.autoSave();
+    state.updateFileContent(QStringLiteral("x = 2"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return readSaveFile().contains("x = 1"); }, 5000));
 }
