@@ -124,14 +124,9 @@ TEST(HighlighterTest, UnicodeTextKeepsUtf16Positions) {
     });
 }
 
-TEST(HighlighterTest, SpansAreMaximalRunsCoveringTheWindow) {
+TEST(HighlighterTest, SpansOfAWindowKeepDocumentPositions) {
+    // Whole-text runs are checked through the highlight command's output.
     const RoleMap roles = highlight(u"int x = 10;"_s, cpp);
-    EXPECT_EQ(roles.spans(), (QList<HighlightSpan>{{0, 3, ColorRole::type},
-                                                   {3, 1, ColorRole::plain},
-                                                   {4, 1, ColorRole::variable},
-                                                   {5, 3, ColorRole::plain},
-                                                   {8, 2, ColorRole::number},
-                                                   {10, 1, ColorRole::plain}}));
     // A window, as for one line of the editor, keeps document positions and
     // clips the runs at its edges.
     EXPECT_EQ(roles.spans(1, 9), (QList<HighlightSpan>{{1, 2, ColorRole::type},
@@ -149,8 +144,6 @@ TEST(HighlighterTest, RuleListsHaveEveryWordAndPattern) {
     EXPECT_EQ(HighlightWords::pythonKeywords().size(), 36);
     EXPECT_EQ(HighlightWords::pythonBuiltins().size(), 33);
     EXPECT_EQ(HighlightWords::pythonTypes().size(), 13);
-    EXPECT_EQ(typedDeclarationPattern().size(), 118);
-    EXPECT_EQ(templatedDeclarationPattern().size(), 122);
     // One rule per word plus the fixed rules.
     EXPECT_EQ(highlightRules(cpp).size(), 2 + 46 + 38 + 11);
     EXPECT_EQ(highlightRules(python).size(), 36 + 33 + 13 + 13);
@@ -208,20 +201,15 @@ void expectEnginesAgree(const QString& text, ProgrammingLanguage language, const
                   << text.mid(from, 60).toStdString();
 }
 
-TEST(HighlighterDifferentialTest, EnginesAgreeOnLibraryHeaders) {
-    const QStringList files = everyNthFile(u"/usr/include/c++/12/bits"_s, u"*.h"_s, 4);
-    if (files.isEmpty())
-        GTEST_SKIP() << "no C++ library headers on this machine";
-    for (const QString& path : files)
-        expectEnginesAgree(readUtf8(path), cpp, path);
-}
-
-TEST(HighlighterDifferentialTest, EnginesAgreeOnPythonStandardLibrary) {
-    const QStringList files = everyNthFile(u"/usr/lib/python3.11"_s, u"*.py"_s, 4);
-    if (files.isEmpty())
-        GTEST_SKIP() << "no Python standard library on this machine";
-    for (const QString& path : files)
-        expectEnginesAgree(readUtf8(path), python, path);
+TEST(HighlighterDifferentialTest, EnginesAgreeOnInstalledLibraries) {
+    for (const auto& [folder, pattern, language] :
+         {std::tuple{u"/usr/include/c++/12/bits"_s, u"*.h"_s, cpp},
+          std::tuple{u"/usr/lib/python3.11"_s, u"*.py"_s, python}}) {
+        const QStringList files = everyNthFile(folder, pattern, 4);
+        ASSERT_FALSE(files.isEmpty()) << "nothing to compare in " << folder.toStdString();
+        for (const QString& path : files)
+            expectEnginesAgree(readUtf8(path), language, path);
+    }
 }
 
 // Pieces that meet the rules at their edges: openers without closers,

@@ -1,42 +1,15 @@
-#include "editor/code_text_editor.h"
 #include "editor/highlighter.h"
-#include "editor/syntax_text_view.h"
+#include "shown_editor.h"
 #include "support/printers.h"
 #include "themes/theme_resolver.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
-
-EditorConfig config(ProgrammingLanguage language) {
-    EditorConfig c;
-    c.backgroundColor = Qt::black;
-    c.lineNumberColor = Qt::gray;
-    c.lineNumberBgColor = QColor(255, 255, 255, 77);
-    c.cursorColor = Qt::red;
-    c.language = language;
-    c.theme = EditorTheme::dark;
-    return c;
-}
-
-struct Shown {
-    explicit Shown(ProgrammingLanguage language = ProgrammingLanguage::cpp,
-                   const QString& text = QString())
-        : editor(config(language), text) {
-        editor.resize(500, 400);
-        editor.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&editor));
-        view()->setFocus();
-    }
-    SyntaxTextView* view() const { return editor.textView(); }
-    CodeTextEditor editor;
-};
 
 // Text with the caret written as "|"; two bars mark a selection, anchor first.
 void setState(SyntaxTextView* view, const QString& marked) {
@@ -105,29 +78,24 @@ QList<QColor> shownColours(const SyntaxTextView* view) {
     return colours;
 }
 
-// What the literal rules paint, resolved with the view's theme.
-QList<QColor> literalColours(const SyntaxTextView* view) {
+// Every character must be drawn as the reference engine's rules, resolved
+// with the view's theme, colour it.
+void expectLiteralColours(const SyntaxTextView* view) {
+    ASSERT_TRUE(waitUntilSettled(view));
     const QString text = view->text();
     const RoleMap roles = highlight(text, view->currentLanguage, HighlightEngine::reference);
     const CustomTheme* custom = view->customTheme ? &*view->customTheme : nullptr;
-    QList<QColor> colours;
-    for (qsizetype at = 0; at < text.size(); ++at)
-        colours.append(text[at] == u'\n'
-                           ? QColor()
-                           : toColor(resolveColor(roles.at(at), view->currentTheme, custom)));
-    return colours;
-}
-
-void expectLiteralColours(const SyntaxTextView* view) {
-    ASSERT_TRUE(waitUntilSettled(view));
     const QList<QColor> shown = shownColours(view);
-    const QList<QColor> expected = literalColours(view);
-    ASSERT_EQ(shown.size(), expected.size());
-    for (qsizetype at = 0; at < shown.size(); ++at)
-        ASSERT_EQ(shown[at], expected[at])
+    ASSERT_EQ(shown.size(), text.size());
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const QColor expected =
+            text[at] == u'\n' ? QColor()
+                              : toColor(resolveColor(roles.at(at), view->currentTheme, custom));
+        ASSERT_EQ(shown[at], expected)
             << "at " << at << " in\n"
-            << view->text().toStdString() << "\nshown " << shown[at].name().toStdString()
-            << ", the rules give " << expected[at].name().toStdString();
+            << text.toStdString() << "\nshown " << shown[at].name().toStdString()
+            << ", the rules give " << expected.name().toStdString();
+    }
 }
 
 struct KeyCase {
@@ -135,11 +103,13 @@ struct KeyCase {
     const char16_t* before;
     const char16_t* keys;
     const char16_t* after;
-    std::function<void(SyntaxTextView*)> flags = [](SyntaxTextView*) {};
-    ProgrammingLanguage language = ProgrammingLanguage::cpp;
+    // The language is the view's.
+    TypingFlags flags = {};
 };
 
-const auto autoBracketOff = [](SyntaxTextView* view) { view->typing.autoBracket = false; };
+constexpr TypingFlags autoBracketOff{.autoBracket = false};
+constexpr TypingFlags snippets{.snippetsEnabled = true};
+constexpr TypingFlags inPython{.language = ProgrammingLanguage::python};
 
 } // namespace
 
@@ -149,53 +119,31 @@ TEST(SyntaxTextViewKeys, TypingAidsThroughKeyEventsAndUndo) {
     const KeyCase cases[] = {
         {"bracket pairs", u"f|", u"(", u"f(|)"},
         {"closing bracket typed over", u"f|", u"()", u"f()|"},
-        {"closing bracket elsewhere inserted", u"a|b", u")", u"a)|b"},
         {"no bracket pairing when off", u"f|", u"(", u"f(|", autoBracketOff},
-        {"no quote pairing when off", u"f|", u"\"", u"f\"|", autoBracketOff},
         {"quote pairs", u"s = |;", u"\"", u"s = \"|\";"},
-        {"quote typed over", u"s = \"|\"", u"\"", u"s = \"\"|"},
-        {"apostrophe in a word pairs too", u"don|", u"'", u"don'|'"},
         {"selection replaced by the pair", u"x = |abc|;", u"[", u"x = [|];"},
         {"Tab leaves a pair even when pairing is off", u"f(|)", u"\t", u"f()|", autoBracketOff},
-        {"Tab steps over a quote", u"\"|\"", u"\t", u"\"\"|"},
-        {"Tab inserts the unit of spaces", u"|x", u"\t", u"  |x",
-         [](SyntaxTextView* view) { view->typing.tabSize = 2; }},
-        {"Tab inserts a tab character", u"|x", u"\t", u"\t|x",
-         [](SyntaxTextView* view) { view->typing.useSpacesForTab = false; }},
+        {"Tab inserts the unit of spaces", u"|x", u"\t", u"  |x", {.tabSize = 2}},
+        {"Tab inserts a tab character", u"|x", u"\t", u"\t|x", {.useSpacesForTab = false}},
         {"Tab expands a snippet", u"fori|", u"\t", u"for (int i = 0; i < n; i++) {\n    \n}|",
-         [](SyntaxTextView* view) { view->typing.snippetsEnabled = true; }},
+         snippets},
         {"snippet keeps the line's indentation", u"  fori|", u"\t",
-         u"  for (int i = 0; i < n; i++) {\n  \n}|",
-         [](SyntaxTextView* view) { view->typing.snippetsEnabled = true; }},
-        {"only a whole word is a trigger", u"xfori|", u"\t", u"xfori    |",
-         [](SyntaxTextView* view) { view->typing.snippetsEnabled = true; }},
+         u"  for (int i = 0; i < n; i++) {\n  \n}|", snippets},
         {"Return between braces opens an indented line", u"    {|}", u"\n",
          u"    {\n        |\n    }"},
-        {"Return keeps the indentation only", u"    if x:|", u"\n", u"    if x:\n    |",
-         [](SyntaxTextView*) {}, ProgrammingLanguage::python},
-        {"Return without auto-indent", u"    x|", u"\n", u"    x\n|",
-         [](SyntaxTextView* view) { view->typing.autoIndent = false; }},
+        {"Return keeps the indentation only", u"    if x:|", u"\n", u"    if x:\n    |", inPython},
+        {"Return without auto-indent", u"    x|", u"\n", u"    x\n|", {.autoIndent = false}},
         {"Backspace removes an empty pair", u"a[|]b", u"\b", u"a|b"},
         {"Backspace in a mismatched pair", u"(|]", u"\b", u"|]"},
         {"Backspace after an emoji's pair", u"😀(|)", u"\b", u"😀|"},
         {"Backspace deletes a selection that starts inside a pair", u"(|)abc|", u"\b", u"(|"},
-        {"random typing keeps digits", u"|", u"1", u"1|",
-         [](SyntaxTextView* view) { view->typing.typingRandomEnabled = true; }},
-        {"random typing still pairs", u"|", u"(", u"(|)",
-         [](SyntaxTextView* view) { view->typing.typingRandomEnabled = true; }},
     };
     Shown shown;
     SyntaxTextView* view = shown.view();
     for (const KeyCase& c : cases) {
         SCOPED_TRACE(c.name);
-        view->typing.autoBracket = true;
-        view->typing.autoIndent = true;
-        view->typing.useSpacesForTab = true;
-        view->typing.tabSize = 4;
-        view->typing.snippetsEnabled = false;
-        view->typing.typingRandomEnabled = false;
-        view->currentLanguage = c.language;
-        c.flags(view);
+        view->typing = c.flags;
+        view->currentLanguage = c.flags.language;
         setState(view, QString::fromUtf16(c.before));
         press(view, QString::fromUtf16(c.keys));
         EXPECT_EQ(state(view), QString::fromUtf16(c.after));
@@ -227,7 +175,7 @@ TEST(SyntaxTextViewKeys, RandomTypingReplacesLettersOfAnyScript) {
 }
 
 TEST(SyntaxTextViewKeys, OtherKeysStayWithTheTextEdit) {
-    Shown shown(ProgrammingLanguage::cpp, QStringLiteral("abc\ndef"));
+    Shown shown(QStringLiteral("abc\ndef"));
     SyntaxTextView* view = shown.view();
     QTest::keyClick(view, Qt::Key_End);
     QTest::keyClick(view, Qt::Key_Down);
@@ -243,7 +191,7 @@ TEST(SyntaxTextViewKeys, OtherKeysStayWithTheTextEdit) {
 // space or a line separator pasted from a web page is not rewritten.
 TEST(SyntaxTextView, TextKeepsEveryCharacter) {
     const QString text = QStringLiteral("a\u00a0b\u2028c\nd");
-    Shown shown(ProgrammingLanguage::txt, text);
+    Shown shown(text, ProgrammingLanguage::txt);
     EXPECT_EQ(shown.editor.text(), text);
     EXPECT_EQ(shown.view()->highlighter().mirroredText(), text);
 }
@@ -254,7 +202,7 @@ TEST(SyntaxTextViewColours, AfterEditsTheyEqualTheLiteralRules) {
                                          "    std::vector<int> values = {1, 2, 3};\n"
                                          "    return values[0]; // first\n"
                                          "}\n");
-    Shown shown(ProgrammingLanguage::cpp, start);
+    Shown shown(start);
     SyntaxTextView* view = shown.view();
     expectLiteralColours(view);
 
@@ -265,8 +213,7 @@ TEST(SyntaxTextViewColours, AfterEditsTheyEqualTheLiteralRules) {
     view->setTextCursor(cursor);
     press(view, QStringLiteral("double ratio = 0.5f;\n/* 'x'\n"));
     expectLiteralColours(view);
-    cursor.movePosition(QTextCursor::End);
-    view->setTextCursor(cursor);
+    view->moveCursor(QTextCursor::End);
     press(view, QStringLiteral("*/ char c = 'q';"));
     expectLiteralColours(view);
     for (int i = 0; i < 6; ++i)
@@ -275,7 +222,7 @@ TEST(SyntaxTextViewColours, AfterEditsTheyEqualTheLiteralRules) {
 }
 
 TEST(SyntaxTextViewColours, PythonRules) {
-    Shown python(ProgrammingLanguage::python);
+    Shown python({}, ProgrammingLanguage::python);
     press(python.view(), QStringLiteral("def solve(n):\nprint(f'{n}') # done\n"));
     expectLiteralColours(python.view());
 }
@@ -286,7 +233,7 @@ TEST(SyntaxTextViewColours, SettleOnTheFinalTextAfterABurst) {
     QString start;
     for (int i = 0; i < 300; ++i)
         start += QStringLiteral("int v%1 = f(\"s%1\"); /* c */ // n\n").arg(i);
-    Shown shown(ProgrammingLanguage::cpp, start);
+    Shown shown(start);
     SyntaxTextView* view = shown.view();
     QRandomGenerator random(7);
     const QString keys = QStringLiteral("ab(\"/*\n\t\b\b\b x=1;'");
@@ -325,39 +272,29 @@ TEST(SyntaxTextViewColours, SettleOnTheFinalTextAfterABurst) {
 }
 
 // A keystroke never waits for a pass; until the next one arrives the edited
-// line's colours move with its characters.
+// line's colours move with its characters. That shift lets the string's
+// colour grow over the ";" typed after it while the line's runs by the rules
+// stay the same: the line must still be recoloured.
 TEST(SyntaxTextViewColours, KeystrokeShiftsItsLineUntilThePassArrives) {
-    Shown shown(ProgrammingLanguage::cpp, QStringLiteral("int x = 10;"));
+    Shown shown(QStringLiteral("int x = 10; s = \"a\""));
     SyntaxTextView* view = shown.view();
     ASSERT_TRUE(waitUntilSettled(view));
     const QList<QColor> before = shownColours(view);
     press(view, QStringLiteral("  "));
     EXPECT_FALSE(view->isHighlightSettled());
-    const QList<QColor> shifted = shownColours(view);
-    EXPECT_EQ(shifted.mid(2), before) << "the type colour stays on \"int\"";
+    EXPECT_EQ(shownColours(view).mid(2), before) << "the type colour stays on \"int\"";
     expectLiteralColours(view);
-}
-
-// The shift lets a string's colour grow over a ";" typed after it; the
-// line's colours by the rules are the same as before the keystroke, and the
-// line must still be recoloured.
-TEST(SyntaxTextViewColours, ACharacterTypedAfterAColouredWordGetsItsOwnColour) {
-    Shown shown(ProgrammingLanguage::cpp, QStringLiteral("s = \"a\""));
-    SyntaxTextView* view = shown.view();
-    ASSERT_TRUE(waitUntilSettled(view));
-    QTextCursor cursor = view->textCursor();
-    cursor.movePosition(QTextCursor::End);
-    view->setTextCursor(cursor);
+    view->moveCursor(QTextCursor::End);
     press(view, QStringLiteral(";"));
     expectLiteralColours(view);
 }
 
 TEST(SyntaxTextViewColours, ThemeChangeRecolours) {
-    Shown shown(ProgrammingLanguage::cpp, QStringLiteral("int main() { return 0; } // x"));
+    Shown shown(QStringLiteral("int main() { return 0; } // x"));
     SyntaxTextView* view = shown.view();
     expectLiteralColours(view);
 
-    EditorConfig monokai = config(ProgrammingLanguage::cpp);
+    EditorConfig monokai = editorConfig();
     monokai.theme = EditorTheme::monokai;
     shown.editor.applyConfig(monokai);
     EXPECT_EQ(view->currentTheme, EditorTheme::monokai);

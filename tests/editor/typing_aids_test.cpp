@@ -2,6 +2,7 @@
 #include "support/printers.h"
 
 #include <QSet>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -46,51 +47,42 @@ CaretContext contextOf(const Marked& document) {
             document.end};
 }
 
-QString applied(const Marked& document, const TypingEdit& edit) {
+// The document after the aid's edit, or "platform" when the aid leaves the
+// keystroke to the widget.
+QString after(const QString& marked,
+              const std::function<std::optional<TypingEdit>(const CaretContext&)>& aid) {
+    const Marked document = parse(marked);
+    const std::optional<TypingEdit> edit = aid(contextOf(document));
+    if (!edit)
+        return u"platform"_s;
     QString text = document.text;
-    text.replace(edit.start, edit.length, edit.text);
-    return text.insert(edit.caret, u'|');
-}
-
-QRandomGenerator& seeded() {
-    static QRandomGenerator random(7);
-    return random;
+    text.replace(edit->start, edit->length, edit->text);
+    return text.insert(edit->caret, u'|');
 }
 
 QString typed(const QString& marked, const QString& input, const TypingFlags& flags = {}) {
-    const Marked document = parse(marked);
-    return applied(document, insertText(contextOf(document), input, flags, seeded()));
+    static QRandomGenerator random(7);
+    return after(marked,
+                 [&](const CaretContext& c) { return insertText(c, input, flags, random); });
 }
 
 QString tab(const QString& marked, const TypingFlags& flags = {}) {
-    const Marked document = parse(marked);
-    return applied(document, insertTab(contextOf(document), flags));
+    return after(marked, [&](const CaretContext& c) { return insertTab(c, flags); });
 }
 
 QString newline(const QString& marked, const TypingFlags& flags = {}) {
-    const Marked document = parse(marked);
-    return applied(document, insertNewline(contextOf(document), flags));
+    return after(marked, [&](const CaretContext& c) { return insertNewline(c, flags); });
 }
 
-// "platform" when the keystroke is left to the widget's own Backspace.
 QString backspace(const QString& marked, const TypingFlags& flags = {}) {
-    const Marked document = parse(marked);
-    const std::optional<TypingEdit> edit = deleteBackward(contextOf(document), flags);
-    return edit ? applied(document, *edit) : u"platform"_s;
+    return after(marked, [&](const CaretContext& c) { return deleteBackward(c, flags); });
 }
 
-TypingFlags noBrackets() {
-    TypingFlags flags;
-    flags.autoBracket = false;
-    return flags;
-}
+constexpr TypingFlags noBrackets{.autoBracket = false};
+constexpr TypingFlags tabs{.useSpacesForTab = false};
 
 TypingFlags withSnippets(ProgrammingLanguage language, int tabSize = 4) {
-    TypingFlags flags;
-    flags.snippetsEnabled = true;
-    flags.language = language;
-    flags.tabSize = tabSize;
-    return flags;
+    return {.tabSize = tabSize, .snippetsEnabled = true, .language = language};
 }
 
 struct Case {
@@ -123,12 +115,11 @@ TEST(TypingAidsTest, InsertTextPairsAndOvertypes) {
         EXPECT_EQ(typed(c.before, c.input), c.after) << c.before.toStdString();
     for (const Case& c : {Case{u"foo|"_s, u"("_s, u"foo(|"_s}, Case{u"(|)"_s, u")"_s, u"()|)"_s},
                           Case{u"\"|\""_s, u"\""_s, u"\"\"|\""_s}})
-        EXPECT_EQ(typed(c.before, c.input, noBrackets()), c.after) << c.before.toStdString();
+        EXPECT_EQ(typed(c.before, c.input, noBrackets), c.after) << c.before.toStdString();
 }
 
 TEST(TypingAidsTest, RandomTypingReplacesLettersOfAnyScript) {
-    TypingFlags flags;
-    flags.typingRandomEnabled = true;
+    constexpr TypingFlags flags{.typingRandomEnabled = true};
     QSet<QChar> drawn;
     for (const QString& letter : {u"A"_s, u"z"_s, u"한"_s, u"é"_s, u"𝑥"_s}) {
         for (int i = 0; i < 200; ++i) {
@@ -148,15 +139,11 @@ TEST(TypingAidsTest, RandomTypingReplacesLettersOfAnyScript) {
 }
 
 TEST(TypingAidsTest, TabEscapesOrIndents) {
-    TypingFlags twoSpaces;
-    twoSpaces.tabSize = 2;
-    TypingFlags tabs;
-    tabs.useSpacesForTab = false;
     EXPECT_EQ(tab(u"foo(x|)"_s), u"foo(x)|"_s);
     EXPECT_EQ(tab(u"'x|'"_s), u"'x'|"_s);
     // Leaving a pair does not depend on pairing being on.
-    EXPECT_EQ(tab(u"[x|]"_s, noBrackets()), u"[x]|"_s);
-    EXPECT_EQ(tab(u"|x"_s, twoSpaces), u"  |x"_s);
+    EXPECT_EQ(tab(u"[x|]"_s, noBrackets), u"[x]|"_s);
+    EXPECT_EQ(tab(u"|x"_s, {.tabSize = 2}), u"  |x"_s);
     EXPECT_EQ(tab(u"|x"_s, tabs), u"\t|x"_s);
     EXPECT_EQ(tab(u"a«bc»d"_s), u"a    |d"_s);
     EXPECT_EQ(tab(u"x|("_s), u"x    |("_s);
@@ -193,17 +180,14 @@ TEST(TypingAidsTest, TabExpandsTheTriggerBeforeTheCaret) {
     EXPECT_EQ(tab(u"pii|"_s, withSnippets(ProgrammingLanguage::csharp)), u"pair<int, int>|"_s);
     EXPECT_EQ(tab(u"pii|"_s, withSnippets(ProgrammingLanguage::txt)), u"pii    |"_s);
     // Spaces stand for the body's tabs even when Tab inserts a tab character.
-    TypingFlags tabs = withSnippets(ProgrammingLanguage::python, 3);
-    tabs.useSpacesForTab = false;
-    EXPECT_EQ(tab(u"fori|"_s, tabs), u"for i in range(n):\n   |"_s);
+    TypingFlags tabbed = withSnippets(ProgrammingLanguage::python, 3);
+    tabbed.useSpacesForTab = false;
+    EXPECT_EQ(tab(u"fori|"_s, tabbed), u"for i in range(n):\n   |"_s);
     EXPECT_EQ(tab(u"fori|"_s), u"fori    |"_s);
 }
 
 TEST(TypingAidsTest, ReturnCarriesIndentationAndSplitsPairs) {
-    TypingFlags noIndent;
-    noIndent.autoIndent = false;
-    TypingFlags tabs;
-    tabs.useSpacesForTab = false;
+    constexpr TypingFlags noIndent{.autoIndent = false};
     EXPECT_EQ(newline(u"    {|}"_s), u"    {\n        |\n    }"_s);
     EXPECT_EQ(newline(u"f(\"|\")"_s), u"f(\"\n    |\n\")"_s);
     EXPECT_EQ(newline(u"\t{|}"_s, tabs), u"\t{\n\t\t|\n\t}"_s);
@@ -215,7 +199,7 @@ TEST(TypingAidsTest, ReturnCarriesIndentationAndSplitsPairs) {
     EXPECT_EQ(newline(u"    x|"_s, noIndent), u"    x\n|"_s);
     // Pair splitting belongs to bracket pairing, not to auto-indent.
     EXPECT_EQ(newline(u"  (|)"_s, noIndent), u"  (\n      |\n  )"_s);
-    EXPECT_EQ(newline(u"{|}"_s, noBrackets()), u"{\n|}"_s);
+    EXPECT_EQ(newline(u"{|}"_s, noBrackets), u"{\n|}"_s);
     EXPECT_EQ(newline(u"  {«ab»}"_s), u"  {\n  |}"_s);
     EXPECT_EQ(newline(u"😀(|)"_s), u"😀(\n    |\n)"_s);
     EXPECT_EQ(newline(u"|"_s), u"\n|"_s);
@@ -236,7 +220,7 @@ TEST(TypingAidsTest, BackspaceRemovesAnEmptyPair) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(backspace(c.before), c.after) << c.before.toStdString();
-    EXPECT_EQ(backspace(u"[|]"_s, noBrackets()), u"platform"_s);
+    EXPECT_EQ(backspace(u"[|]"_s, noBrackets), u"platform"_s);
 }
 
 // A keystroke sees one line: the same line at the end of a long document

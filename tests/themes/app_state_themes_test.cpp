@@ -39,7 +39,7 @@ protected:
     }
 };
 
-TEST_F(AppStateThemes, WindowColoursFollowTheCustomThemeOnlyWhileInForce) {
+TEST_F(AppStateThemes, WindowColoursFollowTheCustomThemeOnlyWhileInForceAndResetToDark) {
     AppState state;
     const CustomTheme custom = sampleTheme(QStringLiteral("mine"), 0.5);
     state.setTheme(EditorTheme::light);
@@ -67,6 +67,10 @@ TEST_F(AppStateThemes, WindowColoursFollowTheCustomThemeOnlyWhileInForce) {
     EXPECT_FALSE(state.useCustomTheme());
     EXPECT_FALSE(state.selectedCustomTheme());
     EXPECT_EQ(state.themeCursor(), Rgba(1, 1, 1, 1));
+
+    state.setTheme(EditorTheme::githubDark);
+    state.resetAll();
+    EXPECT_EQ(state.theme(), EditorTheme::dark);
 }
 
 TEST_F(AppStateThemes, ThemesSurviveARestartButTheChoiceDoesNot) {
@@ -161,13 +165,6 @@ TEST_F(AppStateThemes, ImportAddsAndSavesWithoutSelecting) {
               QStringLiteral("코드 디코딩에 실패했습니다.\n코드가 손상되었을 수 있습니다."));
     EXPECT_EQ(state.customThemes().size(), 2);
     EXPECT_EQ(stored(keyThemes), before);
-}
-
-TEST_F(AppStateThemes, FullResetReturnsToTheDarkTheme) {
-    AppState state;
-    state.setTheme(EditorTheme::githubDark);
-    state.resetAll();
-    EXPECT_EQ(state.theme(), EditorTheme::dark);
 }
 
 } // namespace

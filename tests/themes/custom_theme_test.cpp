@@ -4,7 +4,6 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <functional>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -43,43 +42,42 @@ TEST(CustomThemeJson, EveryKeyIsRequired) {
 }
 
 TEST(CustomThemeJson, WrongTypesAreRefusedAndUnknownKeysIgnored) {
-    using Edit = std::function<void(QJsonObject&)>;
-    auto setColorComponent = [](const QJsonValue& value) {
-        return Edit([value](QJsonObject& json) {
-            QJsonObject color = json.value(QStringLiteral("syntaxType")).toObject();
-            color.insert(QStringLiteral("blue"), value);
-            json.insert(QStringLiteral("syntaxType"), color);
-        });
-    };
-    auto set = [](const char* key, const QJsonValue& value) {
-        return Edit(
-            [key, value](QJsonObject& json) { json.insert(QString::fromUtf8(key), value); });
-    };
-    const std::tuple<const char*, Edit, bool> cases[] = {
-        {"id is a number", set("id", 12), false},
-        {"id is not a uuid", set("id", QStringLiteral("not-a-uuid")), false},
-        {"id in braces", set("id", QStringLiteral("{6F9619FF-8B86-D011-B42D-00C04FC964FF}")),
+    // A value set at the top level, or inside the colour `key` names when
+    // `component` is given.
+    const struct {
+        const char* what;
+        const char* key;
+        const char* component;
+        QJsonValue value;
+        bool accepted;
+    } cases[] = {
+        {"id is a number", "id", nullptr, 12, false},
+        {"id is not a uuid", "id", nullptr, QStringLiteral("not-a-uuid"), false},
+        {"id in braces", "id", nullptr, QStringLiteral("{6F9619FF-8B86-D011-B42D-00C04FC964FF}"),
          false},
-        {"lower-case id", set("id", QStringLiteral("6f9619ff-8b86-d011-b42d-00c04fc964ff")), true},
-        {"name is null", set("name", QJsonValue()), false},
-        {"name is a number", set("name", 3), false},
-        {"empty name", set("name", QString()), true},
-        {"colour is an array", set("background", QJsonArray{0, 0, 0, 1}), false},
-        {"component is a string", setColorComponent(QStringLiteral("0.5")), false},
-        {"component is a boolean", setColorComponent(true), false},
-        {"component is an integer", setColorComponent(1), true},
-        {"unknown top-level key", set("extra", QStringLiteral("ignored")), true},
-        {"unknown colour key", Edit([](QJsonObject& json) {
-             QJsonObject color = json.value(QStringLiteral("syntaxType")).toObject();
-             color.insert(QStringLiteral("hue"), 3);
-             json.insert(QStringLiteral("syntaxType"), color);
-         }),
+        {"lower-case id", "id", nullptr, QStringLiteral("6f9619ff-8b86-d011-b42d-00c04fc964ff"),
          true},
+        {"name is null", "name", nullptr, QJsonValue(), false},
+        {"name is a number", "name", nullptr, 3, false},
+        {"empty name", "name", nullptr, QString(), true},
+        {"colour is an array", "background", nullptr, QJsonArray{0, 0, 0, 1}, false},
+        {"component is a string", "syntaxType", "blue", QStringLiteral("0.5"), false},
+        {"component is a boolean", "syntaxType", "blue", true, false},
+        {"component is an integer", "syntaxType", "blue", 1, true},
+        {"unknown top-level key", "extra", nullptr, QStringLiteral("ignored"), true},
+        {"unknown colour key", "syntaxType", "hue", 3, true},
     };
-    for (const auto& [what, edit, accepted] : cases) {
+    for (const auto& c : cases) {
         QJsonObject json = sampleJson();
-        edit(json);
-        EXPECT_EQ(customThemeFromJson(json).has_value(), accepted) << what;
+        const QString key = QString::fromUtf8(c.key);
+        if (c.component) {
+            QJsonObject color = json.value(key).toObject();
+            color.insert(QString::fromUtf8(c.component), c.value);
+            json.insert(key, color);
+        } else {
+            json.insert(key, c.value);
+        }
+        EXPECT_EQ(customThemeFromJson(json).has_value(), c.accepted) << c.what;
     }
 }
 

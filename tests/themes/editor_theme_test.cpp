@@ -11,10 +11,6 @@ namespace {
 using enum EditorTheme;
 using enum ThemeRole;
 
-Rgba opaque(double red, double green, double blue) {
-    return Rgba{red, green, blue, 1.0};
-}
-
 TEST(EditorTheme, RawValuesAreExactAndInPickerOrder) {
     QStringList raws;
     for (EditorTheme theme : allEditorThemes()) {
@@ -26,33 +22,6 @@ TEST(EditorTheme, RawValuesAreExactAndInPickerOrder) {
         QStringLiteral("Dark|Light|Monokai|Dracula|Nord|Solarized Dark|One Dark|GitHub Dark"));
     for (const char* raw : {"solarized dark", "dark", "Github Dark", "OneDark", " Dark", ""})
         EXPECT_FALSE(editorThemeFromRawValue(QString::fromUtf8(raw))) << raw;
-}
-
-TEST(EditorTheme, TableValues) {
-    struct Case {
-        EditorTheme theme;
-        ThemeRole role;
-        Rgba color;
-    };
-    // Every theme and every role at least once.
-    const Case cases[] = {
-        {dark, background, opaque(0.10, 0.10, 0.12)},
-        {light, textColor, opaque(0.20, 0.20, 0.20)},
-        {monokai, lineNumberColor, opaque(0.55, 0.55, 0.50)},
-        {dracula, sidebarBackground, opaque(0.13, 0.13, 0.18)},
-        {oneDark, cursorColor, opaque(0.53, 0.75, 0.98)},
-        {light, syntaxKeyword, opaque(0.00, 0.00, 0.67)},
-        {dracula, syntaxString, opaque(0.95, 0.98, 0.48)},
-        {nord, syntaxComment, opaque(0.38, 0.43, 0.50)},
-        {githubDark, syntaxFunction, opaque(0.82, 0.68, 1.00)},
-        {solarizedDark, syntaxType, opaque(0.71, 0.54, 0.00)},
-        {monokai, syntaxNumber, opaque(0.68, 0.51, 1.00)},
-        {dark, syntaxVariable, opaque(0.61, 0.86, 1.00)},
-        {solarizedDark, syntaxPreprocessor, opaque(0.80, 0.29, 0.09)},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(builtInColor(c.theme, c.role), c.color)
-            << rawValue(c.theme).toStdString() << " role " << int(c.role);
 }
 
 TEST(EditorTheme, SharedColoursAreExactlyTheDesignedOnes) {
