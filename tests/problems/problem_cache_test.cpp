@@ -21,23 +21,13 @@ BaekjoonProblem problemWithSamples(int count) {
 
 TEST(Cooldown, CountsWholeSecondsUpFromTheLastFetch) {
     const QDateTime now = QDateTime::currentDateTime();
-    const struct {
-        qint64 agoMs;
-        int remaining;
-    } cases[] = {
-        {0, 10},
-        {1, 10},
-        {3200, 7},
-        {9000, 1},
-        {9500, 1},
-        {9999, 1},
-        {10000, 0},
-        {60000, 0},
-        // A clock set back after the fetch never asks for more than the cooldown.
-        {-5000, 10},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(remainingCooldown(now.addMSecs(-c.agoMs), now), c.remaining) << c.agoMs;
+    // {milliseconds since the fetch, seconds left}; a clock set back after the
+    // fetch never asks for more than the cooldown.
+    const std::pair<qint64, int> cases[] = {{0, 10},    {1, 10},    {3200, 7},
+                                            {9000, 1},  {9500, 1},  {9999, 1},
+                                            {10000, 0}, {60000, 0}, {-5000, 10}};
+    for (const auto& [agoMs, remaining] : cases)
+        EXPECT_EQ(remainingCooldown(now.addMSecs(-agoMs), now), remaining) << agoMs;
     EXPECT_EQ(remainingCooldown(std::nullopt, now), 0);
 }
 

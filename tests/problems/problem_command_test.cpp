@@ -25,18 +25,11 @@ TEST(ProblemCommand, FetchesFromTheGivenServersAndPrintsOneJsonObject) {
     const ProcessOutcome outcome = runCli(
         {u"problem"_s, u"2557"_s, u"--judge"_s, server.baseUrl(), u"--tier"_s, server.baseUrl()});
     ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
-    QJsonParseError error;
-    const QJsonObject problem = QJsonDocument::fromJson(outcome.out.toUtf8(), &error).object();
-    ASSERT_EQ(error.error, QJsonParseError::NoError) << outcome.out.toStdString();
-    EXPECT_EQ(problem.value(u"number").toString(), u"2557"_s);
-    EXPECT_EQ(problem.value(u"title").toString(), u"Hello"_s);
-    EXPECT_EQ(problem.value(u"description").toString(), u"x ≤ 1"_s);
-    EXPECT_EQ(problem.value(u"inputDescription").toString(), QString());
-    EXPECT_EQ(problem.value(u"tier").toInt(), 1);
-    const QJsonArray samples = problem.value(u"testCases").toArray();
-    ASSERT_EQ(samples.size(), 1);
-    EXPECT_EQ(samples[0].toObject().value(u"input").toString(), u"1 < 2"_s);
-    EXPECT_EQ(samples[0].toObject().value(u"output").toString(), u"ok"_s);
+    EXPECT_EQ(QJsonDocument::fromJson(outcome.out.toUtf8()),
+              QJsonDocument::fromJson(R"({"number": "2557", "title": "Hello",
+                  "description": "x ≤ 1", "inputDescription": "", "outputDescription": "",
+                  "testCases": [{"input": "1 < 2", "output": "ok"}], "tier": 1})"))
+        << outcome.out.toStdString();
     EXPECT_TRUE(outcome.err.contains(u"HTTP Status: 200"_s));
 }
 

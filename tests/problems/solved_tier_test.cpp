@@ -20,12 +20,8 @@ TEST(SolvedTier, RawValuesRunFromUnratedToRubyOne) {
 }
 
 TEST(SolvedTier, NamesCountStepsDownWithinEachGroup) {
-    const struct {
-        SolvedTier tier;
-        QString displayName;
-        QString badgeName;
-        QString levelDigit;
-    } cases[] = {
+    // {tier, display name, badge name, level digit}
+    const std::tuple<SolvedTier, QString, QString, QString> cases[] = {
         {SolvedTier::unrated, u"Unrated"_s, u"?"_s, u"?"_s},
         {SolvedTier::bronze5, u"Bronze V"_s, u"Bronze 5"_s, u"5"_s},
         {SolvedTier::bronze4, u"Bronze IV"_s, u"Bronze 4"_s, u"4"_s},
@@ -35,10 +31,10 @@ TEST(SolvedTier, NamesCountStepsDownWithinEachGroup) {
         {SolvedTier::diamond5, u"Diamond V"_s, u"Diamond 5"_s, u"5"_s},
         {SolvedTier::ruby1, u"Ruby I"_s, u"Ruby 1"_s, u"1"_s},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(displayName(c.tier), c.displayName);
-        EXPECT_EQ(badgeName(c.tier), c.badgeName);
-        EXPECT_EQ(levelDigit(c.tier), c.levelDigit);
+    for (const auto& [tier, display, badge, digit] : cases) {
+        EXPECT_EQ(displayName(tier), display);
+        EXPECT_EQ(badgeName(tier), badge);
+        EXPECT_EQ(levelDigit(tier), digit);
     }
 }
 

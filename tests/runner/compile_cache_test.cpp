@@ -46,18 +46,15 @@ TEST(CompileCacheTest, KeyFollowsSourceCommandLineAndCompiler) {
     QStringList joined = cFlags;
     joined.replace(0, u"gcc -Wall"_s);
     joined.removeAt(1);
-    const struct {
-        const char* name;
-        QString key;
-    } differing[] = {
+    const std::pair<const char*, QString> differing[] = {
         {"edited source", CompileCache::key(u"int main(){ }"_s, cFlags, u"gcc"_s)},
         {"added flag", CompileCache::key(u"int main(){}"_s, optimised, u"gcc"_s)},
         {"arguments split differently", CompileCache::key(u"int main(){}"_s, joined, u"gcc"_s)},
         {"other compiler", CompileCache::key(u"int main(){}"_s, cFlags, u"g++"_s)},
     };
-    for (const auto& d : differing) {
-        EXPECT_NE(d.key, base) << d.name;
-        EXPECT_FALSE(d.key.isEmpty()) << d.name;
+    for (const auto& [name, key] : differing) {
+        EXPECT_NE(key, base) << name;
+        EXPECT_FALSE(key.isEmpty()) << name;
     }
     EXPECT_TRUE(CompileCache::key(u"x"_s, cFlags, u"no-such-compiler-here"_s).isEmpty());
 }

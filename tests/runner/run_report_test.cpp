@@ -144,9 +144,4 @@ TEST(RunReportTest, Verdict) {
         EXPECT_EQ(isPassing(c.result, c.expected), c.passed) << c.name;
 }
 
-TEST(RunReportTest, RunningMessage) {
-    EXPECT_EQ(runningMessage(file(u"a.cpp"_s, ProgrammingLanguage::cpp)),
-              u"🦦 a.cpp 실행 중...\n\n"_s);
-}
-
 } // namespace

@@ -50,10 +50,12 @@ public:
         file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
-    // A script that logs every call to `log` and hands over to the real tool.
-    void addCountingWrapper(const QString& name, const QString& realTool) {
-        addScript(name, "echo call >> '" + logPath().toUtf8() + "'\nexec '" + realTool.toUtf8() +
-                            "' \"$@\"\n");
+    // A script that logs every call to `log` and hands over to the real tool;
+    // another `comment` makes another file of the same behaviour.
+    void addCountingWrapper(const QString& name, const QString& realTool,
+                            const QByteArray& comment = {}) {
+        addScript(name, "# " + comment + "\necho call >> '" + logPath().toUtf8() + "'\nexec '" +
+                            realTool.toUtf8() + "' \"$@\"\n");
     }
     int calls() const {
         QFile log(logPath());

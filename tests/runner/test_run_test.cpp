@@ -27,28 +27,26 @@ FileItem file(const QString& name, ProgrammingLanguage language, const QString& 
     return item;
 }
 
-// Collects what a run hands back, checking that every case arrives before
-// the report.
+// Collects what a run hands back, noting a case that arrives after the report.
 struct Collected {
+    explicit Collected(TestRun& run) : finished(&run, &TestRun::finished) {
+        QObject::connect(&run, &TestRun::caseFinished,
+                         [this](const QUuid&, const TestRunRecord& record) {
+                             casesAfterReport |= !report.isEmpty();
+                             records.append(record);
+                         });
+        QObject::connect(&run, &TestRun::finished, [this](const QString& text, bool passed) {
+            report = text;
+            allPassed = passed;
+        });
+    }
+
+    QSignalSpy finished;
     QList<TestRunRecord> records;
     QString report;
     bool allPassed = false;
     bool casesAfterReport = false;
 };
-
-bool runToEnd(TestRun& run, Collected& collected) {
-    QObject::connect(&run, &TestRun::caseFinished, [&](const QUuid&, const TestRunRecord& record) {
-        collected.casesAfterReport |= !collected.report.isEmpty();
-        collected.records.append(record);
-    });
-    QObject::connect(&run, &TestRun::finished, [&](const QString& report, bool allPassed) {
-        collected.report = report;
-        collected.allPassed = allPassed;
-    });
-    QSignalSpy finished(&run, &TestRun::finished);
-    run.start();
-    return finished.wait(60000);
-}
 
 class TestRunTest : public ::testing::Test {
 protected:
@@ -86,9 +84,7 @@ TEST_F(TestRunTest, StartTestRunAppliesEveryOutcomeToTheState) {
     }
     EXPECT_EQ(startTestRun(state), nullptr) << "a second run while one goes on";
 
-    QList<TestRunRecord> records;
-    QObject::connect(run, &TestRun::caseFinished,
-                     [&](const QUuid&, const TestRunRecord& record) { records.append(record); });
+    Collected collected(*run);
     bool allShownWhenDone = false;
     QObject::connect(&state, &AppState::isRunningChanged, [&](bool running) {
         allShownWhenDone =
@@ -109,6 +105,7 @@ TEST_F(TestRunTest, StartTestRunAppliesEveryOutcomeToTheState) {
     EXPECT_EQ(cases[2].passed, std::nullopt);
     EXPECT_EQ(cases[3].passed, true);
 
+    const QList<TestRunRecord>& records = collected.records;
     ASSERT_EQ(records.size(), 4);
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(records[i].index, i);
@@ -154,6 +151,11 @@ TEST_F(TestRunTest, CompilesOnceForAllCasesAndReportsACompileErrorOnEach) {
     const QList<TestCase> three = {testCase(u"1"_s, u"1"_s), testCase(u"2"_s, u"2"_s),
                                    testCase(u"3"_s, u"3"_s)};
 
+    const QString broken = u"int main(void) { return }"_s;
+    const QString echo =
+        u"#include <stdio.h>\nint main(void) { int n; scanf(\"%d\", &n); printf(\"%d\\n\", n); }"_s;
+    const QString allPassed =
+        u"🦦🦦🎉 결과: 3/3 통과 - 모든 테스트 통과! 이예이"_s;
     const struct {
         const char* name;
         QString code;
@@ -162,26 +164,23 @@ TEST_F(TestRunTest, CompilesOnceForAllCasesAndReportsACompileErrorOnEach) {
         QString result;
     } runs[] = {
         {"no test cases: nothing is compiled",
-         u"int main(void) { return }"_s,
+         broken,
          {},
          0,
          u"🦦🦦🎉 결과: 0/0 통과 - 모든 테스트 통과! 이예이"_s},
-        {"compile error on every case", u"int main(void) { return }"_s, three, 1,
-         u"📊 결과: 0/3 통과"_s},
-        {"success",
-         u"#include <stdio.h>\nint main(void) { int n; scanf(\"%d\", &n); printf(\"%d\\n\", n); }"_s,
-         three, 2, u"🦦🦦🎉 결과: 3/3 통과 - 모든 테스트 통과! 이예이"_s},
-        {"the same source again comes from the cache",
-         u"#include <stdio.h>\nint main(void) { int n; scanf(\"%d\", &n); printf(\"%d\\n\", n); }"_s,
-         three, 2, u"🦦🦦🎉 결과: 3/3 통과 - 모든 테스트 통과! 이예이"_s},
+        {"compile error on every case", broken, three, 1, u"📊 결과: 0/3 통과"_s},
+        {"success", echo, three, 2, allPassed},
+        {"the same source again comes from the cache", echo, three, 2, allPassed},
     };
     for (const auto& r : runs) {
         SCOPED_TRACE(r.name);
         TestRun run(file(u"a.c"_s, ProgrammingLanguage::c, r.code), r.cases, 5);
-        Collected collected;
-        ASSERT_TRUE(runToEnd(run, collected));
+        Collected collected(run);
+        run.start();
+        ASSERT_TRUE(collected.finished.wait(60000));
         EXPECT_EQ(tools.calls(), r.compiles);
         EXPECT_FALSE(collected.casesAfterReport);
+        EXPECT_EQ(collected.allPassed, r.result.startsWith(u"🦦🦦🎉"_s));
         EXPECT_TRUE(collected.report.endsWith(
             r.result + u"\n═══════════════════════════════════════════\n"_s));
         for (const TestRunRecord& record : collected.records) {
@@ -202,15 +201,11 @@ TEST_F(TestRunTest, CancelStopsTheRunningCaseAndRunsNoFurtherOne) {
     TestRun run(
         file(u"h.py"_s, ProgrammingLanguage::python, code),
         {testCase(u"a"_s, u"a"_s), testCase(u"hang"_s, u"hang"_s), testCase(u"c"_s, u"c"_s)}, 0);
-    Collected collected;
-    QObject::connect(&run, &TestRun::caseFinished, [&](const QUuid&, const TestRunRecord& record) {
-        collected.records.append(record);
-    });
-    QSignalSpy finished(&run, &TestRun::finished);
+    Collected collected(run);
     run.start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(marker); }, 30000));
     run.cancel();
-    ASSERT_TRUE(finished.wait(10000));
+    ASSERT_TRUE(collected.finished.wait(10000));
 
     ASSERT_EQ(collected.records.size(), 2);
     EXPECT_TRUE(collected.records[0].passed);
