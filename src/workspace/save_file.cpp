@@ -139,7 +139,11 @@ std::variant<LoadedWorkspace, QString> decodeWorkspace(const QByteArray& bytes) 
     const QString top = QStringLiteral("appdata");
     const QJsonArray files =
         reader.require(root, QStringLiteral("files"), QJsonValue::Array, top).toArray();
-    const auto folders = reader.optional(root, QStringLiteral("folders"), QJsonValue::Array, top);
+    // Older documents have no folders at all.
+    const QJsonArray folders =
+        reader.optional(root, QStringLiteral("folders"), QJsonValue::Array, top)
+            .value_or(QJsonArray())
+            .toArray();
     const QJsonArray tabIds =
         reader.require(root, QStringLiteral("openTabIds"), QJsonValue::Array, top).toArray();
     const auto selected =
@@ -150,26 +154,22 @@ std::variant<LoadedWorkspace, QString> decodeWorkspace(const QByteArray& bytes) 
         return error;
 
     LoadedWorkspace loaded;
-    if (folders) {
-        for (qsizetype i = 0; i < folders->toArray().size(); ++i) {
-            const QString where = indexed(QStringLiteral("folders"), i);
-            const QJsonObject o =
-                reader.check(folders->toArray().at(i), QJsonValue::Object, where).toObject();
-            const QString id =
-                reader.require(o, QStringLiteral("id"), QJsonValue::String, where).toString();
-            const QString name =
-                reader.require(o, QStringLiteral("name"), QJsonValue::String, where).toString();
-            const double created =
-                reader.require(o, QStringLiteral("createdAt"), QJsonValue::Double, where)
-                    .toDouble();
-            const bool expanded =
-                reader.require(o, QStringLiteral("isExpanded"), QJsonValue::Bool, where).toBool();
-            if (reader.failed())
-                return error;
-            if (const auto uuid = parseUuid(id))
-                loaded.folders.append(
-                    FolderItem{*uuid, name, dateFromReferenceSeconds(created), expanded});
-        }
+    for (qsizetype i = 0; i < folders.size(); ++i) {
+        const QString where = indexed(QStringLiteral("folders"), i);
+        const QJsonObject o = reader.check(folders.at(i), QJsonValue::Object, where).toObject();
+        const QString id =
+            reader.require(o, QStringLiteral("id"), QJsonValue::String, where).toString();
+        const QString name =
+            reader.require(o, QStringLiteral("name"), QJsonValue::String, where).toString();
+        const double created =
+            reader.require(o, QStringLiteral("createdAt"), QJsonValue::Double, where).toDouble();
+        const bool expanded =
+            reader.require(o, QStringLiteral("isExpanded"), QJsonValue::Bool, where).toBool();
+        if (reader.failed())
+            return error;
+        if (const auto uuid = parseUuid(id))
+            loaded.folders.append(
+                FolderItem{*uuid, name, dateFromReferenceSeconds(created), expanded});
     }
 
     for (qsizetype i = 0; i < files.size(); ++i) {

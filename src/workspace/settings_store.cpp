@@ -18,17 +18,13 @@ const QString keyFontName = QStringLiteral("fontName");
 const QString keyBaekjoonFontSize = QStringLiteral("baekjoonFontSize");
 const QString keyHasSeenOnboarding = QStringLiteral("hasSeenOnboarding");
 
+// highlightCurrentLine and wordWrap are shown in the settings but the editor
+// neither reads nor needs to hear about them.
 bool isEditorKey(const QString& key) {
-    static const QStringList keys = {keyTabSize,
-                                     keyUseSpacesForTab,
-                                     keyAutoIndent,
-                                     keyShowLineNumbers,
-                                     keyAutoBracket,
-                                     keySnippetsEnabled,
-                                     keyTypingRandomEnabled,
-                                     keyFontName,
-                                     keyHighlightCurrentLine,
-                                     keyWordWrap};
+    static const QStringList keys = {
+        keyTabSize,     keyUseSpacesForTab, keyAutoIndent,          keyShowLineNumbers,
+        keyAutoBracket, keySnippetsEnabled, keyTypingRandomEnabled, keyFontName,
+    };
     return keys.contains(key);
 }
 
@@ -138,7 +134,6 @@ void SettingsStore::setWordWrap(bool value) {
 }
 void SettingsStore::setExecutionTimeout(int value) {
     write(keyExecutionTimeout, value);
-    emit executionTimeoutChanged(value);
 }
 void SettingsStore::setAutoBracket(bool value) {
     write(keyAutoBracket, value);
@@ -154,7 +149,6 @@ void SettingsStore::setFontName(const QString& value) {
 }
 void SettingsStore::setBaekjoonFontSize(double value) {
     write(keyBaekjoonFontSize, value);
-    emit baekjoonFontSizeChanged(value);
 }
 void SettingsStore::setHasSeenOnboarding(bool value) {
     write(keyHasSeenOnboarding, value);

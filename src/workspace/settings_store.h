@@ -56,12 +56,10 @@ public:
     void clear();
 
 signals:
-    // Emitted with the key of every value written; typed signals follow for
-    // the values views bind to.
+    // Emitted with the key of every value written.
     void valueChanged(const QString& key);
+    // One of the values the editor reads was written.
     void editorSettingsChanged();
-    void executionTimeoutChanged(int seconds);
-    void baekjoonFontSizeChanged(double points);
 
 private:
     QVariant read(const QString& key, const QVariant& fallback) const;
