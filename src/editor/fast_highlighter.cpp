@@ -16,7 +16,6 @@
 
 #include <algorithm>
 #include <array>
-#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -314,13 +313,12 @@ struct DeclarationRules {
 // Each word of the alternation has its own first two letters, so those two
 // letters name the only word that can start at a position.
 int declarationWordLength(const Scanner& text, qsizetype p) {
-    static constexpr std::array<std::u16string_view, 15> words = {
-        u"int",  u"char", u"float",  u"double", u"long", u"short", u"bool", u"string",
-        u"auto", u"void", u"size_t", u"vector", u"map",  u"set",   u"pair"};
+    static const QStringList& words = HighlightWords::declarationTypes();
     static const auto byFirstTwo = [] {
         std::array<std::uint8_t, 128 * 128> table{};
-        for (size_t i = 0; i < words.size(); ++i)
-            table[size_t(words[i][0]) * 128 + words[i][1]] = std::uint8_t(i + 1);
+        for (qsizetype i = 0; i < words.size(); ++i)
+            table[size_t(words[i][0].unicode()) * 128 + words[i][1].unicode()] =
+                std::uint8_t(i + 1);
         return table;
     }();
     if (p + 1 >= text.size())

@@ -24,8 +24,12 @@ QList<HighlightRule> cFamilyRules() {
     addWholeWords(rules, HighlightWords::cTypes(), ColorRole::type);
     rules.append(
         {QStringLiteral("\\b([a-zA-Z_][a-zA-Z0-9_]*)\\s*\\("), false, ColorRole::function, 1});
-    rules.append({typedDeclarationPattern(), false, ColorRole::variable, 1});
-    rules.append({templatedDeclarationPattern(), false, ColorRole::variable, 1});
+    const QString types =
+        QStringLiteral("(?:") + HighlightWords::declarationTypes().join(u'|') + u')';
+    rules.append({types + QStringLiteral("\\s+\\*?\\s*([a-zA-Z_][a-zA-Z0-9_]*)"), false,
+                  ColorRole::variable, 1});
+    rules.append({types + QStringLiteral("\\s*<[^>]+>\\s+([a-zA-Z_][a-zA-Z0-9_]*)"), false,
+                  ColorRole::variable, 1});
     rules.append(
         {QStringLiteral("\\b([a-zA-Z_][a-zA-Z0-9_]*)\\s*\\["), false, ColorRole::variable, 1});
     rules.append(
@@ -170,17 +174,14 @@ const QStringList& pythonTypes() {
     return list;
 }
 
+const QStringList& declarationTypes() {
+    static const QStringList list =
+        words({u"int", u"char", u"float", u"double", u"long", u"short", u"bool", u"string", u"auto",
+               u"void", u"size_t", u"vector", u"map", u"set", u"pair"});
+    return list;
+}
+
 } // namespace HighlightWords
-
-QString typedDeclarationPattern() {
-    return QStringLiteral("(?:int|char|float|double|long|short|bool|string|auto|void|size_t|vector|"
-                          "map|set|pair)\\s+\\*?\\s*([a-zA-Z_][a-zA-Z0-9_]*)");
-}
-
-QString templatedDeclarationPattern() {
-    return QStringLiteral("(?:int|char|float|double|long|short|bool|string|auto|void|size_t|vector|"
-                          "map|set|pair)\\s*<[^>]+>\\s+([a-zA-Z_][a-zA-Z0-9_]*)");
-}
 
 QList<HighlightRule> highlightRules(ProgrammingLanguage language) {
     switch (language) {

@@ -26,12 +26,9 @@ const QStringList& cTypes();
 const QStringList& pythonKeywords();
 const QStringList& pythonBuiltins();
 const QStringList& pythonTypes();
+// The types the C-family declaration rules look for ("int x", "vector<int> v").
+const QStringList& declarationTypes();
 } // namespace HighlightWords
-
-// The pattern of the C-family typed-declaration rule ("int x", "char *p").
-QString typedDeclarationPattern();
-// The pattern of the C-family templated-declaration rule ("vector<int> v").
-QString templatedDeclarationPattern();
 
 // The rules of a language in painting order, each word of a word list expanded
 // into its own rule; empty for Text.
