@@ -11,7 +11,6 @@ namespace {
 void copyFlags(SyntaxTextView* view, const EditorConfig& config) {
     view->typing = config.typing;
     view->currentLanguage = config.language;
-    view->fontName = config.fontName;
 }
 
 // The gutter's translucent colour as it would show over the editor's background.

@@ -1,6 +1,7 @@
 #include "editor/syntax_text_view.h"
 
 #include "themes/theme_resolver.h"
+#include "ui/colors.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -9,11 +10,6 @@
 #include <QTextBlock>
 
 namespace {
-
-QColor toColor(const Rgba& color) {
-    return QColor::fromRgbF(float(color.red), float(color.green), float(color.blue),
-                            float(color.alpha));
-}
 
 // Text a key would insert, by the rule QPlainTextEdit itself follows: Ctrl
 // and Ctrl+Shift combinations are shortcuts, AltGr (Ctrl+Alt) types.
@@ -71,7 +67,7 @@ void SyntaxTextView::highlight() {
     const CustomTheme* custom = customTheme ? &*customTheme : nullptr;
     BackgroundHighlighter::Colours colours;
     for (int role = 0; role < BackgroundHighlighter::roleCount; ++role)
-        colours[size_t(role)] = toColor(resolveColor(ColorRole(role), currentTheme, custom));
+        colours[size_t(role)] = toQColor(resolveColor(ColorRole(role), currentTheme, custom));
     // Plain text is the text colour itself, so it needs no format.
     QPalette palette = this->palette();
     palette.setColor(QPalette::Text, colours[size_t(ColorRole::plain)]);

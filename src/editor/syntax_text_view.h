@@ -36,13 +36,11 @@ public:
 
     // The typing switches; their language is always `currentLanguage`.
     TypingFlags typing;
-    QString fontName;
     ProgrammingLanguage currentLanguage = ProgrammingLanguage::txt;
     EditorTheme currentTheme = EditorTheme::dark;
     std::optional<CustomTheme> customTheme;
 
     void setCursorColor(const QColor& color);
-    QColor cursorColor() const { return m_cursorColor; }
 
     // The text exactly as the document holds it, with a line feed between
     // lines. (toPlainText() would also turn no-break spaces into spaces and
