@@ -21,8 +21,8 @@ QColor blend(const QColor& over, const QColor& under) {
                             over.blueF() * a + under.blueF() * (1 - a));
 }
 
-bool themeDiffers(const SyntaxTextView* view, const EditorConfig& config) {
-    if (view->currentTheme != config.theme)
+bool colouringDiffers(const SyntaxTextView* view, const EditorConfig& config) {
+    if (view->currentLanguage != config.language || view->currentTheme != config.theme)
         return true;
     if (view->customTheme.has_value() != config.customTheme.has_value())
         return true;
@@ -78,7 +78,6 @@ void CodeTextEditor::setText(const QString& text) {
     QTextCursor cursor = m_textView->textCursor();
     cursor.setPosition(std::min<int>(caret, m_textView->document()->characterCount() - 1));
     m_textView->setTextCursor(cursor);
-    m_textView->highlight();
 }
 
 QString CodeTextEditor::text() const {
@@ -89,9 +88,10 @@ void CodeTextEditor::applyConfig(const EditorConfig& config) {
     const QFont font = resolveFont(config.fontName, config.fontSize);
     if (m_textView->font() != font)
         m_textView->setFont(font);
+    const bool recolour = colouringDiffers(m_textView, config);
     copyFlags(m_textView, config);
     applyColours(config);
-    if (themeDiffers(m_textView, config)) {
+    if (recolour) {
         m_textView->currentTheme = config.theme;
         m_textView->customTheme = config.customTheme;
         m_textView->highlight();

@@ -39,7 +39,7 @@ public:
     CodeTextEditor(const EditorConfig& config, const QString& text, QWidget* parent = nullptr);
 
     // Replaces the text from outside; the caret keeps its place, clamped to
-    // the new length. No textEdited is emitted.
+    // the new length. No `edited` is emitted.
     void setText(const QString& text);
     QString text() const;
     void applyConfig(const EditorConfig& config);

@@ -289,6 +289,15 @@ TEST(SyntaxTextViewColours, KeystrokeShiftsItsLineUntilThePassArrives) {
     expectLiteralColours(view);
 }
 
+// Switching to a file of another language with the same text still recolours.
+TEST(SyntaxTextViewColours, LanguageChangeRecolours) {
+    Shown shown(QStringLiteral("int x = 1 # note"));
+    SyntaxTextView* view = shown.view();
+    expectLiteralColours(view);
+    shown.editor.applyConfig(editorConfig(ProgrammingLanguage::python));
+    expectLiteralColours(view);
+}
+
 TEST(SyntaxTextViewColours, ThemeChangeRecolours) {
     Shown shown(QStringLiteral("int main() { return 0; } // x"));
     SyntaxTextView* view = shown.view();
