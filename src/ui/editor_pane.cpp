@@ -274,7 +274,13 @@ void EditorPane::showSelection() {
         return;
     }
     m_stack->setCurrentWidget(m_editorPage);
-    const bool another = m_fileId != file->id;
+    if (m_editor && m_fileId == file->id) {
+        // The same file again: its text written back, or a new name. The
+        // rest of what the pane shows follows its own signals, and the
+        // keyboard stays where it is.
+        m_fileName->setText(file->name);
+        return;
+    }
     if (!m_editor) {
         m_editor = new CodeTextEditor(currentConfig(), file->content, m_editorPage);
         auto* column = static_cast<QVBoxLayout*>(m_editorPage->layout());
@@ -286,16 +292,13 @@ void EditorPane::showSelection() {
             m_commitTimer.start();
             updateCounts();
         });
-        m_fileId = file->id;
-    } else if (m_fileId != file->id) {
+    } else {
         m_dirty = false;
-        m_fileId = file->id;
         m_editor->setText(file->content);
     }
-    // A file just created or chosen is there to be typed in. (This also runs
-    // when the selected file's text is written back; focus stays then.)
-    if (another)
-        m_editor->textView()->setFocus();
+    m_fileId = file->id;
+    // A file just created or chosen is there to be typed in.
+    m_editor->textView()->setFocus();
     applyConfig();
 }
 
