@@ -156,11 +156,8 @@ TypingEdit insertTab(const CaretContext& context, const TypingFlags& flags) {
     const char16_t next = nextCharacter(context);
     if (isClosingBracket(next) || isQuote(next))
         return moveRight(context);
-    if (flags.useSpacesForTab) {
-        const QString spaces = indentationUnit(flags);
-        return replaceSelection(context, spaces, spaces.size());
-    }
-    return replaceSelection(context, QStringLiteral("\t"), 1);
+    const QString indentation = indentationUnit(flags);
+    return replaceSelection(context, indentation, indentation.size());
 }
 
 TypingEdit insertNewline(const CaretContext& context, const TypingFlags& flags) {
