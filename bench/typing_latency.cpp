@@ -24,6 +24,7 @@
 #include "editor/line_colours.h"
 #include "editor/syntax_text_view.h"
 #include "themes/theme_resolver.h"
+#include "ui/colors.h"
 
 #include <QApplication>
 #include <QDir>
@@ -84,15 +85,10 @@ QString headers(qsizetype maxLines) {
     return text;
 }
 
-QColor toColor(const Rgba& color) {
-    return QColor::fromRgbF(float(color.red), float(color.green), float(color.blue),
-                            float(color.alpha));
-}
-
 EditorConfig config() {
     EditorConfig c;
     c.fontSize = 14;
-    c.backgroundColor = toColor(resolveColor(ThemeRole::background, EditorTheme::dark, nullptr));
+    c.backgroundColor = toQColor(resolveColor(ThemeRole::background, EditorTheme::dark, nullptr));
     c.lineNumberColor = Qt::gray;
     c.lineNumberBgColor = QColor(40, 40, 40, 77);
     c.cursorColor = Qt::white;
@@ -189,7 +185,7 @@ bool coloursAreCurrent(SyntaxTextView* view) {
             return false;
         for (size_t i = 0; i < runs.size(); ++i) {
             const QTextLayout::FormatRange& range = formats[qsizetype(i)];
-            const QColor colour = toColor(resolveColor(runs[i].role, view->currentTheme, nullptr));
+            const QColor colour = toQColor(resolveColor(runs[i].role, view->currentTheme, nullptr));
             if (range.start != runs[i].start || range.length != runs[i].length ||
                 range.format.foreground().color() != colour)
                 return false;
@@ -204,7 +200,7 @@ public:
     explicit NaiveHighlighter(QPlainTextEdit* view) : m_view(view) {
         for (int role = 1; role <= int(ColorRole::preprocessor); ++role)
             m_formats[size_t(role)].setForeground(
-                toColor(resolveColor(ColorRole(role), EditorTheme::dark, nullptr)));
+                toQColor(resolveColor(ColorRole(role), EditorTheme::dark, nullptr)));
         connect(view, &QPlainTextEdit::textChanged, this, &NaiveHighlighter::recolour);
         recolour();
     }
