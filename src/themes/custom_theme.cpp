@@ -84,10 +84,6 @@ bool isEncodable(const CustomTheme& theme) {
 
 } // namespace
 
-CodableColor CodableColor::fromRgba(const Rgba& color) {
-    return {color.red, color.green, color.blue, color.alpha};
-}
-
 Rgba CodableColor::toRgba() const {
     return {red, green, blue, alpha};
 }

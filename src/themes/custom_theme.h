@@ -18,7 +18,6 @@ struct CodableColor {
     double blue = 0;
     double alpha = 1;
 
-    static CodableColor fromRgba(const Rgba& color);
     Rgba toRgba() const;
 
     bool operator==(const CodableColor&) const = default;

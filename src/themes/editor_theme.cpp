@@ -68,16 +68,6 @@ const QList<EditorTheme>& allEditorThemes() {
     return all;
 }
 
-const QList<ThemeRole>& allThemeRoles() {
-    static const QList<ThemeRole> all = {
-        ThemeRole::background,        ThemeRole::textColor,     ThemeRole::lineNumberColor,
-        ThemeRole::sidebarBackground, ThemeRole::cursorColor,   ThemeRole::syntaxKeyword,
-        ThemeRole::syntaxString,      ThemeRole::syntaxComment, ThemeRole::syntaxFunction,
-        ThemeRole::syntaxType,        ThemeRole::syntaxNumber,  ThemeRole::syntaxVariable,
-        ThemeRole::syntaxPreprocessor};
-    return all;
-}
-
 QString rawValue(EditorTheme theme) {
     switch (theme) {
     case EditorTheme::dark:

@@ -30,7 +30,6 @@ enum class ThemeRole {
 };
 
 const QList<EditorTheme>& allEditorThemes();
-const QList<ThemeRole>& allThemeRoles();
 
 // The raw value is also the display name ("Dark", "Solarized Dark", ...).
 QString rawValue(EditorTheme theme);
