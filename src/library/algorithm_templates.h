@@ -1,7 +1,5 @@
 #pragma once
 
-#include "workspace/programming_language.h"
-
 #include <QList>
 #include <QString>
 
