@@ -144,9 +144,8 @@ void BaekjoonCrawler::fetchTier(const QString& number,
     send(url, jsonHeaders(), [this, completion](const Answer& answer) {
         if (answer.transportError || answer.tooLarge || answer.body.isEmpty())
             return completion(std::nullopt);
-        runInPool<std::optional<SolvedTier>>(
-            [body = answer.body] { return readTierAnswer(body); },
-            [completion](const std::optional<SolvedTier>& tier) { completion(tier); });
+        runInPool<std::optional<SolvedTier>>([body = answer.body] { return readTierAnswer(body); },
+                                             completion);
     });
 }
 
