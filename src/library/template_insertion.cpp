@@ -3,8 +3,6 @@
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
 
-#include <algorithm>
-
 QString templateHeader(ProgrammingLanguage language, const AlgorithmTemplate& algorithm) {
     switch (language) {
     case ProgrammingLanguage::c:
@@ -46,17 +44,12 @@ bool insertTemplate(AppState& state, Commands& commands, const AlgorithmTemplate
     const std::optional<FileItem>& selected = state.selectedFile();
     if (!selected)
         return false;
-    // A selection that outlived its file would take text that nothing keeps.
-    const QUuid id = selected->id;
-    const bool listed = std::any_of(state.files().begin(), state.files().end(),
-                                    [&](const FileItem& file) { return file.id == id; });
-    if (!listed)
-        return false;
-
     const QString content = selected->content + QStringLiteral("\n\n") +
                             templateHeader(selected->language, algorithm) +
                             templateCode(selected->language, algorithm);
-    state.updateFileContent(content);
+    // A selection that outlived its file would take text that nothing keeps.
+    if (!state.updateFileContent(content))
+        return false;
     emit commands.templateInserted(content);
     return true;
 }

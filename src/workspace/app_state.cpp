@@ -150,12 +150,12 @@ void AppState::closeOtherTabs(const FileItem& file) {
     setSelectedFile(file);
 }
 
-void AppState::updateFileContent(const QString& text) {
+bool AppState::updateFileContent(const QString& text) {
     if (!m_selectedFile)
-        return;
+        return false;
     FileItem* file = findFile(m_selectedFile->id);
     if (!file)
-        return;
+        return false;
     file->content = text;
     file->modifiedAt = QDateTime::currentDateTimeUtc();
     for (FileItem& tab : m_openTabs) {
@@ -168,6 +168,7 @@ void AppState::updateFileContent(const QString& text) {
     emit filesChanged();
     emit openTabsChanged();
     emit selectedFileChanged();
+    return true;
 }
 
 void AppState::renameFile(const FileItem& file, const QString& baseName) {

@@ -54,7 +54,8 @@ public:
     void openFile(const FileItem& file);
     void closeTab(const FileItem& file);
     void closeOtherTabs(const FileItem& file);
-    void updateFileContent(const QString& text);
+    // False when nothing is selected or the selection's file is gone.
+    bool updateFileContent(const QString& text);
     void renameFile(const FileItem& file, const QString& baseName);
     void duplicateFile(const FileItem& file);
     void deleteFile(const FileItem& file);
