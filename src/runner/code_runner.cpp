@@ -225,8 +225,10 @@ PreparedProgram PreparedProgram::prepare(const QString& code, ProgrammingLanguag
         break;
     case ProgrammingLanguage::java: {
         const QString mainJava = folder + QStringLiteral("/Main.java");
-        QFile::remove(mainJava);
-        writeText(mainJava, repaired, &writeError);
+        if (!writeText(mainJava, repaired, &writeError)) {
+            program.m_writeFailure = RunResult{fileErrorMessage(writeError), true, 0};
+            return program;
+        }
         const bool built = program.build(
             cache, repaired, QStringLiteral("javac"), keyed(javaCompileArguments(mainJava, folder)),
             [&] { return CodeRunner::compileJava(mainJava, folder, stop); },
