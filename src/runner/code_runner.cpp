@@ -264,7 +264,6 @@ bool PreparedProgram::build(const CompileCache& cache, const QString& source,
         cache.isEnabled() ? CompileCache::key(source, commandLine, compilerName) : QString();
     if (cache.restore(key, m_folder->path()))
         return true;
-    m_ranCompiler = true;
     const CompileOutcome outcome = compile();
     if (!outcome.succeeded) {
         m_buildFailure = RunResult{outcome.message, true, 0};

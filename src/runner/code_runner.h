@@ -74,8 +74,6 @@ public:
     RunResult execute(const QString& input, int timeoutSeconds, const StopSignal* stop,
                       Clock::time_point startedAt);
 
-    // Whether prepare() started a compiler (a cache hit starts none).
-    bool ranCompiler() const { return m_ranCompiler; }
     QString workingFolder() const;
 
 private:
@@ -92,5 +90,4 @@ private:
     std::optional<RunResult> m_buildFailure;
     QString m_program;
     QStringList m_arguments;
-    bool m_ranCompiler = false;
 };
