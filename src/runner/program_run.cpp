@@ -261,8 +261,6 @@ ProgramRun::Outcome ProgramRun::run() {
             end(Status::outputLimitExceeded, SIGKILL);
         exited = watched[0].revents != 0;
     }
-    if (!exitWatch.isOpen())
-        signalGroup(pid, SIGKILL);
 
     outcome.endedAt = Clock::now();
     // Anything the program left in its group goes with it; what it already
