@@ -13,25 +13,19 @@ bool isBlank(QChar c) {
     return c == u'\t' || c.category() == QChar::Separator_Space;
 }
 
-bool isBlankOrLineBreak(QChar c) {
-    if ((c >= QChar(0x09) && c <= QChar(0x0D)) || c == QChar(0x85))
-        return true;
-    const QChar::Category category = c.category();
-    return category == QChar::Separator_Space || category == QChar::Separator_Line ||
-           category == QChar::Separator_Paragraph;
-}
-
-template <typename Predicate> QStringView trimmed(QStringView text, Predicate drop) {
+// Line breaks are not blanks: after the split, a form feed or U+2028 stays.
+QStringView trimmedOfBlanks(QStringView line) {
     qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && drop(text[begin]))
+    qsizetype end = line.size();
+    while (begin < end && isBlank(line[begin]))
         ++begin;
-    while (end > begin && drop(text[end - 1]))
+    while (end > begin && isBlank(line[end - 1]))
         --end;
-    return text.sliced(begin, end - begin);
+    return line.sliced(begin, end - begin);
 }
 
-// "%.2f" whatever the user's locale.
+// "%.2f" whatever the user's locale. Not QString::number: it rounds exact
+// halves up (0.125 gives "0.13", printf "0.12").
 QString milliseconds(double value) {
     char buffer[64];
     const auto result =
@@ -46,8 +40,9 @@ QString normalizeOutput(const QString& text) {
     unified.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
     QStringList lines;
     for (QStringView line : QStringView(unified).split(u'\n'))
-        lines.append(trimmed(line, isBlank).toString());
-    return trimmed(lines.join(u'\n'), isBlankOrLineBreak).toString();
+        lines.append(trimmedOfBlanks(line).toString());
+    // trimmed() drops QChar::isSpace: blanks and every kind of line break.
+    return lines.join(u'\n').trimmed();
 }
 
 bool isPassing(const RunResult& result, const QString& expectedOutput) {
