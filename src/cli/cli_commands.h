@@ -5,6 +5,10 @@
 // One function per verb of corvanta-cli. Each gets the arguments after the
 // verb and returns the process exit status (2 for bad usage).
 
+// Prints "corvanta-cli VERB: PROBLEM" and the verb's line of the usage table
+// to standard error; returns 2.
+int badUsage(const QString& verb, const QString& problem);
+
 // Prints the algorithm template library as one JSON array.
 int runTemplates(const QStringList& arguments);
 

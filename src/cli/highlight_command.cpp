@@ -12,13 +12,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString usage = u"highlight FILE [--language NAME] [--reference]"_s;
-
-int badUsage(const QString& problem) {
-    QTextStream(stderr) << "corvanta-cli highlight: " << problem << "\nusage: corvanta-cli "
-                        << usage << '\n';
-    return 2;
-}
+const QString verb = u"highlight"_s;
 
 QString languageNames() {
     QStringList names;
@@ -39,25 +33,25 @@ int runHighlight(const QStringList& arguments) {
             engine = HighlightEngine::reference;
         } else if (argument == u"--language") {
             if (++i == arguments.size())
-                return badUsage(u"--language needs a name"_s);
+                return badUsage(verb, u"--language needs a name"_s);
             language = languageFromRawValue(arguments[i]);
             if (!language) {
-                return badUsage(u"unknown language \""_s + arguments[i] + u"\" (one of "_s +
-                                languageNames() + u")"_s);
+                return badUsage(verb, u"unknown language \""_s + arguments[i] + u"\" (one of "_s +
+                                          languageNames() + u")"_s);
             }
         } else if (argument.startsWith(u"--") || !path.isEmpty()) {
-            return badUsage(u"unexpected argument "_s + argument);
+            return badUsage(verb, u"unexpected argument "_s + argument);
         } else {
             path = argument;
         }
     }
     if (path.isEmpty())
-        return badUsage(u"no file given"_s);
+        return badUsage(verb, u"no file given"_s);
     if (!language) {
         language = languageFromExtension(QFileInfo(path).suffix());
         if (!language)
-            return badUsage(u"cannot tell the language of "_s + path +
-                            u" from its extension; pass --language NAME"_s);
+            return badUsage(verb, u"cannot tell the language of "_s + path +
+                                      u" from its extension; pass --language NAME"_s);
     }
 
     QFile file(path);

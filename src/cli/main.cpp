@@ -35,6 +35,12 @@ int usage() {
 
 } // namespace
 
+int badUsage(const QString& verb, const QString& problem) {
+    QTextStream(stderr) << "corvanta-cli " << verb << ": " << problem << "\nusage: corvanta-cli "
+                        << verbs().at(verb).usage << '\n';
+    return 2;
+}
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     // The same names as the editor: they place the shared compile cache.

@@ -15,13 +15,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString usage = u"problem NUMBER [--judge URL] [--tier URL] | problem NUMBER --html FILE"_s;
-
-int badUsage(const QString& problem) {
-    QTextStream(stderr) << "corvanta-cli problem: " << problem << "\nusage: corvanta-cli " << usage
-                        << '\n';
-    return 2;
-}
+const QString verb = u"problem"_s;
 
 int fail(const CrawlerError& error) {
     QTextStream(stderr) << error.errorDescription() << '\n';
@@ -78,7 +72,7 @@ int runProblem(const QStringList& arguments) {
         const QString& argument = arguments[i];
         if (argument == u"--judge"_s || argument == u"--tier"_s || argument == u"--html"_s) {
             if (i + 1 >= arguments.size())
-                return badUsage(argument + u" needs a value"_s);
+                return badUsage(verb, argument + u" needs a value"_s);
             const QString value = arguments[++i];
             if (argument == u"--html"_s) {
                 htmlFile = value;
@@ -88,16 +82,16 @@ int runProblem(const QStringList& arguments) {
                 endpointsGiven = true;
             }
         } else if (argument.startsWith(u"--"_s)) {
-            return badUsage(u"unknown option "_s + argument);
+            return badUsage(verb, u"unknown option "_s + argument);
         } else if (number) {
-            return badUsage(u"one problem number only"_s);
+            return badUsage(verb, u"one problem number only"_s);
         } else {
             number = argument;
         }
     }
     if (!number)
-        return badUsage(u"missing problem number"_s);
+        return badUsage(verb, u"missing problem number"_s);
     if (htmlFile && endpointsGiven)
-        return badUsage(u"--html converts a saved page; it takes no URLs"_s);
+        return badUsage(verb, u"--html converts a saved page; it takes no URLs"_s);
     return htmlFile ? convertSavedPage(*number, *htmlFile) : fetch(*number, endpoints);
 }

@@ -18,17 +18,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString usage = u"run FILE TESTDIR [--timeout SECONDS]"_s;
+const QString verb = u"run"_s;
 constexpr int defaultTimeoutSeconds = 5;
 constexpr int stopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 std::atomic<TestRun*> activeRun{nullptr};
-
-int badUsage(const QString& problem) {
-    QTextStream(stderr) << "corvanta-cli run: " << problem << "\nusage: corvanta-cli " << usage
-                        << '\n';
-    return 2;
-}
 
 std::optional<QString> readText(const QString& path, QString* error) {
     QFile file(path);
@@ -88,31 +82,31 @@ int runRun(const QStringList& arguments) {
             bool ok = false;
             timeoutSeconds = arguments.value(i + 1).toInt(&ok);
             if (!ok || timeoutSeconds < 0)
-                return badUsage(u"--timeout needs a whole number of seconds (0: no limit)"_s);
+                return badUsage(verb, u"--timeout needs a whole number of seconds (0: no limit)"_s);
             ++i;
         } else if (argument.startsWith(u"--"_s)) {
-            return badUsage(u"unknown option "_s + argument);
+            return badUsage(verb, u"unknown option "_s + argument);
         } else {
             positional.append(argument);
         }
     }
     if (positional.size() != 2)
-        return badUsage(u"expected FILE and TESTDIR"_s);
+        return badUsage(verb, u"expected FILE and TESTDIR"_s);
 
     const QFileInfo source(positional[0]);
     const std::optional<ProgrammingLanguage> language = languageFromExtension(source.suffix());
     if (!language)
-        return badUsage(u"no language has the extension of "_s + positional[0]);
+        return badUsage(verb, u"no language has the extension of "_s + positional[0]);
     const QDir testFolder(positional[1]);
     if (!testFolder.exists())
-        return badUsage(u"no such test folder: "_s + positional[1]);
+        return badUsage(verb, u"no such test folder: "_s + positional[1]);
     QString error;
     const std::optional<QString> code = readText(source.filePath(), &error);
     if (!code)
-        return badUsage(error);
+        return badUsage(verb, error);
     const std::optional<QList<TestCase>> testCases = readTestCases(testFolder, &error);
     if (!testCases)
-        return badUsage(error);
+        return badUsage(verb, error);
 
     FileItem file = FileItem::make(source.fileName(), *language);
     file.content = *code;

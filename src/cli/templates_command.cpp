@@ -6,10 +6,8 @@
 #include <QTextStream>
 
 int runTemplates(const QStringList& arguments) {
-    if (!arguments.isEmpty()) {
-        QTextStream(stderr) << "usage: corvanta-cli templates\n";
-        return 2;
-    }
+    if (!arguments.isEmpty())
+        return badUsage(QStringLiteral("templates"), QStringLiteral("takes no arguments"));
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly) || out.write(templateLibraryJson()) < 0) {
         QTextStream(stderr) << "corvanta-cli: cannot write to standard output\n";
