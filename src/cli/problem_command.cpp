@@ -1,12 +1,10 @@
 #include "cli/cli_commands.h"
 
 #include "problems/baekjoon_crawler.h"
-#include "problems/page_conversion.h"
 
 #include <QEventLoop>
 #include <QFile>
 #include <QJsonDocument>
-#include <QStringDecoder>
 #include <QTextStream>
 #include <cstdio>
 #include <optional>
@@ -28,21 +26,24 @@ int printProblem(const BaekjoonProblem& problem) {
     return 0;
 }
 
+int printResult(const ProblemResult& result) {
+    if (const auto* error = std::get_if<CrawlerError>(&result))
+        return fail(*error);
+    return printProblem(std::get<BaekjoonProblem>(result));
+}
+
 // A saved page is held to the same rules as a fetched one: at most the
-// crawler's size limit, and valid UTF-8.
+// crawler's size limit, not empty, and valid UTF-8.
 int convertSavedPage(const QString& number, const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         QTextStream(stderr) << path << ": " << file.errorString() << '\n';
         return 1;
     }
+    // Refused before reading, like a fetched page over the limit.
     if (file.size() > BaekjoonCrawler::maximumBodySize)
         return fail(CrawlerError::noData());
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString html = decoder.decode(file.readAll());
-    if (html.isEmpty() || decoder.hasError())
-        return fail(CrawlerError::noData());
-    return printProblem(parseProblemPage(html, number));
+    return printResult(readProblemPage(file.readAll(), number));
 }
 
 int fetch(const QString& number, const CrawlerEndpoints& endpoints) {
@@ -56,9 +57,7 @@ int fetch(const QString& number, const CrawlerEndpoints& endpoints) {
         loop.quit();
     });
     loop.exec();
-    if (const auto* error = std::get_if<CrawlerError>(&*result))
-        return fail(*error);
-    return printProblem(std::get<BaekjoonProblem>(*result));
+    return printResult(*result);
 }
 
 } // namespace

@@ -65,14 +65,6 @@ std::optional<qint64> jsonInteger(const QJsonValue& value) {
     return qint64(number);
 }
 
-ProblemResult parsePage(const QByteArray& body, const QString& number) {
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString html = decoder.decode(body);
-    if (decoder.hasError())
-        return CrawlerError::noData();
-    return parseProblemPage(html, number);
-}
-
 } // namespace
 
 CrawlerEndpoints CrawlerEndpoints::production() {
@@ -114,10 +106,10 @@ void BaekjoonCrawler::fetchProblem(const QString& number,
                  if (*answer.httpStatus != 200)
                      return completion(CrawlerError::httpError(*answer.httpStatus));
              }
-             if (answer.tooLarge || answer.body.isEmpty())
+             if (answer.tooLarge)
                  return completion(CrawlerError::noData());
              runInPool<ProblemResult>(
-                 [body = answer.body, number] { return parsePage(body, number); },
+                 [body = answer.body, number] { return readProblemPage(body, number); },
                  [this, number, completion](const ProblemResult& parsed) {
                      const auto* problem = std::get_if<BaekjoonProblem>(&parsed);
                      if (!problem)
@@ -220,6 +212,16 @@ void BaekjoonCrawler::runInPool(std::function<T()> work, std::function<void(cons
 
 void BaekjoonCrawler::later(std::function<void()> call) {
     QTimer::singleShot(0, this, std::move(call));
+}
+
+ProblemResult readProblemPage(const QByteArray& body, const QString& number) {
+    if (body.isEmpty() || body.size() > BaekjoonCrawler::maximumBodySize)
+        return CrawlerError::noData();
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString html = decoder.decode(body);
+    if (decoder.hasError())
+        return CrawlerError::noData();
+    return parseProblemPage(html, number);
 }
 
 std::optional<SolvedTier> readTierAnswer(const QByteArray& body) {

@@ -86,6 +86,10 @@ private:
     QNetworkAccessManager m_network;
 };
 
+// A problem page's body, read as the crawler reads it: empty, oversized or
+// not UTF-8 is noData, anything else is converted.
+ProblemResult readProblemPage(const QByteArray& body, const QString& number);
+
 // The tier service's answers, read as the crawler reads them.
 std::optional<SolvedTier> readTierAnswer(const QByteArray& body);
 RandomProblemResult readRandomProblemAnswer(const QByteArray& body);
