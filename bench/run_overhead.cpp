@@ -8,6 +8,7 @@
 // Usage: run_overhead [REPETITIONS] (default 5).
 #include "runner/code_runner.h"
 #include "runner/test_run.h"
+#include "workspace/app_identity.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -110,8 +111,7 @@ int main(int argc, char** argv) {
     QTemporaryDir home;
     qputenv("XDG_CACHE_HOME", home.path().toUtf8());
     QCoreApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(u"Corvanta"_s);
-    QCoreApplication::setApplicationName(u"Corvanta"_s);
+    setAppIdentity();
     const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
 
     FileItem file = FileItem::make(u"sum.cpp"_s, ProgrammingLanguage::cpp);

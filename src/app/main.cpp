@@ -1,4 +1,5 @@
 #include "ui/main_window.h"
+#include "workspace/app_identity.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
 
@@ -51,8 +52,7 @@ void useFreedesktopIcons() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Corvanta"));
-    QApplication::setApplicationName(QStringLiteral("Corvanta"));
+    setAppIdentity();
     useFreedesktopIcons();
     quitOnTerminationSignals(app);
 

@@ -1,4 +1,5 @@
 #include "cli/cli_commands.h"
+#include "workspace/app_identity.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -44,8 +45,7 @@ int badUsage(const QString& verb, const QString& problem) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     // The same names as the editor: they place the shared compile cache.
-    QCoreApplication::setOrganizationName(QStringLiteral("Corvanta"));
-    QCoreApplication::setApplicationName(QStringLiteral("Corvanta"));
+    setAppIdentity();
     QStringList arguments = app.arguments().mid(1);
     if (arguments.isEmpty())
         return usage();

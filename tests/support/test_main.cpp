@@ -1,4 +1,5 @@
 #include "support/test_support.h"
+#include "workspace/app_identity.h"
 
 #include <QApplication>
 #include <QDir>
@@ -47,8 +48,7 @@ int main(int argc, char** argv) {
     useTemporaryHome();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Corvanta"));
-    QApplication::setApplicationName(QStringLiteral("Corvanta"));
+    setAppIdentity();
     qInstallMessageHandler(failOnWarnings);
     ::testing::InitGoogleTest(&argc, argv);
     const int status = RUN_ALL_TESTS();
