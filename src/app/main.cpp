@@ -1,5 +1,5 @@
+#include "base/app_identity.h"
 #include "ui/main_window.h"
-#include "workspace/app_identity.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
 

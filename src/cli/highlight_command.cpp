@@ -1,7 +1,7 @@
 #include "cli/cli_commands.h"
 
+#include "base/programming_language.h"
 #include "editor/highlighter.h"
-#include "workspace/programming_language.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "base/programming_language.h"
 #include "editor/typing_aids.h"
 #include "themes/custom_theme.h"
 #include "themes/editor_theme.h"
-#include "workspace/programming_language.h"
 
 #include <QColor>
 #include <QWidget>

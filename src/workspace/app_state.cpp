@@ -1,6 +1,6 @@
 #include "workspace/app_state.h"
 
-#include "workspace/diagnostics.h"
+#include "base/diagnostics.h"
 #include "workspace/file_operations.h"
 
 #include <QDir>

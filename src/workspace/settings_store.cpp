@@ -1,6 +1,6 @@
 #include "workspace/settings_store.h"
 
-#include "library/starter_code.h"
+#include "base/starter_code.h"
 
 namespace {
 

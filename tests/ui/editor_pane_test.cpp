@@ -1,10 +1,10 @@
 #include "editor/code_text_editor.h"
 #include "editor/syntax_text_view.h"
 #include "library/algorithm_templates.h"
-#include "library/template_insertion.h"
 #include "runner/test_run.h"
 #include "support/printers.h"
 #include "ui/editor_pane.h"
+#include "ui/insert_template.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
 

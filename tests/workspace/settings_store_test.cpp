@@ -1,4 +1,4 @@
-#include "library/starter_code.h"
+#include "base/starter_code.h"
 #include "support/printers.h"
 #include "workspace/settings_store.h"
 #include "workspace_fixture.h"
