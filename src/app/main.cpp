@@ -1,9 +1,12 @@
+#include "app/single_instance.h"
 #include "ui/main_window.h"
 #include "workspace/app_identity.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
+#include "workspace/diagnostics.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QSocketNotifier>
 #include <QStandardPaths>
@@ -35,6 +38,14 @@ void quitOnTerminationSignals(QApplication& app) {
     sigaction(SIGINT, &action, nullptr);
 }
 
+// The installed theme icon when the desktop has it, else the built-in copies.
+QIcon appIcon() {
+    QIcon builtIn;
+    for (const QFileInfo& png : QDir(QStringLiteral(":/icons")).entryInfoList(QDir::Files))
+        builtIn.addFile(png.filePath());
+    return QIcon::fromTheme(QStringLiteral(CORVANTA_APP_ID), builtIn);
+}
+
 // Offscreen and bare X servers name no icon theme; without a fallback every
 // icon button would come out blank.
 void useFreedesktopIcons() {
@@ -48,17 +59,36 @@ void useFreedesktopIcons() {
         QIcon::setThemeName(QStringLiteral("breeze"));
 }
 
+// Shown by a second start: un-minimised, on top, with the keyboard focus.
+void bringToFront(QWidget& window) {
+    window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window.show();
+    window.raise();
+    window.activateWindow();
+    printDiagnostic(QStringLiteral("🪟 다시 실행됨: 창을 앞으로 가져옴"));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     setAppIdentity();
+    // Ties the window to its desktop entry: the dock's icon and grouping.
+    QGuiApplication::setDesktopFileName(QStringLiteral(CORVANTA_APP_ID));
+    // Before anything reads the save file: a second start must not touch it.
+    SingleInstance instance(appDataFolder());
+    if (instance.claim() == SingleInstance::Role::secondary)
+        return 0;
     useFreedesktopIcons();
+    QApplication::setWindowIcon(appIcon());
     quitOnTerminationSignals(app);
 
     AppState state;
+    state.setSaveGuard([&instance] { return instance.ownsWorkspace(); });
     Commands commands;
     MainWindow window(state, commands);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window,
+                     [&window] { bringToFront(window); });
     window.show();
     return app.exec();
 }
