@@ -21,7 +21,6 @@ TEST(CliConventionsTest, HelpVersionAndBadUsageUseTheirStreamsAndStatus) {
     } cases[] = {
         {{u"--help"_s}, 0, Stream::out, u"usage: corvanta-cli VERB"_s},
         {{u"-h"_s}, 0, Stream::out, u"usage: corvanta-cli VERB"_s},
-        {{u"help"_s}, 0, Stream::out, u"usage: corvanta-cli VERB"_s},
         {{u"help"_s, u"run"_s}, 0, Stream::out, u"usage: corvanta-cli run FILE"_s},
         {{u"run"_s, u"--help"_s}, 0, Stream::out, u"usage: corvanta-cli run FILE"_s},
         {{u"highlight"_s, u"x.cpp"_s, u"-h"_s}, 0, Stream::out, u"usage: corvanta-cli highlight"_s},
@@ -34,12 +33,6 @@ TEST(CliConventionsTest, HelpVersionAndBadUsageUseTheirStreamsAndStatus) {
          2,
          Stream::err,
          u"corvanta-cli highlight: --language"_s},
-        {{u"highlight"_s, u"x.cpp"_s, u"--language"_s, u"Rust"_s},
-         2,
-         Stream::err,
-         u"corvanta-cli highlight: unknown language"_s},
-        {{u"problem"_s}, 2, Stream::err, u"corvanta-cli problem: missing problem number"_s},
-        {{u"templates"_s, u"--all"_s}, 2, Stream::err, u"corvanta-cli templates: "_s},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());

@@ -176,10 +176,8 @@ TEST(RunCommandTest, LanguageFromTheOtherCppSuffixesOrFromTheOption) {
         QStringList extra;
     } cases[] = {
         {u"sum.cpp"_s, u"sum.cc"_s, {}},
-        {u"sum.cpp"_s, u"sum.cxx"_s, {}},
         {u"sum.cpp"_s, u"sum.c++"_s, {}},
         {u"sum.cpp"_s, u"sum.txt"_s, {u"--language"_s, u"cpp"_s}},
-        {u"sum.py"_s, u"solution"_s, {u"--language"_s, u"Python"_s}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.copy.toStdString());
