@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QMessageBox>
 #include <QSocketNotifier>
 #include <QStandardPaths>
 #include <csignal>
@@ -68,6 +69,17 @@ void bringToFront(QWidget& window) {
     printDiagnostic(QStringLiteral("🪟 다시 실행됨: 창을 앞으로 가져옴"));
 }
 
+// Saving has stopped in this window; without a word the user would keep
+// typing into it.
+void warnWorkspaceLost(QWidget& window) {
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Corvanta"),
+                                QStringLiteral("다른 Corvanta 창이 작업 공간을 이어받았습니다.\n"
+                                               "이 창의 변경은 저장되지 않으니 창을 닫아 주세요."),
+                                QMessageBox::Ok, &window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -89,6 +101,8 @@ int main(int argc, char** argv) {
     MainWindow window(state, commands);
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
                      [&window] { bringToFront(window); });
+    QObject::connect(&instance, &SingleInstance::workspaceLost, &window,
+                     [&window] { warnWorkspaceLost(window); });
     window.show();
     return app.exec();
 }

@@ -134,5 +134,6 @@ bool SingleInstance::ownsWorkspace() {
     // over; destroying these objects would delete them, so they are left.
     static_cast<void>(m_lock.release());
     static_cast<void>(m_server.release());
+    emit workspaceLost();
     return false;
 }

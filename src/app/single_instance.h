@@ -35,6 +35,8 @@ public:
 
 signals:
     void activationRequested();
+    // Once, when ownsWorkspace() first answers false.
+    void workspaceLost();
 
 private:
     Role becomePrimary();
