@@ -16,6 +16,7 @@ struct Verb {
 const std::map<QString, Verb>& verbs() {
     static const std::map<QString, Verb> table = {
         {QStringLiteral("templates"), {QStringLiteral("templates"), runTemplates}},
+        {QStringLiteral("settings"), {QStringLiteral("settings"), runSettings}},
         {QStringLiteral("run"), {QStringLiteral("run FILE TESTDIR [--timeout SECONDS]"), runRun}},
         {QStringLiteral("highlight"),
          {QStringLiteral("highlight FILE [--language NAME] [--reference]"), runHighlight}},
