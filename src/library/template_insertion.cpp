@@ -41,7 +41,7 @@ QString templateCode(ProgrammingLanguage language, const AlgorithmTemplate& algo
 bool insertTemplate(AppState& state, Commands& commands, const AlgorithmTemplate& algorithm) {
     // The editor may still hold keystrokes the workspace has not seen.
     state.commitPendingEdits();
-    const std::optional<FileItem>& selected = state.selectedFile();
+    const FileItem* selected = state.selectedFile();
     if (!selected)
         return false;
     const QString content = selected->content + QStringLiteral("\n\n") +

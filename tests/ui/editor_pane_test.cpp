@@ -118,7 +118,7 @@ TEST_F(EditorPaneTest, EditsReachTheWorkspaceBeforeAnyoneReadsIt) {
     EXPECT_TRUE(state->files()[1].content.isEmpty()) << "keystrokes are coalesced";
 
     // Switching files commits the pending text to the file it was typed in.
-    state->openFile(state->files()[0]);
+    state->openFile(state->files()[0].id);
     EXPECT_EQ(state->files()[1].content, QStringLiteral("bee"));
     EXPECT_TRUE(pane->editor()->text().isEmpty());
 
