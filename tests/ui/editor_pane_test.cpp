@@ -85,6 +85,17 @@ TEST_F(EditorPaneTest, AChosenFileTakesTheKeyboardAndKeepsIt) {
     EXPECT_EQ(pane->focusWidget(), view);
 }
 
+TEST_F(EditorPaneTest, RenamingTheShownFileRenamesItsHeaderAndKeepsTheTyping) {
+    state->createFile(QStringLiteral("a.txt"), ProgrammingLanguage::txt);
+    QTest::keyClicks(pane->editor()->textView(), QStringLiteral("typed"));
+    state->renameFile(state->files()[0].id, QStringLiteral("b"));
+    const auto labels = pane->findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const QLabel* label) {
+        return label->isVisible() && label->text() == QStringLiteral("b.txt");
+    }));
+    EXPECT_EQ(pane->editor()->text(), QStringLiteral("typed"));
+}
+
 TEST_F(EditorPaneTest, StatusBarCountsLinesAndCharacters) {
     state->createFile(QStringLiteral("a.txt"), ProgrammingLanguage::txt);
     EXPECT_EQ(pane->statusTexts(), (QStringList{QStringLiteral("줄 1"), QStringLiteral("문자 0"),
