@@ -1,3 +1,4 @@
+#include "app/first_paint_report.h"
 #include "ui/main_window.h"
 #include "workspace/app_identity.h"
 #include "workspace/app_state.h"
@@ -59,6 +60,7 @@ int main(int argc, char** argv) {
     AppState state;
     Commands commands;
     MainWindow window(state, commands);
+    reportFirstPaintIfAsked(window);
     window.show();
     return app.exec();
 }
