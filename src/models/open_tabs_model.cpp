@@ -3,6 +3,8 @@
 #include "models/item_roles.h"
 #include "workspace/app_state.h"
 
+#include <utility>
+
 OpenTabsModel::OpenTabsModel(AppState& state, QObject* parent)
     : QAbstractListModel(parent), m_state(state), m_tabs(state.openTabIds()),
       m_selected(state.selectedFileId().value_or(QUuid())) {

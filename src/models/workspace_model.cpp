@@ -5,6 +5,7 @@
 
 #include <QMimeData>
 #include <algorithm>
+#include <utility>
 
 const QString WorkspaceModel::fileIdMimeType = QStringLiteral("application/x-corvanta-file-id");
 
