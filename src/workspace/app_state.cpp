@@ -1,5 +1,6 @@
 #include "workspace/app_state.h"
 
+#include "workspace/app_identity.h"
 #include "workspace/diagnostics.h"
 #include "workspace/file_operations.h"
 
@@ -8,7 +9,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSet>
-#include <QStandardPaths>
 #include <algorithm>
 
 namespace {
@@ -34,8 +34,7 @@ void writeWorkspace(const QString& path, const WorkspaceSnapshot& snapshot) {
 } // namespace
 
 AppState::AppState(QObject* parent) : QObject(parent) {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                           QStringLiteral("/Corvanta");
+    const QString folder = appDataFolder();
     QDir().mkpath(folder);
     m_saveFilePath = folder + QStringLiteral("/appdata.json");
 
@@ -388,6 +387,11 @@ std::optional<WorkspaceSnapshot> AppState::snapshotForSave() {
     if (m_saveBlocked) {
         printDiagnostic(QStringLiteral(
             "❌ 저장 실패: 읽을 수 없는 저장 파일을 보관하지 못해 덮어쓰지 않습니다"));
+        return std::nullopt;
+    }
+    if (m_saveGuard && !m_saveGuard()) {
+        printDiagnostic(QStringLiteral(
+            "❌ 저장 실패: 다른 Corvanta 창이 작업 공간을 이어받아 이 창은 저장하지 않습니다"));
         return std::nullopt;
     }
     return WorkspaceSnapshot{m_files, m_folders, m_openTabIds, m_selectedFileId, m_testCases};
