@@ -1,3 +1,4 @@
+#include "app/first_paint_report.h"
 #include "app/single_instance.h"
 #include "base/app_identity.h"
 #include "base/diagnostics.h"
@@ -103,6 +104,7 @@ int main(int argc, char** argv) {
                      [&window] { bringToFront(window); });
     QObject::connect(&instance, &SingleInstance::workspaceLost, &window,
                      [&window] { warnWorkspaceLost(window); });
+    reportFirstPaintIfAsked(window);
     window.show();
     return app.exec();
 }

@@ -64,6 +64,11 @@ EditorPane::EditorPane(AppState& state, Commands& commands, QWidget* parent)
     connect(&m_state, &AppState::pendingEditsRequested, this, &EditorPane::commitEdits);
 
     connect(&m_state, &AppState::selectedFileChanged, this, &EditorPane::showSelection);
+    // The text is the pane's own; only a new name is news.
+    connect(&m_state, &AppState::fileChanged, this, [this](const QUuid& id) {
+        if (m_fileId == id)
+            m_fileName->setText(m_state.file(id)->name);
+    });
     connect(&m_state, &AppState::fontSizeChanged, this, &EditorPane::applyConfig);
     connect(&m_state, &AppState::themeChanged, this, &EditorPane::applyConfig);
     connect(&m_state, &AppState::useCustomThemeChanged, this, &EditorPane::applyConfig);
@@ -262,7 +267,7 @@ EditorConfig EditorPane::currentConfig() const {
 }
 
 void EditorPane::showSelection() {
-    const std::optional<FileItem>& file = m_state.selectedFile();
+    const FileItem* file = m_state.selectedFile();
     if (!file) {
         m_fileId.reset();
         m_dirty = false;
@@ -271,13 +276,6 @@ void EditorPane::showSelection() {
         return;
     }
     m_stack->setCurrentWidget(m_editorPage);
-    if (m_editor && m_fileId == file->id) {
-        // The same file again: its text written back, or a new name. The
-        // rest of what the pane shows follows its own signals, and the
-        // keyboard stays where it is.
-        m_fileName->setText(file->name);
-        return;
-    }
     if (!m_editor) {
         m_editor = new CodeTextEditor(currentConfig(), file->content, m_editorPage);
         auto* column = static_cast<QVBoxLayout*>(m_editorPage->layout());
