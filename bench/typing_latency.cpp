@@ -24,7 +24,7 @@
 #include "editor/line_colours.h"
 #include "editor/syntax_text_view.h"
 #include "themes/theme_resolver.h"
-#include "ui/colors.h"
+#include "ui/style/colors.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "editor/syntax_text_view.h"
 
 #include "themes/theme_resolver.h"
-#include "ui/colors.h"
+#include "ui/style/colors.h"
 
 #include <QApplication>
 #include <QKeyEvent>

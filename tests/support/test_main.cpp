@@ -1,4 +1,5 @@
 #include "support/test_support.h"
+#include "ui/icons.h"
 #include "workspace/app_identity.h"
 
 #include <QApplication>
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     setAppIdentity();
+    useFreedesktopIcons();
     qInstallMessageHandler(failOnWarnings);
     ::testing::InitGoogleTest(&argc, argv);
     const int status = RUN_ALL_TESTS();
