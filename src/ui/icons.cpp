@@ -16,6 +16,14 @@ void useFreedesktopIcons() {
         QIcon::setThemeName(QStringLiteral("breeze"));
 }
 
+void matchIconsToBackground(const QColor& background) {
+    static const QString light = QStringLiteral("breeze");
+    static const QString dark = QStringLiteral("breeze-dark");
+    if (QIcon::themeName() != light && QIcon::themeName() != dark)
+        return;
+    QIcon::setThemeName(background.lightnessF() < 0.5 ? dark : light);
+}
+
 QString freedesktopIconName(const QString& symbol) {
     static const QHash<QString, QString> table = {
         {QStringLiteral("plus.square"), QStringLiteral("document-new")},

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
@@ -77,6 +78,9 @@ TEST_F(StyleTest, WelcomeKeepsTheBuiltInColoursWhilePanesFollowTheThemeInForce) 
               builtIn(EditorTheme::nord, ThemeRole::sidebarBackground));
     EXPECT_EQ(QApplication::palette().color(QPalette::Base).rgba(),
               builtIn(EditorTheme::nord, ThemeRole::background));
+    EXPECT_EQ(QIcon::themeName(), QStringLiteral("breeze-dark"));
+    state->selectBuiltInTheme(EditorTheme::light);
+    EXPECT_EQ(QIcon::themeName(), QStringLiteral("breeze"));
 }
 
 TEST_F(StyleTest, BadgesAreDrawnInTheirLanguagesColour) {

@@ -1,6 +1,7 @@
 #include "ui/style/style.h"
 
 #include "themes/theme_resolver.h"
+#include "ui/icons.h"
 #include "ui/style/colors.h"
 #include "workspace/app_state.h"
 
@@ -124,6 +125,7 @@ void Style::apply() {
     // the same sheet again would restyle every widget for nothing.
     if (m_applied == colours)
         return;
+    matchIconsToBackground(colours.first.background);
     QApplication::setPalette(themePalette(colours.first));
     qApp->setStyleSheet(themeStyleSheet(colours.first, colours.second));
     m_applied = std::move(colours);
