@@ -5,6 +5,15 @@
 
 #include <QAction>
 
+namespace {
+
+// A key the text editor handles itself: listed, never in a menu.
+ActionInfo editingKey(ActionId id, const QString& text, const QKeySequence& keys) {
+    return {id, {}, text, text, keys, {}, nullptr};
+}
+
+} // namespace
+
 const QList<ActionInfo>& actionTable() {
     static const QList<ActionInfo> table = {
         {ActionId::newFile, QStringLiteral("파일"), QStringLiteral("새 파일"),
@@ -19,48 +28,15 @@ const QList<ActionInfo>& actionTable() {
         {ActionId::showHelp, QStringLiteral("도움말"), QStringLiteral("도움! 도움!"),
          QStringLiteral("도움말"), QKeySequence(Qt::CTRL | Qt::Key_Slash),
          QStringLiteral("questionmark.circle"), &Commands::showHelp},
-        {ActionId::copy,
-         {},
-         QStringLiteral("복사"),
-         QStringLiteral("복사"),
-         QKeySequence(QKeySequence::Copy),
-         {},
-         nullptr},
-        {ActionId::cut,
-         {},
-         QStringLiteral("잘라내기"),
-         QStringLiteral("잘라내기"),
-         QKeySequence(QKeySequence::Cut),
-         {},
-         nullptr},
-        {ActionId::paste,
-         {},
-         QStringLiteral("붙여넣기"),
-         QStringLiteral("붙여넣기"),
-         QKeySequence(QKeySequence::Paste),
-         {},
-         nullptr},
-        {ActionId::undo,
-         {},
-         QStringLiteral("실행 취소"),
-         QStringLiteral("실행 취소"),
-         QKeySequence(QKeySequence::Undo),
-         {},
-         nullptr},
-        {ActionId::redo,
-         {},
-         QStringLiteral("다시 실행"),
-         QStringLiteral("다시 실행"),
-         QKeySequence(QKeySequence::Redo),
-         {},
-         nullptr},
-        {ActionId::selectAll,
-         {},
-         QStringLiteral("전체 선택"),
-         QStringLiteral("전체 선택"),
-         QKeySequence(QKeySequence::SelectAll),
-         {},
-         nullptr},
+        editingKey(ActionId::copy, QStringLiteral("복사"), QKeySequence::Copy),
+        editingKey(ActionId::cut, QStringLiteral("잘라내기"), QKeySequence::Cut),
+        editingKey(ActionId::paste, QStringLiteral("붙여넣기"), QKeySequence::Paste),
+        editingKey(ActionId::undo, QStringLiteral("실행 취소"), QKeySequence::Undo),
+        editingKey(ActionId::redo, QStringLiteral("다시 실행"), QKeySequence::Redo),
+        editingKey(ActionId::selectAll, QStringLiteral("전체 선택"), QKeySequence::SelectAll),
+        editingKey(ActionId::indent, QStringLiteral("들여쓰기"), Qt::Key_Tab),
+        // Listed by the name on the key; the editor takes Return and Enter alike.
+        editingKey(ActionId::newLine, QStringLiteral("줄바꿈"), Qt::Key_Enter),
     };
     return table;
 }

@@ -20,7 +20,9 @@ enum class ActionId {
     paste,
     undo,
     redo,
-    selectAll
+    selectAll,
+    indent,
+    newLine
 };
 
 // One row of the action table. Menus are built from it; toolbar tooltips,
