@@ -88,7 +88,17 @@ QWidget* EditorPane::buildEditorPage() {
     auto* column = new QVBoxLayout(page);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
+    column->addWidget(buildHeader(page));
+    column->addWidget(divider(page));
+    // The editor itself is created with the first selected file, so the
+    // gutter follows the line-number setting of that moment.
+    column->addStretch();
+    column->addWidget(divider(page));
+    column->addWidget(buildStatusBar(page));
+    return page;
+}
 
+QWidget* EditorPane::buildHeader(QWidget* page) {
     m_header = new QWidget(page);
     m_header->setObjectName(QStringLiteral("editorHeader"));
     m_header->setAttribute(Qt::WA_StyledBackground);
@@ -126,14 +136,10 @@ QWidget* EditorPane::buildEditorPage() {
     header->addWidget(sizeGroup);
     connect(smaller, &QToolButton::clicked, this, [this] { changeFontSize(-1); });
     connect(larger, &QToolButton::clicked, this, [this] { changeFontSize(+1); });
+    return m_header;
+}
 
-    column->addWidget(m_header);
-    column->addWidget(divider(page));
-    // The editor itself is created with the first selected file, so the
-    // gutter follows the line-number setting of that moment.
-    column->addStretch();
-    column->addWidget(divider(page));
-
+QWidget* EditorPane::buildStatusBar(QWidget* page) {
     m_statusBar = new QWidget(page);
     m_statusBar->setObjectName(QStringLiteral("statusBar"));
     m_statusBar->setAttribute(Qt::WA_StyledBackground);
@@ -156,8 +162,7 @@ QWidget* EditorPane::buildEditorPage() {
     status->addWidget(m_languageDot);
     status->addSpacing(-10);
     status->addWidget(m_languageName);
-    column->addWidget(m_statusBar);
-    return page;
+    return m_statusBar;
 }
 
 EditorConfig EditorPane::currentConfig() const {

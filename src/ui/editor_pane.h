@@ -33,6 +33,8 @@ public:
 
 private:
     QWidget* buildEditorPage();
+    QWidget* buildHeader(QWidget* page);
+    QWidget* buildStatusBar(QWidget* page);
     void showSelection();
     void applyConfig();
     EditorConfig currentConfig() const;
