@@ -26,6 +26,9 @@ QString freedesktopIconName(const QString& symbol) {
         {QStringLiteral("square.stack.3d.up"), QStringLiteral("layer-visible-on")},
         {QStringLiteral("function"), QStringLiteral("formula")},
         {QStringLiteral("textformat"), QStringLiteral("format-text-bold")},
+        {QStringLiteral("doc.badge.plus"), QStringLiteral("document-new")},
+        {QStringLiteral("play.circle.fill"), QStringLiteral("media-playback-start")},
+        {QStringLiteral("book.closed.fill"), QStringLiteral("bookmarks")},
     };
     return table.value(symbol);
 }
