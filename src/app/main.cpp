@@ -1,12 +1,11 @@
+#include "ui/icons.h"
 #include "ui/main_window.h"
 #include "workspace/app_identity.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QSocketNotifier>
-#include <QStandardPaths>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -33,19 +32,6 @@ void quitOnTerminationSignals(QApplication& app) {
     action.sa_flags = SA_RESTART;
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
-}
-
-// Offscreen and bare X servers name no icon theme; without a fallback every
-// icon button would come out blank.
-void useFreedesktopIcons() {
-    QStringList paths = QIcon::themeSearchPaths();
-    for (const QString& dir :
-         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
-        paths.append(dir + QStringLiteral("/icons"));
-    QIcon::setThemeSearchPaths(paths);
-    QIcon::setFallbackThemeName(QStringLiteral("breeze"));
-    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QStringLiteral("hicolor"))
-        QIcon::setThemeName(QStringLiteral("breeze"));
 }
 
 } // namespace

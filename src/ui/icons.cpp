@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QHash>
+#include <QStandardPaths>
 
 QString freedesktopIconName(const QString& symbol) {
     static const QHash<QString, QString> table = {
@@ -46,4 +47,15 @@ void setSymbol(QAbstractButton* button, const QString& symbol, const QString& fa
     } else {
         button->setIcon(icon);
     }
+}
+
+void useFreedesktopIcons() {
+    QStringList paths = QIcon::themeSearchPaths();
+    for (const QString& dir :
+         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        paths.append(dir + QStringLiteral("/icons"));
+    QIcon::setThemeSearchPaths(paths);
+    QIcon::setFallbackThemeName(QStringLiteral("breeze"));
+    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QStringLiteral("hicolor"))
+        QIcon::setThemeName(QStringLiteral("breeze"));
 }
