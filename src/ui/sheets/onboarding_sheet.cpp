@@ -52,7 +52,8 @@ const QList<OnboardingStep>& steps() {
 }
 
 // The step's symbol or emoji on a faint disc of the step's colour.
-QPixmap stepPicture(const OnboardingStep& step, const QFont& font, qreal ratio) {
+QPixmap stepPicture(const OnboardingStep& step, const QFont& font, const QPalette& palette,
+                    qreal ratio) {
     constexpr int side = 96;
     QPixmap pixmap(QSize(side, side) * ratio);
     pixmap.setDevicePixelRatio(ratio);
@@ -71,6 +72,7 @@ QPixmap stepPicture(const OnboardingStep& step, const QFont& font, qreal ratio) 
         QFont large = font;
         large.setPixelSize(48);
         painter.setFont(large);
+        painter.setPen(palette.color(QPalette::WindowText));
         painter.drawText(QRectF(0, 0, side, side), Qt::AlignCenter,
                          step.isEmoji ? step.icon : step.title.left(1));
     }
@@ -150,7 +152,7 @@ void OnboardingSheet::showStep(int index) {
     m_step = std::clamp(index, 0, stepCount() - 1);
     const OnboardingStep& step = steps()[m_step];
     m_dots->setCurrent(m_step);
-    m_icon->setPixmap(stepPicture(step, font(), devicePixelRatioF()));
+    m_icon->setPixmap(stepPicture(step, font(), palette(), devicePixelRatioF()));
     m_icon->setAccessibleName(step.title);
     m_title->setText(step.title);
     m_description->setText(step.description);

@@ -3,6 +3,7 @@
 #include "ui/sheets/language_badge.h"
 #include "workspace/app_state.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -93,6 +94,8 @@ QuickCreateOverlay::QuickCreateOverlay(AppState& state, QWidget* parent)
 }
 
 void QuickCreateOverlay::open() {
+    if (!isVisible())
+        m_returnFocus = QApplication::focusWidget();
     m_name->setText(defaultBaseName);
     chooseLanguage(ProgrammingLanguage::cpp);
     setGeometry(parentWidget()->rect());
@@ -110,6 +113,8 @@ void QuickCreateOverlay::chooseLanguage(ProgrammingLanguage language) {
 }
 
 void QuickCreateOverlay::create() {
+    // The new file's editor takes the keyboard, not the widget that had it before.
+    m_returnFocus = nullptr;
     m_state.createFile(m_name->text() + QLatin1Char('.') + fileExtension(m_language), m_language);
     hide();
 }
@@ -135,7 +140,15 @@ void QuickCreateOverlay::mousePressEvent(QMouseEvent* event) {
 
 void QuickCreateOverlay::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    QColor dim = palette().color(QPalette::Shadow);
-    dim.setAlphaF(0.4f);
+    // A deep shade of the window's own colour dims light and dark themes alike.
+    QColor dim = palette().color(QPalette::Window).darker(400);
+    dim.setAlphaF(0.45f);
     painter.fillRect(rect(), dim);
+}
+
+// Typing goes on where it was before the overlay opened (the editor, usually).
+void QuickCreateOverlay::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (m_returnFocus)
+        m_returnFocus->setFocus();
 }

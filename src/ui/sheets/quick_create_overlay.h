@@ -2,6 +2,7 @@
 
 #include "workspace/programming_language.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class AppState;
@@ -29,6 +30,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void chooseLanguage(ProgrammingLanguage language);
@@ -40,4 +42,5 @@ private:
     QLineEdit* m_name = nullptr;
     QLabel* m_extension = nullptr;
     QButtonGroup* m_languages = nullptr;
+    QPointer<QWidget> m_returnFocus;
 };
