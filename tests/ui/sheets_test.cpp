@@ -186,3 +186,24 @@ TEST_F(SheetsTest, TheWindowOpensTheTourOnceAndTheCreatorsOnRequest) {
     QApplication::processEvents();
     EXPECT_FALSE(again.findChild<OnboardingSheet*>());
 }
+
+// A screen reader says a control's accessible name, or failing that its text;
+// an icon-only button without either is silent.
+TEST_F(SheetsTest, EveryControlOfTheCreatorsAndTheTourHasAName) {
+    QuickCreateOverlay overlay(*state, host.get());
+    NewFileSheet newFile(*state, host.get());
+    OnboardingSheet tour(*state, host.get());
+    for (QWidget* root : std::initializer_list<QWidget*>{&overlay, &newFile, &tour}) {
+        for (QWidget* control : root->findChildren<QWidget*>()) {
+            if (control->focusPolicy() == Qt::NoFocus && !qobject_cast<QAbstractButton*>(control))
+                continue;
+            auto* button = qobject_cast<QAbstractButton*>(control);
+            const QString spoken = control->accessibleName().isEmpty() && button
+                                       ? button->text()
+                                       : control->accessibleName();
+            EXPECT_FALSE(spoken.isEmpty())
+                << root->objectName().toStdString() << " " << control->metaObject()->className()
+                << " " << control->objectName().toStdString();
+        }
+    }
+}
