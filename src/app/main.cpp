@@ -1,10 +1,10 @@
 #include "app/single_instance.h"
+#include "base/app_identity.h"
+#include "base/diagnostics.h"
 #include "ui/icons.h"
 #include "ui/main_window.h"
-#include "workspace/app_identity.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
-#include "workspace/diagnostics.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "app/single_instance.h"
 
-#include "workspace/diagnostics.h"
+#include "base/diagnostics.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

@@ -1,5 +1,6 @@
 #include "cli/cli_commands.h"
 
+#include "base/programming_language.h"
 #include "editor/highlighter.h"
 
 #include <QFile>

@@ -1,5 +1,5 @@
+#include "base/app_identity.h"
 #include "cli/cli_commands.h"
-#include "workspace/app_identity.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -4,9 +4,9 @@
 
 #include "gallery/scene.h"
 
+#include "base/app_identity.h"
 #include "ui/icons.h"
 #include "ui/main_window.h"
-#include "workspace/app_identity.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
 
@@ -75,7 +75,7 @@ QImage compose(MainWindow& window) {
 bool render(const Scene& scene, std::optional<EditorTheme> theme, const QDir& outDir) {
     forgetEverything();
     auto state = std::make_unique<AppState>();
-    state->settings().setHasSeenOnboarding(true);
+    state->settings().setOnboarding({.hasSeenOnboarding = true});
     if (theme)
         state->selectBuiltInTheme(*theme);
     Commands commands;

@@ -71,8 +71,8 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (m_shownOnce)
         return;
     m_shownOnce = true;
-    if (!m_state.settings().hasSeenOnboarding()) {
-        m_state.settings().setHasSeenOnboarding(true);
+    if (!m_state.settings().onboarding().hasSeenOnboarding) {
+        m_state.settings().setOnboarding({.hasSeenOnboarding = true});
         QTimer::singleShot(0, this, &MainWindow::openOnboarding);
     }
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "problems/baekjoon_problem.h"
+#include "base/baekjoon_problem.h"
+#include "base/records.h"
+#include "base/rgba.h"
 #include "themes/custom_theme.h"
 #include "themes/editor_theme.h"
-#include "themes/rgba.h"
-#include "workspace/records.h"
 #include "workspace/save_file.h"
 #include "workspace/settings_store.h"
 

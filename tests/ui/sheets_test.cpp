@@ -106,7 +106,9 @@ TEST_F(SheetsTest, NewFileSheetResetsOnlyAnUntouchedNameOnALanguageChange) {
 // The preview shows what a bare file would hold; the created file still gets
 // the person's own starter text.
 TEST_F(SheetsTest, NewFileSheetPreviewsTheBuiltInStarterAndCreatesWithTheUsersOne) {
-    state->settings().setStarterTemplate(ProgrammingLanguage::c, QStringLiteral("// mine\n"));
+    TemplateSettings templates = state->settings().templates();
+    templates.setText(ProgrammingLanguage::c, QStringLiteral("// mine\n"));
+    state->settings().setTemplates(templates);
     NewFileSheet sheet(*state, host.get());
     sheet.open();
     click(&sheet, QStringLiteral("languageCard_c"));
@@ -165,7 +167,8 @@ TEST_F(SheetsTest, TheWindowOpensTheTourOnceAndTheCreatorsOnRequest) {
     {
         MainWindow window(*state, commands);
         window.show();
-        EXPECT_TRUE(state->settings().hasSeenOnboarding()) << "set before the tour shows";
+        EXPECT_TRUE(state->settings().onboarding().hasSeenOnboarding)
+            << "set before the tour shows";
         QTRY_VERIFY(window.findChild<OnboardingSheet*>() &&
                     window.findChild<OnboardingSheet*>()->isVisible());
         window.findChild<OnboardingSheet*>()->reject();

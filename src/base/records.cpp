@@ -1,4 +1,4 @@
-#include "workspace/records.h"
+#include "base/records.h"
 
 FileItem FileItem::make(const QString& name, ProgrammingLanguage language,
                         std::optional<QUuid> folderId) {
