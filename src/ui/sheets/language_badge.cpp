@@ -1,6 +1,6 @@
 #include "ui/sheets/language_badge.h"
 
-#include "ui/colors.h"
+#include "ui/style/colors.h"
 
 #include <QGuiApplication>
 #include <QPainter>

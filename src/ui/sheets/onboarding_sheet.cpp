@@ -1,6 +1,6 @@
 #include "ui/sheets/onboarding_sheet.h"
 
-#include "ui/colors.h"
+#include "ui/style/colors.h"
 #include "ui/icons.h"
 #include "ui/sheets/step_dots.h"
 #include "workspace/app_state.h"
