@@ -271,7 +271,8 @@ TEST(PreparedProgramTest, CompiledProgramsAreReusedUntilSourceOrCompilerChanges)
     tools.addCountingWrapper(u"g++"_s, realCompiler, "upgraded");
     expectRuns(source, u"v1\n"_s, 3);
     // Without a cache every preparation compiles; every execution runs it.
-    PreparedProgram uncached = PreparedProgram::prepare(cSum, Language::c, nullptr, CompileCache());
+    PreparedProgram uncached =
+        PreparedProgram::prepare(cSum, Language::c, PrepareOptions::withoutCaches());
     EXPECT_EQ(tools.calls(), 4);
     for (int a : {1, 300})
         EXPECT_EQ(
