@@ -139,12 +139,13 @@ QString withUserFileName(QString message, const QString& folder, const QString& 
     return message.replace(folder, QStringLiteral("."));
 }
 
-// What a compile that went wrong because of the precompiled header says: its
-// own name, the command line it came in through, or a complaint about it.
-bool mentionsHeader(const QString& message, const PrecompiledHeaders::Header& header) {
+// What a compile that went wrong because of the precompiled header says: the
+// cache's folder (a header remembers the folder it was built in), the command
+// line it came in through, or a complaint about it.
+bool mentionsHeader(const QString& message, const PrecompiledHeaders& headers) {
     static const QString signs[] = {u"<command-line>"_s, u"precompiled header"_s, u"PCH"_s,
                                     u"internal compiler error"_s};
-    return message.contains(header.folder) ||
+    return message.contains(headers.folder()) ||
            std::any_of(std::begin(signs), std::end(signs),
                        [&](const QString& sign) { return message.contains(sign); });
 }
@@ -161,7 +162,7 @@ compileWithHeader(const PrecompiledHeaders& headers, const QString& source,
     if (!header)
         return compile({});
     const CompileOutcome fast = compile({QStringLiteral("-include"), header->path});
-    if (fast.succeeded || !mentionsHeader(fast.message, *header))
+    if (fast.succeeded || !mentionsHeader(fast.message, headers))
         return fast;
     const CompileOutcome outcome = compile({});
     if (outcome.succeeded)
