@@ -70,15 +70,22 @@ QStringList entries(const QString& folder) {
 
 class PrecompiledHeaderTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(toolInstalled("g++")); }
+    // g++ behind a wrapper that logs its command lines.
+    void SetUp() override {
+        ASSERT_TRUE(toolInstalled("g++"));
+        tools.addScript(u"g++"_s, "echo \"$*\" >> '" + logPath().toUtf8() + "'\nexec '" +
+                                      QStandardPaths::findExecutable(u"g++"_s).toUtf8() +
+                                      "' \"$@\"\n");
+    }
     void TearDown() override { EXPECT_TRUE(waitForBuilds(headers)); }
 
-    RunResult run(const QString& code, const QString& input, bool withHeaders,
-                  const QString& name = u"broken.cpp"_s) {
+    QString logPath() const { return tools.folder() + u"/g++.log"_s; }
+
+    RunResult run(const QString& code, const QString& input, bool withHeaders) {
         PrepareOptions options = PrepareOptions::withoutCaches();
         if (withHeaders)
             options.headers = headers;
-        options.sourceName = name;
+        options.sourceName = u"broken.cpp"_s;
         const auto start = PreparedProgram::Clock::now();
         PreparedProgram program = PreparedProgram::prepare(code, Language::cpp, options);
         return program.execute(input, 10, nullptr, start);
@@ -101,6 +108,7 @@ protected:
             << qPrintable(with.output);
     }
 
+    ScriptPath tools;
     QTemporaryDir home;
     PrecompiledHeaders headers{home.filePath(u"pch"_s)};
 };
@@ -135,6 +143,9 @@ TEST_F(PrecompiledHeaderTest, ResultsAndMessagesAreThoseOfThePlainCompile) {
                 error.output.contains(u"\nbroken.cpp:6:5: error: "_s))
         << qPrintable(error.output);
     EXPECT_EQ(entries(headers.folder()).size(), 1) << "a header that serves is kept";
+    QFile log(logPath());
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(log.readAll().contains("-include " + QFile::encodeName(headers.folder())));
 }
 
 TEST_F(PrecompiledHeaderTest, WholeLibraryHeaderWithUsingNamespace) {
