@@ -1,5 +1,6 @@
 #include "workspace/app_state.h"
 
+#include "workspace/app_identity.h"
 #include "workspace/diagnostics.h"
 #include "workspace/file_operations.h"
 
@@ -7,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <algorithm>
 
 namespace {
@@ -37,8 +37,7 @@ template <typename T> bool containsId(const QList<T>& list, const QUuid& id) {
 } // namespace
 
 AppState::AppState(QObject* parent) : QObject(parent) {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                           QStringLiteral("/Corvanta");
+    const QString folder = appDataFolder();
     QDir().mkpath(folder);
     m_saveFilePath = folder + QStringLiteral("/appdata.json");
 
@@ -344,6 +343,11 @@ std::optional<WorkspaceSnapshot> AppState::snapshotForSave() {
     if (m_saveBlocked) {
         printDiagnostic(QStringLiteral(
             "❌ 저장 실패: 읽을 수 없는 저장 파일을 보관하지 못해 덮어쓰지 않습니다"));
+        return std::nullopt;
+    }
+    if (m_saveGuard && !m_saveGuard()) {
+        printDiagnostic(QStringLiteral(
+            "❌ 저장 실패: 다른 Corvanta 창이 작업 공간을 이어받아 이 창은 저장하지 않습니다"));
         return std::nullopt;
     }
     WorkspaceSnapshot snapshot{m_files, m_folders, {}, std::nullopt, m_testCases};

@@ -12,6 +12,7 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <functional>
 #include <future>
 #include <optional>
 
@@ -81,6 +82,9 @@ public:
     QString saveFilePath() const { return m_saveFilePath; }
     // Writes the workspace now and returns when it is on disk.
     void saveData();
+    // Asked before every save; a false answer skips the save. The editor
+    // answers false once another of its processes owns the workspace.
+    void setSaveGuard(std::function<bool()> mayWrite) { m_saveGuard = std::move(mayWrite); }
     // The 3-second tick: takes the snapshot here and writes it on a worker,
     // so encoding a large workspace never stalls typing.
     void autoSave();
@@ -185,6 +189,7 @@ private:
     // Set when an unreadable save file could not be copied aside: saving
     // would then destroy the only copy of the user's work.
     bool m_saveBlocked = false;
+    std::function<bool()> m_saveGuard;
     QTimer m_saveTimer;
     std::future<void> m_backgroundSave;
 
