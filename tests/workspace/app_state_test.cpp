@@ -92,7 +92,7 @@ TEST_F(AppStateTest, UpdateFileContentChangesEveryCopy) {
     EXPECT_TRUE(state.files().isEmpty());
 
     state.createFile(QStringLiteral("a.py"), ProgrammingLanguage::python);
-    const QDateTime before = state.files()[0].modifiedAt;
+    const Timestamp before = state.files()[0].modifiedAt;
     QSignalSpy filesChanged(&state, &AppState::filesChanged);
     state.updateFileContent(QStringLiteral("x = 1"));
     EXPECT_EQ(state.files()[0].content, QStringLiteral("x = 1"));
