@@ -6,9 +6,9 @@
 //   direct_exec_ms       the 10 executions alone
 //   per_case_compile_ms  compiling anew for every case, as a naive runner does
 // Usage: run_overhead [REPETITIONS] (default 5).
+#include "base/app_identity.h"
 #include "runner/code_runner.h"
 #include "runner/test_run.h"
-#include "workspace/app_identity.h"
 
 #include <QCoreApplication>
 #include <QDir>

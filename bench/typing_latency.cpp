@@ -20,11 +20,11 @@
 // each file (suffix _10k, _110k); details go to standard error.
 
 #include "editor/code_text_editor.h"
+#include "editor/color_conversion.h"
 #include "editor/highlighter.h"
 #include "editor/line_colours.h"
 #include "editor/syntax_text_view.h"
 #include "themes/theme_resolver.h"
-#include "ui/colors.h"
 
 #include <QApplication>
 #include <QDir>
@@ -261,7 +261,7 @@ Figures measure(const QString& text, const char* label) {
     }
     {
         QPlainTextEdit naive;
-        naive.setFont(CodeTextEditor::resolveFont(config().fontName, config().fontSize));
+        naive.setFont(CodeTextEditor::resolveFont(config().editor.fontName, config().fontSize));
         naive.setPlainText(text);
         naive.resize(editorSize);
         naive.show();

@@ -1,10 +1,15 @@
+#include "app/first_paint_report.h"
+#include "app/single_instance.h"
+#include "base/app_identity.h"
+#include "base/diagnostics.h"
 #include "ui/main_window.h"
-#include "workspace/app_identity.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
+#include <QMessageBox>
 #include <QSocketNotifier>
 #include <QStandardPaths>
 #include <csignal>
@@ -35,6 +40,14 @@ void quitOnTerminationSignals(QApplication& app) {
     sigaction(SIGINT, &action, nullptr);
 }
 
+// The installed theme icon when the desktop has it, else the built-in copies.
+QIcon appIcon() {
+    QIcon builtIn;
+    for (const QFileInfo& png : QDir(QStringLiteral(":/icons")).entryInfoList(QDir::Files))
+        builtIn.addFile(png.filePath());
+    return QIcon::fromTheme(QStringLiteral(CORVANTA_APP_ID), builtIn);
+}
+
 // Offscreen and bare X servers name no icon theme; without a fallback every
 // icon button would come out blank.
 void useFreedesktopIcons() {
@@ -48,17 +61,50 @@ void useFreedesktopIcons() {
         QIcon::setThemeName(QStringLiteral("breeze"));
 }
 
+// Shown by a second start: un-minimised, on top, with the keyboard focus.
+void bringToFront(QWidget& window) {
+    window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window.show();
+    window.raise();
+    window.activateWindow();
+    printDiagnostic(QStringLiteral("🪟 다시 실행됨: 창을 앞으로 가져옴"));
+}
+
+// Saving has stopped in this window; without a word the user would keep
+// typing into it.
+void warnWorkspaceLost(QWidget& window) {
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Corvanta"),
+                                QStringLiteral("다른 Corvanta 창이 작업 공간을 이어받았습니다.\n"
+                                               "이 창의 변경은 저장되지 않으니 창을 닫아 주세요."),
+                                QMessageBox::Ok, &window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     setAppIdentity();
+    // Ties the window to its desktop entry: the dock's icon and grouping.
+    QGuiApplication::setDesktopFileName(QStringLiteral(CORVANTA_APP_ID));
+    // Before anything reads the save file: a second start must not touch it.
+    SingleInstance instance(appDataFolder());
+    if (instance.claim() == SingleInstance::Role::secondary)
+        return 0;
     useFreedesktopIcons();
+    QApplication::setWindowIcon(appIcon());
     quitOnTerminationSignals(app);
 
     AppState state;
+    state.setSaveGuard([&instance] { return instance.ownsWorkspace(); });
     Commands commands;
     MainWindow window(state, commands);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window,
+                     [&window] { bringToFront(window); });
+    QObject::connect(&instance, &SingleInstance::workspaceLost, &window,
+                     [&window] { warnWorkspaceLost(window); });
+    reportFirstPaintIfAsked(window);
     window.show();
     return app.exec();
 }

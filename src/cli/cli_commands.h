@@ -1,6 +1,9 @@
 #pragma once
 
+#include "base/programming_language.h"
+
 #include <QStringList>
+#include <optional>
 
 // One function per verb of corvanta-cli. Each gets the arguments after the
 // verb and returns the process exit status (2 for bad usage).
@@ -9,8 +12,21 @@
 // to standard error; returns 2.
 int badUsage(const QString& verb, const QString& problem);
 
+// The language NAME names on the command line: its display name ("C++") or
+// its extension ("cpp"), in any letter case.
+std::optional<ProgrammingLanguage> languageNamed(const QString& name);
+QString languageNames();
+
+// The language of a file from its extension, taking the other spellings
+// compilers accept for C++ (.cc, .cxx, .c++).
+std::optional<ProgrammingLanguage> languageOfFile(const QString& path);
+
 // Prints the algorithm template library as one JSON array.
 int runTemplates(const QStringList& arguments);
+
+// Prints every setting's group, key, type, default and usable range as one
+// JSON array.
+int runSettings(const QStringList& arguments);
 
 // Runs FILE against the cases of TESTDIR and prints the run report: 0 when
 // every case passes, 1 when one fails.

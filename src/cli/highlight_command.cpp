@@ -1,10 +1,9 @@
 #include "cli/cli_commands.h"
 
+#include "base/programming_language.h"
 #include "editor/highlighter.h"
-#include "workspace/programming_language.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QTextStream>
 #include <optional>
 
@@ -13,13 +12,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString verb = u"highlight"_s;
-
-QString languageNames() {
-    QStringList names;
-    for (ProgrammingLanguage language : allLanguages())
-        names.append(rawValue(language));
-    return names.join(u", "_s);
-}
 
 } // namespace
 
@@ -34,7 +26,7 @@ int runHighlight(const QStringList& arguments) {
         } else if (argument == u"--language") {
             if (++i == arguments.size())
                 return badUsage(verb, u"--language needs a name"_s);
-            language = languageFromRawValue(arguments[i]);
+            language = languageNamed(arguments[i]);
             if (!language) {
                 return badUsage(verb, u"unknown language \""_s + arguments[i] + u"\" (one of "_s +
                                           languageNames() + u")"_s);
@@ -48,7 +40,7 @@ int runHighlight(const QStringList& arguments) {
     if (path.isEmpty())
         return badUsage(verb, u"no file given"_s);
     if (!language) {
-        language = languageFromExtension(QFileInfo(path).suffix());
+        language = languageOfFile(path);
         if (!language)
             return badUsage(verb, u"cannot tell the language of "_s + path +
                                       u" from its extension; pass --language NAME"_s);

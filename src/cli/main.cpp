@@ -1,8 +1,9 @@
+#include "base/app_identity.h"
 #include "cli/cli_commands.h"
-#include "workspace/app_identity.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -10,28 +11,69 @@ namespace {
 
 struct Verb {
     QString usage;
+    QString summary;
     std::function<int(const QStringList&)> run;
 };
 
 const std::map<QString, Verb>& verbs() {
     static const std::map<QString, Verb> table = {
-        {QStringLiteral("templates"), {QStringLiteral("templates"), runTemplates}},
-        {QStringLiteral("run"), {QStringLiteral("run FILE TESTDIR [--timeout SECONDS]"), runRun}},
+        {QStringLiteral("templates"),
+         {QStringLiteral("templates"),
+          QStringLiteral("Prints the algorithm template library as one JSON array."),
+          runTemplates}},
+        {QStringLiteral("run"),
+         {QStringLiteral("run FILE TESTDIR [--timeout SECONDS] [--language NAME]"),
+          QStringLiteral(
+              "Judges FILE against every TESTDIR/NAME.in, with NAME.out or NAME.ans beside it\n"
+              "as the expected output. When TESTDIR has no .in file at its top, the cases one\n"
+              "and two folders down are used (data/sample/1.in, data/secret/02.in), in natural\n"
+              "order of their paths. Exit status: 0 every case passes, 1 one fails, 2 bad usage\n"
+              "or no cases."),
+          runRun}},
         {QStringLiteral("highlight"),
-         {QStringLiteral("highlight FILE [--language NAME] [--reference]"), runHighlight}},
+         {QStringLiteral("highlight FILE [--language NAME] [--reference]"),
+          QStringLiteral(
+              "Prints the colouring of FILE as START LENGTH ROLE lines in UTF-16 units."),
+          runHighlight}},
         {QStringLiteral("problem"),
          {QStringLiteral("problem NUMBER [--judge URL] [--tier URL] | problem NUMBER --html FILE"),
+          QStringLiteral(
+              "Prints a judge problem as JSON: fetched, or converted from a saved page."),
           runProblem}},
     };
     return table;
 }
 
-int usage() {
-    QTextStream err(stderr);
-    err << "usage: corvanta-cli VERB ...\n";
+bool isHelpOption(const QString& argument) {
+    return argument == QStringLiteral("--help") || argument == QStringLiteral("-h");
+}
+
+// The whole usage: on standard output when asked for, on standard error
+// after a mistake.
+int usage(FILE* stream, int status) {
+    QTextStream out(stream);
+    out << "usage: corvanta-cli VERB ...\n";
     for (const auto& [name, verb] : verbs())
-        err << "  corvanta-cli " << verb.usage << '\n';
-    return 2;
+        out << "  corvanta-cli " << verb.usage << '\n';
+    out << "  corvanta-cli help [VERB] | --help | --version\n"
+        << "--language NAME: " << languageNames() << '\n';
+    return status;
+}
+
+int verbHelp(const Verb& verb) {
+    QTextStream(stdout) << "usage: corvanta-cli " << verb.usage << "\n\n" << verb.summary << '\n';
+    return 0;
+}
+
+int help(const QStringList& arguments) {
+    if (arguments.isEmpty())
+        return usage(stdout, 0);
+    const auto it = verbs().find(arguments.first());
+    if (arguments.size() > 1 || it == verbs().end()) {
+        QTextStream(stderr) << "corvanta-cli help: no verb " << arguments.join(u' ') << '\n';
+        return usage(stderr, 2);
+    }
+    return verbHelp(it->second);
 }
 
 } // namespace
@@ -47,10 +89,24 @@ int main(int argc, char** argv) {
     // The same names as the editor: they place the shared compile cache.
     setAppIdentity();
     QStringList arguments = app.arguments().mid(1);
-    if (arguments.isEmpty())
-        return usage();
-    const auto it = verbs().find(arguments.takeFirst());
-    if (it == verbs().end())
-        return usage();
+    if (arguments.isEmpty()) {
+        QTextStream(stderr) << "corvanta-cli: no verb given\n";
+        return usage(stderr, 2);
+    }
+    const QString first = arguments.takeFirst();
+    if (first == QStringLiteral("help") || isHelpOption(first))
+        return help(arguments);
+    if (first == QStringLiteral("--version")) {
+        QTextStream(stdout) << "corvanta-cli " << CORVANTA_VERSION << '\n';
+        return 0;
+    }
+    const auto it = verbs().find(first);
+    if (it == verbs().end()) {
+        QTextStream(stderr) << "corvanta-cli: unknown "
+                            << (first.startsWith(u'-') ? "option " : "verb ") << first << '\n';
+        return usage(stderr, 2);
+    }
+    if (std::any_of(arguments.begin(), arguments.end(), isHelpOption))
+        return verbHelp(it->second);
     return it->second.run(arguments);
 }

@@ -33,16 +33,40 @@ std::optional<QString> readText(const QString& path, QString* error) {
     return QString::fromUtf8(file.readAll());
 }
 
-// TESTDIR/NAME.in with NAME.out (or NAME.ans) beside it, in natural order of
-// the names (2 before 10). A case without an expected file expects nothing.
-std::optional<QList<TestCase>> readTestCases(const QDir& folder, QString* error) {
-    QStringList inputs = folder.entryList({u"*.in"_s}, QDir::Files);
+// Adds the NAME.in files of ROOT/RELATIVE and, `depth` levels further down,
+// of its folders, as paths relative to ROOT.
+void collectInputs(const QDir& root, const QString& relative, int depth, QStringList* inputs) {
+    const QDir folder(root.filePath(relative));
+    const QString prefix = relative.isEmpty() ? QString() : relative + u'/';
+    for (const QString& input : folder.entryList({u"*.in"_s}, QDir::Files))
+        inputs->append(prefix + input);
+    if (depth == 0)
+        return;
+    for (const QString& child : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        collectInputs(root, prefix + child, depth - 1, inputs);
+}
+
+// The cases at the top of TESTDIR, or when there are none, those one and two
+// folders down (a problem package's data/sample and data/secret), in natural
+// order of their relative paths (2 before 10).
+QStringList findInputs(const QDir& folder) {
+    QStringList inputs;
+    collectInputs(folder, QString(), 0, &inputs);
+    if (inputs.isEmpty()) {
+        for (const QString& child : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            collectInputs(folder, child, 1, &inputs);
+    }
     QCollator naturalOrder(QLocale(QLocale::English));
     naturalOrder.setNumericMode(true);
     std::sort(inputs.begin(), inputs.end(), naturalOrder);
+    return inputs;
+}
 
+// Each input with NAME.out (or NAME.ans) beside it; a case without an
+// expected file expects nothing.
+std::optional<QList<TestCase>> readTestCases(const QDir& folder, QString* error) {
     QList<TestCase> testCases;
-    for (const QString& input : inputs) {
+    for (const QString& input : findInputs(folder)) {
         const QString base = folder.filePath(input.chopped(3));
         TestCase testCase;
         const std::optional<QString> text = readText(folder.filePath(input), error);
@@ -76,6 +100,7 @@ void stopActiveRun(int) {
 int runRun(const QStringList& arguments) {
     QStringList positional;
     int timeoutSeconds = defaultTimeoutSeconds;
+    std::optional<ProgrammingLanguage> language;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (argument == u"--timeout"_s) {
@@ -84,6 +109,14 @@ int runRun(const QStringList& arguments) {
             if (!ok || timeoutSeconds < 0)
                 return badUsage(verb, u"--timeout needs a whole number of seconds (0: no limit)"_s);
             ++i;
+        } else if (argument == u"--language"_s) {
+            if (++i == arguments.size())
+                return badUsage(verb, u"--language needs a name"_s);
+            language = languageNamed(arguments[i]);
+            if (!language) {
+                return badUsage(verb, u"unknown language \""_s + arguments[i] + u"\" (one of "_s +
+                                          languageNames() + u")"_s);
+            }
         } else if (argument.startsWith(u"--"_s)) {
             return badUsage(verb, u"unknown option "_s + argument);
         } else {
@@ -94,9 +127,12 @@ int runRun(const QStringList& arguments) {
         return badUsage(verb, u"expected FILE and TESTDIR"_s);
 
     const QFileInfo source(positional[0]);
-    const std::optional<ProgrammingLanguage> language = languageFromExtension(source.suffix());
     if (!language)
-        return badUsage(verb, u"no language has the extension of "_s + positional[0]);
+        language = languageOfFile(positional[0]);
+    if (!language) {
+        return badUsage(verb, u"no language has the extension of "_s + positional[0] +
+                                  u"; pass --language NAME"_s);
+    }
     const QDir testFolder(positional[1]);
     if (!testFolder.exists())
         return badUsage(verb, u"no such test folder: "_s + positional[1]);
@@ -107,6 +143,10 @@ int runRun(const QStringList& arguments) {
     const std::optional<QList<TestCase>> testCases = readTestCases(testFolder, &error);
     if (!testCases)
         return badUsage(verb, error);
+    if (testCases->isEmpty()) {
+        return badUsage(verb, u"no test cases in "_s + positional[1] +
+                                  u": no NAME.in at its top or one or two folders down"_s);
+    }
 
     FileItem file = FileItem::make(source.fileName(), *language);
     file.content = *code;

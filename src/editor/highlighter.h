@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/programming_language.h"
 #include "themes/color_role.h"
-#include "workspace/programming_language.h"
 
 #include <QList>
 #include <QStringView>

@@ -1,7 +1,7 @@
 #include "editor/syntax_text_view.h"
 
+#include "editor/color_conversion.h"
 #include "themes/theme_resolver.h"
-#include "ui/colors.h"
 
 #include <QApplication>
 #include <QKeyEvent>

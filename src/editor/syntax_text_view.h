@@ -1,10 +1,10 @@
 #pragma once
 
+#include "base/programming_language.h"
 #include "editor/background_highlighter.h"
 #include "editor/typing_aids.h"
 #include "themes/custom_theme.h"
 #include "themes/editor_theme.h"
-#include "workspace/programming_language.h"
 
 #include <QPlainTextEdit>
 #include <QTimer>

@@ -1,8 +1,5 @@
 #include "library/template_insertion.h"
 
-#include "workspace/app_state.h"
-#include "workspace/commands.h"
-
 QString templateHeader(ProgrammingLanguage language, const AlgorithmTemplate& algorithm) {
     switch (language) {
     case ProgrammingLanguage::c:
@@ -36,20 +33,4 @@ QString templateCode(ProgrammingLanguage language, const AlgorithmTemplate& algo
         return {};
     }
     return {};
-}
-
-bool insertTemplate(AppState& state, Commands& commands, const AlgorithmTemplate& algorithm) {
-    // The editor may still hold keystrokes the workspace has not seen.
-    state.commitPendingEdits();
-    const std::optional<FileItem>& selected = state.selectedFile();
-    if (!selected)
-        return false;
-    const QString content = selected->content + QStringLiteral("\n\n") +
-                            templateHeader(selected->language, algorithm) +
-                            templateCode(selected->language, algorithm);
-    // A selection that outlived its file would take text that nothing keeps.
-    if (!state.updateFileContent(content))
-        return false;
-    emit commands.templateInserted(content);
-    return true;
 }

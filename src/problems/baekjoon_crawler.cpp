@@ -1,7 +1,7 @@
 #include "problems/baekjoon_crawler.h"
 
+#include "base/diagnostics.h"
 #include "problems/page_conversion.h"
-#include "workspace/diagnostics.h"
 
 #include <QFutureWatcher>
 #include <QJsonArray>

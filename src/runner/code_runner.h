@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/programming_language.h"
 #include "runner/compile_cache.h"
 #include "runner/program_run.h"
-#include "workspace/programming_language.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/records.h"
 #include "runner/code_runner.h"
-#include "workspace/records.h"
 
 #include <QList>
 #include <QString>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/records.h"
 #include "runner/program_run.h"
 #include "runner/run_report.h"
-#include "workspace/records.h"
 
 #include <QList>
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "themes/custom_theme.h"
 
-#include "workspace/records.h"
+#include "base/records.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/rgba.h"
 #include "themes/editor_theme.h"
-#include "themes/rgba.h"
 
 #include <QByteArray>
 #include <QJsonObject>

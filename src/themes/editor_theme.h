@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/rgba.h"
 #include "themes/color_role.h"
-#include "themes/rgba.h"
 
 #include <QList>
 #include <QString>

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "base/rgba.h"
 #include "themes/color_role.h"
 #include "themes/custom_theme.h"
 #include "themes/editor_theme.h"
-#include "themes/rgba.h"
 
 // Role to colour: the custom theme's field with its stored opacity when a
 // custom theme is given, otherwise the built-in entry of `theme` (opaque).

@@ -2,11 +2,6 @@
 
 #include <QHash>
 
-QColor toQColor(const Rgba& color) {
-    return QColor::fromRgbF(float(color.red), float(color.green), float(color.blue),
-                            float(color.alpha));
-}
-
 QColor withAlpha(QColor color, double alpha) {
     color.setAlphaF(float(alpha));
     return color;

@@ -64,12 +64,19 @@ EditorPane::EditorPane(AppState& state, Commands& commands, QWidget* parent)
     connect(&m_state, &AppState::pendingEditsRequested, this, &EditorPane::commitEdits);
 
     connect(&m_state, &AppState::selectedFileChanged, this, &EditorPane::showSelection);
+    // The text is the pane's own; only a new name is news.
+    connect(&m_state, &AppState::fileChanged, this, [this](const QUuid& id) {
+        if (m_fileId == id)
+            m_fileName->setText(m_state.file(id)->name);
+    });
     connect(&m_state, &AppState::fontSizeChanged, this, &EditorPane::applyConfig);
     connect(&m_state, &AppState::themeChanged, this, &EditorPane::applyConfig);
     connect(&m_state, &AppState::useCustomThemeChanged, this, &EditorPane::applyConfig);
     connect(&m_state, &AppState::selectedCustomThemeChanged, this, &EditorPane::applyConfig);
-    connect(&m_state.settings(), &SettingsStore::editorSettingsChanged, this,
+    connect(&m_state.settings(), &SettingsStore::editorChanged, this, &EditorPane::applyConfig);
+    connect(&m_state.settings(), &SettingsStore::indentationChanged, this,
             &EditorPane::applyConfig);
+    connect(&m_state.settings(), &SettingsStore::typingAidsChanged, this, &EditorPane::applyConfig);
     connect(&m_commands, &Commands::templateInserted, this, [this](const QString& text) {
         m_dirty = false;
         if (m_editor)
@@ -243,19 +250,14 @@ QWidget* EditorPane::buildWelcome() {
 EditorConfig EditorPane::currentConfig() const {
     const SettingsStore& settings = m_state.settings();
     EditorConfig config;
+    config.editor = settings.editor();
+    config.indentation = settings.indentation();
+    config.typingAids = settings.typingAids();
     config.fontSize = m_state.fontSize();
-    config.fontName = settings.fontName();
     config.backgroundColor = toQColor(m_state.themeBackground());
     config.lineNumberColor = toQColor(m_state.themeLineNumber());
     config.lineNumberBgColor = withAlpha(toQColor(m_state.themeSidebar()), 0.3);
     config.cursorColor = toQColor(m_state.themeCursor());
-    config.typing.tabSize = settings.tabSize();
-    config.typing.useSpacesForTab = settings.useSpacesForTab();
-    config.typing.autoIndent = settings.autoIndent();
-    config.typing.autoBracket = settings.autoBracket();
-    config.typing.snippetsEnabled = settings.snippetsEnabled();
-    config.typing.typingRandomEnabled = settings.typingRandomEnabled();
-    config.showLineNumbers = settings.showLineNumbers();
     if (m_state.selectedFile())
         config.language = m_state.selectedFile()->language;
     config.theme = m_state.theme();
@@ -265,7 +267,7 @@ EditorConfig EditorPane::currentConfig() const {
 }
 
 void EditorPane::showSelection() {
-    const std::optional<FileItem>& file = m_state.selectedFile();
+    const FileItem* file = m_state.selectedFile();
     if (!file) {
         m_fileId.reset();
         m_dirty = false;
@@ -274,13 +276,6 @@ void EditorPane::showSelection() {
         return;
     }
     m_stack->setCurrentWidget(m_editorPage);
-    if (m_editor && m_fileId == file->id) {
-        // The same file again: its text written back, or a new name. The
-        // rest of what the pane shows follows its own signals, and the
-        // keyboard stays where it is.
-        m_fileName->setText(file->name);
-        return;
-    }
     if (!m_editor) {
         m_editor = new CodeTextEditor(currentConfig(), file->content, m_editorPage);
         auto* column = static_cast<QVBoxLayout*>(m_editorPage->layout());
@@ -336,7 +331,7 @@ void EditorPane::updateStatus() {
     if (!m_editor || !m_state.selectedFile())
         return;
     updateCounts();
-    m_tabSize->setText(QStringLiteral("탭: %1칸").arg(m_state.settings().tabSize()));
+    m_tabSize->setText(QStringLiteral("탭: %1칸").arg(m_state.settings().indentation().tabSize));
     const ProgrammingLanguage language = m_state.selectedFile()->language;
     m_languageDot->setStyleSheet(
         QStringLiteral("background: %1; border-radius: 4px;").arg(css(badgeColor(language))));

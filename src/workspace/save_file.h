@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workspace/records.h"
+#include "base/records.h"
 
 #include <QByteArray>
 #include <QList>

@@ -2,14 +2,15 @@
 #include "support/test_support.h"
 #include "workspace/save_file.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 // The editor as a user starts it: its own home, the offscreen platform.
 class StartupTest : public ::testing::Test {
@@ -39,6 +40,8 @@ protected:
         env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/.local/share"));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/.config"));
         env.insert(QStringLiteral("XDG_CACHE_HOME"), home.path() + QStringLiteral("/.cache"));
+        // The instance socket lives here: a test never reaches the user's editor.
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder());
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         app.setProcessEnvironment(env);
         app.setProcessChannelMode(QProcess::SeparateChannels);
@@ -46,21 +49,28 @@ protected:
         ASSERT_TRUE(app.waitForStarted());
     }
 
-    // Reads standard output until a line starting with `prefix` arrives.
-    static QString waitForLine(QProcess& app, const QString& prefix, int timeoutMs = 15000) {
-        QElapsedTimer timer;
-        timer.start();
-        QString seen;
-        while (timer.elapsed() < timeoutMs) {
-            app.waitForReadyRead(200);
-            seen += QString::fromUtf8(app.readAllStandardOutput());
-            for (const QString& line : seen.split(QLatin1Char('\n'))) {
+    QString runtimeFolder() const {
+        const QString folder = home.path() + QStringLiteral("/runtime");
+        QDir().mkpath(folder);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return folder;
+    }
+
+    // Reads standard output up to the first line starting with `prefix` and
+    // returns it (empty on time-out). Lines after it stay unread for the next
+    // wait; the lines passed over are added to `passed`.
+    static QString waitForLine(QProcess& app, const QString& prefix, int timeoutMs = 15000,
+                               QStringList* passed = nullptr) {
+        QDeadlineTimer deadline(timeoutMs);
+        do {
+            while (app.canReadLine()) {
+                const QString line = QString::fromUtf8(app.readLine()).chopped(1);
                 if (line.startsWith(prefix))
                     return line;
+                if (passed)
+                    passed->append(line);
             }
-        }
-        ADD_FAILURE() << "no line starting with " << prefix.toStdString() << " in "
-                      << seen.toStdString();
+        } while (app.waitForReadyRead(int(std::max<qint64>(0, deadline.remainingTime()))));
         return {};
     }
 
@@ -101,7 +111,7 @@ TEST_F(StartupTest, LoadsAHandWrittenWorkspaceAndRewritesItInTheExactFormat) {
 TEST_F(StartupTest, TerminationSignalRunsTheLastSave) {
     QProcess app;
     start(app);
-    waitForLine(app, QStringLiteral("📂 저장 파일 없음"));
+    ASSERT_FALSE(waitForLine(app, QStringLiteral("📂 저장 파일 없음")).isEmpty());
     ::kill(pid_t(app.processId()), SIGTERM);
     EXPECT_FALSE(waitForLine(app, QStringLiteral("✅ 저장 완료: ")).isEmpty());
     ASSERT_TRUE(app.waitForFinished(10000));
@@ -121,7 +131,7 @@ TEST_F(StartupTest, KillingTheProgramDuringSavesNeverLeavesAHalfWrittenFile) {
     for (int round = 0; round < 4; ++round) {
         QProcess app;
         start(app);
-        waitForLine(app, QStringLiteral("✅ 로드 완료: "));
+        ASSERT_FALSE(waitForLine(app, QStringLiteral("✅ 로드 완료: ")).isEmpty());
         QThread::msleep(2950 + 40 * round);
         app.kill();
         app.waitForFinished();
@@ -129,4 +139,94 @@ TEST_F(StartupTest, KillingTheProgramDuringSavesNeverLeavesAHalfWrittenFile) {
         ASSERT_TRUE(std::holds_alternative<LoadedWorkspace>(decoded)) << "round " << round;
         EXPECT_EQ(std::get<LoadedWorkspace>(decoded).files.size(), 40);
     }
+}
+
+// What a write of the save file would change: its bytes, its time, and its
+// inode (every save renames a new file into place).
+struct SaveFileStamp {
+    QByteArray bytes;
+    qint64 modifiedNs = 0;
+    ino_t inode = 0;
+    bool operator==(const SaveFileStamp&) const = default;
+};
+
+class SingleInstanceTest : public StartupTest {
+protected:
+    SaveFileStamp stamp() const {
+        struct stat info = {};
+        if (::stat(QFile::encodeName(savePath()).constData(), &info) != 0)
+            return {};
+        return {readSaveFile(), qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec,
+                info.st_ino};
+    }
+
+    void stop(QProcess& app) {
+        app.terminate();
+        EXPECT_TRUE(app.waitForFinished(10000));
+    }
+};
+
+TEST_F(SingleInstanceTest, SecondStartRaisesTheRunningWindowAndLeavesTheSaveFileAlone) {
+    writeSaveFile(R"({"files":[],"folders":[],"openTabIds":[],"testCases":[]})");
+    QProcess first;
+    start(first);
+    // The first instance rewrites the file every three seconds on its own; a
+    // round counts only when none of its saves fell inside it.
+    for (int round = 0; round < 3; ++round) {
+        ASSERT_FALSE(waitForLine(first, QStringLiteral("✅ 저장 완료: ")).isEmpty());
+        const SaveFileStamp before = stamp();
+        QProcess second;
+        start(second);
+        ASSERT_TRUE(second.waitForFinished(15000));
+        EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(second.exitCode(), 0);
+        EXPECT_FALSE(waitForLine(second, QStringLiteral("🪟 ")).isEmpty());
+        QStringList passed;
+        ASSERT_FALSE(
+            waitForLine(first, QStringLiteral("🪟 다시 실행됨"), 15000, &passed).isEmpty());
+        EXPECT_EQ(first.state(), QProcess::Running);
+        if (stamp() == before) {
+            stop(first);
+            return;
+        }
+        const bool firstSaved =
+            passed.filter(QStringLiteral("✅ 저장 완료: ")).size() > 0 ||
+            !waitForLine(first, QStringLiteral("✅ 저장 완료: "), 3500).isEmpty();
+        ASSERT_TRUE(firstSaved) << "the save file changed, and not by the running instance";
+    }
+    ADD_FAILURE() << "every round overlapped an auto-save of the running instance";
+}
+
+TEST_F(SingleInstanceTest, StartAfterTheFirstWasKilledRunsNormally) {
+    QProcess first;
+    start(first);
+    ASSERT_FALSE(waitForLine(first, QStringLiteral("📂 저장 파일 없음")).isEmpty());
+    first.kill();
+    ASSERT_TRUE(first.waitForFinished(10000));
+
+    QProcess second;
+    start(second);
+    EXPECT_FALSE(waitForLine(second, QStringLiteral("📂 저장 경로: ")).isEmpty());
+    EXPECT_FALSE(waitForLine(second, QStringLiteral("✅ 저장 완료: ")).isEmpty());
+    stop(second);
+}
+
+// A stopped process stands for one hung in a long call: the new start must
+// not wait for it forever, and once it wakes it must not save over the
+// workspace the new start now owns.
+TEST_F(SingleInstanceTest, HungFirstInstanceIsReplacedAndNeverSavesAgain) {
+    QProcess first;
+    start(first);
+    ASSERT_FALSE(waitForLine(first, QStringLiteral("📂 저장 파일 없음")).isEmpty());
+    ::kill(pid_t(first.processId()), SIGSTOP);
+
+    QProcess second;
+    start(second);
+    EXPECT_FALSE(waitForLine(second, QStringLiteral("⚠️ ")).isEmpty());
+    EXPECT_FALSE(waitForLine(second, QStringLiteral("✅ 저장 완료: ")).isEmpty());
+
+    ::kill(pid_t(first.processId()), SIGCONT);
+    EXPECT_FALSE(waitForLine(first, QStringLiteral("❌ 저장 실패: ")).isEmpty());
+    stop(first);
+    stop(second);
 }

@@ -1,6 +1,6 @@
 #include "template_harness.h"
 
-#include "library/starter_code.h"
+#include "base/starter_code.h"
 #include "support/printers.h"
 #include "support/process_runner.h"
 

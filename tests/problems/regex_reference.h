@@ -1,6 +1,6 @@
 #pragma once
 
-#include "problems/baekjoon_problem.h"
+#include "base/baekjoon_problem.h"
 
 #include <QString>
 

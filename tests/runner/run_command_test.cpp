@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <csignal>
 #include <gtest/gtest.h>
 
@@ -163,3 +164,70 @@ TEST(RunCommandTest, InterruptStopsTheRunAndKillsTheProgram) {
 }
 
 } // namespace
+
+// Every spelling of a C++ file compilers accept, and any file once its
+// language is named.
+TEST(RunCommandTest, LanguageFromTheOtherCppSuffixesOrFromTheOption) {
+    ASSERT_TRUE(toolInstalled("g++"));
+    QTemporaryDir folder;
+    const struct {
+        QString source;
+        QString copy;
+        QStringList extra;
+    } cases[] = {
+        {u"sum.cpp"_s, u"sum.cc"_s, {}},
+        {u"sum.cpp"_s, u"sum.c++"_s, {}},
+        {u"sum.cpp"_s, u"sum.txt"_s, {u"--language"_s, u"cpp"_s}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.copy.toStdString());
+        const QString path = folder.filePath(c.copy);
+        ASSERT_TRUE(QFile::copy(solution(u"aplusb"_s, c.source), path));
+        const ProcessOutcome run = runVerb(QStringList{path, tests(u"aplusb"_s)} + c.extra);
+        EXPECT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
+        EXPECT_TRUE(run.out.endsWith(allPassed));
+    }
+}
+
+// The layout of a contest problem package runs as it is: cases one and two
+// folders down, in natural order of their paths; cases at the top win.
+TEST(RunCommandTest, NestedProblemPackageRunsInNaturalOrderOfPaths) {
+    QTemporaryDir package;
+    const QString sum = solution(u"aplusb"_s, u"sum.py"_s);
+    QDir(package.path()).mkpath(u"data/sample"_s);
+    QDir(package.path()).mkpath(u"data/secret"_s);
+    QDir(package.path()).mkpath(u"extra"_s);
+    writeFile(package.filePath(u"data/sample/1.in"_s), "1 1\n");
+    writeFile(package.filePath(u"data/sample/1.ans"_s), "2\n");
+    writeFile(package.filePath(u"data/secret/10.in"_s), "10 10\n");
+    writeFile(package.filePath(u"data/secret/10.ans"_s), "20\n");
+    writeFile(package.filePath(u"data/secret/2.in"_s), "2 2\n");
+    writeFile(package.filePath(u"data/secret/2.ans"_s), "4\n");
+    writeFile(package.filePath(u"extra/3.in"_s), "3 3\n");
+    writeFile(package.filePath(u"extra/3.ans"_s), "6\n");
+
+    const ProcessOutcome nested = runVerb({sum, package.path()});
+    EXPECT_EQ(nested.exitCode, 0) << nested.out.toStdString();
+    const qsizetype positions[] = {nested.out.indexOf(u"│ 2\n"_s), nested.out.indexOf(u"│ 4\n"_s),
+                                   nested.out.indexOf(u"│ 20\n"_s), nested.out.indexOf(u"│ 6\n"_s)};
+    EXPECT_TRUE(std::is_sorted(std::begin(positions), std::end(positions)) && positions[0] >= 0)
+        << nested.out.toStdString();
+
+    writeFile(package.filePath(u"top.in"_s), "5 5\n");
+    const ProcessOutcome top = runVerb({sum, package.path()});
+    EXPECT_TRUE(top.out.contains(u"1/1 통과"_s)) << top.out.toStdString();
+}
+
+// A folder without cases would otherwise report zero of zero passed: a
+// mistyped path must not look like success.
+TEST(RunCommandTest, FolderWithoutCasesIsAnError) {
+    QTemporaryDir folder;
+    QDir(folder.path()).mkpath(u"a/b/c"_s);
+    writeFile(folder.filePath(u"a/b/c/1.in"_s), "1 2\n");
+    writeFile(folder.filePath(u"notes.txt"_s), "");
+    const ProcessOutcome run = runVerb({solution(u"aplusb"_s, u"sum.py"_s), folder.path()});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(run.err.startsWith(u"corvanta-cli run: no test cases in "_s))
+        << run.err.toStdString();
+}

@@ -1,5 +1,5 @@
+#include "base/app_identity.h"
 #include "support/test_support.h"
-#include "workspace/app_identity.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 #include "editor/code_text_editor.h"
 #include "editor/syntax_text_view.h"
 #include "library/algorithm_templates.h"
-#include "library/template_insertion.h"
 #include "runner/test_run.h"
 #include "support/printers.h"
 #include "ui/editor_pane.h"
+#include "ui/insert_template.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
 
@@ -24,7 +24,7 @@ protected:
         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
              QStringLiteral("/Corvanta"))
             .removeRecursively();
-        QSettings(QStringLiteral("Corvanta"), QStringLiteral("Corvanta")).clear();
+        QSettings().clear();
         state = std::make_unique<AppState>();
         pane = std::make_unique<EditorPane>(*state, commands);
         pane->resize(900, 600);
@@ -85,6 +85,17 @@ TEST_F(EditorPaneTest, AChosenFileTakesTheKeyboardAndKeepsIt) {
     EXPECT_EQ(pane->focusWidget(), view);
 }
 
+TEST_F(EditorPaneTest, RenamingTheShownFileRenamesItsHeaderAndKeepsTheTyping) {
+    state->createFile(QStringLiteral("a.txt"), ProgrammingLanguage::txt);
+    QTest::keyClicks(pane->editor()->textView(), QStringLiteral("typed"));
+    state->renameFile(state->files()[0].id, QStringLiteral("b"));
+    const auto labels = pane->findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const QLabel* label) {
+        return label->isVisible() && label->text() == QStringLiteral("b.txt");
+    }));
+    EXPECT_EQ(pane->editor()->text(), QStringLiteral("typed"));
+}
+
 TEST_F(EditorPaneTest, StatusBarCountsLinesAndCharacters) {
     state->createFile(QStringLiteral("a.txt"), ProgrammingLanguage::txt);
     EXPECT_EQ(pane->statusTexts(), (QStringList{QStringLiteral("줄 1"), QStringLiteral("문자 0"),
@@ -94,8 +105,18 @@ TEST_F(EditorPaneTest, StatusBarCountsLinesAndCharacters) {
     QTest::keyClick(pane->editor()->textView(), Qt::Key_Return);
     EXPECT_EQ(pane->statusTexts().mid(0, 2),
               (QStringList{QStringLiteral("줄 2"), QStringLiteral("문자 2")}));
-    state->settings().setTabSize(2);
+    state->settings().setIndentation({.tabSize = 2});
     EXPECT_EQ(pane->statusTexts()[2], QStringLiteral("탭: 2칸"));
+}
+
+// A hand-edited tab size of 2147483647 once made Tab allocate until the
+// program died.
+TEST_F(EditorPaneTest, AHugeStoredTabSizeIndentsByTheLargestUsableStep) {
+    QSettings().setValue(QStringLiteral("tabSize"), QStringLiteral("2147483647"));
+    state->createFile(QStringLiteral("a.txt"), ProgrammingLanguage::txt);
+    QTest::keyClick(pane->editor()->textView(), Qt::Key_Tab);
+    EXPECT_EQ(pane->editor()->text(), QString(16, u' '));
+    EXPECT_EQ(pane->statusTexts()[2], QStringLiteral("탭: 16칸"));
 }
 
 TEST_F(EditorPaneTest, FontSizeButtonsStopAtTheirLimits) {
@@ -118,7 +139,7 @@ TEST_F(EditorPaneTest, EditsReachTheWorkspaceBeforeAnyoneReadsIt) {
     EXPECT_TRUE(state->files()[1].content.isEmpty()) << "keystrokes are coalesced";
 
     // Switching files commits the pending text to the file it was typed in.
-    state->openFile(state->files()[0]);
+    state->openFile(state->files()[0].id);
     EXPECT_EQ(state->files()[1].content, QStringLiteral("bee"));
     EXPECT_TRUE(pane->editor()->text().isEmpty());
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "problems/solved_tier.h"
+#include "base/solved_tier.h"
 
 #include <QDateTime>
 #include <QJsonObject>

@@ -1,4 +1,4 @@
-#include "problems/solved_tier.h"
+#include "base/solved_tier.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "workspace/diagnostics.h"
+#include "base/diagnostics.h"
 
 #include <cstdio>
 

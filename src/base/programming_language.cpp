@@ -1,6 +1,6 @@
-#include "workspace/programming_language.h"
+#include "base/programming_language.h"
 
-#include "library/starter_code.h"
+#include "base/starter_code.h"
 
 namespace {
 

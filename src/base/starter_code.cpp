@@ -1,4 +1,4 @@
-#include "library/starter_code.h"
+#include "base/starter_code.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
+#include "base/records.h"
 #include "support/printers.h"
-#include "workspace/records.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "workspace/records.h"
+#include "base/records.h"
 
 #include <algorithm>
 

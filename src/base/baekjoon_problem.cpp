@@ -1,4 +1,4 @@
-#include "problems/baekjoon_problem.h"
+#include "base/baekjoon_problem.h"
 
 #include <QJsonArray>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "themes/rgba.h"
+#include "base/rgba.h"
 
 #include <QList>
 #include <QString>

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "base/rgba.h"
+
+#include <QColor>
+
+QColor toQColor(const Rgba& color);
