@@ -29,12 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     TypingFlags flags;
     // The settings hold the indentation to 1..16.
-    flags.tabSize = 1 + (switches >> 4);
-    flags.useSpacesForTab = switches & 1;
-    flags.autoIndent = switches & 2;
-    flags.autoBracket = switches & 4;
-    flags.snippetsEnabled = switches & 8;
-    flags.typingRandomEnabled = keystroke & 0x80;
+    flags.indentation.tabSize = 1 + (switches >> 4);
+    flags.indentation.useSpacesForTab = switches & 1;
+    flags.indentation.autoIndent = switches & 2;
+    flags.aids.autoBracket = switches & 4;
+    flags.aids.snippetsEnabled = switches & 8;
+    flags.aids.typingRandomEnabled = keystroke & 0x80;
     const QList<ProgrammingLanguage>& languages = allLanguages();
     flags.language = languages[(keystroke >> 2) % languages.size()];
 
