@@ -1,5 +1,7 @@
 #include "problems/page_conversion.h"
 
+#include "problems/problem_limits.h"
+
 #include <QList>
 #include <QStringList>
 #include <QTextBoundaryFinder>
@@ -726,6 +728,9 @@ BaekjoonProblem parseProblemPage(const QString& html, const QString& number) {
         if (input && output)
             problem.testCases.append({sampleText(*input), sampleText(*output)});
     }
+    const ProblemLimits limits = readProblemLimits(html);
+    problem.timeLimit = limits.timeLimit;
+    problem.memoryLimit = limits.memoryLimit;
     return problem;
 }
 
