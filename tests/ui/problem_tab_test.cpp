@@ -156,7 +156,8 @@ TEST_F(ProblemTabTest, ARandomAnswerDuringTheCooldownOnlyFillsTheField) {
 TEST_F(ProblemTabTest, AProblemWithoutSamplesAppliesOneEmptyCase) {
     server.route("/problem/2557", {200, "<span id=\"problem_title\">Hello</span>"
                                         "<div id=\"problem_description\"><p>Hi</p></div>"});
-    state->setTestCases({TestCase{.input = u"1"_s}, TestCase{.input = u"2"_s}});
+    state->addTestCase();
+    state->addTestCase();
     fetch(u"2557"_s);
     EXPECT_FALSE(tab->findChild<QLabel*>(u"samplesHeading"_s));
     find<QPushButton>(u"applyTestCases"_s)->click();

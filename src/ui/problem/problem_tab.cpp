@@ -64,7 +64,7 @@ QPushButton* button(const QString& text, const QString& objectName, QWidget* par
 } // namespace
 
 ProblemTab::ProblemTab(AppState& state, const CrawlerEndpoints& endpoints, QWidget* parent)
-    : QWidget(parent), m_state(state), m_crawler(endpoints) {
+    : QWidget(parent), m_state(state), m_crawler(endpoints), m_cooldownTimer(this) {
     setObjectName(QStringLiteral("problemTab"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
