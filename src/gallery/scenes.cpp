@@ -28,7 +28,8 @@ ProblemTab& problemTab(SceneContext& context) {
     if (!tab) {
         tab = new ProblemTab(context.state, CrawlerEndpoints::production(), &context.window);
         const QRect area = context.window.centralWidget()->geometry();
-        tab->setGeometry(area.x(), area.y() + area.height() / 2, area.width(), area.height() / 2);
+        const int top = area.height() / 10;
+        tab->setGeometry(area.x(), area.y() + top, area.width(), area.height() - top);
         tab->setAutoFillBackground(true);
         tab->show();
     }
@@ -38,12 +39,12 @@ ProblemTab& problemTab(SceneContext& context) {
 // A real judge page, converted as a fetch converts it, with the tier the
 // service gives it.
 void cacheFetchedProblem(SceneContext& context, const QDateTime& fetchedAt) {
-    QFile page(QStringLiteral(CORVANTA_FIXTURES_DIR "/judge-pages/1260.html"));
+    QFile page(QStringLiteral(CORVANTA_FIXTURES_DIR "/judge-pages/10844.html"));
     if (!page.open(QIODevice::ReadOnly))
         return;
     BaekjoonProblem problem =
-        parseProblemPage(QString::fromUtf8(page.readAll()), QStringLiteral("1260"));
-    problem.tier = SolvedTier::silver2;
+        parseProblemPage(QString::fromUtf8(page.readAll()), QStringLiteral("10844"));
+    problem.tier = SolvedTier::silver1;
     recordProblemFetch(context.state, problem, fetchedAt);
 }
 
@@ -73,7 +74,7 @@ const QList<Scene>& gallery() {
          [](SceneContext& context) {
              fillSampleWorkspace(context.state);
              cacheFetchedProblem(context, QDateTime::currentDateTime());
-             typeNumber(problemTab(context), QStringLiteral("1260"));
+             typeNumber(problemTab(context), QStringLiteral("10844"));
          }},
         {QStringLiteral("tier-picker.png"),
          [](SceneContext& context) {

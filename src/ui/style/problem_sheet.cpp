@@ -26,6 +26,7 @@ void restyleOnChange(QWidget* widget, const char* name, const QVariant& value) {
 // gives sizes only to the fixed parts.
 constexpr char16_t sheetTemplate[] = uR"(
 #problemNumberLabel { color: <text-70>; font-size: 13pt; font-weight: 500; }
+QLineEdit#problemNumber { font-size: 13pt; padding: 4px 6px; }
 QPushButton#searchButton, QPushButton#randomButton, QPushButton#applyTestCases {
     color: white; border: none; border-radius: 6px; padding: 7px 14px; font-size: 13pt;
 }
