@@ -2,6 +2,14 @@
 
 #include <QJsonArray>
 
+namespace {
+
+QJsonValue optionalText(const std::optional<QString>& text) {
+    return text ? QJsonValue(*text) : QJsonValue(QJsonValue::Null);
+}
+
+} // namespace
+
 CachedBaekjoonProblem CachedBaekjoonProblem::make(const BaekjoonProblem& problem,
                                                   const QDateTime& fetchedAt) {
     return {problem.number,
@@ -10,6 +18,8 @@ CachedBaekjoonProblem CachedBaekjoonProblem::make(const BaekjoonProblem& problem
             problem.inputDescription,
             problem.outputDescription,
             problem.testCases,
+            problem.timeLimit,
+            problem.memoryLimit,
             problem.tier,
             fetchedAt};
 }
@@ -43,6 +53,8 @@ QJsonObject problemToJson(const BaekjoonProblem& problem) {
         {QStringLiteral("inputDescription"), problem.inputDescription},
         {QStringLiteral("outputDescription"), problem.outputDescription},
         {QStringLiteral("testCases"), samples},
+        {QStringLiteral("timeLimit"), optionalText(problem.timeLimit)},
+        {QStringLiteral("memoryLimit"), optionalText(problem.memoryLimit)},
         {QStringLiteral("tier"),
          problem.tier ? QJsonValue(rawValue(*problem.tier)) : QJsonValue(QJsonValue::Null)},
     };

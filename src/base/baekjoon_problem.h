@@ -26,6 +26,9 @@ struct BaekjoonProblem {
     QString inputDescription;
     QString outputDescription;
     QList<ProblemSample> testCases;
+    // As the page words them ("2 초", "128 MB"); absent when it states none.
+    std::optional<QString> timeLimit;
+    std::optional<QString> memoryLimit;
     std::optional<SolvedTier> tier;
 
     bool operator==(const BaekjoonProblem&) const = default;
@@ -40,6 +43,8 @@ struct CachedBaekjoonProblem {
     QString inputDescription;
     QString outputDescription;
     QList<ProblemSample> testCases;
+    std::optional<QString> timeLimit;
+    std::optional<QString> memoryLimit;
     std::optional<SolvedTier> tier;
     QDateTime fetchedAt;
 
@@ -77,5 +82,6 @@ struct CrawlerError {
 using ProblemResult = std::variant<BaekjoonProblem, CrawlerError>;
 
 // The problem as one JSON object: number, title, the three descriptions,
-// testCases (objects with input and output) and tier (its raw value or null).
+// testCases (objects with input and output), timeLimit and memoryLimit (text
+// or null) and tier (its raw value or null).
 QJsonObject problemToJson(const BaekjoonProblem& problem);

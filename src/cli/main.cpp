@@ -52,7 +52,10 @@ const std::map<QString, Verb>& verbs() {
         {QStringLiteral("problem"),
          {QStringLiteral("problem NUMBER [--judge URL] [--tier URL] | problem NUMBER --html FILE"),
           QStringLiteral(
-              "Prints a judge problem as JSON: fetched, or converted from a saved page."),
+              "Prints a judge problem as JSON: fetched, or converted from a saved page, with\n"
+              "timeLimit and memoryLimit as the page words them (null when it states none).\n"
+              "CORVANTA_JUDGE_URL and CORVANTA_TIER_URL, when set, replace the built-in\n"
+              "addresses; --judge and --tier take precedence over them."),
           runProblem}},
     };
     return table;

@@ -65,7 +65,7 @@ int fetch(const QString& number, const CrawlerEndpoints& endpoints) {
 int runProblem(const QStringList& arguments) {
     std::optional<QString> number;
     std::optional<QString> htmlFile;
-    CrawlerEndpoints endpoints = CrawlerEndpoints::production();
+    CrawlerEndpoints endpoints = CrawlerEndpoints::fromEnvironment();
     bool endpointsGiven = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];

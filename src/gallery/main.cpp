@@ -57,7 +57,7 @@ void settle() {
 }
 
 // A window-modal sheet is its own top-level window; the picture shows it where
-// a person sees it, centred over the window.
+// a person sees it, centred over the window, and a popup at its place.
 QImage compose(MainWindow& window) {
     QImage image = window.grab().toImage();
     QPainter painter(&image);
@@ -68,6 +68,12 @@ QImage compose(MainWindow& window) {
         const QPoint at((image.width() - picture.width()) / 2,
                         (image.height() - picture.height()) / 3);
         painter.drawPixmap(at, picture);
+    }
+    // A popup opens where its anchor put it.
+    for (QWidget* popup : window.findChildren<QWidget*>()) {
+        if (popup->isVisible() && popup->windowType() == Qt::Popup)
+            painter.drawPixmap(popup->mapToGlobal(QPoint()) - window.mapToGlobal(QPoint()),
+                               popup->grab());
     }
     return image;
 }

@@ -72,6 +72,21 @@ CrawlerEndpoints CrawlerEndpoints::production() {
             QStringLiteral("https://testcase.ac")};
 }
 
+CrawlerEndpoints CrawlerEndpoints::fromEnvironment() {
+    CrawlerEndpoints endpoints = production();
+    const auto override = [](QString& url, const char* variable) {
+        QString value = qEnvironmentVariable(variable).trimmed();
+        // Paths are appended with their own slash.
+        while (value.endsWith(u'/'))
+            value.chop(1);
+        if (!value.isEmpty())
+            url = value;
+    };
+    override(endpoints.judgeBaseURL, "CORVANTA_JUDGE_URL");
+    override(endpoints.tierServiceBaseURL, "CORVANTA_TIER_URL");
+    return endpoints;
+}
+
 BaekjoonCrawler::BaekjoonCrawler(CrawlerEndpoints endpoints, std::chrono::milliseconds timeout,
                                  QObject* parent)
     : QObject(parent), m_endpoints(std::move(endpoints)), m_timeout(timeout),

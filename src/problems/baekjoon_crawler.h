@@ -26,6 +26,10 @@ struct CrawlerEndpoints {
     // The judge's public site, the public tier service and the public
     // test-case collection site.
     static CrawlerEndpoints production();
+    // production(), with the judge and the tier service replaced by
+    // CORVANTA_JUDGE_URL and CORVANTA_TIER_URL where they are set (mirrors,
+    // proxies, tests).
+    static CrawlerEndpoints fromEnvironment();
 };
 
 // Either the problem number as text or why there is none.

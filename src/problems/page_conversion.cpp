@@ -1,5 +1,7 @@
 #include "problems/page_conversion.h"
 
+#include "problems/problem_limits.h"
+
 #include <QList>
 #include <QStringList>
 #include <QTextBoundaryFinder>
@@ -798,6 +800,9 @@ BaekjoonProblem parseProblemPage(const QString& html, const QString& number) {
         if (const auto output = samples.outputs.find(number); output != samples.outputs.end())
             problem.testCases.append({sampleText(input), sampleText(output->second)});
     }
+    const ProblemLimits limits = readProblemLimits(html);
+    problem.timeLimit = limits.timeLimit;
+    problem.memoryLimit = limits.memoryLimit;
     return problem;
 }
 

@@ -50,6 +50,13 @@ QString freedesktopIconName(const QString& symbol) {
         {QStringLiteral("doc.badge.plus"), QStringLiteral("document-new")},
         {QStringLiteral("play.circle.fill"), QStringLiteral("media-playback-start")},
         {QStringLiteral("book.closed.fill"), QStringLiteral("bookmarks")},
+        {QStringLiteral("dice"), QStringLiteral("roll")},
+        {QStringLiteral("globe"), QStringLiteral("globe")},
+        {QStringLiteral("exclamationmark.triangle"), QStringLiteral("dialog-warning")},
+        {QStringLiteral("arrow.down.doc"), QStringLiteral("document-import")},
+        {QStringLiteral("safari"), QStringLiteral("internet-web-browser")},
+        {QStringLiteral("exclamationmark.bubble"), QStringLiteral("tools-report-bug")},
+        {QStringLiteral("hourglass"), QStringLiteral("chronometer")},
     };
     return table.value(symbol);
 }
@@ -68,4 +75,3 @@ void setSymbol(QAbstractButton* button, const QString& symbol, const QString& fa
         button->setIcon(icon);
     }
 }
-

@@ -12,15 +12,39 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-TEST(ProblemCommand, FetchesFromTheGivenServersAndPrintsOneJsonObject) {
-    LocalHttpServer server;
+void routeHelloPage(LocalHttpServer& server) {
     server.route(
         "/problem/2557",
         {200, "<span id=\"problem_title\">Hello</span>"
+              "<table id=\"problem-info\"><tr><th>시간 제한</th><th>메모리 제한</th></tr>"
+              "<tr><td>1 초</td><td>128 MB</td></tr></table>"
               "<div id=\"problem_description\"><p>$x \\le 1$</p></div>"
               "<pre id=\"sample-input-1\">1 &lt; 2\n</pre><pre id=\"sample-output-1\">ok\n</pre>"});
     server.route("/api/v3/problem/show?problemId=2557",
                  {200, "{\"level\": 1}", "application/json"});
+}
+
+// Sets the variables for the test's lifetime.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(std::initializer_list<std::pair<const char*, QString>> values) {
+        for (const auto& [name, value] : values) {
+            qputenv(name, value.toUtf8());
+            m_names.append(name);
+        }
+    }
+    ~ScopedEnvironment() {
+        for (const char* name : m_names)
+            qunsetenv(name);
+    }
+
+private:
+    QList<const char*> m_names;
+};
+
+TEST(ProblemCommand, FetchesFromTheGivenServersAndPrintsOneJsonObject) {
+    LocalHttpServer server;
+    routeHelloPage(server);
 
     const ProcessOutcome outcome = runCli(
         {u"problem"_s, u"2557"_s, u"--judge"_s, server.baseUrl(), u"--tier"_s, server.baseUrl()});
@@ -28,9 +52,31 @@ TEST(ProblemCommand, FetchesFromTheGivenServersAndPrintsOneJsonObject) {
     EXPECT_EQ(QJsonDocument::fromJson(outcome.out.toUtf8()),
               QJsonDocument::fromJson(R"({"number": "2557", "title": "Hello",
                   "description": "x ≤ 1", "inputDescription": "", "outputDescription": "",
-                  "testCases": [{"input": "1 < 2", "output": "ok"}], "tier": 1})"))
+                  "testCases": [{"input": "1 < 2", "output": "ok"}],
+                  "timeLimit": "1 초", "memoryLimit": "128 MB", "tier": 1})"))
         << outcome.out.toStdString();
     EXPECT_TRUE(outcome.err.contains(u"HTTP Status: 200"_s));
+}
+
+TEST(ProblemCommand, TakesTheServersFromTheEnvironmentBelowItsFlags) {
+    LocalHttpServer server;
+    routeHelloPage(server);
+    LocalHttpServer elsewhere;
+    {
+        const ScopedEnvironment environment{{"CORVANTA_JUDGE_URL", server.baseUrl() + u'/'},
+                                            {"CORVANTA_TIER_URL", server.baseUrl()}};
+        const ProcessOutcome outcome = runCli({u"problem"_s, u"2557"_s});
+        ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
+        EXPECT_EQ(QJsonDocument::fromJson(outcome.out.toUtf8()).object().value(u"tier"), 1);
+    }
+    {
+        const ScopedEnvironment environment{{"CORVANTA_JUDGE_URL", elsewhere.baseUrl()},
+                                            {"CORVANTA_TIER_URL", elsewhere.baseUrl()}};
+        const ProcessOutcome outcome = runCli({u"problem"_s, u"2557"_s, u"--judge"_s,
+                                               server.baseUrl(), u"--tier"_s, server.baseUrl()});
+        ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
+    }
+    EXPECT_TRUE(elsewhere.requests().isEmpty());
 }
 
 TEST(ProblemCommand, PrintsTheErrorAndFailsWhenThePageFails) {

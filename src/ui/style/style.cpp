@@ -3,6 +3,7 @@
 #include "themes/theme_resolver.h"
 #include "ui/icons.h"
 #include "ui/style/colors.h"
+#include "ui/style/problem_sheet.h"
 #include "workspace/app_state.h"
 
 #include <QApplication>
@@ -108,7 +109,7 @@ QString themeStyleSheet(const WindowColours& window, const WindowColours& welcom
     QString sheet = QString::fromUtf16(sheetTemplate);
     for (const auto& [placeholder, colour] : colours)
         sheet.replace(QString::fromUtf16(placeholder), css(colour));
-    return sheet + badgeRules();
+    return sheet + badgeRules() + problemTabSheet(window);
 }
 
 Style::Style(const AppState& state, QObject* parent) : QObject(parent), m_state(state) {

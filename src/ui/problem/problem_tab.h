@@ -1,0 +1,79 @@
+#pragma once
+
+#include "base/baekjoon_problem.h"
+#include "problems/baekjoon_crawler.h"
+
+#include <QDateTime>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+class AppState;
+class ProblemDetailView;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStackedWidget;
+class TierPicker;
+
+// The judge problem tab: a number field with its search button, the random
+// pick by tier, the cached problem's "#N" chip and "테스트케이스 적용", and
+// below them the problem, the last failure or the empty state. A page fetch
+// starts only when the ten-second cooldown after the previous one is over;
+// a one-second timer counts it down on the search button. A page fetch and a
+// random query may run at the same time.
+class ProblemTab : public QWidget {
+    Q_OBJECT
+
+public:
+    // Fetches through a crawler of its own at `endpoints`.
+    explicit ProblemTab(AppState& state,
+                        const CrawlerEndpoints& endpoints = CrawlerEndpoints::fromEnvironment(),
+                        QWidget* parent = nullptr);
+
+    // The clock the cooldown is measured by; the system clock unless replaced.
+    void setClock(std::function<QDateTime()> now);
+
+    // Fetches the typed number; nothing while the field is empty, a fetch
+    // runs or the cooldown lasts.
+    void searchProblem();
+    // Asks for a random problem of `tier` and fetches it when it arrives
+    // after the cooldown; during the cooldown only the field is filled.
+    void selectRandomTier(SolvedTier tier);
+    // Recounts the cooldown: on every tick and when the tab is shown.
+    void updateCooldown();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void finishFetch(const ProblemResult& result);
+    void finishRandom(const RandomProblemResult& result);
+    void toggleTierPicker();
+    void showProblem();
+    void refresh();
+
+    AppState& m_state;
+    BaekjoonCrawler m_crawler;
+    std::function<QDateTime()> m_now = [] { return QDateTime::currentDateTime(); };
+    QTimer m_cooldownTimer;
+
+    bool m_isLoading = false;
+    bool m_isLoadingRandom = false;
+    std::optional<QString> m_errorMessage;
+    int m_remainingCooldown = 0;
+
+    QLineEdit* m_number;
+    QPushButton* m_search;
+    QPushButton* m_random;
+    QLabel* m_chip;
+    QPushButton* m_apply;
+    QStackedWidget* m_content;
+    QWidget* m_empty;
+    QLabel* m_errorText;
+    QWidget* m_error;
+    QWidget* m_problem;
+    ProblemDetailView* m_detail;
+    TierPicker* m_picker;
+};
