@@ -261,7 +261,7 @@ Figures measure(const QString& text, const char* label) {
     }
     {
         QPlainTextEdit naive;
-        naive.setFont(CodeTextEditor::resolveFont(config().fontName, config().fontSize));
+        naive.setFont(CodeTextEditor::resolveFont(config().editor.fontName, config().fontSize));
         naive.setPlainText(text);
         naive.resize(editorSize);
         naive.show();

@@ -24,6 +24,10 @@ std::optional<ProgrammingLanguage> languageOfFile(const QString& path);
 // Prints the algorithm template library as one JSON array.
 int runTemplates(const QStringList& arguments);
 
+// Prints every setting's group, key, type, default and usable range as one
+// JSON array.
+int runSettings(const QStringList& arguments);
+
 // Runs FILE against the cases of TESTDIR and prints the run report: 0 when
 // every case passes, 1 when one fails.
 int runRun(const QStringList& arguments);

@@ -9,7 +9,7 @@
 namespace {
 
 void copyFlags(SyntaxTextView* view, const EditorConfig& config) {
-    view->typing = config.typing;
+    view->typing = {config.indentation, config.typingAids, config.language};
     view->currentLanguage = config.language;
 }
 
@@ -37,13 +37,13 @@ CodeTextEditor::CodeTextEditor(const EditorConfig& config, const QString& text, 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    if (config.showLineNumbers) {
+    if (config.editor.showLineNumbers) {
         m_gutter = new LineNumberGutter(m_textView, this);
         layout->addWidget(m_gutter);
     }
     layout->addWidget(m_textView);
 
-    m_textView->setFont(resolveFont(config.fontName, config.fontSize));
+    m_textView->setFont(resolveFont(config.editor.fontName, config.fontSize));
     copyFlags(m_textView, config);
     m_textView->currentTheme = config.theme;
     m_textView->customTheme = config.customTheme;
@@ -85,7 +85,7 @@ QString CodeTextEditor::text() const {
 }
 
 void CodeTextEditor::applyConfig(const EditorConfig& config) {
-    const QFont font = resolveFont(config.fontName, config.fontSize);
+    const QFont font = resolveFont(config.editor.fontName, config.fontSize);
     if (m_textView->font() != font)
         m_textView->setFont(font);
     const bool recolour = colouringDiffers(m_textView, config);
@@ -97,7 +97,7 @@ void CodeTextEditor::applyConfig(const EditorConfig& config) {
         m_textView->highlight();
     }
     if (m_gutter)
-        m_gutter->setVisible(config.showLineNumbers);
+        m_gutter->setVisible(config.editor.showLineNumbers);
 }
 
 void CodeTextEditor::applyColours(const EditorConfig& config) {

@@ -4,6 +4,7 @@
 #include "editor/typing_aids.h"
 #include "themes/custom_theme.h"
 #include "themes/editor_theme.h"
+#include "workspace/settings_values.h"
 
 #include <QColor>
 #include <QWidget>
@@ -14,15 +15,15 @@ class SyntaxTextView;
 
 // Everything the editor pane passes to the editor, as one value.
 struct EditorConfig {
+    // The editor draws with `fontName` and `showLineNumbers` of these.
+    EditorSettings editor;
+    IndentationSettings indentation;
+    TypingAidSettings typingAids;
     double fontSize = 14;
-    QString fontName = QStringLiteral("SF Mono");
     QColor backgroundColor;
     QColor lineNumberColor;
     QColor lineNumberBgColor;
     QColor cursorColor;
-    // The view fills in the language from `language`.
-    TypingFlags typing;
-    bool showLineNumbers = true;
     ProgrammingLanguage language = ProgrammingLanguage::txt;
     EditorTheme theme = EditorTheme::dark;
     std::optional<CustomTheme> customTheme;

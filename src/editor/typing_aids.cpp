@@ -66,7 +66,8 @@ QString leadingWhitespace(QStringView text) {
 }
 
 QString indentationUnit(const TypingFlags& flags) {
-    return flags.useSpacesForTab ? QString(std::max(flags.tabSize, 0), u' ') : QStringLiteral("\t");
+    return flags.indentation.useSpacesForTab ? QString(std::max(flags.indentation.tabSize, 0), u' ')
+                                             : QStringLiteral("\t");
 }
 
 TypingEdit replaceSelection(const CaretContext& context, const QString& text,
@@ -115,7 +116,7 @@ std::optional<TypingEdit> expandSnippet(const CaretContext& context, const Typin
     // The line's own indentation, read from its start, stands for each tab.
     QString indentation = leadingWhitespace(context.line);
     if (indentation.isEmpty())
-        indentation = QString(std::max(flags.tabSize, 0), u' ');
+        indentation = QString(std::max(flags.indentation.tabSize, 0), u' ');
     QString body = snippet->code;
     body.replace(u'\t', indentation);
     const qsizetype start = context.lineStart + wordStart;
@@ -130,9 +131,9 @@ TypingEdit insertText(const CaretContext& context, const QString& input, const T
     if (!single)
         return replaceSelection(context, input, input.size());
     QString typed = input;
-    if (flags.typingRandomEnabled && QChar::isLetter(*single))
+    if (flags.aids.typingRandomEnabled && QChar::isLetter(*single))
         typed = randomLetters[random.bounded(int(randomLetters.size()))];
-    if (!flags.autoBracket || typed.size() != 1)
+    if (!flags.aids.autoBracket || typed.size() != 1)
         return replaceSelection(context, typed, typed.size());
 
     const char16_t c = typed[0].unicode();
@@ -149,7 +150,7 @@ TypingEdit insertText(const CaretContext& context, const QString& input, const T
 }
 
 TypingEdit insertTab(const CaretContext& context, const TypingFlags& flags) {
-    if (flags.snippetsEnabled) {
+    if (flags.aids.snippetsEnabled) {
         if (std::optional<TypingEdit> expansion = expandSnippet(context, flags))
             return *expansion;
     }
@@ -163,11 +164,12 @@ TypingEdit insertTab(const CaretContext& context, const TypingFlags& flags) {
 TypingEdit insertNewline(const CaretContext& context, const TypingFlags& flags) {
     const QString indentation =
         leadingWhitespace(QStringView(context.line).first(caretInLine(context)));
-    if (flags.autoBracket && isMatchingPair(previousCharacter(context), nextCharacter(context))) {
+    if (flags.aids.autoBracket &&
+        isMatchingPair(previousCharacter(context), nextCharacter(context))) {
         const QString middle = u'\n' + indentation + indentationUnit(flags);
         return replaceSelection(context, middle + u'\n' + indentation, middle.size());
     }
-    const QString text = flags.autoIndent ? u'\n' + indentation : QStringLiteral("\n");
+    const QString text = flags.indentation.autoIndent ? u'\n' + indentation : QStringLiteral("\n");
     return replaceSelection(context, text, text.size());
 }
 
@@ -176,7 +178,8 @@ std::optional<TypingEdit> deleteBackward(const CaretContext& context, const Typi
     // around its start would delete text the user did not select.
     if (context.selectionEnd != context.selectionStart)
         return std::nullopt;
-    if (!flags.autoBracket || !isMatchingPair(previousCharacter(context), nextCharacter(context)))
+    if (!flags.aids.autoBracket ||
+        !isMatchingPair(previousCharacter(context), nextCharacter(context)))
         return std::nullopt;
     return TypingEdit{context.selectionStart - 1, 2, {}, context.selectionStart - 1};
 }

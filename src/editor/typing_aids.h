@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/programming_language.h"
+#include "workspace/settings_values.h"
 
 #include <QRandomGenerator>
 #include <QString>
@@ -15,14 +16,10 @@
 // and returns the edit the text widget applies. Positions are UTF-16 units of
 // the whole document.
 
-// The switches the editor host copies from the settings.
+// The settings the aids follow.
 struct TypingFlags {
-    int tabSize = 4;
-    bool useSpacesForTab = true;
-    bool autoIndent = true;
-    bool autoBracket = true;
-    bool snippetsEnabled = false;
-    bool typingRandomEnabled = false;
+    IndentationSettings indentation = {};
+    TypingAidSettings aids = {};
     // Chooses the snippet table.
     ProgrammingLanguage language = ProgrammingLanguage::cpp;
 };

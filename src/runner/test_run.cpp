@@ -79,7 +79,7 @@ TestRun* startTestRun(AppState& state) {
     }
     state.setTestCases(testCases);
 
-    auto* run = new TestRun(file, testCases, state.settings().executionTimeout(), &state);
+    auto* run = new TestRun(file, testCases, state.settings().execution().executionTimeout, &state);
     QObject::connect(run, &TestRun::caseFinished, &state,
                      [&state](const QUuid& testCaseId, const TestRunRecord& record) {
                          const QList<TestCase>& current = state.testCases();

@@ -68,8 +68,10 @@ EditorPane::EditorPane(AppState& state, Commands& commands, QWidget* parent)
     connect(&m_state, &AppState::themeChanged, this, &EditorPane::applyConfig);
     connect(&m_state, &AppState::useCustomThemeChanged, this, &EditorPane::applyConfig);
     connect(&m_state, &AppState::selectedCustomThemeChanged, this, &EditorPane::applyConfig);
-    connect(&m_state.settings(), &SettingsStore::editorSettingsChanged, this,
+    connect(&m_state.settings(), &SettingsStore::editorChanged, this, &EditorPane::applyConfig);
+    connect(&m_state.settings(), &SettingsStore::indentationChanged, this,
             &EditorPane::applyConfig);
+    connect(&m_state.settings(), &SettingsStore::typingAidsChanged, this, &EditorPane::applyConfig);
     connect(&m_commands, &Commands::templateInserted, this, [this](const QString& text) {
         m_dirty = false;
         if (m_editor)
@@ -243,19 +245,14 @@ QWidget* EditorPane::buildWelcome() {
 EditorConfig EditorPane::currentConfig() const {
     const SettingsStore& settings = m_state.settings();
     EditorConfig config;
+    config.editor = settings.editor();
+    config.indentation = settings.indentation();
+    config.typingAids = settings.typingAids();
     config.fontSize = m_state.fontSize();
-    config.fontName = settings.fontName();
     config.backgroundColor = toQColor(m_state.themeBackground());
     config.lineNumberColor = toQColor(m_state.themeLineNumber());
     config.lineNumberBgColor = withAlpha(toQColor(m_state.themeSidebar()), 0.3);
     config.cursorColor = toQColor(m_state.themeCursor());
-    config.typing.tabSize = settings.tabSize();
-    config.typing.useSpacesForTab = settings.useSpacesForTab();
-    config.typing.autoIndent = settings.autoIndent();
-    config.typing.autoBracket = settings.autoBracket();
-    config.typing.snippetsEnabled = settings.snippetsEnabled();
-    config.typing.typingRandomEnabled = settings.typingRandomEnabled();
-    config.showLineNumbers = settings.showLineNumbers();
     if (m_state.selectedFile())
         config.language = m_state.selectedFile()->language;
     config.theme = m_state.theme();
@@ -336,7 +333,7 @@ void EditorPane::updateStatus() {
     if (!m_editor || !m_state.selectedFile())
         return;
     updateCounts();
-    m_tabSize->setText(QStringLiteral("탭: %1칸").arg(m_state.settings().tabSize()));
+    m_tabSize->setText(QStringLiteral("탭: %1칸").arg(m_state.settings().indentation().tabSize));
     const ProgrammingLanguage language = m_state.selectedFile()->language;
     m_languageDot->setStyleSheet(
         QStringLiteral("background: %1; border-radius: 4px;").arg(css(badgeColor(language))));

@@ -111,7 +111,7 @@ FileItem* AppState::findFile(const QUuid& id) {
 void AppState::createFile(const QString& name, ProgrammingLanguage language,
                           std::optional<QUuid> folderId) {
     FileItem file = FileItem::make(name, language, folderId);
-    file.content = m_settings.starterTemplate(language);
+    file.content = m_settings.templates().text(language);
     m_files.append(file);
     emit filesChanged();
     openFile(file);
@@ -325,14 +325,6 @@ void AppState::resetAll() {
     QDir(QFileInfo(m_saveFilePath).path()).removeRecursively();
     setFontSize(14);
     setTheme(EditorTheme::dark);
-    m_settings.setTabSize(4);
-    m_settings.setUseSpacesForTab(true);
-    m_settings.setAutoIndent(true);
-    m_settings.setShowLineNumbers(true);
-    m_settings.setExecutionTimeout(5);
-    m_settings.setAutoBracket(true);
-    m_settings.setFontName(QStringLiteral("SF Mono"));
-    m_settings.setBaekjoonFontSize(13.0);
     saveData();
 }
 

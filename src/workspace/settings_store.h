@@ -1,69 +1,74 @@
 #pragma once
 
 #include "base/programming_language.h"
+#include "workspace/settings_values.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QSettings>
-#include <QString>
 
-// The user's preferences in the platform's settings store (organisation and
-// application "Corvanta"). A value reads its default while its key is absent;
-// defaults are never written until a value is first set.
+// The user's preferences in the platform's settings store, under the
+// application identity (setAppIdentity). Each group is read whole from its
+// keys: a key that is absent or holds a value of another type reads as the
+// group's default, and a number is clamped to what the program can use (the
+// file itself keeps what it holds). Saving a group writes only the keys whose
+// value changed, so a default is never written until the user changes a
+// setting, and announces the group's new value.
 class SettingsStore : public QObject {
     Q_OBJECT
 
 public:
     explicit SettingsStore(QObject* parent = nullptr);
 
-    int tabSize() const;
-    bool useSpacesForTab() const;
-    bool autoIndent() const;
-    bool showLineNumbers() const;
-    bool highlightCurrentLine() const;
-    bool wordWrap() const;
-    int executionTimeout() const;
-    bool autoBracket() const;
-    bool snippetsEnabled() const;
-    bool typingRandomEnabled() const;
-    QString fontName() const;
-    double baekjoonFontSize() const;
-    bool hasSeenOnboarding() const;
-    // The user's starter text for a language; empty for Text.
-    QString starterTemplate(ProgrammingLanguage language) const;
+    EditorSettings editor() const;
+    IndentationSettings indentation() const;
+    TypingAidSettings typingAids() const;
+    ExecutionSettings execution() const;
+    TemplateSettings templates() const;
+    ProblemTabSettings problemTab() const;
+    OnboardingSettings onboarding() const;
 
-    void setTabSize(int value);
-    void setUseSpacesForTab(bool value);
-    void setAutoIndent(bool value);
-    void setShowLineNumbers(bool value);
-    void setHighlightCurrentLine(bool value);
-    void setWordWrap(bool value);
-    void setExecutionTimeout(int value);
-    void setAutoBracket(bool value);
-    void setSnippetsEnabled(bool value);
-    void setTypingRandomEnabled(bool value);
-    void setFontName(const QString& value);
-    void setBaekjoonFontSize(double value);
-    void setHasSeenOnboarding(bool value);
-    // Ignored for Text, which has no template key.
-    void setStarterTemplate(ProgrammingLanguage language, const QString& value);
+    // Numbers are clamped as on reading before they are compared and stored.
+    void setEditor(const EditorSettings& value);
+    void setIndentation(const IndentationSettings& value);
+    void setTypingAids(const TypingAidSettings& value);
+    void setExecution(const ExecutionSettings& value);
+    void setTemplates(const TemplateSettings& value);
+    void setProblemTab(const ProblemTabSettings& value);
+    void setOnboarding(const OnboardingSettings& value);
 
     // Raw access for values stored as one blob (the custom theme list).
     QByteArray data(const QString& key) const;
     void setData(const QString& key, const QByteArray& value);
     bool contains(const QString& key) const;
 
-    // Removes every key of the application and writes the store to disk.
+    // Removes every key of the application, writes the store to disk and
+    // announces each group whose value that changed.
     void clear();
 
 signals:
-    // Emitted with the key of every value written.
-    void valueChanged(const QString& key);
-    // One of the values the editor reads was written.
-    void editorSettingsChanged();
+    void editorChanged(const EditorSettings& value);
+    void indentationChanged(const IndentationSettings& value);
+    void typingAidsChanged(const TypingAidSettings& value);
+    void executionChanged(const ExecutionSettings& value);
+    void templatesChanged(const TemplateSettings& value);
+    void problemTabChanged(const ProblemTabSettings& value);
+    void onboardingChanged(const OnboardingSettings& value);
 
 private:
-    QVariant read(const QString& key, const QVariant& fallback) const;
-    void write(const QString& key, const QVariant& value);
+    template <typename Group> Group load() const;
+    template <typename Group> void save(Group value);
+    void announce(const EditorSettings& value) { emit editorChanged(value); }
+    void announce(const IndentationSettings& value) { emit indentationChanged(value); }
+    void announce(const TypingAidSettings& value) { emit typingAidsChanged(value); }
+    void announce(const ExecutionSettings& value) { emit executionChanged(value); }
+    void announce(const TemplateSettings& value) { emit templatesChanged(value); }
+    void announce(const ProblemTabSettings& value) { emit problemTabChanged(value); }
+    void announce(const OnboardingSettings& value) { emit onboardingChanged(value); }
 
-    mutable QSettings m_settings;
+    QSettings m_settings;
 };
+
+// Every group's keys with their type, default and usable range, as one
+// indented JSON array: what a settings file without that key reads as.
+QByteArray settingsDefaultsJson();

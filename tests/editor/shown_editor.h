@@ -10,13 +10,13 @@
 inline EditorConfig editorConfig(ProgrammingLanguage language = ProgrammingLanguage::cpp,
                                  bool lineNumbers = true) {
     EditorConfig c;
-    c.fontName = QStringLiteral("No Such Font Family");
+    c.editor.fontName = QStringLiteral("No Such Font Family");
     c.fontSize = 13;
     c.backgroundColor = Qt::black;
     c.lineNumberColor = Qt::gray;
     c.lineNumberBgColor = QColor(255, 255, 255, 77);
     c.cursorColor = Qt::red;
-    c.showLineNumbers = lineNumbers;
+    c.editor.showLineNumbers = lineNumbers;
     c.language = language;
     return c;
 }

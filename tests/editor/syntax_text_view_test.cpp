@@ -107,8 +107,8 @@ struct KeyCase {
     TypingFlags flags = {};
 };
 
-constexpr TypingFlags autoBracketOff{.autoBracket = false};
-constexpr TypingFlags snippets{.snippetsEnabled = true};
+constexpr TypingFlags autoBracketOff{.aids = {.autoBracket = false}};
+constexpr TypingFlags snippets{.aids = {.snippetsEnabled = true}};
 constexpr TypingFlags inPython{.language = ProgrammingLanguage::python};
 
 } // namespace
@@ -123,8 +123,12 @@ TEST(SyntaxTextViewKeys, TypingAidsThroughKeyEventsAndUndo) {
         {"quote pairs", u"s = |;", u"\"", u"s = \"|\";"},
         {"selection replaced by the pair", u"x = |abc|;", u"[", u"x = [|];"},
         {"Tab leaves a pair even when pairing is off", u"f(|)", u"\t", u"f()|", autoBracketOff},
-        {"Tab inserts the unit of spaces", u"|x", u"\t", u"  |x", {.tabSize = 2}},
-        {"Tab inserts a tab character", u"|x", u"\t", u"\t|x", {.useSpacesForTab = false}},
+        {"Tab inserts the unit of spaces", u"|x", u"\t", u"  |x", {.indentation = {.tabSize = 2}}},
+        {"Tab inserts a tab character",
+         u"|x",
+         u"\t",
+         u"\t|x",
+         {.indentation = {.useSpacesForTab = false}}},
         {"Tab expands a snippet", u"fori|", u"\t", u"for (int i = 0; i < n; i++) {\n    \n}|",
          snippets},
         {"snippet keeps the line's indentation", u"  fori|", u"\t",
@@ -132,7 +136,11 @@ TEST(SyntaxTextViewKeys, TypingAidsThroughKeyEventsAndUndo) {
         {"Return between braces opens an indented line", u"    {|}", u"\n",
          u"    {\n        |\n    }"},
         {"Return keeps the indentation only", u"    if x:|", u"\n", u"    if x:\n    |", inPython},
-        {"Return without auto-indent", u"    x|", u"\n", u"    x\n|", {.autoIndent = false}},
+        {"Return without auto-indent",
+         u"    x|",
+         u"\n",
+         u"    x\n|",
+         {.indentation = {.autoIndent = false}}},
         {"Backspace removes an empty pair", u"a[|]b", u"\b", u"a|b"},
         {"Backspace in a mismatched pair", u"(|]", u"\b", u"|]"},
         {"Backspace after an emoji's pair", u"😀(|)", u"\b", u"😀|"},
@@ -168,7 +176,7 @@ TEST(SyntaxTextViewKeys, EachKeystrokeIsOneUndoStep) {
 TEST(SyntaxTextViewKeys, RandomTypingReplacesLettersOfAnyScript) {
     Shown shown;
     SyntaxTextView* view = shown.view();
-    view->typing.typingRandomEnabled = true;
+    view->typing.aids.typingRandomEnabled = true;
     press(view, QStringLiteral("A가z"));
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^[a-z]{3}$")).match(view->text()).hasMatch())
         << view->text().toStdString();

@@ -78,11 +78,13 @@ QString backspace(const QString& marked, const TypingFlags& flags = {}) {
     return after(marked, [&](const CaretContext& c) { return deleteBackward(c, flags); });
 }
 
-constexpr TypingFlags noBrackets{.autoBracket = false};
-constexpr TypingFlags tabs{.useSpacesForTab = false};
+constexpr TypingFlags noBrackets{.aids = {.autoBracket = false}};
+constexpr TypingFlags tabs{.indentation = {.useSpacesForTab = false}};
 
 TypingFlags withSnippets(ProgrammingLanguage language, int tabSize = 4) {
-    return {.tabSize = tabSize, .snippetsEnabled = true, .language = language};
+    return {.indentation = {.tabSize = tabSize},
+            .aids = {.snippetsEnabled = true},
+            .language = language};
 }
 
 struct Case {
@@ -119,7 +121,7 @@ TEST(TypingAidsTest, InsertTextPairsAndOvertypes) {
 }
 
 TEST(TypingAidsTest, RandomTypingReplacesLettersOfAnyScript) {
-    constexpr TypingFlags flags{.typingRandomEnabled = true};
+    constexpr TypingFlags flags{.aids = {.typingRandomEnabled = true}};
     QSet<QChar> drawn;
     for (const QString& letter : {u"A"_s, u"z"_s, u"한"_s, u"é"_s, u"𝑥"_s}) {
         for (int i = 0; i < 200; ++i) {
@@ -143,7 +145,7 @@ TEST(TypingAidsTest, TabEscapesOrIndents) {
     EXPECT_EQ(tab(u"'x|'"_s), u"'x'|"_s);
     // Leaving a pair does not depend on pairing being on.
     EXPECT_EQ(tab(u"[x|]"_s, noBrackets), u"[x]|"_s);
-    EXPECT_EQ(tab(u"|x"_s, {.tabSize = 2}), u"  |x"_s);
+    EXPECT_EQ(tab(u"|x"_s, {.indentation = {.tabSize = 2}}), u"  |x"_s);
     EXPECT_EQ(tab(u"|x"_s, tabs), u"\t|x"_s);
     EXPECT_EQ(tab(u"a«bc»d"_s), u"a    |d"_s);
     EXPECT_EQ(tab(u"x|("_s), u"x    |("_s);
@@ -181,13 +183,13 @@ TEST(TypingAidsTest, TabExpandsTheTriggerBeforeTheCaret) {
     EXPECT_EQ(tab(u"pii|"_s, withSnippets(ProgrammingLanguage::txt)), u"pii    |"_s);
     // Spaces stand for the body's tabs even when Tab inserts a tab character.
     TypingFlags tabbed = withSnippets(ProgrammingLanguage::python, 3);
-    tabbed.useSpacesForTab = false;
+    tabbed.indentation.useSpacesForTab = false;
     EXPECT_EQ(tab(u"fori|"_s, tabbed), u"for i in range(n):\n   |"_s);
     EXPECT_EQ(tab(u"fori|"_s), u"fori    |"_s);
 }
 
 TEST(TypingAidsTest, ReturnCarriesIndentationAndSplitsPairs) {
-    constexpr TypingFlags noIndent{.autoIndent = false};
+    constexpr TypingFlags noIndent{.indentation = {.autoIndent = false}};
     EXPECT_EQ(newline(u"    {|}"_s), u"    {\n        |\n    }"_s);
     EXPECT_EQ(newline(u"f(\"|\")"_s), u"f(\"\n    |\n\")"_s);
     EXPECT_EQ(newline(u"\t{|}"_s, tabs), u"\t{\n\t\t|\n\t}"_s);

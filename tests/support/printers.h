@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QUuid>
+#include <QVariant>
 #include <optional>
 #include <ostream>
 
@@ -13,6 +14,10 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 
 inline void PrintTo(const QByteArray& bytes, std::ostream* os) {
     *os << '"' << bytes.toStdString() << '"';
+}
+
+inline void PrintTo(const QVariant& value, std::ostream* os) {
+    *os << value.typeName() << ' ' << value.toString().toStdString();
 }
 
 inline void PrintTo(const QUuid& id, std::ostream* os) {

@@ -26,7 +26,7 @@ protected:
     }
 
     static QSettings& store() {
-        static QSettings settings(QStringLiteral("Corvanta"), QStringLiteral("Corvanta"));
+        static QSettings settings;
         return settings;
     }
     static void writeStored(const QString& key, const QByteArray& bytes) {

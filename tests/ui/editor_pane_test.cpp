@@ -24,7 +24,7 @@ protected:
         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
              QStringLiteral("/Corvanta"))
             .removeRecursively();
-        QSettings(QStringLiteral("Corvanta"), QStringLiteral("Corvanta")).clear();
+        QSettings().clear();
         state = std::make_unique<AppState>();
         pane = std::make_unique<EditorPane>(*state, commands);
         pane->resize(900, 600);
@@ -94,8 +94,18 @@ TEST_F(EditorPaneTest, StatusBarCountsLinesAndCharacters) {
     QTest::keyClick(pane->editor()->textView(), Qt::Key_Return);
     EXPECT_EQ(pane->statusTexts().mid(0, 2),
               (QStringList{QStringLiteral("줄 2"), QStringLiteral("문자 2")}));
-    state->settings().setTabSize(2);
+    state->settings().setIndentation({.tabSize = 2});
     EXPECT_EQ(pane->statusTexts()[2], QStringLiteral("탭: 2칸"));
+}
+
+// A hand-edited tab size of 2147483647 once made Tab allocate until the
+// program died.
+TEST_F(EditorPaneTest, AHugeStoredTabSizeIndentsByTheLargestUsableStep) {
+    QSettings().setValue(QStringLiteral("tabSize"), QStringLiteral("2147483647"));
+    state->createFile(QStringLiteral("a.txt"), ProgrammingLanguage::txt);
+    QTest::keyClick(pane->editor()->textView(), Qt::Key_Tab);
+    EXPECT_EQ(pane->editor()->text(), QString(16, u' '));
+    EXPECT_EQ(pane->statusTexts()[2], QStringLiteral("탭: 16칸"));
 }
 
 TEST_F(EditorPaneTest, FontSizeButtonsStopAtTheirLimits) {

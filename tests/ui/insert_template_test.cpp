@@ -30,7 +30,7 @@ const AlgorithmTemplate& gcdLcm() {
 
 // Every test starts from an empty workspace and default settings.
 bool clearWorkspaceAndSettings() {
-    QSettings(u"Corvanta"_s, u"Corvanta"_s).clear();
+    QSettings().clear();
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                 u"/Corvanta"_s)
         .removeRecursively();

@@ -53,7 +53,9 @@ TEST_F(AppStateTest, WorkspaceSurvivesARestart) {
 
 TEST_F(AppStateTest, CreateFileUsesTheUsersTemplateNotTheBuiltInText) {
     AppState state;
-    state.settings().setStarterTemplate(ProgrammingLanguage::cpp, QStringLiteral("// mine"));
+    TemplateSettings mine;
+    mine.templateCpp = QStringLiteral("// mine");
+    state.settings().setTemplates(mine);
     state.createFile(QStringLiteral("x.cpp"), ProgrammingLanguage::cpp);
     state.createFile(QStringLiteral("x.cpp"), ProgrammingLanguage::cpp);
     state.createFile(QStringLiteral("n.txt"), ProgrammingLanguage::txt);
@@ -171,7 +173,7 @@ TEST_F(AppStateTest, UnreadableSaveFileIsCopiedAsideBeforeAnySave) {
 
 TEST_F(AppStateTest, ResetDataKeepsFoldersAndSettings) {
     AppState state;
-    state.settings().setTabSize(2);
+    state.settings().setIndentation({.tabSize = 2});
     state.createFolder(QStringLiteral("kept"));
     state.createFile(QStringLiteral("a.c"), ProgrammingLanguage::c);
     state.setConsoleOutput(QStringLiteral("old"));
@@ -181,19 +183,21 @@ TEST_F(AppStateTest, ResetDataKeepsFoldersAndSettings) {
     EXPECT_EQ(state.folders().size(), 1);
     EXPECT_EQ(state.testCases().size(), 1);
     EXPECT_TRUE(state.consoleOutput().isEmpty());
-    EXPECT_EQ(state.settings().tabSize(), 2);
+    EXPECT_EQ(state.settings().indentation().tabSize, 2);
     EXPECT_TRUE(readSaveFile().contains("\"name\":\"kept\""));
 }
 
 TEST_F(AppStateTest, ResetAllForgetsSettingsAndStillSaves) {
     AppState state;
-    state.settings().setExecutionTimeout(0);
-    state.settings().setStarterTemplate(ProgrammingLanguage::cpp, QStringLiteral("// mine"));
-    state.settings().setHasSeenOnboarding(true);
+    state.settings().setExecution({.executionTimeout = 0});
+    TemplateSettings mine;
+    mine.templateCpp = QStringLiteral("// mine");
+    state.settings().setTemplates(mine);
+    state.settings().setOnboarding({.hasSeenOnboarding = true});
     state.setFontSize(20);
     state.resetAll();
-    EXPECT_EQ(state.settings().executionTimeout(), 5);
-    EXPECT_FALSE(state.settings().hasSeenOnboarding());
+    EXPECT_EQ(state.settings().execution(), ExecutionSettings());
+    EXPECT_EQ(state.settings().onboarding(), OnboardingSettings());
     EXPECT_EQ(state.fontSize(), 14);
     state.createFile(QStringLiteral("a.cpp"), ProgrammingLanguage::cpp);
     EXPECT_TRUE(state.files()[0].content.startsWith(QStringLiteral("#include <iostream>")));

@@ -13,7 +13,7 @@ class WorkspaceTest : public ::testing::Test {
 protected:
     void SetUp() override {
         QDir(saveFolder()).removeRecursively();
-        QSettings(QStringLiteral("Corvanta"), QStringLiteral("Corvanta")).clear();
+        QSettings().clear();
     }
 
     static QString saveFolder() {
