@@ -113,3 +113,36 @@ TEST_F(CustomThemeSheetsTest, EachImportFailureIsShownAndTheSheetStaysOpen) {
     EXPECT_EQ(shown.size(), 3) << "three distinct reasons";
     EXPECT_TRUE(state->customThemes().isEmpty());
 }
+
+TEST_F(CustomThemeSheetsTest, ClickingARowSelectsItAndDeletingAsksFirst) {
+    state->addCustomTheme(sampleTheme(1));
+    const auto rows = [this] {
+        QList<QWidget*> shown;
+        for (QWidget* row : section->findChildren<QWidget*>(QStringLiteral("customThemeRow")))
+            if (row->isVisible())
+                shown.append(row);
+        return shown;
+    };
+    ASSERT_EQ(rows().size(), 1);
+    QTest::mouseClick(rows().first(), Qt::LeftButton, {}, QPoint(4, 4));
+    ASSERT_TRUE(state->activeCustomTheme());
+    EXPECT_EQ(state->activeCustomTheme()->name, QStringLiteral("Ocean"));
+
+    for (const char* answer : {"취소", "삭제"}) {
+        rows().first()->findChild<QAbstractButton*>(QStringLiteral("deleteThemeButton"))->click();
+        QMessageBox* alert = nullptr;
+        for (QMessageBox* box : section->findChildren<QMessageBox*>(QStringLiteral("deleteThemeAlert")))
+            if (box->isVisible())
+                alert = box;
+        ASSERT_TRUE(alert);
+        for (QAbstractButton* button : alert->buttons())
+            if (button->text() == QString::fromUtf8(answer))
+                button->click();
+        EXPECT_FALSE(alert->isVisible());
+        if (QString::fromUtf8(answer) == QStringLiteral("취소"))
+            EXPECT_EQ(state->customThemes().size(), 1) << "cancel keeps the theme";
+    }
+    EXPECT_TRUE(state->customThemes().isEmpty());
+    EXPECT_FALSE(state->useCustomTheme()) << "deleting the theme in force turns it off";
+    EXPECT_TRUE(rows().isEmpty());
+}

@@ -73,8 +73,11 @@ CustomThemeSettingsSection::CustomThemeSettingsSection(AppState& state, QWidget*
 void CustomThemeSettingsSection::rebuildList() {
     const QList<CustomTheme>& themes = m_state.customThemes();
     m_heading->setText(QStringLiteral("내 테마 목록 (%1개)").arg(themes.size()));
+    // A row may be the sender of the change being shown (a click that
+    // selected it), so it goes after the event is done with it.
     while (QLayoutItem* item = m_rows->takeAt(0)) {
-        delete item->widget();
+        item->widget()->hide();
+        item->widget()->deleteLater();
         delete item;
     }
     if (themes.isEmpty()) {

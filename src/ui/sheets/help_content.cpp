@@ -38,7 +38,7 @@ QString sharedModifierKeys(const QList<ActionId>& ids) {
 
 QWidget* shortcutRow(const QString& keys, const QString& description, QWidget* parent) {
     auto* row = new QWidget(parent);
-    auto* key = label(keys, "shortcutKey", row);
+    auto* key = label(keys, "helpKey", row);
     key->setWordWrap(false);
     key->setMinimumWidth(110);
     key->setAlignment(Qt::AlignCenter);
@@ -46,7 +46,7 @@ QWidget* shortcutRow(const QString& keys, const QString& description, QWidget* p
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(16);
     layout->addWidget(key);
-    layout->addWidget(label(description, "shortcutDescription", row), 1);
+    layout->addWidget(label(description, "helpKeyDescription", row), 1);
     return row;
 }
 
