@@ -71,24 +71,15 @@ TestRun* startTestRun(AppState& state) {
     const FileItem file = *state.selectedFile();
     state.setIsRunning(true);
     state.setConsoleOutput(runningMessage(file));
-    QList<TestCase> testCases = state.testCases();
-    for (TestCase& testCase : testCases) {
-        testCase.actualOutput.reset();
-        testCase.passed.reset();
-        testCase.executionTime.reset();
-    }
-    state.setTestCases(testCases);
+    state.clearTestResults();
 
-    auto* run = new TestRun(file, testCases, state.settings().execution().executionTimeout, &state);
+    auto* run = new TestRun(file, state.testCases(), state.settings().execution().executionTimeout, &state);
     QObject::connect(run, &TestRun::caseFinished, &state,
                      [&state](const QUuid& testCaseId, const TestRunRecord& record) {
-                         const QList<TestCase>& current = state.testCases();
-                         const auto it = std::find_if(
-                             current.begin(), current.end(),
-                             [&](const TestCase& testCase) { return testCase.id == testCaseId; });
-                         if (it == current.end())
+                         const TestCase* current = state.testCase(testCaseId);
+                         if (!current)
                              return;
-                         TestCase updated = *it;
+                         TestCase updated = *current;
                          updated.actualOutput = record.output;
                          updated.passed = updated.expectedOutput.isEmpty()
                                               ? std::nullopt

@@ -7,7 +7,7 @@
 bool insertTemplate(AppState& state, Commands& commands, const AlgorithmTemplate& algorithm) {
     // The editor may still hold keystrokes the workspace has not seen.
     state.commitPendingEdits();
-    const std::optional<FileItem>& selected = state.selectedFile();
+    const FileItem* selected = state.selectedFile();
     if (!selected)
         return false;
     const QString content = selected->content + QStringLiteral("\n\n") +

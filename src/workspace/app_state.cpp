@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 #include <algorithm>
 
 namespace {
@@ -28,10 +29,6 @@ void writeWorkspace(const QString& path, const WorkspaceSnapshot& snapshot) {
     printDiagnostic(QStringLiteral("✅ 저장 완료: %1개 파일, %2개 테스트케이스")
                         .arg(snapshot.files.size())
                         .arg(snapshot.testCases.size()));
-}
-
-template <typename T> bool containsId(const QList<T>& list, const QUuid& id) {
-    return std::any_of(list.begin(), list.end(), [&](const T& item) { return item.id == id; });
 }
 
 } // namespace
@@ -56,7 +53,7 @@ AppState::~AppState() {
 
 void AppState::setTestCases(const QList<TestCase>& testCases) {
     m_testCases = testCases;
-    emit testCasesChanged();
+    emit testCasesReplaced();
 }
 
 void AppState::setConsoleOutput(const QString& text) {
@@ -91,19 +88,69 @@ void AppState::commitPendingEdits() {
     emit pendingEditsRequested();
 }
 
-void AppState::setSelectedFile(const std::optional<FileItem>& file) {
+void AppState::setSelectedFile(const std::optional<QUuid>& fileId) {
     // Edits pending for the file losing the selection still belong to it.
     commitPendingEdits();
-    m_selectedFile = file;
-    emit selectedFileChanged();
+    if (m_selectedFileId == fileId)
+        return;
+    m_selectedFileId = fileId;
+    emit selectedFileChanged(fileId.value_or(QUuid()));
+}
+
+const FileItem* AppState::file(const QUuid& id) const {
+    const qsizetype index = fileIndex(id);
+    return index < 0 ? nullptr : &m_files[index];
 }
 
 FileItem* AppState::findFile(const QUuid& id) {
-    for (FileItem& file : m_files) {
-        if (file.id == id)
-            return &file;
+    const qsizetype index = fileIndex(id);
+    return index < 0 ? nullptr : &m_files[index];
+}
+
+const FolderItem* AppState::folder(const QUuid& id) const {
+    const auto it = std::find_if(m_folders.begin(), m_folders.end(),
+                                 [&](const FolderItem& folder) { return folder.id == id; });
+    return it == m_folders.end() ? nullptr : &*it;
+}
+
+const TestCase* AppState::testCase(const QUuid& id) const {
+    const auto it = std::find_if(m_testCases.begin(), m_testCases.end(),
+                                 [&](const TestCase& testCase) { return testCase.id == id; });
+    return it == m_testCases.end() ? nullptr : &*it;
+}
+
+const FileItem* AppState::selectedFile() const {
+    return m_selectedFileId ? file(*m_selectedFileId) : nullptr;
+}
+
+void AppState::appendFile(const FileItem& file) {
+    m_fileIndex.insert(file.id, m_files.size());
+    m_files.append(file);
+    emit fileAdded(file.id);
+}
+
+void AppState::removeFiles(const std::function<bool(const FileItem&)>& which) {
+    QList<QUuid> removed;
+    for (const FileItem& file : m_files) {
+        if (which(file))
+            removed.append(file.id);
     }
-    return nullptr;
+    if (removed.isEmpty())
+        return;
+    m_files.removeIf(which);
+    reindexFiles();
+    for (const QUuid& id : removed)
+        emit fileRemoved(id);
+}
+
+void AppState::reindexFiles() {
+    m_fileIndex.clear();
+    m_fileIndex.reserve(m_files.size());
+    // A repeated id (a hand-edited document) names its first file, as lookups always did.
+    for (qsizetype i = 0; i < m_files.size(); ++i) {
+        if (!m_fileIndex.contains(m_files[i].id))
+            m_fileIndex.insert(m_files[i].id, i);
+    }
 }
 
 // -- files
@@ -112,9 +159,8 @@ void AppState::createFile(const QString& name, ProgrammingLanguage language,
                           std::optional<QUuid> folderId) {
     FileItem file = FileItem::make(name, language, folderId);
     file.content = m_settings.templates().text(language);
-    m_files.append(file);
-    emit filesChanged();
-    openFile(file);
+    appendFile(file);
+    openFile(file.id);
     saveData();
 }
 
@@ -122,90 +168,75 @@ void AppState::createFileWithDefaultName(ProgrammingLanguage language) {
     createFile(uniqueDefaultName(m_files, language), language);
 }
 
-void AppState::openFile(const FileItem& file) {
-    if (!containsId(m_openTabs, file.id)) {
-        m_openTabs.append(file);
-        emit openTabsChanged();
+void AppState::openFile(const QUuid& fileId) {
+    if (!file(fileId))
+        return;
+    if (!m_openTabIds.contains(fileId)) {
+        m_openTabIds.append(fileId);
+        emit tabOpened(fileId);
     }
-    setSelectedFile(file);
+    setSelectedFile(fileId);
 }
 
-void AppState::closeTab(const FileItem& file) {
-    const auto removed =
-        m_openTabs.removeIf([&](const FileItem& tab) { return tab.id == file.id; });
-    if (removed > 0)
-        emit openTabsChanged();
-    if (m_selectedFile && m_selectedFile->id == file.id) {
-        if (m_openTabs.isEmpty())
+void AppState::closeTab(const QUuid& fileId) {
+    if (m_openTabIds.removeAll(fileId) > 0)
+        emit tabClosed(fileId);
+    if (m_selectedFileId == fileId) {
+        if (m_openTabIds.isEmpty())
             setSelectedFile(std::nullopt);
         else
-            setSelectedFile(m_openTabs.last());
+            setSelectedFile(m_openTabIds.last());
     }
 }
 
-void AppState::closeOtherTabs(const FileItem& file) {
-    m_openTabs.removeIf([&](const FileItem& tab) { return tab.id != file.id; });
-    emit openTabsChanged();
-    setSelectedFile(file);
+void AppState::closeOtherTabs(const QUuid& fileId) {
+    const QList<QUuid> others = m_openTabIds;
+    for (const QUuid& other : others) {
+        if (other != fileId && m_openTabIds.removeAll(other) > 0)
+            emit tabClosed(other);
+    }
+    setSelectedFile(fileId);
 }
 
 bool AppState::updateFileContent(const QString& text) {
-    if (!m_selectedFile)
-        return false;
-    FileItem* file = findFile(m_selectedFile->id);
+    FileItem* file = m_selectedFileId ? findFile(*m_selectedFileId) : nullptr;
     if (!file)
         return false;
     file->content = text;
     file->modifiedAt = QDateTime::currentDateTimeUtc();
-    for (FileItem& tab : m_openTabs) {
-        if (tab.id == file->id) {
-            tab.content = text;
-            break;
-        }
-    }
-    m_selectedFile->content = text;
-    emit filesChanged();
-    emit openTabsChanged();
-    emit selectedFileChanged();
+    emit fileChanged(file->id);
     return true;
 }
 
-void AppState::renameFile(const FileItem& file, const QString& baseName) {
-    const QString newName = baseName + QLatin1Char('.') + fileExtension(file.language);
+void AppState::renameFile(const QUuid& fileId, const QString& baseName) {
+    FileItem* entry = findFile(fileId);
+    if (!entry)
+        return;
+    const QString newName = baseName + QLatin1Char('.') + fileExtension(entry->language);
     const bool taken = std::any_of(m_files.begin(), m_files.end(), [&](const FileItem& other) {
-        return other.id != file.id && other.name == newName;
+        return other.id != fileId && other.name == newName;
     });
-    FileItem* entry = findFile(file.id);
-    if (taken || !entry)
+    if (taken)
         return;
     entry->name = newName;
     entry->modifiedAt = QDateTime::currentDateTimeUtc();
-    emit filesChanged();
-    for (FileItem& tab : m_openTabs) {
-        if (tab.id == file.id) {
-            tab.name = newName;
-            emit openTabsChanged();
-            break;
-        }
-    }
-    if (m_selectedFile && m_selectedFile->id == file.id)
-        setSelectedFile(*entry);
+    emit fileChanged(fileId);
 }
 
-void AppState::duplicateFile(const FileItem& file) {
+void AppState::duplicateFile(const QUuid& fileId) {
     commitPendingEdits();
-    const FileItem* source = findFile(file.id);
-    FileItem copy = FileItem::make(duplicateName(file.name, file.language), file.language);
-    copy.content = source ? source->content : file.content;
-    m_files.append(copy);
-    emit filesChanged();
-    openFile(copy);
+    const FileItem* source = file(fileId);
+    if (!source)
+        return;
+    FileItem copy = FileItem::make(duplicateName(source->name, source->language), source->language);
+    copy.content = source->content;
+    appendFile(copy);
+    openFile(copy.id);
 }
 
-void AppState::deleteFile(const FileItem& file) {
-    closeTab(file);
-    m_files.removeIf([&](const FileItem& entry) { return entry.id == file.id; });
-    emit filesChanged();
+void AppState::deleteFile(const QUuid& fileId) {
+    closeTab(fileId);
+    removeFiles([&](const FileItem& entry) { return entry.id == fileId; });
     saveData();
 }
 
@@ -214,7 +245,7 @@ void AppState::moveFile(const QUuid& fileId, std::optional<QUuid> folderId) {
     if (!file)
         return;
     file->folderId = folderId;
-    emit filesChanged();
+    emit fileChanged(fileId);
     saveData();
 }
 
@@ -228,20 +259,21 @@ bool AppState::dropFiles(const QStringList& payload, std::optional<QUuid> folder
 
 void AppState::createFolder(const QString& name) {
     m_folders.append(FolderItem::make(name));
-    emit foldersChanged();
+    emit folderAdded(m_folders.last().id);
     saveData();
 }
 
 void AppState::deleteFolder(const QUuid& folderId) {
-    QList<FileItem> inFolder;
-    std::copy_if(m_files.begin(), m_files.end(), std::back_inserter(inFolder),
-                 [&](const FileItem& file) { return file.folderId == folderId; });
-    for (const FileItem& file : inFolder)
-        closeTab(file);
-    m_files.removeIf([&](const FileItem& file) { return file.folderId == folderId; });
-    m_folders.removeIf([&](const FolderItem& folder) { return folder.id == folderId; });
-    emit filesChanged();
-    emit foldersChanged();
+    QList<QUuid> inFolder;
+    for (const FileItem& file : m_files) {
+        if (file.folderId == folderId)
+            inFolder.append(file.id);
+    }
+    for (const QUuid& fileId : inFolder)
+        closeTab(fileId);
+    removeFiles([&](const FileItem& file) { return file.folderId == folderId; });
+    if (m_folders.removeIf([&](const FolderItem& folder) { return folder.id == folderId; }) > 0)
+        emit folderRemoved(folderId);
     saveData();
 }
 
@@ -249,7 +281,7 @@ void AppState::renameFolder(const QUuid& folderId, const QString& name) {
     for (FolderItem& folder : m_folders) {
         if (folder.id == folderId) {
             folder.name = name;
-            emit foldersChanged();
+            emit folderChanged(folderId);
             saveData();
             return;
         }
@@ -260,7 +292,7 @@ void AppState::toggleFolder(const QUuid& folderId) {
     for (FolderItem& folder : m_folders) {
         if (folder.id == folderId) {
             folder.isExpanded = !folder.isExpanded;
-            emit foldersChanged();
+            emit folderChanged(folderId);
             return;
         }
     }
@@ -270,7 +302,7 @@ void AppState::toggleFolder(const QUuid& folderId) {
 
 void AppState::addTestCase() {
     m_testCases.append(TestCase{});
-    emit testCasesChanged();
+    emit testCaseAdded(m_testCases.last().id);
 }
 
 void AppState::duplicateTestCase(const TestCase& testCase) {
@@ -278,37 +310,49 @@ void AppState::duplicateTestCase(const TestCase& testCase) {
     copy.input = testCase.input;
     copy.expectedOutput = testCase.expectedOutput;
     m_testCases.append(copy);
-    emit testCasesChanged();
+    emit testCaseAdded(copy.id);
 }
 
 void AppState::deleteTestCase(const TestCase& testCase) {
-    m_testCases.removeIf([&](const TestCase& entry) { return entry.id == testCase.id; });
-    emit testCasesChanged();
+    const auto removed =
+        m_testCases.removeIf([&](const TestCase& entry) { return entry.id == testCase.id; });
+    for (qsizetype i = 0; i < removed; ++i)
+        emit testCaseRemoved(testCase.id);
 }
 
 void AppState::updateTestCase(const TestCase& testCase) {
     for (TestCase& entry : m_testCases) {
         if (entry.id == testCase.id) {
+            if (entry == testCase)
+                return;
             entry = testCase;
-            emit testCasesChanged();
+            emit testCaseChanged(testCase.id);
             return;
         }
+    }
+}
+
+void AppState::clearTestResults() {
+    for (TestCase& testCase : m_testCases) {
+        if (!testCase.actualOutput && !testCase.passed && !testCase.executionTime)
+            continue;
+        testCase.actualOutput.reset();
+        testCase.passed.reset();
+        testCase.executionTime.reset();
+        emit testCaseChanged(testCase.id);
     }
 }
 
 // -- resets
 
 void AppState::clearWorkspace() {
-    m_files.clear();
-    m_openTabs.clear();
-    m_selectedFile.reset();
-    m_testCases = {TestCase{}};
-    m_consoleOutput.clear();
-    emit filesChanged();
-    emit openTabsChanged();
-    emit selectedFileChanged();
-    emit testCasesChanged();
-    emit consoleOutputChanged(m_consoleOutput);
+    setSelectedFile(std::nullopt);
+    const QList<QUuid> tabs = m_openTabIds;
+    for (const QUuid& tab : tabs)
+        closeTab(tab);
+    removeFiles([](const FileItem&) { return true; });
+    setTestCases({TestCase{}});
+    setConsoleOutput({});
 }
 
 void AppState::resetData() {
@@ -342,12 +386,7 @@ std::optional<WorkspaceSnapshot> AppState::snapshotForSave() {
             "❌ 저장 실패: 다른 Corvanta 창이 작업 공간을 이어받아 이 창은 저장하지 않습니다"));
         return std::nullopt;
     }
-    WorkspaceSnapshot snapshot{m_files, m_folders, {}, std::nullopt, m_testCases};
-    for (const FileItem& tab : m_openTabs)
-        snapshot.openTabIds.append(tab.id);
-    if (m_selectedFile)
-        snapshot.selectedFileId = m_selectedFile->id;
-    return snapshot;
+    return WorkspaceSnapshot{m_files, m_folders, m_openTabIds, m_selectedFileId, m_testCases};
 }
 
 void AppState::saveData() {
@@ -402,8 +441,17 @@ void AppState::loadData() {
     const LoadedWorkspace& loaded = std::get<LoadedWorkspace>(decoded);
     m_folders = loaded.folders;
     m_files = loaded.files;
-    m_openTabs = loaded.openTabs;
-    m_selectedFile = loaded.selectedFile;
+    reindexFiles();
+    // One tab per file: a document naming a file twice opens it once.
+    QSet<QUuid> opened;
+    for (const FileItem& tab : loaded.openTabs) {
+        if (!opened.contains(tab.id)) {
+            opened.insert(tab.id);
+            m_openTabIds.append(tab.id);
+        }
+    }
+    if (loaded.selectedFile)
+        m_selectedFileId = loaded.selectedFile->id;
     if (!loaded.testCases.isEmpty())
         m_testCases = loaded.testCases;
     printDiagnostic(QStringLiteral("✅ 로드 완료: %1개 폴더, %2개 파일, %3개 테스트케이스")

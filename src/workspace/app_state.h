@@ -8,6 +8,7 @@
 #include "workspace/save_file.h"
 #include "workspace/settings_store.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -27,17 +28,29 @@ public:
     explicit AppState(QObject* parent = nullptr);
     ~AppState() override;
 
-    // -- published fields
+    // -- published fields. A file's record lives only in files(); the tabs
+    // and the selection name files by id. Pointers into the lists stay valid
+    // until the next change of that list.
     const QList<FileItem>& files() const { return m_files; }
     const QList<FolderItem>& folders() const { return m_folders; }
-    const std::optional<FileItem>& selectedFile() const { return m_selectedFile; }
-    const QList<FileItem>& openTabs() const { return m_openTabs; }
+    const QList<QUuid>& openTabIds() const { return m_openTabIds; }
+    const std::optional<QUuid>& selectedFileId() const { return m_selectedFileId; }
     const QList<TestCase>& testCases() const { return m_testCases; }
     const QString& consoleOutput() const { return m_consoleOutput; }
     bool isRunning() const { return m_isRunning; }
     bool showNewFileSheet() const { return m_showNewFileSheet; }
     double fontSize() const { return m_fontSize; }
 
+    // Null when no file has the id.
+    const FileItem* file(const QUuid& id) const;
+    // Position in files(); -1 when no file has the id.
+    qsizetype fileIndex(const QUuid& id) const { return m_fileIndex.value(id, -1); }
+    const FolderItem* folder(const QUuid& id) const;
+    const TestCase* testCase(const QUuid& id) const;
+    // Null when nothing is selected.
+    const FileItem* selectedFile() const;
+
+    // Replaces the whole list (the problem's samples, "delete all").
     void setTestCases(const QList<TestCase>& testCases);
     void setConsoleOutput(const QString& text);
     void setIsRunning(bool running);
@@ -52,14 +65,14 @@ public:
                     std::optional<QUuid> folderId = std::nullopt);
     // The sidebar's language buttons: "solution.<ext>" made unique.
     void createFileWithDefaultName(ProgrammingLanguage language);
-    void openFile(const FileItem& file);
-    void closeTab(const FileItem& file);
-    void closeOtherTabs(const FileItem& file);
+    void openFile(const QUuid& fileId);
+    void closeTab(const QUuid& fileId);
+    void closeOtherTabs(const QUuid& fileId);
     // False when nothing is selected or the selection's file is gone.
     bool updateFileContent(const QString& text);
-    void renameFile(const FileItem& file, const QString& baseName);
-    void duplicateFile(const FileItem& file);
-    void deleteFile(const FileItem& file);
+    void renameFile(const QUuid& fileId, const QString& baseName);
+    void duplicateFile(const QUuid& fileId);
+    void deleteFile(const QUuid& fileId);
     void moveFile(const QUuid& fileId, std::optional<QUuid> folderId);
     // Moves every payload string that names a file; true when the payload was not empty.
     bool dropFiles(const QStringList& payload, std::optional<QUuid> folderId);
@@ -74,6 +87,8 @@ public:
     void deleteTestCase(const TestCase& testCase);
     // Replaces the case with the same id; nothing when it is gone.
     void updateTestCase(const TestCase& testCase);
+    // Forgets every result of the last run; inputs and expectations stay.
+    void clearTestResults();
 
     void resetData();
     void resetAll();
@@ -149,11 +164,25 @@ public:
 
 signals:
     void pendingEditsRequested();
-    void filesChanged();
-    void foldersChanged();
-    void selectedFileChanged();
-    void openTabsChanged();
-    void testCasesChanged();
+    // Each change names what changed, after the lists hold the new state: a
+    // view updates that one row. Added files, folders, tabs and test cases
+    // are always appended at the end of their list.
+    void fileAdded(const QUuid& id);
+    void fileRemoved(const QUuid& id);
+    // Any field: the text, the name, the folder, the times.
+    void fileChanged(const QUuid& id);
+    void folderAdded(const QUuid& id);
+    void folderRemoved(const QUuid& id);
+    void folderChanged(const QUuid& id);
+    void tabOpened(const QUuid& fileId);
+    void tabClosed(const QUuid& fileId);
+    // The null id when nothing is selected.
+    void selectedFileChanged(const QUuid& fileId);
+    void testCaseAdded(const QUuid& id);
+    void testCaseRemoved(const QUuid& id);
+    void testCaseChanged(const QUuid& id);
+    // setTestCases: the whole list is new.
+    void testCasesReplaced();
     void consoleOutputChanged(const QString& text);
     void isRunningChanged(bool running);
     void showNewFileSheetChanged(bool show);
@@ -170,14 +199,20 @@ private:
     void keepUnreadableCopy();
     std::optional<WorkspaceSnapshot> snapshotForSave();
     void waitForBackgroundSave();
-    void setSelectedFile(const std::optional<FileItem>& file);
+    void setSelectedFile(const std::optional<QUuid>& fileId);
     FileItem* findFile(const QUuid& id);
+    void appendFile(const FileItem& file);
+    // Removes the files (already without tabs) and says so for each.
+    void removeFiles(const std::function<bool(const FileItem&)>& which);
+    void reindexFiles();
     void clearWorkspace();
 
     QList<FileItem> m_files;
+    // id -> position in m_files, so views find a row's record in O(1).
+    QHash<QUuid, qsizetype> m_fileIndex;
     QList<FolderItem> m_folders;
-    std::optional<FileItem> m_selectedFile;
-    QList<FileItem> m_openTabs;
+    std::optional<QUuid> m_selectedFileId;
+    QList<QUuid> m_openTabIds;
     QList<TestCase> m_testCases{TestCase{}};
     QString m_consoleOutput;
     bool m_isRunning = false;

@@ -48,37 +48,19 @@ QList<QUuid> droppedFileIds(const QStringList& payload, const QList<FileItem>& f
     return ids;
 }
 
-QList<FileItem> sortedFiles(QList<FileItem> files, SortOrder order) {
+bool sortsBefore(const FileItem& a, const FileItem& b, SortOrder order) {
     switch (order) {
     case SortOrder::name:
-        std::stable_sort(files.begin(), files.end(), [](const FileItem& a, const FileItem& b) {
-            return QString::compare(a.name, b.name, Qt::CaseSensitive) < 0;
-        });
-        break;
+        return QString::compare(a.name, b.name, Qt::CaseSensitive) < 0;
     case SortOrder::date:
-        std::stable_sort(files.begin(), files.end(), [](const FileItem& a, const FileItem& b) {
-            return a.modifiedAt > b.modifiedAt;
-        });
-        break;
+        return a.modifiedAt > b.modifiedAt;
     case SortOrder::language:
-        std::stable_sort(files.begin(), files.end(), [](const FileItem& a, const FileItem& b) {
-            return QString::compare(rawValue(a.language), rawValue(b.language)) < 0;
-        });
-        break;
+        return QString::compare(rawValue(a.language), rawValue(b.language)) < 0;
     }
-    return files;
+    return false;
 }
 
-QList<FileItem> filteredFiles(const QList<FileItem>& files, const QString& searchText,
-                              SortOrder order) {
-    if (searchText.isEmpty())
-        return sortedFiles(files, order);
+bool matchesSearch(const FileItem& file, const QString& searchText) {
     const QLocale locale;
-    const QString needle = locale.toLower(searchText);
-    QList<FileItem> matches;
-    for (const FileItem& file : files) {
-        if (locale.toLower(file.name).contains(needle))
-            matches.append(file);
-    }
-    return sortedFiles(matches, order);
+    return locale.toLower(file.name).contains(locale.toLower(searchText));
 }

@@ -24,7 +24,7 @@ QString folderDeleteConfirmation(const FolderItem& folder, const QList<FileItem>
 // The ids of a drop payload that name existing files, in payload order.
 QList<QUuid> droppedFileIds(const QStringList& payload, const QList<FileItem>& files);
 
-QList<FileItem> sortedFiles(QList<FileItem> files, SortOrder order);
-// Case-insensitive containment under the user's locale; empty text keeps all.
-QList<FileItem> filteredFiles(const QList<FileItem>& files, const QString& searchText,
-                              SortOrder order);
+// Strict order of the sidebar's lists; files that tie keep their list order.
+bool sortsBefore(const FileItem& a, const FileItem& b, SortOrder order);
+// Case-insensitive containment under the user's locale; empty text matches all.
+bool matchesSearch(const FileItem& file, const QString& searchText);

@@ -3,6 +3,7 @@
 #include "library/algorithm_templates.h"
 #include "runner/test_run.h"
 #include "support/printers.h"
+#include "ui/editor/welcome_view.h"
 #include "ui/editor_pane.h"
 #include "ui/insert_template.h"
 #include "workspace/app_state.h"
@@ -85,6 +86,17 @@ TEST_F(EditorPaneTest, AChosenFileTakesTheKeyboardAndKeepsIt) {
     EXPECT_EQ(pane->focusWidget(), view);
 }
 
+TEST_F(EditorPaneTest, RenamingTheShownFileRenamesItsHeaderAndKeepsTheTyping) {
+    state->createFile(QStringLiteral("a.txt"), ProgrammingLanguage::txt);
+    QTest::keyClicks(pane->editor()->textView(), QStringLiteral("typed"));
+    state->renameFile(state->files()[0].id, QStringLiteral("b"));
+    const auto labels = pane->findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const QLabel* label) {
+        return label->isVisible() && label->text() == QStringLiteral("b.txt");
+    }));
+    EXPECT_EQ(pane->editor()->text(), QStringLiteral("typed"));
+}
+
 TEST_F(EditorPaneTest, StatusBarCountsLinesAndCharacters) {
     state->createFile(QStringLiteral("a.txt"), ProgrammingLanguage::txt);
     EXPECT_EQ(pane->statusTexts(), (QStringList{QStringLiteral("줄 1"), QStringLiteral("문자 0"),
@@ -128,7 +140,7 @@ TEST_F(EditorPaneTest, EditsReachTheWorkspaceBeforeAnyoneReadsIt) {
     EXPECT_TRUE(state->files()[1].content.isEmpty()) << "keystrokes are coalesced";
 
     // Switching files commits the pending text to the file it was typed in.
-    state->openFile(state->files()[0]);
+    state->openFile(state->files()[0].id);
     EXPECT_EQ(state->files()[1].content, QStringLiteral("bee"));
     EXPECT_TRUE(pane->editor()->text().isEmpty());
 
@@ -149,16 +161,6 @@ TEST_F(EditorPaneTest, TemplateInsertionReplacesTheText) {
     EXPECT_EQ(pane->editor()->text(), QStringLiteral("typed\n\nfrom a template"));
     state->saveData();
     EXPECT_EQ(state->files()[0].content, QStringLiteral("typed\n\nfrom a template"));
-}
-
-TEST_F(EditorPaneTest, WelcomeKeepsBuiltInColoursUnderACustomTheme) {
-    CustomTheme custom;
-    custom.id = QUuid::createUuid();
-    custom.name = QStringLiteral("mine");
-    custom.background = CodableColor{1, 0, 0, 1};
-    state->selectCustomTheme(custom);
-    const QString sheet = pane->welcomeView()->styleSheet();
-    EXPECT_FALSE(sheet.contains(QStringLiteral("#ffff0000"))) << sheet.toStdString();
 }
 
 TEST_F(EditorPaneTest, InsertedTemplateFollowsWhatWasJustTyped) {

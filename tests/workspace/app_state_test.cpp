@@ -15,6 +15,13 @@ QStringList names(const QList<FileItem>& files) {
     return result;
 }
 
+QStringList tabNames(const AppState& state) {
+    QStringList result;
+    for (const QUuid& id : state.openTabIds())
+        result.append(state.file(id)->name);
+    return result;
+}
+
 } // namespace
 
 using AppStateTest = WorkspaceTest;
@@ -46,7 +53,7 @@ TEST_F(AppStateTest, WorkspaceSurvivesARestart) {
     AppState state;
     EXPECT_EQ(names(state.files()), (QStringList{QStringLiteral("a.cpp"), QStringLiteral("b.py")}));
     EXPECT_EQ(state.files()[1].folderId, state.folders().first().id);
-    EXPECT_EQ(state.openTabs().size(), 2);
+    EXPECT_EQ(state.openTabIds().size(), 2);
     EXPECT_EQ(state.selectedFile()->id, selected);
     EXPECT_EQ(state.selectedFile()->content, QStringLiteral("print('안녕')"));
 }
@@ -68,49 +75,53 @@ TEST_F(AppStateTest, ClosingTabsSelectsTheRightmostRemainingTab) {
     AppState state;
     for (const char* name : {"a.c", "b.c", "c.c"})
         state.createFile(QString::fromUtf8(name), ProgrammingLanguage::c);
-    state.openFile(state.files()[1]);
-    state.closeTab(state.files()[1]);
+    state.openFile(state.files()[1].id);
+    state.closeTab(state.files()[1].id);
     EXPECT_EQ(state.selectedFile()->name, QStringLiteral("c.c"));
-    state.closeTab(state.files()[2]);
-    state.closeTab(state.files()[0]);
+    state.closeTab(state.files()[2].id);
+    state.closeTab(state.files()[0].id);
     EXPECT_FALSE(state.selectedFile());
-    EXPECT_TRUE(state.openTabs().isEmpty());
+    EXPECT_TRUE(state.openTabIds().isEmpty());
 }
 
 TEST_F(AppStateTest, OpeningAnOpenFileOnlySelectsIt) {
     AppState state;
     state.createFile(QStringLiteral("a.c"), ProgrammingLanguage::c);
     state.createFile(QStringLiteral("b.c"), ProgrammingLanguage::c);
-    state.openFile(state.files()[0]);
-    EXPECT_EQ(names(state.openTabs()), (QStringList{QStringLiteral("a.c"), QStringLiteral("b.c")}));
+    state.openFile(state.files()[0].id);
+    EXPECT_EQ(tabNames(state), (QStringList{QStringLiteral("a.c"), QStringLiteral("b.c")}));
     EXPECT_EQ(state.selectedFile()->name, QStringLiteral("a.c"));
-    state.closeOtherTabs(state.files()[1]);
-    EXPECT_EQ(names(state.openTabs()), QStringList{QStringLiteral("b.c")});
+    state.closeOtherTabs(state.files()[1].id);
+    EXPECT_EQ(tabNames(state), QStringList{QStringLiteral("b.c")});
 }
 
-TEST_F(AppStateTest, UpdateFileContentChangesEveryCopy) {
+TEST_F(AppStateTest, UpdateFileContentNamesTheOneFileItChanged) {
     AppState state;
-    state.updateFileContent(QStringLiteral("nothing selected"));
+    EXPECT_FALSE(state.updateFileContent(QStringLiteral("nothing selected")));
     EXPECT_TRUE(state.files().isEmpty());
 
     state.createFile(QStringLiteral("a.py"), ProgrammingLanguage::python);
-    const QDateTime before = state.files()[0].modifiedAt;
-    QSignalSpy filesChanged(&state, &AppState::filesChanged);
-    state.updateFileContent(QStringLiteral("x = 1"));
-    EXPECT_EQ(state.files()[0].content, QStringLiteral("x = 1"));
-    EXPECT_EQ(state.openTabs()[0].content, QStringLiteral("x = 1"));
-    EXPECT_EQ(state.selectedFile()->content, QStringLiteral("x = 1"));
-    EXPECT_GE(state.files()[0].modifiedAt, before);
-    EXPECT_EQ(filesChanged.count(), 1);
+    state.createFile(QStringLiteral("b.py"), ProgrammingLanguage::python);
+    const QDateTime before = state.files()[1].modifiedAt;
+    QSignalSpy changed(&state, &AppState::fileChanged);
+    QSignalSpy selection(&state, &AppState::selectedFileChanged);
+    EXPECT_TRUE(state.updateFileContent(QStringLiteral("x = 1")));
+    EXPECT_EQ(state.files()[1].content, QStringLiteral("x = 1"));
+    EXPECT_EQ(state.files()[0].content,
+              state.settings().starterTemplate(ProgrammingLanguage::python));
+    EXPECT_GE(state.files()[1].modifiedAt, before);
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_EQ(changed[0][0].toUuid(), state.files()[1].id);
+    EXPECT_EQ(selection.count(), 0);
 }
 
-TEST_F(AppStateTest, MoveFileLeavesTheTabsOldCopy) {
+TEST_F(AppStateTest, MovedFileKeepsItsTabAndIsSavedAtOnce) {
     AppState state;
     state.createFolder(QStringLiteral("f"));
     state.createFile(QStringLiteral("a.c"), ProgrammingLanguage::c);
     state.moveFile(state.files()[0].id, state.folders()[0].id);
     EXPECT_EQ(state.files()[0].folderId, state.folders()[0].id);
-    EXPECT_FALSE(state.openTabs()[0].folderId);
+    EXPECT_EQ(state.openTabIds(), QList<QUuid>{state.files()[0].id});
     EXPECT_TRUE(readSaveFile().contains("folderId"));
 }
 
@@ -123,7 +134,7 @@ TEST_F(AppStateTest, DeletingAFolderDeletesItsFilesAndTheirTabs) {
         state.createFile(QString::fromUtf8(name), ProgrammingLanguage::c, folder);
     state.deleteFolder(folder);
     EXPECT_EQ(names(state.files()), QStringList{QStringLiteral("root.c")});
-    EXPECT_EQ(names(state.openTabs()), QStringList{QStringLiteral("root.c")});
+    EXPECT_EQ(tabNames(state), QStringList{QStringLiteral("root.c")});
     EXPECT_EQ(state.selectedFile()->name, QStringLiteral("root.c"));
     EXPECT_TRUE(state.folders().isEmpty());
 }

@@ -1,0 +1,112 @@
+#include "models/test_case_model.h"
+
+#include "models/item_roles.h"
+#include "workspace/app_state.h"
+
+namespace {
+
+template <typename T> QVariant optionalValue(const std::optional<T>& value) {
+    return value ? QVariant::fromValue(*value) : QVariant();
+}
+
+QList<QUuid> idsOf(const QList<TestCase>& testCases) {
+    QList<QUuid> ids;
+    ids.reserve(testCases.size());
+    for (const TestCase& testCase : testCases)
+        ids.append(testCase.id);
+    return ids;
+}
+
+} // namespace
+
+TestCaseModel::TestCaseModel(AppState& state, QObject* parent)
+    : QAbstractListModel(parent), m_state(state), m_cases(idsOf(state.testCases())) {
+    connect(&state, &AppState::testCaseAdded, this, &TestCaseModel::added);
+    connect(&state, &AppState::testCaseRemoved, this, &TestCaseModel::removed);
+    connect(&state, &AppState::testCaseChanged, this, &TestCaseModel::changed);
+    connect(&state, &AppState::testCasesReplaced, this, &TestCaseModel::replaced);
+}
+
+int TestCaseModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_cases.size());
+}
+
+const TestCase* TestCaseModel::caseAt(int row) const {
+    // The rows and the state's list agree except while a removal is being
+    // announced; the lookup by id covers that moment.
+    const QList<TestCase>& cases = m_state.testCases();
+    if (row < cases.size() && cases[row].id == m_cases[row])
+        return &cases[row];
+    return m_state.testCase(m_cases[row]);
+}
+
+QVariant TestCaseModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    const TestCase* testCase = caseAt(index.row());
+    if (!testCase)
+        return {};
+    switch (role) {
+    case IdRole:
+        return testCase->id;
+    case InputRole:
+        return testCase->input;
+    case ExpectedOutputRole:
+        return testCase->expectedOutput;
+    case ActualOutputRole:
+        return optionalValue(testCase->actualOutput);
+    case PassedRole:
+        return optionalValue(testCase->passed);
+    case ExecutionTimeRole:
+        return optionalValue(testCase->executionTime);
+    default:
+        return {};
+    }
+}
+
+bool TestCaseModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid) ||
+        (role != InputRole && role != ExpectedOutputRole))
+        return false;
+    const TestCase* current = caseAt(index.row());
+    if (!current)
+        return false;
+    TestCase edited = *current;
+    (role == InputRole ? edited.input : edited.expectedOutput) = value.toString();
+    m_state.updateTestCase(edited);
+    return true;
+}
+
+Qt::ItemFlags TestCaseModel::flags(const QModelIndex& index) const {
+    if (!index.isValid())
+        return QAbstractListModel::flags(index);
+    return QAbstractListModel::flags(index) | Qt::ItemIsEditable;
+}
+
+void TestCaseModel::added(const QUuid& id) {
+    const int row = int(m_cases.size());
+    beginInsertRows({}, row, row);
+    m_cases.append(id);
+    endInsertRows();
+}
+
+void TestCaseModel::removed(const QUuid& id) {
+    const int row = int(m_cases.indexOf(id));
+    if (row < 0)
+        return;
+    beginRemoveRows({}, row, row);
+    m_cases.removeAt(row);
+    endRemoveRows();
+}
+
+void TestCaseModel::changed(const QUuid& id) {
+    const int row = int(m_cases.indexOf(id));
+    if (row >= 0)
+        emit dataChanged(index(row), index(row));
+}
+
+void TestCaseModel::replaced() {
+    beginResetModel();
+    m_cases = idsOf(m_state.testCases());
+    endResetModel();
+}

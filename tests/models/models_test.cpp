@@ -1,0 +1,292 @@
+#include "models/item_roles.h"
+#include "models/open_tabs_model.h"
+#include "models/test_case_model.h"
+#include "models/workspace_model.h"
+#include "support/printers.h"
+#include "workspace/app_state.h"
+#include "workspace/save_file.h"
+#include "workspace/workspace_fixture.h"
+
+#include <QAbstractItemModelTester>
+#include <QMimeData>
+#include <QSignalSpy>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The tree as a person reads it: folders with their file count, their files
+// indented below them.
+QStringList rows(const QAbstractItemModel& model, const QModelIndex& parent = {}) {
+    QStringList lines;
+    for (int row = 0; row < model.rowCount(parent); ++row) {
+        const QModelIndex index = model.index(row, 0, parent);
+        QString line =
+            QString(parent.isValid() ? 2 : 0, QLatin1Char(' ')) + index.data().toString();
+        if (index.data(IsFolderRole).toBool())
+            line += QStringLiteral(" (%1)").arg(index.data(FileCountRole).toInt());
+        lines.append(line);
+        lines.append(rows(model, index));
+    }
+    return lines;
+}
+
+// Every way a model can tell its views that more than one row changed.
+struct WideChanges {
+    explicit WideChanges(QAbstractItemModel& model)
+        : reset(&model, &QAbstractItemModel::modelReset),
+          layout(&model, &QAbstractItemModel::layoutChanged),
+          inserted(&model, &QAbstractItemModel::rowsInserted),
+          removed(&model, &QAbstractItemModel::rowsRemoved),
+          moved(&model, &QAbstractItemModel::rowsMoved) {}
+
+    int count() const {
+        return int(reset.count() + layout.count() + inserted.count() + removed.count() +
+                   moved.count());
+    }
+
+    QSignalSpy reset, layout, inserted, removed, moved;
+};
+
+} // namespace
+
+class ModelsTest : public WorkspaceTest {
+protected:
+    void SetUp() override {
+        WorkspaceTest::SetUp();
+        start();
+    }
+
+    // Starts the state and its models afresh, from this save file if one is given.
+    void start(const QByteArray& saveFile = {}) {
+        testers.clear();
+        testCases.reset();
+        tabs.reset();
+        workspace.reset();
+        state.reset();
+        if (!saveFile.isEmpty())
+            writeSaveFile(saveFile);
+        state = std::make_unique<AppState>();
+        workspace = std::make_unique<WorkspaceModel>(*state);
+        tabs = std::make_unique<OpenTabsModel>(*state);
+        testCases = std::make_unique<TestCaseModel>(*state);
+        // Each tester checks every signal against the model's answers; a
+        // broken promise is a Qt warning, which fails the test.
+        using Mode = QAbstractItemModelTester::FailureReportingMode;
+        for (QAbstractItemModel* model : std::initializer_list<QAbstractItemModel*>{
+                 workspace.get(), tabs.get(), testCases.get()})
+            testers.push_back(std::make_unique<QAbstractItemModelTester>(model, Mode::Warning));
+    }
+
+    // Files last edited in the order given, a second apart.
+    void startWith(const QList<std::tuple<const char*, ProgrammingLanguage, bool>>& files) {
+        WorkspaceSnapshot snapshot;
+        snapshot.folders = {FolderItem::make(u"f"_s)};
+        for (const auto& [name, language, inFolder] : files) {
+            FileItem file = FileItem::make(QString::fromUtf8(name), language);
+            file.modifiedAt = QDateTime::fromSecsSinceEpoch(1'000'000 + snapshot.files.size());
+            if (inFolder)
+                file.folderId = snapshot.folders[0].id;
+            snapshot.files.append(file);
+        }
+        start(encodeWorkspace(snapshot));
+    }
+
+    const FileItem& named(const QString& name) const {
+        return *std::find_if(state->files().begin(), state->files().end(),
+                             [&](const FileItem& file) { return file.name == name; });
+    }
+
+    std::unique_ptr<AppState> state;
+    std::unique_ptr<WorkspaceModel> workspace;
+    std::unique_ptr<OpenTabsModel> tabs;
+    std::unique_ptr<TestCaseModel> testCases;
+    std::vector<std::unique_ptr<QAbstractItemModelTester>> testers;
+};
+
+TEST_F(ModelsTest, FollowAWholeSessionRowByRow) {
+    state->createFolder(QStringLiteral("그래프"));
+    state->createFolder(QStringLiteral("dp"));
+    const QUuid graph = state->folders()[0].id;
+    const QUuid dp = state->folders()[1].id;
+    state->createFile(QStringLiteral("main.cpp"), ProgrammingLanguage::cpp);
+    state->createFile(QStringLiteral("bfs.py"), ProgrammingLanguage::python, graph);
+    state->createFile(QStringLiteral("dfs.c"), ProgrammingLanguage::c, graph);
+    state->createFile(QStringLiteral("knapsack.java"), ProgrammingLanguage::java, dp);
+    state->renameFile(named(QStringLiteral("dfs.c")).id, QStringLiteral("a_dfs"));
+    state->moveFile(named(QStringLiteral("knapsack.java")).id, graph);
+    state->duplicateFile(named(QStringLiteral("bfs.py")).id);
+    state->toggleFolder(dp);
+    state->renameFolder(dp, QStringLiteral("DP"));
+    state->closeTab(named(QStringLiteral("main.cpp")).id);
+    state->updateFileContent(QStringLiteral("print(1)"));
+    EXPECT_EQ(rows(*workspace),
+              (QStringList{QStringLiteral("그래프 (3)"), QStringLiteral("  a_dfs.c"),
+                           QStringLiteral("  bfs.py"), QStringLiteral("  knapsack.java"),
+                           QStringLiteral("DP (0)"), QStringLiteral("bfs_copy.py"),
+                           QStringLiteral("main.cpp")}));
+    EXPECT_FALSE(workspace->indexOfFolder(dp).data(ExpandedRole).toBool());
+    EXPECT_EQ(rows(*tabs),
+              (QStringList{QStringLiteral("bfs.py"), QStringLiteral("a_dfs.c"),
+                           QStringLiteral("knapsack.java"), QStringLiteral("bfs_copy.py")}));
+    const QModelIndex selected = tabs->indexOfFile(*state->selectedFileId());
+    EXPECT_EQ(selected.row(), 3);
+    EXPECT_TRUE(selected.data(SelectedRole).toBool());
+    EXPECT_TRUE(workspace->indexOfFile(*state->selectedFileId()).data(SelectedRole).toBool());
+
+    state->deleteFolder(graph);
+    state->deleteFile(named(QStringLiteral("main.cpp")).id);
+    EXPECT_EQ(rows(*workspace),
+              (QStringList{QStringLiteral("DP (0)"), QStringLiteral("bfs_copy.py")}));
+    EXPECT_EQ(rows(*tabs), QStringList{QStringLiteral("bfs_copy.py")});
+
+    state->addTestCase();
+    state->duplicateTestCase(state->testCases()[0]);
+    state->deleteTestCase(state->testCases()[1]);
+    EXPECT_EQ(testCases->rowCount(), 2);
+    state->resetData();
+    EXPECT_EQ(rows(*workspace), QStringList{QStringLiteral("DP (0)")});
+    EXPECT_EQ(tabs->rowCount(), 0);
+    EXPECT_EQ(testCases->rowCount(), 1);
+}
+
+TEST_F(ModelsTest, ATextCommitTouchesOnlyItsFilesRow) {
+    state->createFolder(QStringLiteral("f"));
+    for (const char* name : {"a.cpp", "b.cpp", "c.cpp"})
+        state->createFile(QString::fromUtf8(name), ProgrammingLanguage::cpp,
+                          state->folders()[0].id);
+    state->createFile(QStringLiteral("root.cpp"), ProgrammingLanguage::cpp);
+    state->openFile(named(QStringLiteral("b.cpp")).id);
+
+    WideChanges workspaceWide(*workspace), tabsWide(*tabs), casesWide(*testCases);
+    QSignalSpy workspaceRows(workspace.get(), &QAbstractItemModel::dataChanged);
+    QSignalSpy tabRows(tabs.get(), &QAbstractItemModel::dataChanged);
+    QSignalSpy caseRows(testCases.get(), &QAbstractItemModel::dataChanged);
+    ASSERT_TRUE(state->updateFileContent(QStringLiteral("int main() {}")));
+
+    const QUuid b = named(QStringLiteral("b.cpp")).id;
+    ASSERT_EQ(workspaceRows.count(), 1);
+    EXPECT_EQ(workspaceRows[0][0].toModelIndex(), workspace->indexOfFile(b));
+    EXPECT_EQ(workspaceRows[0][1].toModelIndex(), workspace->indexOfFile(b));
+    ASSERT_EQ(tabRows.count(), 1);
+    EXPECT_EQ(tabRows[0][0].toModelIndex(), tabs->indexOfFile(b));
+    EXPECT_EQ(tabRows[0][1].toModelIndex(), tabs->indexOfFile(b));
+    EXPECT_EQ(caseRows.count(), 0);
+    EXPECT_EQ(workspaceWide.count() + tabsWide.count() + casesWide.count(), 0);
+}
+
+TEST_F(ModelsTest, SortOrdersAndSearch) {
+    startWith({{"b.py", ProgrammingLanguage::python, false},
+               {"B.c", ProgrammingLanguage::c, false},
+               {"solution.py", ProgrammingLanguage::python, true},
+               {"a.cs", ProgrammingLanguage::csharp, false},
+               {"Solver.cpp", ProgrammingLanguage::cpp, false}});
+    const struct {
+        SortOrder order;
+        const char* search;
+        QStringList rows;
+    } cases[] = {
+        {SortOrder::name,
+         "",
+         {u"f (1)"_s, u"  solution.py"_s, u"B.c"_s, u"Solver.cpp"_s, u"a.cs"_s, u"b.py"_s}},
+        {SortOrder::language,
+         "",
+         {u"f (1)"_s, u"  solution.py"_s, u"B.c"_s, u"a.cs"_s, u"Solver.cpp"_s, u"b.py"_s}},
+        {SortOrder::date,
+         "",
+         {u"f (1)"_s, u"  solution.py"_s, u"Solver.cpp"_s, u"a.cs"_s, u"B.c"_s, u"b.py"_s}},
+        {SortOrder::name, "SOL", {u"Solver.cpp"_s, u"solution.py"_s}},
+        {SortOrder::date, "sol", {u"Solver.cpp"_s, u"solution.py"_s}},
+        {SortOrder::name, "없음", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.search);
+        workspace->setSortOrder(c.order);
+        workspace->setSearchText(QString::fromUtf8(c.search));
+        EXPECT_EQ(rows(*workspace), c.rows);
+    }
+}
+
+TEST_F(ModelsTest, WriteBacksAndRenamesMoveRowsWithoutAReset) {
+    startWith({{"a.c", ProgrammingLanguage::c, false},
+               {"b.c", ProgrammingLanguage::c, false},
+               {"c.c", ProgrammingLanguage::c, false}});
+    workspace->setSortOrder(SortOrder::date);
+    state->openFile(named(u"a.c"_s).id);
+    WideChanges wide(*workspace);
+    state->updateFileContent(u"int a;"_s);
+    EXPECT_EQ(rows(*workspace), (QStringList{u"f (0)"_s, u"a.c"_s, u"c.c"_s, u"b.c"_s}));
+
+    workspace->setSortOrder(SortOrder::name);
+    state->renameFile(named(u"a.c"_s).id, u"d"_s);
+    state->renameFile(named(u"c.c"_s).id, u"0"_s);
+    EXPECT_EQ(rows(*workspace), (QStringList{u"f (0)"_s, u"0.c"_s, u"b.c"_s, u"d.c"_s}));
+    EXPECT_EQ(wide.moved.count(), 3);
+    EXPECT_EQ(wide.reset.count(), 1) << "only the new sort order";
+    EXPECT_EQ(wide.layout.count(), 0);
+}
+
+TEST_F(ModelsTest, DraggingAFileOutOfAFolderDropsItAtTheRoot) {
+    state->createFolder(QStringLiteral("f"));
+    const QUuid folder = state->folders()[0].id;
+    state->createFile(QStringLiteral("inner.cpp"), ProgrammingLanguage::cpp, folder);
+    const QUuid id = state->files()[0].id;
+
+    std::unique_ptr<QMimeData> payload(workspace->mimeData({workspace->indexOfFile(id)}));
+    ASSERT_TRUE(payload);
+    EXPECT_EQ(payload->text(), uuidString(id));
+    ASSERT_TRUE(payload->hasFormat(WorkspaceModel::fileIdMimeType));
+    EXPECT_FALSE(workspace->mimeData({workspace->indexOfFolder(folder)})) << "folders do not drag";
+
+    EXPECT_TRUE(workspace->dropMimeData(payload.get(), Qt::MoveAction, -1, -1, {}));
+    EXPECT_FALSE(state->files()[0].folderId);
+    EXPECT_EQ(rows(*workspace),
+              (QStringList{QStringLiteral("f (0)"), QStringLiteral("inner.cpp")}));
+
+    // Plain text from elsewhere: only strings naming a file move anything.
+    QMimeData text;
+    text.setText(QStringLiteral("not an id\n") + uuidString(id).toLower());
+    EXPECT_TRUE(
+        workspace->dropMimeData(&text, Qt::CopyAction, -1, -1, workspace->indexOfFolder(folder)));
+    EXPECT_EQ(state->files()[0].folderId, folder);
+    EXPECT_TRUE(readSaveFile().contains("folderId")) << "a drop saves at once";
+
+    workspace->setSearchText(QStringLiteral("inner"));
+    EXPECT_FALSE(workspace->canDropMimeData(&text, Qt::MoveAction, -1, -1, {}))
+        << "search results show no folders to drop on";
+}
+
+TEST_F(ModelsTest, FolderRowsExpandThroughTheModel) {
+    state->createFolder(QStringLiteral("f"));
+    const QModelIndex folder = workspace->indexOfFolder(state->folders()[0].id);
+    QSignalSpy changed(workspace.get(), &QAbstractItemModel::dataChanged);
+    EXPECT_TRUE(workspace->setData(folder, false, ExpandedRole));
+    EXPECT_FALSE(state->folders()[0].isExpanded);
+    EXPECT_TRUE(workspace->setData(folder, false, ExpandedRole));
+    EXPECT_EQ(changed.count(), 1) << "setting the state it has changes nothing";
+}
+
+TEST_F(ModelsTest, TestCaseRowsEditTheirCaseAndShowResults) {
+    const QModelIndex first = testCases->index(0);
+    EXPECT_TRUE(testCases->setData(first, QStringLiteral("1 2"), InputRole));
+    EXPECT_TRUE(testCases->setData(first, QStringLiteral("3"), ExpectedOutputRole));
+    EXPECT_FALSE(testCases->setData(first, QStringLiteral("3"), ActualOutputRole));
+    EXPECT_EQ(state->testCases()[0].input, QStringLiteral("1 2"));
+    EXPECT_EQ(state->testCases()[0].expectedOutput, QStringLiteral("3"));
+    EXPECT_FALSE(first.data(PassedRole).isValid()) << "no result before a run";
+
+    TestCase result = state->testCases()[0];
+    result.actualOutput = QStringLiteral("3");
+    result.passed = true;
+    result.executionTime = 12.5;
+    state->updateTestCase(result);
+    EXPECT_EQ(first.data(ActualOutputRole).toString(), QStringLiteral("3"));
+    EXPECT_TRUE(first.data(PassedRole).toBool());
+    EXPECT_EQ(first.data(ExecutionTimeRole).toDouble(), 12.5);
+
+    QSignalSpy changed(testCases.get(), &QAbstractItemModel::dataChanged);
+    state->clearTestResults();
+    state->clearTestResults();
+    EXPECT_EQ(changed.count(), 1) << "only cases that had results change";
+    EXPECT_FALSE(first.data(ActualOutputRole).isValid());
+}
