@@ -1,6 +1,6 @@
 #include "ui/sheets/template_browser.h"
 
-#include "library/template_insertion.h"
+#include "ui/insert_template.h"
 #include "ui/icons.h"
 #include "ui/sheets/sheet_header.h"
 
