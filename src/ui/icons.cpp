@@ -47,6 +47,9 @@ QString freedesktopIconName(const QString& symbol) {
         {QStringLiteral("square.stack.3d.up"), QStringLiteral("layer-visible-on")},
         {QStringLiteral("function"), QStringLiteral("formula")},
         {QStringLiteral("textformat"), QStringLiteral("format-text-bold")},
+        {QStringLiteral("doc.badge.plus"), QStringLiteral("document-new")},
+        {QStringLiteral("play.circle.fill"), QStringLiteral("media-playback-start")},
+        {QStringLiteral("book.closed.fill"), QStringLiteral("bookmarks")},
     };
     return table.value(symbol);
 }
@@ -65,3 +68,4 @@ void setSymbol(QAbstractButton* button, const QString& symbol, const QString& fa
         button->setIcon(icon);
     }
 }
+
