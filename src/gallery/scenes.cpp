@@ -21,28 +21,30 @@ void onboardingAt(SceneContext& context, int step) {
 
 // Add a pane's pictures here, one entry each.
 const QList<Scene>& gallery() {
-    static const QList<Scene> scenes = {
-        {QStringLiteral("window-empty.png"), [](SceneContext&) {}},
-        {QStringLiteral("window-workspace.png"),
-         [](SceneContext& context) { fillSampleWorkspace(context.state); }},
-        {QStringLiteral("quick-create.png"),
-         [](SceneContext& context) {
-             fillSampleWorkspace(context.state);
-             emit context.commands.newFile();
-         }},
-        {QStringLiteral("new-file-sheet.png"),
-         [](SceneContext& context) {
-             fillSampleWorkspace(context.state);
-             context.state.setShowNewFileSheet(true);
-         }},
-        {QStringLiteral("onboarding-1.png"),
-         [](SceneContext& context) { onboardingAt(context, 0); }},
-        {QStringLiteral("onboarding-2.png"),
-         [](SceneContext& context) { onboardingAt(context, 1); }},
-        {QStringLiteral("onboarding-3.png"),
-         [](SceneContext& context) { onboardingAt(context, 2); }},
-        {QStringLiteral("onboarding-4.png"),
-         [](SceneContext& context) { onboardingAt(context, 3); }},
-    };
+    static const QList<Scene> scenes =
+        QList<Scene>{
+            {QStringLiteral("window-empty.png"), [](SceneContext&) {}},
+            {QStringLiteral("window-workspace.png"),
+             [](SceneContext& context) { fillSampleWorkspace(context.state); }},
+            {QStringLiteral("quick-create.png"),
+             [](SceneContext& context) {
+                 fillSampleWorkspace(context.state);
+                 emit context.commands.newFile();
+             }},
+            {QStringLiteral("new-file-sheet.png"),
+             [](SceneContext& context) {
+                 fillSampleWorkspace(context.state);
+                 context.state.setShowNewFileSheet(true);
+             }},
+            {QStringLiteral("onboarding-1.png"),
+             [](SceneContext& context) { onboardingAt(context, 0); }},
+            {QStringLiteral("onboarding-2.png"),
+             [](SceneContext& context) { onboardingAt(context, 1); }},
+            {QStringLiteral("onboarding-3.png"),
+             [](SceneContext& context) { onboardingAt(context, 2); }},
+            {QStringLiteral("onboarding-4.png"),
+             [](SceneContext& context) { onboardingAt(context, 3); }},
+        } +
+        sheetScenes();
     return scenes;
 }

@@ -86,8 +86,8 @@ TEST_F(CustomThemeSheetsTest, ExportedCodeImportsAsACopyWithAFreshIdAndASuffixed
     }
 
     // The editor keeps the imported opacity through its colour fields.
-    auto* editor = static_cast<CustomThemeEditorSheet*>(
-        section->openEditor(state->customThemes().last()));
+    auto* editor =
+        static_cast<CustomThemeEditorSheet*>(section->openEditor(state->customThemes().last()));
     EXPECT_DOUBLE_EQ(editor->theme().background.alpha, 0.5);
     EXPECT_EQ(editor->theme(), state->customThemes().last());
 }
@@ -131,7 +131,8 @@ TEST_F(CustomThemeSheetsTest, ClickingARowSelectsItAndDeletingAsksFirst) {
     for (const char* answer : {"취소", "삭제"}) {
         rows().first()->findChild<QAbstractButton*>(QStringLiteral("deleteThemeButton"))->click();
         QMessageBox* alert = nullptr;
-        for (QMessageBox* box : section->findChildren<QMessageBox*>(QStringLiteral("deleteThemeAlert")))
+        for (QMessageBox* box :
+             section->findChildren<QMessageBox*>(QStringLiteral("deleteThemeAlert")))
             if (box->isVisible())
                 alert = box;
         ASSERT_TRUE(alert);

@@ -1,7 +1,7 @@
 #include "ui/sheets/template_browser.h"
 
-#include "ui/insert_template.h"
 #include "ui/icons.h"
+#include "ui/insert_template.h"
 #include "ui/sheets/sheet_header.h"
 
 #include <QButtonGroup>
