@@ -43,9 +43,10 @@ protected:
 
     // The alert shown over `parent`, or null.
     static QMessageBox* alertOver(QWidget* parent) {
-        for (QMessageBox* box : parent->findChildren<QMessageBox*>(QStringLiteral("themeAlert")))
+        for (QMessageBox* box : parent->findChildren<QMessageBox*>(QStringLiteral("themeAlert"))) {
             if (box->isVisible())
                 return box;
+        }
         return nullptr;
     }
 
@@ -116,19 +117,22 @@ TEST_F(CustomThemeSheetsTest, EachImportFailureIsShownAndTheSheetStaysOpen) {
 
 TEST_F(CustomThemeSheetsTest, ClickingARowSelectsItAndDeletingAsksFirst) {
     state->addCustomTheme(sampleTheme(1));
+    // Rows appear on the next turn of the event loop; replaced ones are hidden at once.
     const auto rows = [this] {
         QList<QWidget*> shown;
-        for (QWidget* row : section->findChildren<QWidget*>(QStringLiteral("customThemeRow")))
+        for (QWidget* row : section->findChildren<QWidget*>(QStringLiteral("customThemeRow"))) {
             if (row->isVisible())
                 shown.append(row);
+        }
         return shown;
     };
-    ASSERT_EQ(rows().size(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rows().size() == 1; }));
     QTest::mouseClick(rows().first(), Qt::LeftButton, {}, QPoint(4, 4));
     ASSERT_TRUE(state->activeCustomTheme());
     EXPECT_EQ(state->activeCustomTheme()->name, QStringLiteral("Ocean"));
 
     for (const char* answer : {"취소", "삭제"}) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return rows().size() == 1; }));
         rows().first()->findChild<QAbstractButton*>(QStringLiteral("deleteThemeButton"))->click();
         QMessageBox* alert = nullptr;
         for (QMessageBox* box :
@@ -136,12 +140,14 @@ TEST_F(CustomThemeSheetsTest, ClickingARowSelectsItAndDeletingAsksFirst) {
             if (box->isVisible())
                 alert = box;
         ASSERT_TRUE(alert);
-        for (QAbstractButton* button : alert->buttons())
+        for (QAbstractButton* button : alert->buttons()) {
             if (button->text() == QString::fromUtf8(answer))
                 button->click();
+        }
         EXPECT_FALSE(alert->isVisible());
-        if (QString::fromUtf8(answer) == QStringLiteral("취소"))
+        if (QString::fromUtf8(answer) == QStringLiteral("취소")) {
             EXPECT_EQ(state->customThemes().size(), 1) << "cancel keeps the theme";
+        }
     }
     EXPECT_TRUE(state->customThemes().isEmpty());
     EXPECT_FALSE(state->useCustomTheme()) << "deleting the theme in force turns it off";

@@ -1,7 +1,9 @@
 #include "editor/code_text_editor.h"
 #include "library/template_insertion.h"
+#include "support/accessibility_audit.h"
 #include "support/printers.h"
 #include "ui/editor_pane.h"
+#include "ui/settings/custom_theme_section.h"
 #include "ui/sheets/help_panel.h"
 #include "ui/sheets/template_browser.h"
 #include "workspace/app_state.h"
@@ -11,9 +13,11 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPointer>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -98,4 +102,34 @@ TEST_F(HelpAndTemplatesTest, InsertClosesTheBrowserAndTheEditorShowsTheText) {
     ASSERT_TRUE(pane->editor());
     EXPECT_TRUE(pane->editor()->text().endsWith(templateCode(ProgrammingLanguage::python, first)));
     EXPECT_EQ(pane->editor()->text(), state->selectedFile()->content);
+}
+
+// Every sheet of this family, the theme page's included: each control can be
+// named by a screen reader, and Escape closes the sheet.
+TEST_F(HelpAndTemplatesTest, EverySheetIsNamedAndClosesWithEscape) {
+    CustomTheme theme;
+    theme.id = QUuid::createUuid();
+    theme.name = QStringLiteral("Mint");
+    state->addCustomTheme(theme);
+    CustomThemeSettingsSection page(*state, pane.get());
+    EXPECT_EQ(unnamedControls(&page), QStringList());
+
+    const std::function<QDialog*()> openers[] = {
+        [&] { return new HelpPanel(pane.get(), HelpSection::tips); },
+        [&] { return new TemplateBrowser(*state, commands, pane.get()); },
+        [&] { return page.openEditor(std::nullopt); },
+        [&] { return page.openEditor(theme); },
+        [&] { return page.openExport(theme); },
+        [&] { return page.openImport(); },
+    };
+    for (const auto& open : openers) {
+        QPointer<QDialog> sheet = open();
+        sheet->open();
+        EXPECT_EQ(unnamedControls(sheet), QStringList()) << sheet->objectName().toStdString();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(sheet));
+        EXPECT_TRUE(sheet->focusWidget()) << sheet->objectName().toStdString();
+        QTest::keyClick(sheet->focusWidget(), Qt::Key_Escape);
+        EXPECT_FALSE(sheet && sheet->isVisible());
+        delete sheet;
+    }
 }
