@@ -105,8 +105,8 @@ TEST_F(CustomThemeSheetsTest, EachImportFailureIsShownAndTheSheetStaysOpen) {
         EXPECT_TRUE(sheet->isVisible());
         QMessageBox* failure = alertOver(sheet);
         ASSERT_TRUE(failure) << code.toStdString();
-        EXPECT_EQ(failure->text(), std::get<QString>(importShareCode(code, {})));
-        shown.append(failure->text());
+        EXPECT_EQ(failure->informativeText(), std::get<QString>(importShareCode(code, {})));
+        shown.append(failure->informativeText());
         failure->close();
         sheet->close();
     }

@@ -113,10 +113,10 @@ QDialog* CustomThemeSettingsSection::openExport(const CustomTheme& theme) {
 QDialog* CustomThemeSettingsSection::openImport() {
     auto* sheet = new ThemeImportSheet(m_state, this);
     connect(sheet, &ThemeImportSheet::failed, this, [this, sheet](const QString& message) {
-        showAlert(sheet, QStringLiteral("불러오기 실패"), message);
+        showAlert(sheet, QMessageBox::Warning, QStringLiteral("불러오기 실패"), message);
     });
     connect(sheet, &ThemeImportSheet::succeeded, this, [this] {
-        showAlert(this, QStringLiteral("불러오기 완료"),
+        showAlert(this, QMessageBox::Information, QStringLiteral("불러오기 완료"),
                   QStringLiteral("테마를 성공적으로 추가했습니다!"));
     });
     return present(sheet);
@@ -124,8 +124,8 @@ QDialog* CustomThemeSettingsSection::openImport() {
 
 void CustomThemeSettingsSection::confirmDelete(const CustomTheme& theme) {
     auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("테마 삭제"),
-                                QStringLiteral("'%1'를 삭제하시겠습니까?").arg(theme.name),
-                                QMessageBox::NoButton, this);
+                                QStringLiteral("테마 삭제"), QMessageBox::NoButton, this);
+    box->setInformativeText(QStringLiteral("'%1'를 삭제하시겠습니까?").arg(theme.name));
     box->setObjectName(QStringLiteral("deleteThemeAlert"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
@@ -140,10 +140,11 @@ void CustomThemeSettingsSection::confirmDelete(const CustomTheme& theme) {
     box->open();
 }
 
-void CustomThemeSettingsSection::showAlert(QWidget* over, const QString& title,
-                                           const QString& message) {
-    auto* box =
-        new QMessageBox(QMessageBox::Information, title, message, QMessageBox::NoButton, over);
+// The title is repeated inside: a window title alone is easy to miss.
+void CustomThemeSettingsSection::showAlert(QWidget* over, QMessageBox::Icon icon,
+                                           const QString& title, const QString& message) {
+    auto* box = new QMessageBox(icon, title, title, QMessageBox::NoButton, over);
+    box->setInformativeText(message);
     box->setObjectName(QStringLiteral("themeAlert"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);

@@ -2,6 +2,7 @@
 
 #include "themes/custom_theme.h"
 
+#include <QMessageBox>
 #include <QWidget>
 #include <optional>
 
@@ -26,7 +27,8 @@ public:
 
 private:
     void rebuildList();
-    void showAlert(QWidget* over, const QString& title, const QString& message);
+    void showAlert(QWidget* over, QMessageBox::Icon icon, const QString& title,
+                   const QString& message);
 
     AppState& m_state;
     QLabel* m_heading = nullptr;

@@ -72,6 +72,7 @@ QPushButton[primary="true"]:disabled { background: <key-cap>; color: <text-40>; 
     padding: 8px 12px; text-align: left;
 }
 #categoryButton:checked { background: <blue>; color: white; }
+#colorField { text-align: left; padding: 4px 10px; }
 #sectionList { background: <sidebar>; border: none; }
 #sectionList::item { padding: 6px 8px; border-radius: 6px; }
 #sectionList::item:selected { background: <blue>; color: white; }
