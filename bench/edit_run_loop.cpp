@@ -11,7 +11,7 @@
 // Usage: edit_run_loop [RUNS] (default 7).
 #include "base/starter_code.h"
 #include "runner/test_run.h"
-#include "workspace/app_identity.h"
+#include "base/app_identity.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
