@@ -24,3 +24,5 @@ struct Scene {
 };
 
 const QList<Scene>& gallery();
+// The help panel, the template browser and the custom-theme sheets.
+QList<Scene> sheetScenes();

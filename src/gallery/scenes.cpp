@@ -56,7 +56,7 @@ void typeNumber(ProblemTab& tab, const QString& number) {
 
 // Add a pane's pictures here, one entry each.
 const QList<Scene>& gallery() {
-    static const QList<Scene> scenes = {
+    static const QList<Scene> scenes = QList<Scene>{
         {QStringLiteral("window-empty.png"), [](SceneContext&) {}},
         {QStringLiteral("window-workspace.png"),
          [](SceneContext& context) { fillSampleWorkspace(context.state); }},
@@ -99,6 +99,6 @@ const QList<Scene>& gallery() {
          [](SceneContext& context) { onboardingAt(context, 2); }},
         {QStringLiteral("onboarding-4.png"),
          [](SceneContext& context) { onboardingAt(context, 3); }},
-    };
+    } + sheetScenes();
     return scenes;
 }

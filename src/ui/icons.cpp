@@ -57,6 +57,21 @@ QString freedesktopIconName(const QString& symbol) {
         {QStringLiteral("safari"), QStringLiteral("internet-web-browser")},
         {QStringLiteral("exclamationmark.bubble"), QStringLiteral("tools-report-bug")},
         {QStringLiteral("hourglass"), QStringLiteral("chronometer")},
+        {QStringLiteral("keyboard"), QStringLiteral("input-keyboard")},
+        {QStringLiteral("folder"), QStringLiteral("folder")},
+        {QStringLiteral("checkmark.circle"), QStringLiteral("dialog-ok-apply")},
+        {QStringLiteral("checkmark.circle.fill"), QStringLiteral("emblem-checked")},
+        {QStringLiteral("doc.text"), QStringLiteral("text-x-generic")},
+        {QStringLiteral("lightbulb"), QStringLiteral("help-hint")},
+        {QStringLiteral("plus.circle"), QStringLiteral("list-add")},
+        {QStringLiteral("plus.circle.fill"), QStringLiteral("list-add")},
+        {QStringLiteral("text.alignleft"), QStringLiteral("format-justify-left")},
+        {QStringLiteral("arrow.right.to.line"), QStringLiteral("go-last")},
+        {QStringLiteral("clock"), QStringLiteral("chronometer")},
+        {QStringLiteral("pencil"), QStringLiteral("document-edit")},
+        {QStringLiteral("square.and.arrow.up"), QStringLiteral("document-export")},
+        {QStringLiteral("square.and.arrow.down"), QStringLiteral("document-import")},
+        {QStringLiteral("doc.on.clipboard"), QStringLiteral("edit-paste")},
     };
     return table.value(symbol);
 }

@@ -2,9 +2,11 @@
 
 #include "ui/actions.h"
 #include "ui/editor_pane.h"
+#include "ui/sheets/help_panel.h"
 #include "ui/sheets/new_file_sheet.h"
 #include "ui/sheets/onboarding_sheet.h"
 #include "ui/sheets/quick_create_overlay.h"
+#include "ui/sheets/template_browser.h"
 #include "ui/style/style.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
@@ -40,6 +42,8 @@ void MainWindow::buildMenus() {
 void MainWindow::connectCommands() {
     connect(&m_commands, &Commands::runCode, &m_commands, &Commands::executeCode);
     connect(&m_commands, &Commands::newFile, m_quickCreate, &QuickCreateOverlay::open);
+    connect(&m_commands, &Commands::showHelp, this, &MainWindow::openHelpPanel);
+    connect(&m_commands, &Commands::showTemplates, this, &MainWindow::openTemplateBrowser);
     connect(&m_state, &AppState::showNewFileSheetChanged, this, [this](bool show) {
         if (show)
             openNewFileSheet();
@@ -52,6 +56,22 @@ void MainWindow::openNewFileSheet() {
     auto* sheet = new NewFileSheet(m_state, this);
     sheet->setAttribute(Qt::WA_DeleteOnClose);
     connect(sheet, &QDialog::finished, this, [this] { m_state.setShowNewFileSheet(false); });
+    sheet->open();
+}
+
+void MainWindow::openHelpPanel() {
+    if (findChild<HelpPanel*>())
+        return;
+    auto* sheet = new HelpPanel(this);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    sheet->open();
+}
+
+void MainWindow::openTemplateBrowser() {
+    if (findChild<TemplateBrowser*>())
+        return;
+    auto* sheet = new TemplateBrowser(m_state, m_commands, this);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
     sheet->open();
 }
 

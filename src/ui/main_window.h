@@ -18,6 +18,8 @@ public:
     // The sheets open window-modal and delete themselves when they close.
     void openNewFileSheet();
     void openOnboarding();
+    void openHelpPanel();
+    void openTemplateBrowser();
 
 protected:
     void showEvent(QShowEvent* event) override;

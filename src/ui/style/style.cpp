@@ -48,6 +48,35 @@ QLabel[badge] { color: white; font-weight: bold; border-radius: 4px; padding: 0 
     background: <key-cap>; border-radius: 4px; padding: 2px 6px;
     font-family: monospace; font-size: 11pt; font-weight: 600;
 }
+
+QPushButton[primary="true"] {
+    background: <blue>; color: white; border: none; border-radius: 6px; padding: 5px 14px;
+}
+QPushButton[primary="true"]:disabled { background: <key-cap>; color: <text-40>; }
+
+#sheetTitle { font-size: 16pt; font-weight: 600; }
+#helpPanel #sheetTitle { font-size: 18pt; font-weight: bold; }
+#pageTitle { font-size: 16pt; font-weight: bold; }
+#sectionHeading { font-size: 13pt; font-weight: bold; }
+#secondaryText, #cardDescription, #helpKeyDescription { color: <text-60>; }
+#cardTitle { font-weight: 600; }
+#helpCard, #templateCard, #customThemeRow { background: <card>; border-radius: 10px; }
+#customThemeRow[selected="true"] { border: 1px solid <blue>; }
+#helpKey, #templateChip {
+    background: <key-cap>; border-radius: 6px; padding: 4px 8px; font-weight: 600;
+}
+#helpKey { font-family: monospace; }
+#complexity { color: <orange>; font-size: 10pt; }
+#insertButton { background: <key-cap>; border: none; border-radius: 6px; padding: 4px 14px; }
+#categoryButton {
+    background: transparent; color: <text>; border: none; border-radius: 6px;
+    padding: 8px 12px; text-align: left;
+}
+#categoryButton:checked { background: <blue>; color: white; }
+#colorField { text-align: left; padding: 4px 10px; }
+#sectionList { background: <sidebar>; border: none; }
+#sectionList::item { padding: 6px 8px; border-radius: 6px; }
+#sectionList::item:selected { background: <blue>; color: white; }
 )";
 
 QString css(const QColor& color) {
@@ -105,6 +134,10 @@ QString themeStyleSheet(const WindowColours& window, const WindowColours& welcom
         {u"<welcome-sidebar>", welcome.sidebar},
         {u"<divider>", neutralGrey(0.3)},
         {u"<key-cap>", neutralGrey(0.25)},
+        {u"<card>", neutralGrey(0.12)},
+        {u"<text-40>", withAlpha(window.text, 0.4)},
+        {u"<blue>", standardColor(QStringLiteral("blue"))},
+        {u"<orange>", standardColor(QStringLiteral("orange"))},
     };
     QString sheet = QString::fromUtf16(sheetTemplate);
     for (const auto& [placeholder, colour] : colours)

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "themes/custom_theme.h"
+
+#include <QDialog>
+#include <QList>
+#include <optional>
+
+class AppState;
+class ColorField;
+class QLineEdit;
+class QPushButton;
+class ThemePreview;
+
+// Makes a new custom theme or edits one: the name, the fourteen colours and
+// a live preview. "저장" (enabled while the name is not empty; spaces count)
+// adds the new theme or replaces the edited one and closes the sheet.
+class CustomThemeEditorSheet : public QDialog {
+    Q_OBJECT
+
+public:
+    // Without `theme` the sheet starts a new theme from the starting colours.
+    CustomThemeEditorSheet(AppState& state, const std::optional<CustomTheme>& theme,
+                           QWidget* parent);
+
+    // The theme as the fields describe it now.
+    CustomTheme theme() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* buildForm(const CustomTheme& start);
+    void save();
+
+    AppState& m_state;
+    std::optional<CustomTheme> m_edited;
+    QLineEdit* m_name = nullptr;
+    QList<ColorField*> m_fields;
+    QPushButton* m_save = nullptr;
+    ThemePreview* m_preview = nullptr;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDialog>
+
+class AppState;
+class QPlainTextEdit;
+class QPushButton;
+
+// Takes a pasted share code. "테마 추가" adds the theme and closes the sheet
+// (succeeded), or reports the reason (failed) and stays open so the code can
+// be corrected.
+class ThemeImportSheet : public QDialog {
+    Q_OBJECT
+
+public:
+    ThemeImportSheet(AppState& state, QWidget* parent);
+
+    void setCode(const QString& code);
+
+signals:
+    void succeeded();
+    void failed(const QString& message);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void import();
+
+    AppState& m_state;
+    QPlainTextEdit* m_code = nullptr;
+    QPushButton* m_add = nullptr;
+};

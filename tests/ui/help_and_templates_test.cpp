@@ -1,0 +1,135 @@
+#include "editor/code_text_editor.h"
+#include "library/template_insertion.h"
+#include "support/accessibility_audit.h"
+#include "support/printers.h"
+#include "ui/editor_pane.h"
+#include "ui/settings/custom_theme_section.h"
+#include "ui/sheets/help_panel.h"
+#include "ui/sheets/template_browser.h"
+#include "workspace/app_state.h"
+#include "workspace/commands.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// "objectName: text" for every label of the shown section, in reading order.
+QString dumpSection(const HelpPanel& panel) {
+    QString dump;
+    const QWidget* page = panel.findChild<QWidget*>(QStringLiteral("helpContent"));
+    for (const QLabel* label : page->findChildren<QLabel*>()) {
+        if (!label->text().isEmpty())
+            dump += label->objectName() + QStringLiteral(": ") + label->text() + u'\n';
+    }
+    return dump;
+}
+
+QString goldenPath(HelpSection section) {
+    static const char* const names[] = {"shortcuts", "files", "testing", "templates", "tips"};
+    return QStringLiteral(CORVANTA_TEST_DATA_DIR "/help-%1.txt")
+        .arg(QLatin1String(names[int(section)]));
+}
+
+} // namespace
+
+class HelpAndTemplatesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+             QStringLiteral("/Corvanta"))
+            .removeRecursively();
+        QSettings(QStringLiteral("Corvanta"), QStringLiteral("Corvanta")).clear();
+        state = std::make_unique<AppState>();
+        pane = std::make_unique<EditorPane>(*state, commands);
+        pane->resize(900, 600);
+        pane->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(pane.get()));
+    }
+
+    void TearDown() override {
+        pane.reset();
+        state.reset();
+    }
+
+    std::unique_ptr<AppState> state;
+    Commands commands;
+    std::unique_ptr<EditorPane> pane;
+};
+
+// The expected files are the reviewed texts; CORVANTA_WRITE_GOLDEN=1 rewrites
+// them from the current build after a deliberate change.
+TEST_F(HelpAndTemplatesTest, EachHelpSectionShowsExactlyItsRows) {
+    HelpPanel panel(pane.get());
+    panel.open();
+    for (HelpSection section : allHelpSections()) {
+        panel.showSection(section);
+        QFile golden(goldenPath(section));
+        if (qEnvironmentVariableIsSet("CORVANTA_WRITE_GOLDEN")) {
+            ASSERT_TRUE(golden.open(QIODevice::WriteOnly));
+            golden.write(dumpSection(panel).toUtf8());
+            continue;
+        }
+        ASSERT_TRUE(golden.open(QIODevice::ReadOnly)) << golden.fileName().toStdString();
+        EXPECT_EQ(dumpSection(panel), QString::fromUtf8(golden.readAll()))
+            << helpSectionTitle(section).toStdString();
+    }
+}
+
+TEST_F(HelpAndTemplatesTest, InsertWithoutASelectedFileChangesNothingAndStaysOpen) {
+    TemplateBrowser browser(*state, commands, pane.get());
+    browser.open();
+    browser.findChild<QAbstractButton*>(QStringLiteral("insertButton"))->click();
+    EXPECT_TRUE(browser.isVisible());
+    EXPECT_TRUE(state->files().isEmpty());
+}
+
+TEST_F(HelpAndTemplatesTest, InsertClosesTheBrowserAndTheEditorShowsTheText) {
+    state->createFile(QStringLiteral("a.py"), ProgrammingLanguage::python);
+    TemplateBrowser browser(*state, commands, pane.get(), AlgorithmCategory::graph);
+    browser.open();
+    const AlgorithmTemplate& first = templates(AlgorithmCategory::graph).first();
+    browser.findChild<QAbstractButton*>(QStringLiteral("insertButton"))->click();
+    EXPECT_FALSE(browser.isVisible());
+    ASSERT_TRUE(pane->editor());
+    EXPECT_TRUE(pane->editor()->text().endsWith(templateCode(ProgrammingLanguage::python, first)));
+    EXPECT_EQ(pane->editor()->text(), state->selectedFile()->content);
+}
+
+// Every sheet of this family, the theme page's included: each control can be
+// named by a screen reader, and Escape closes the sheet.
+TEST_F(HelpAndTemplatesTest, EverySheetIsNamedAndClosesWithEscape) {
+    CustomTheme theme;
+    theme.id = QUuid::createUuid();
+    theme.name = QStringLiteral("Mint");
+    state->addCustomTheme(theme);
+    CustomThemeSettingsSection page(*state, pane.get());
+    EXPECT_EQ(unnamedControls(&page), QStringList());
+
+    const std::function<QDialog*()> openers[] = {
+        [&] { return new HelpPanel(pane.get(), HelpSection::tips); },
+        [&] { return new TemplateBrowser(*state, commands, pane.get()); },
+        [&] { return page.openEditor(std::nullopt); },
+        [&] { return page.openEditor(theme); },
+        [&] { return page.openExport(theme); },
+        [&] { return page.openImport(); },
+    };
+    for (const auto& open : openers) {
+        QPointer<QDialog> sheet = open();
+        sheet->open();
+        EXPECT_EQ(unnamedControls(sheet), QStringList()) << sheet->objectName().toStdString();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(sheet));
+        EXPECT_TRUE(sheet->focusWidget()) << sheet->objectName().toStdString();
+        QTest::keyClick(sheet->focusWidget(), Qt::Key_Escape);
+        EXPECT_FALSE(sheet && sheet->isVisible());
+        delete sheet;
+    }
+}
