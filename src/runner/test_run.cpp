@@ -95,3 +95,10 @@ TestRun* startTestRun(AppState& state) {
     run->start();
     return run;
 }
+
+void stopTestRun(AppState& state) {
+    // The runs belong to the state until they finish; cancelling one that
+    // already has is harmless.
+    for (TestRun* run : state.findChildren<TestRun*>(Qt::FindDirectChildrenOnly))
+        run->cancel();
+}

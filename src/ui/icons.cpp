@@ -47,6 +47,8 @@ QString freedesktopIconName(const QString& symbol) {
         {QStringLiteral("square.stack.3d.up"), QStringLiteral("layer-visible-on")},
         {QStringLiteral("function"), QStringLiteral("formula")},
         {QStringLiteral("textformat"), QStringLiteral("format-text-bold")},
+        {QStringLiteral("xmark"), QStringLiteral("tab-close")},
+        {QStringLiteral("plus"), QStringLiteral("list-add")},
     };
     return table.value(symbol);
 }

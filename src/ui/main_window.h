@@ -4,16 +4,30 @@
 
 class AppState;
 class Commands;
+class QSplitter;
 
-// The one window. It lays out the panes around the shared state and turns the
-// window commands into reactions.
+// The one window: the toolbar on top; the sidebar beside the main area,
+// which holds the tab bar and the editor over the test panel. It only
+// assembles the panes, the splitters (their sizes kept in the settings) and
+// the menus from the action table, and turns the window commands into
+// reactions.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
     MainWindow(AppState& state, Commands& commands, QWidget* parent = nullptr);
 
+signals:
+    // The template browser's and the settings window's cue to open. The
+    // browser's shortcut asks only while a file is selected; the toolbar
+    // button always does.
+    void templateBrowserRequested();
+    void settingsRequested();
+
 private:
+    QWidget* buildPanes();
+    QWidget* buildSidebar();
+    QWidget* buildTestPanel();
     void buildMenus();
     void connectCommands();
 
