@@ -85,7 +85,8 @@ WorkspaceSnapshot largeWorkspace() {
     }
     FileItem big = FileItem::make(QStringLiteral("big.cpp"), ProgrammingLanguage::cpp);
     for (int i = 0; i < 10'000; ++i)
-        big.content += QStringLiteral("    sum += values[%1] * %2; // line %1\n").arg(i).arg(i % 13);
+        big.content +=
+            QStringLiteral("    sum += values[%1] * %2; // line %1\n").arg(i).arg(i % 13);
     snapshot.files.append(big);
     snapshot.openTabIds.append(big.id);
     snapshot.selectedFileId = big.id;
@@ -296,7 +297,6 @@ int main(int argc, char** argv) {
     out << "window_key_median_ms " << percentile(keyTimes, 0.5) << '\n';
     out << "window_key_p99_ms " << percentile(keyTimes, 0.99) << '\n';
     out << "sidebar_filter_ms " << percentile(filterTimes, 0.5) << '\n';
-    out << "sidebar_rebuilds_per_commit " << (commits ? double(changes.rows) / commits : 0)
-        << '\n';
+    out << "sidebar_rebuilds_per_commit " << (commits ? double(changes.rows) / commits : 0) << '\n';
     return 0;
 }

@@ -31,7 +31,10 @@ void TestRun::cancel() {
 // of them could reach a deleted object.
 void TestRun::work() {
     std::optional<PreparedProgram> program;
-    for (int index = 0; index < m_testCases.size() && !m_stop.isStopped(); ++index) {
+    // A stop ends the run after the case it reaches, which then says it was
+    // stopped: even a stop that comes before the first case starts leaves a
+    // stopped case in the report, never a report of no case passing "all".
+    for (int index = 0; index < m_testCases.size(); ++index) {
         const TestCase& testCase = m_testCases[index];
         const auto startedAt = PreparedProgram::Clock::now();
         if (!program)
@@ -43,6 +46,8 @@ void TestRun::work() {
         QMetaObject::invokeMethod(
             this, [this, id = testCase.id, record] { receiveCase(id, record); },
             Qt::QueuedConnection);
+        if (m_stop.isStopped())
+            break;
     }
     program.reset();
     QMetaObject::invokeMethod(
@@ -73,7 +78,8 @@ TestRun* startTestRun(AppState& state) {
     state.setConsoleOutput(runningMessage(file));
     state.clearTestResults();
 
-    auto* run = new TestRun(file, state.testCases(), state.settings().execution().executionTimeout, &state);
+    auto* run =
+        new TestRun(file, state.testCases(), state.settings().execution().executionTimeout, &state);
     QObject::connect(run, &TestRun::caseFinished, &state,
                      [&state](const QUuid& testCaseId, const TestRunRecord& record) {
                          const TestCase* current = state.testCase(testCaseId);

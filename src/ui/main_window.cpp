@@ -40,12 +40,17 @@ MainWindow::MainWindow(AppState& state, Commands& commands, QWidget* parent)
     setWindowTitle(QStringLiteral("Corvanta"));
     setMinimumSize(1000, 700);
     resize(1280, 820);
-    auto* toolbar = new Toolbar(m_state, m_commands, this);
-    addToolBar(Qt::TopToolBarArea, toolbar);
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto* toolbar = new Toolbar(m_state, m_commands, central);
     connect(toolbar, &Toolbar::templateBrowserRequested, this,
             &MainWindow::templateBrowserRequested);
     connect(toolbar, &Toolbar::settingsRequested, this, &MainWindow::settingsRequested);
-    setCentralWidget(buildPanes());
+    column->addWidget(toolbar);
+    column->addWidget(buildPanes(), 1);
+    setCentralWidget(central);
     buildMenus();
     connectCommands();
 }
@@ -83,7 +88,7 @@ QWidget* MainWindow::buildPanes() {
     QWidget* sidebar = buildSidebar();
     sidebar->setMinimumWidth(sidebarMinWidth);
     sidebar->setMaximumWidth(sidebarMaxWidth);
-    auto* panes = new QSplitter(Qt::Horizontal, this);
+    auto* panes = new QSplitter(Qt::Horizontal);
     panes->setObjectName(QStringLiteral("sidebarSplitter"));
     panes->setChildrenCollapsible(false);
     panes->addWidget(sidebar);

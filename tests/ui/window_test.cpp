@@ -1,5 +1,6 @@
 #include "runner/test_run.h"
 #include "support/printers.h"
+#include "support/test_support.h"
 #include "ui/main_window.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QSettings>
 #include <QSignalSpy>
@@ -110,12 +112,10 @@ protected:
 // The selection moves to the rightmost remaining tab, not to a neighbour,
 // however the middle tab is closed.
 TEST_F(WindowTest, ClosingTheSelectedTabSelectsTheRightmost) {
-    const QList<std::function<void(WindowTest&)>> closers = {
-        [](WindowTest& t) { t.closeButtonOf(QStringLiteral("b.cpp"))->click(); },
-        [](WindowTest& t) {
-            QTest::mouseClick(t.named(QStringLiteral("b.cpp")), Qt::MiddleButton);
-        },
-        [](WindowTest& t) { t.chooseFromTabMenu(QStringLiteral("b.cpp"), QStringLiteral("닫기")); },
+    const QList<std::function<void()>> closers = {
+        [this] { closeButtonOf(QStringLiteral("b.cpp"))->click(); },
+        [this] { QTest::mouseClick(named(QStringLiteral("b.cpp")), Qt::MiddleButton); },
+        [this] { chooseFromTabMenu(QStringLiteral("b.cpp"), QStringLiteral("닫기")); },
     };
     for (qsizetype i = 0; i < closers.size(); ++i) {
         SCOPED_TRACE(i);
@@ -124,7 +124,7 @@ TEST_F(WindowTest, ClosingTheSelectedTabSelectsTheRightmost) {
         openFiles({QStringLiteral("a.cpp"), QStringLiteral("b.cpp"), QStringLiteral("c.cpp")});
         named(QStringLiteral("b.cpp"))->click();
         ASSERT_EQ(selectedName(), QStringLiteral("b.cpp"));
-        closers[i](*this);
+        closers[i]();
         QCoreApplication::processEvents();
         EXPECT_EQ(tabNames(), (QStringList{QStringLiteral("a.cpp"), QStringLiteral("c.cpp")}));
         EXPECT_EQ(selectedName(), QStringLiteral("c.cpp"));
@@ -197,10 +197,14 @@ TEST_F(WindowTest, ThemeMenuChecksTheThemeInUse) {
 TEST_F(WindowTest, StopButtonStopsTheRunningProgram) {
     state->settings().setExecution({.executionTimeout = 0});
     state->createFile(QStringLiteral("forever.py"), ProgrammingLanguage::python);
-    state->updateFileContent(QStringLiteral("import time\nwhile True:\n    time.sleep(0.05)\n"));
+    const QString marker = testHome() + QStringLiteral("/running");
+    state->updateFileContent(QStringLiteral("import time\nopen('%1', 'w').close()\n"
+                                            "while True:\n    time.sleep(0.05)\n")
+                                 .arg(marker));
     QAbstractButton* run = named(QStringLiteral("실행"));
     ASSERT_TRUE(startTestRun(*state));
     EXPECT_EQ(named(QStringLiteral("중지")), run);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(marker); }, 20000));
 
     run->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !state->isRunning(); }, 20000));
@@ -211,14 +215,14 @@ TEST_F(WindowTest, StopButtonStopsTheRunningProgram) {
 
 TEST_F(WindowTest, SplitterSizesSurviveARestart) {
     const auto splitters = [this] {
-        return QList<QSplitter*>{
-            window->findChild<QSplitter*>(QStringLiteral("sidebarSplitter")),
-            window->findChild<QSplitter*>(QStringLiteral("mainAreaSplitter"))};
+        return QList<QSplitter*>{window->findChild<QSplitter*>(QStringLiteral("sidebarSplitter")),
+                                 window->findChild<QSplitter*>(QStringLiteral("mainAreaSplitter"))};
     };
     for (QSplitter* splitter : splitters()) {
         QSplitterHandle* handle = splitter->handle(1);
         const QPoint from = handle->rect().center();
-        const QPoint by = splitter->orientation() == Qt::Horizontal ? QPoint(50, 0) : QPoint(0, -60);
+        const QPoint by =
+            splitter->orientation() == Qt::Horizontal ? QPoint(50, 0) : QPoint(0, -60);
         QTest::mousePress(handle, Qt::LeftButton, {}, from);
         QTest::mouseMove(handle, from + by);
         QTest::mouseRelease(handle, Qt::LeftButton, {}, from + by);

@@ -50,8 +50,7 @@ QLabel[badge] { color: white; font-weight: bold; border-radius: 4px; padding: 0 
     font-family: monospace; font-size: 11pt; font-weight: 600;
 }
 
-#toolbar { background: <sidebar>; border: none; border-bottom: 1px solid <divider>;
-           padding: 4px 8px; spacing: 4px; }
+#toolbar { background: <sidebar>; border-bottom: 1px solid <divider>; }
 #toolbarTitle { color: <text>; font-size: 15pt; font-weight: bold; }
 #toolbarCaption { color: <text-50>; font-size: 9pt; }
 #toolbar QToolButton { color: <text>; border: none; border-radius: 6px; padding: 5px; }

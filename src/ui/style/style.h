@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/programming_language.h"
 #include "themes/editor_theme.h"
-#include "workspace/programming_language.h"
 
 #include <QColor>
 #include <QIcon>

@@ -85,9 +85,8 @@ void TabBar::insertItems(int first, int last) {
         connect(item, &TabItem::clicked, this, [this, item] { m_state.openFile(item->fileId()); });
         connect(item, &TabItem::closeRequested, this,
                 [this, item] { m_state.closeTab(item->fileId()); });
-        connect(item, &TabItem::customContextMenuRequested, this, [this, item](QPoint at) {
-            popUpMenu(item->fileId(), item->mapToGlobal(at));
-        });
+        connect(item, &TabItem::customContextMenuRequested, this,
+                [this, item](QPoint at) { popUpMenu(item->fileId(), item->mapToGlobal(at)); });
         m_row->insertWidget(row, item);
         m_items.insert(row, item);
     }

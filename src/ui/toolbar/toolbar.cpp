@@ -15,13 +15,12 @@
 #include <QVBoxLayout>
 
 Toolbar::Toolbar(AppState& state, Commands& commands, QWidget* parent)
-    : QToolBar(parent), m_state(state), m_commands(commands) {
+    : QWidget(parent), m_state(state), m_commands(commands) {
     setObjectName(QStringLiteral("toolbar"));
-    setAccessibleName(QStringLiteral("도구 모음"));
-    setMovable(false);
-    setFloatable(false);
-    // The window's own menu would offer to hide the toolbar for good.
-    setContextMenuPolicy(Qt::PreventContextMenu);
+    setAttribute(Qt::WA_StyledBackground);
+    m_row = new QHBoxLayout(this);
+    m_row->setContentsMargins(8, 4, 8, 4);
+    m_row->setSpacing(4);
 
     addProductName();
     const auto actionButton = [this](const QString& objectName, ActionId id) {
@@ -37,15 +36,16 @@ Toolbar::Toolbar(AppState& state, Commands& commands, QWidget* parent)
                              QStringLiteral("삭제"), {});
     m_delete->setIcon(destructiveIcon(m_delete->icon()));
     const ActionInfo& templates = actionInfo(ActionId::showTemplates);
-    QToolButton* templateButton =
-        addIconButton(QStringLiteral("templatesButton"), templates.symbol, templates.label,
-                      templates.shortcut);
+    QToolButton* templateButton = addIconButton(QStringLiteral("templatesButton"), templates.symbol,
+                                                templates.label, templates.shortcut);
 
     m_run = new QToolButton(this);
     m_run->setObjectName(QStringLiteral("runButton"));
     m_run->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_run->setAutoRaise(true);
-    addWidget(m_run);
+    m_run->setFocusPolicy(Qt::TabFocus);
+    m_row->addWidget(m_run);
+    m_row->addStretch(1);
 
     addThemeMenu();
     actionButton(QStringLiteral("helpButton"), ActionId::showHelp);
@@ -81,7 +81,7 @@ void Toolbar::addProductName() {
     caption->setObjectName(QStringLiteral("toolbarCaption"));
     column->addWidget(title);
     column->addWidget(caption);
-    addWidget(name);
+    m_row->addWidget(name);
 }
 
 QToolButton* Toolbar::addIconButton(const QString& objectName, const QString& symbol,
@@ -93,7 +93,7 @@ QToolButton* Toolbar::addIconButton(const QString& objectName, const QString& sy
     button->setFocusPolicy(Qt::TabFocus);
     setSymbol(button, symbol, label);
     nameIconButton(button, label, shortcut);
-    addWidget(button);
+    m_row->addWidget(button);
     return button;
 }
 

@@ -1,17 +1,18 @@
 #pragma once
 
-#include <QToolBar>
+#include <QWidget>
 
 class AppState;
 class Commands;
 class QKeySequence;
+class QHBoxLayout;
 class QToolButton;
 
 // The row across the top of the window: the product name, then new file,
 // duplicate, delete, template browser, run, theme menu, help and settings.
 // Duplicate and delete act on the selected file at once, without a
 // question. While a run goes on the run button turns into "중지" and stops it.
-class Toolbar : public QToolBar {
+class Toolbar : public QWidget {
     Q_OBJECT
 
 public:
@@ -33,6 +34,7 @@ private:
 
     AppState& m_state;
     Commands& m_commands;
+    QHBoxLayout* m_row = nullptr;
     QToolButton* m_duplicate = nullptr;
     QToolButton* m_delete = nullptr;
     QToolButton* m_run = nullptr;
