@@ -8,7 +8,8 @@
 
 TestRun::TestRun(const FileItem& file, const QList<TestCase>& testCases, int timeoutSeconds,
                  QObject* parent)
-    : QObject(parent), m_file(file), m_testCases(testCases), m_timeoutSeconds(timeoutSeconds) {}
+    : QObject(parent), m_file(file), m_sourceName(file.name), m_testCases(testCases),
+      m_timeoutSeconds(timeoutSeconds) {}
 
 TestRun::~TestRun() {
     cancel();
@@ -31,6 +32,9 @@ void TestRun::cancel() {
 // of them could reach a deleted object.
 void TestRun::work() {
     std::optional<PreparedProgram> program;
+    PrepareOptions options;
+    options.sourceName = m_sourceName;
+    options.stop = &m_stop;
     // A stop ends the run after the case it reaches, which then says it was
     // stopped: even a stop that comes before the first case starts leaves a
     // stopped case in the report, never a report of no case passing "all".
@@ -38,7 +42,7 @@ void TestRun::work() {
         const TestCase& testCase = m_testCases[index];
         const auto startedAt = PreparedProgram::Clock::now();
         if (!program)
-            program = PreparedProgram::prepare(m_file.content, m_file.language, &m_stop);
+            program = PreparedProgram::prepare(m_file.content, m_file.language, options);
         const RunResult result =
             program->execute(testCase.input, m_timeoutSeconds, &m_stop, startedAt);
         const TestRunRecord record{index, result.output, isPassing(result, testCase.expectedOutput),

@@ -47,6 +47,9 @@ QString freedesktopIconName(const QString& symbol) {
         {QStringLiteral("square.stack.3d.up"), QStringLiteral("layer-visible-on")},
         {QStringLiteral("function"), QStringLiteral("formula")},
         {QStringLiteral("textformat"), QStringLiteral("format-text-bold")},
+        {QStringLiteral("doc.badge.plus"), QStringLiteral("document-new")},
+        {QStringLiteral("play.circle.fill"), QStringLiteral("media-playback-start")},
+        {QStringLiteral("book.closed.fill"), QStringLiteral("bookmarks")},
         {QStringLiteral("xmark"), QStringLiteral("tab-close")},
         {QStringLiteral("plus"), QStringLiteral("list-add")},
     };

@@ -2,6 +2,9 @@
 
 #include "ui/actions.h"
 #include "ui/editor_pane.h"
+#include "ui/sheets/new_file_sheet.h"
+#include "ui/sheets/onboarding_sheet.h"
+#include "ui/sheets/quick_create_overlay.h"
 #include "ui/splitter_memory.h"
 #include "ui/style/style.h"
 #include "ui/tabs/tab_bar.h"
@@ -11,6 +14,7 @@
 
 #include <QMenuBar>
 #include <QSplitter>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -51,6 +55,7 @@ MainWindow::MainWindow(AppState& state, Commands& commands, QWidget* parent)
     column->addWidget(toolbar);
     column->addWidget(buildPanes(), 1);
     setCentralWidget(central);
+    m_quickCreate = new QuickCreateOverlay(m_state, this);
     buildMenus();
     connectCommands();
 }
@@ -120,4 +125,37 @@ void MainWindow::connectCommands() {
         if (m_state.selectedFile())
             emit templateBrowserRequested();
     });
+    connect(&m_commands, &Commands::newFile, m_quickCreate, &QuickCreateOverlay::open);
+    connect(&m_state, &AppState::showNewFileSheetChanged, this, [this](bool show) {
+        if (show)
+            openNewFileSheet();
+    });
+}
+
+void MainWindow::openNewFileSheet() {
+    if (findChild<NewFileSheet*>())
+        return;
+    auto* sheet = new NewFileSheet(m_state, this);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    connect(sheet, &QDialog::finished, this, [this] { m_state.setShowNewFileSheet(false); });
+    sheet->open();
+}
+
+void MainWindow::openOnboarding() {
+    auto* sheet = new OnboardingSheet(m_state, this);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    sheet->open();
+}
+
+// The flag is set before the tour opens, so quitting during it does not
+// bring it back.
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    if (!m_state.settings().onboarding().hasSeenOnboarding) {
+        m_state.settings().setOnboarding({.hasSeenOnboarding = true});
+        QTimer::singleShot(0, this, &MainWindow::openOnboarding);
+    }
 }

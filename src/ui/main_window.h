@@ -4,7 +4,7 @@
 
 class AppState;
 class Commands;
-class QSplitter;
+class QuickCreateOverlay;
 
 // The one window: the toolbar on top; the sidebar beside the main area,
 // which holds the tab bar and the editor over the test panel. It only
@@ -24,6 +24,15 @@ signals:
     void templateBrowserRequested();
     void settingsRequested();
 
+public:
+    QuickCreateOverlay* quickCreate() const { return m_quickCreate; }
+    // The sheets open window-modal and delete themselves when they close.
+    void openNewFileSheet();
+    void openOnboarding();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QWidget* buildPanes();
     QWidget* buildSidebar();
@@ -33,4 +42,6 @@ private:
 
     AppState& m_state;
     Commands& m_commands;
+    QuickCreateOverlay* m_quickCreate = nullptr;
+    bool m_shownOnce = false;
 };

@@ -35,6 +35,7 @@ protected:
 
     void openWindow() {
         state = std::make_unique<AppState>();
+        state->settings().setOnboarding({.hasSeenOnboarding = true});
         window = std::make_unique<MainWindow>(*state, commands);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
