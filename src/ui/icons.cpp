@@ -50,7 +50,7 @@ QString freedesktopIconName(const QString& symbol) {
         {QStringLiteral("doc.badge.plus"), QStringLiteral("document-new")},
         {QStringLiteral("play.circle.fill"), QStringLiteral("media-playback-start")},
         {QStringLiteral("book.closed.fill"), QStringLiteral("bookmarks")},
-        {QStringLiteral("xmark"), QStringLiteral("tab-close")},
+        {QStringLiteral("xmark"), QStringLiteral("window-close")},
         {QStringLiteral("plus"), QStringLiteral("list-add")},
     };
     return table.value(symbol);

@@ -70,7 +70,7 @@ QLabel[badge] { color: white; font-weight: bold; border-radius: 4px; padding: 0 
 
 #sidebar { background: <sidebar>; }
 #testPanel { background: <background>; border-top: 1px solid <divider>; }
-QSplitter::handle { background: <divider>; }
+QSplitter::handle { background: <sidebar>; }
 )";
 
 QString css(const QColor& color) {

@@ -17,6 +17,8 @@
 
 namespace {
 
+constexpr int minimumTabWidth = 80;
+
 // As wide as its tabs while they fit, so "+" follows the last tab; narrower
 // (scrolling) when the window is.
 class TabScrollArea : public QScrollArea {
@@ -25,7 +27,18 @@ public:
 
     QSize sizeHint() const override {
         const QSize content = widget() ? widget()->sizeHint() : QSize();
-        return {content.width() + 2 * frameWidth(), QScrollArea::sizeHint().height()};
+        return content + QSize(2 * frameWidth(), 2 * frameWidth());
+    }
+
+    // No room kept for scroll bars it never shows.
+    QSize minimumSizeHint() const override { return {minimumTabWidth, sizeHint().height()}; }
+
+protected:
+    // A tab shown, closed or renamed changes the row's width.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == widget() && event->type() == QEvent::LayoutRequest)
+            updateGeometry();
+        return QScrollArea::eventFilter(watched, event);
     }
 };
 
@@ -36,6 +49,7 @@ TabBar::TabBar(AppState& state, QWidget* parent)
     setObjectName(QStringLiteral("tabBar"));
     setAccessibleName(QStringLiteral("탭"));
     setAttribute(Qt::WA_StyledBackground);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
     auto* strip = new QWidget();
     strip->setObjectName(QStringLiteral("tabStrip"));
@@ -90,14 +104,12 @@ void TabBar::insertItems(int first, int last) {
         m_row->insertWidget(row, item);
         m_items.insert(row, item);
     }
-    m_scroll->updateGeometry();
     revealSelected();
 }
 
 void TabBar::removeItems(int first, int last) {
     for (int row = last; row >= first; --row)
         delete m_items.takeAt(row);
-    m_scroll->updateGeometry();
 }
 
 void TabBar::updateItems(const QModelIndex& topLeft, const QModelIndex& bottomRight) {
