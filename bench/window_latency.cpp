@@ -14,6 +14,8 @@
 // sidebar_rebuilds_per_commit: how many sidebar rows, other than the typed
 // file's own row, the model announced as changed, inserted, removed, moved
 // or reset per write-back of the typed text; a reset counts every row.
+// bare_key_median_ms, bare_key_p99_ms: the same keys into the bare editor
+// holding the same text, the baseline the window is held to.
 //
 // Until the window has a sidebar of its own, the search field and the list
 // are a QLineEdit driving a QTreeView over the workspace model, beside it.
@@ -126,7 +128,8 @@ void runUntil(double dueMs) {
 }
 
 // One key per keyIntervalMs into `target`; each time runs from the moment the
-// key is due to the end of the paint of `painted` it causes.
+// key is due to the end of the paint of `painted` it causes (a paint forced
+// at once when the key's events painted nothing).
 std::vector<double> typeKeys(QWidget* target, QWidget* painted, const QList<int>& keys) {
     PaintCounter counter;
     painted->installEventFilter(&counter);
@@ -146,6 +149,14 @@ std::vector<double> typeKeys(QWidget* target, QWidget* painted, const QList<int>
     }
     painted->removeEventFilter(&counter);
     return times;
+}
+
+void placeCaretMidway(SyntaxTextView* view) {
+    QTextCursor cursor = view->textCursor();
+    cursor.setPosition(view->document()->findBlockByNumber(view->blockCount() / 2).position());
+    view->setTextCursor(cursor);
+    view->centerCursor();
+    QCoreApplication::processEvents();
 }
 
 double percentile(std::vector<double> values, double fraction) {
@@ -256,12 +267,9 @@ int main(int argc, char** argv) {
 
     auto* editor = window.findChild<CodeTextEditor*>();
     SyntaxTextView* view = editor->textView();
+    const QString bigText = view->text();
     view->setFocus();
-    QTextCursor cursor = view->textCursor();
-    cursor.setPosition(view->document()->findBlockByNumber(view->blockCount() / 2).position());
-    view->setTextCursor(cursor);
-    view->centerCursor();
-    QCoreApplication::processEvents();
+    placeCaretMidway(view);
 
     const QModelIndex bigRow = [&] {
         for (const QModelIndex& index :
@@ -281,11 +289,13 @@ int main(int argc, char** argv) {
                                           "sum += values[i] * 2;\n"
                                           "}\n"
                                           "auto result = compute(first, last);\n");
-    const std::vector<double> keyTimes = typeKeys(view, &window, keysOf(script, typedKeys));
+    const std::vector<double> keyTimes =
+        typeKeys(view, view->viewport(), keysOf(script, typedKeys));
     state.commitPendingEdits();
     QCoreApplication::processEvents();
+    const int otherRows = changes.rows;
     err << "window: slowest key " << percentile(keyTimes, 1.0) << " ms; " << commits
-        << " write-backs, " << changes.rows << " other rows announced\n";
+        << " write-backs, " << otherRows << " other rows announced\n";
 
     search->setFocus();
     QList<int> searchKeys = keysOf(QStringLiteral("solution_77"), 11);
@@ -293,10 +303,28 @@ int main(int argc, char** argv) {
         searchKeys.append(Qt::Key_Backspace);
     const std::vector<double> filterTimes = typeKeys(search, tree->viewport(), searchKeys);
 
+    // The same keys into the bare editor, for a baseline on this machine.
+    std::vector<double> bareTimes;
+    {
+        EditorConfig config;
+        config.language = ProgrammingLanguage::cpp;
+        CodeTextEditor bare(config, bigText);
+        bare.resize(1000, 700);
+        bare.show();
+        if (!QTest::qWaitForWindowExposed(&bare))
+            qFatal("the bare editor was never shown");
+        SyntaxTextView* bareView = bare.textView();
+        bareView->setFocus();
+        placeCaretMidway(bareView);
+        bareTimes = typeKeys(bareView, bareView->viewport(), keysOf(script, typedKeys));
+    }
+
     QTextStream out(stdout);
     out << "window_key_median_ms " << percentile(keyTimes, 0.5) << '\n';
     out << "window_key_p99_ms " << percentile(keyTimes, 0.99) << '\n';
+    out << "bare_key_median_ms " << percentile(bareTimes, 0.5) << '\n';
+    out << "bare_key_p99_ms " << percentile(bareTimes, 0.99) << '\n';
     out << "sidebar_filter_ms " << percentile(filterTimes, 0.5) << '\n';
-    out << "sidebar_rebuilds_per_commit " << (commits ? double(changes.rows) / commits : 0) << '\n';
+    out << "sidebar_rebuilds_per_commit " << (commits ? double(otherRows) / commits : 0) << '\n';
     return 0;
 }
