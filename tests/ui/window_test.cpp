@@ -2,6 +2,7 @@
 #include "support/printers.h"
 #include "support/test_support.h"
 #include "ui/main_window.h"
+#include "ui/sheets/new_file_sheet.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
 
@@ -237,4 +238,17 @@ TEST_F(WindowTest, SplitterSizesSurviveARestart) {
     openWindow();
     EXPECT_EQ(splitters()[0]->sizes(), sidebar);
     EXPECT_EQ(splitters()[1]->sizes(), mainArea);
+}
+
+TEST_F(WindowTest, PlusOpensTheNewFileSheetAndEscapeClosesIt) {
+    named(QStringLiteral("새 파일 만들기"))->click();
+    NewFileSheet* sheet = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        sheet = window->findChild<NewFileSheet*>();
+        return sheet && sheet->isVisible();
+    }));
+    QTest::keyClick(sheet, Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !sheet->isVisible(); }));
+    EXPECT_FALSE(state->showNewFileSheet());
+    EXPECT_TRUE(state->files().isEmpty());
 }
