@@ -35,7 +35,10 @@ void TestRun::work() {
     PrepareOptions options;
     options.sourceName = m_sourceName;
     options.stop = &m_stop;
-    for (int index = 0; index < m_testCases.size() && !m_stop.isStopped(); ++index) {
+    // A stop ends the run after the case it reaches, which then says it was
+    // stopped: even a stop that comes before the first case starts leaves a
+    // stopped case in the report, never a report of no case passing "all".
+    for (int index = 0; index < m_testCases.size(); ++index) {
         const TestCase& testCase = m_testCases[index];
         const auto startedAt = PreparedProgram::Clock::now();
         if (!program)
@@ -47,6 +50,8 @@ void TestRun::work() {
         QMetaObject::invokeMethod(
             this, [this, id = testCase.id, record] { receiveCase(id, record); },
             Qt::QueuedConnection);
+        if (m_stop.isStopped())
+            break;
     }
     program.reset();
     QMetaObject::invokeMethod(
@@ -77,7 +82,8 @@ TestRun* startTestRun(AppState& state) {
     state.setConsoleOutput(runningMessage(file));
     state.clearTestResults();
 
-    auto* run = new TestRun(file, state.testCases(), state.settings().execution().executionTimeout, &state);
+    auto* run =
+        new TestRun(file, state.testCases(), state.settings().execution().executionTimeout, &state);
     QObject::connect(run, &TestRun::caseFinished, &state,
                      [&state](const QUuid& testCaseId, const TestRunRecord& record) {
                          const TestCase* current = state.testCase(testCaseId);
@@ -98,4 +104,11 @@ TestRun* startTestRun(AppState& state) {
     });
     run->start();
     return run;
+}
+
+void stopTestRun(AppState& state) {
+    // The runs belong to the state until they finish; cancelling one that
+    // already has is harmless.
+    for (TestRun* run : state.findChildren<TestRun*>(Qt::FindDirectChildrenOnly))
+        run->cancel();
 }

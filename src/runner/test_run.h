@@ -64,3 +64,7 @@ private:
 // expected output is empty gets no verdict) and finally the report to the
 // state. The run belongs to the state and deletes itself when finished.
 TestRun* startTestRun(AppState& state);
+
+// The stop command: cancels the run going on in the state, whoever started
+// it. Nothing happens when no run goes on.
+void stopTestRun(AppState& state);

@@ -72,6 +72,8 @@ QString freedesktopIconName(const QString& symbol) {
         {QStringLiteral("square.and.arrow.up"), QStringLiteral("document-export")},
         {QStringLiteral("square.and.arrow.down"), QStringLiteral("document-import")},
         {QStringLiteral("doc.on.clipboard"), QStringLiteral("edit-paste")},
+        {QStringLiteral("xmark"), QStringLiteral("window-close")},
+        {QStringLiteral("plus"), QStringLiteral("list-add")},
     };
     return table.value(symbol);
 }

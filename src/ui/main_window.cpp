@@ -7,12 +7,37 @@
 #include "ui/sheets/onboarding_sheet.h"
 #include "ui/sheets/quick_create_overlay.h"
 #include "ui/sheets/template_browser.h"
+#include "ui/splitter_memory.h"
 #include "ui/style/style.h"
+#include "ui/tabs/tab_bar.h"
+#include "ui/toolbar/toolbar.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
 
 #include <QMenuBar>
+#include <QSplitter>
 #include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+// Sidebar widths and pane heights the layout keeps to.
+constexpr int sidebarMinWidth = 200;
+constexpr int sidebarWidth = 240;
+constexpr int sidebarMaxWidth = 320;
+constexpr int editorMinHeight = 250;
+constexpr int testPanelMinHeight = 180;
+constexpr int testPanelHeight = 280;
+
+// An empty pane in the theme's colours where a pane of its own is still to come.
+QWidget* placeholder(const QString& objectName) {
+    auto* pane = new QWidget();
+    pane->setObjectName(objectName);
+    pane->setAttribute(Qt::WA_StyledBackground);
+    return pane;
+}
+
+} // namespace
 
 MainWindow::MainWindow(AppState& state, Commands& commands, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_commands(commands) {
@@ -21,10 +46,67 @@ MainWindow::MainWindow(AppState& state, Commands& commands, QWidget* parent)
     setWindowTitle(QStringLiteral("Corvanta"));
     setMinimumSize(1000, 700);
     resize(1280, 820);
-    setCentralWidget(new EditorPane(m_state, m_commands, this));
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto* toolbar = new Toolbar(m_state, m_commands, central);
+    connect(toolbar, &Toolbar::templateBrowserRequested, this,
+            &MainWindow::templateBrowserRequested);
+    connect(toolbar, &Toolbar::settingsRequested, this, &MainWindow::settingsRequested);
+    column->addWidget(toolbar);
+    column->addWidget(buildPanes(), 1);
+    setCentralWidget(central);
     m_quickCreate = new QuickCreateOverlay(m_state, this);
     buildMenus();
     connectCommands();
+}
+
+// The sidebar and the test panel: swap the placeholder for the pane here.
+QWidget* MainWindow::buildSidebar() {
+    return placeholder(QStringLiteral("sidebar"));
+}
+
+QWidget* MainWindow::buildTestPanel() {
+    return placeholder(QStringLiteral("testPanel"));
+}
+
+QWidget* MainWindow::buildPanes() {
+    auto* editorArea = new QWidget();
+    editorArea->setMinimumHeight(editorMinHeight);
+    auto* column = new QVBoxLayout(editorArea);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(new TabBar(m_state, editorArea));
+    column->addWidget(new EditorPane(m_state, m_commands, editorArea), 1);
+
+    QWidget* testPanel = buildTestPanel();
+    testPanel->setMinimumHeight(testPanelMinHeight);
+    auto* mainArea = new QSplitter(Qt::Vertical);
+    mainArea->setObjectName(QStringLiteral("mainAreaSplitter"));
+    mainArea->setChildrenCollapsible(false);
+    mainArea->addWidget(editorArea);
+    mainArea->addWidget(testPanel);
+    // A taller window gives its height to the editor, not the panel.
+    mainArea->setStretchFactor(0, 1);
+    mainArea->setStretchFactor(1, 0);
+    mainArea->setSizes({height() - testPanelHeight, testPanelHeight});
+
+    QWidget* sidebar = buildSidebar();
+    sidebar->setMinimumWidth(sidebarMinWidth);
+    sidebar->setMaximumWidth(sidebarMaxWidth);
+    auto* panes = new QSplitter(Qt::Horizontal);
+    panes->setObjectName(QStringLiteral("sidebarSplitter"));
+    panes->setChildrenCollapsible(false);
+    panes->addWidget(sidebar);
+    panes->addWidget(mainArea);
+    panes->setStretchFactor(0, 0);
+    panes->setStretchFactor(1, 1);
+    panes->setSizes({sidebarWidth, width() - sidebarWidth});
+
+    rememberSplitterSizes(panes, m_state.settings(), QStringLiteral("sidebarSplitterState"));
+    rememberSplitterSizes(mainArea, m_state.settings(), QStringLiteral("testPanelSplitterState"));
+    return panes;
 }
 
 void MainWindow::buildMenus() {
@@ -41,9 +123,13 @@ void MainWindow::buildMenus() {
 
 void MainWindow::connectCommands() {
     connect(&m_commands, &Commands::runCode, &m_commands, &Commands::executeCode);
+    connect(&m_commands, &Commands::showTemplates, this, [this] {
+        if (m_state.selectedFile())
+            emit templateBrowserRequested();
+    });
     connect(&m_commands, &Commands::newFile, m_quickCreate, &QuickCreateOverlay::open);
     connect(&m_commands, &Commands::showHelp, this, &MainWindow::openHelpPanel);
-    connect(&m_commands, &Commands::showTemplates, this, &MainWindow::openTemplateBrowser);
+    connect(this, &MainWindow::templateBrowserRequested, this, &MainWindow::openTemplateBrowser);
     connect(&m_state, &AppState::showNewFileSheetChanged, this, [this](bool show) {
         if (show)
             openNewFileSheet();

@@ -6,14 +6,25 @@ class AppState;
 class Commands;
 class QuickCreateOverlay;
 
-// The one window. It lays out the panes around the shared state and turns the
-// window commands into reactions.
+// The one window: the toolbar on top; the sidebar beside the main area,
+// which holds the tab bar and the editor over the test panel. It only
+// assembles the panes, the splitters (their sizes kept in the settings) and
+// the menus from the action table, and turns the window commands into
+// reactions.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
     MainWindow(AppState& state, Commands& commands, QWidget* parent = nullptr);
 
+signals:
+    // The template browser's and the settings window's cue to open. The
+    // browser's shortcut asks only while a file is selected; the toolbar
+    // button always does.
+    void templateBrowserRequested();
+    void settingsRequested();
+
+public:
     QuickCreateOverlay* quickCreate() const { return m_quickCreate; }
     // The sheets open window-modal and delete themselves when they close.
     void openNewFileSheet();
@@ -25,6 +36,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QWidget* buildPanes();
+    QWidget* buildSidebar();
+    QWidget* buildTestPanel();
     void buildMenus();
     void connectCommands();
 

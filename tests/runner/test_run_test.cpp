@@ -215,6 +215,22 @@ TEST_F(TestRunTest, CancelStopsTheRunningCaseAndRunsNoFurtherOne) {
         u"📊 결과: 1/2 통과\n═══════════════════════════════════════════\n"_s));
 }
 
+// A stop that came before the first case used to finish with no case at
+// all and a report of every test passed.
+TEST_F(TestRunTest, ARunStoppedBeforeItsFirstCaseSaysSo) {
+    TestRun run(file(u"e.py"_s, ProgrammingLanguage::python, pythonEcho),
+                {testCase(u"a"_s, u"a"_s), testCase(u"b"_s, u"b"_s)}, 0);
+    Collected collected(run);
+    run.cancel();
+    run.start();
+    ASSERT_TRUE(collected.finished.wait(10000));
+
+    ASSERT_EQ(collected.records.size(), 1);
+    EXPECT_EQ(collected.records[0].output, u"⏹️ 실행 중지됨"_s);
+    EXPECT_FALSE(collected.records[0].passed);
+    EXPECT_TRUE(run.report().contains(u"📊 결과: 0/1 통과\n"_s)) << run.report().toStdString();
+}
+
 TEST_F(TestRunTest, DestroyingARunKillsItsProgram) {
     ASSERT_TRUE(toolInstalled("python3"));
     QTemporaryDir dir;

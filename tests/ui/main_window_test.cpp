@@ -23,6 +23,8 @@ protected:
             .removeRecursively();
         QSettings(QStringLiteral("Corvanta"), QStringLiteral("Corvanta")).clear();
         state = std::make_unique<AppState>();
+        // The first-start tour would hold the window's keys.
+        state->settings().setOnboarding({.hasSeenOnboarding = true});
         window = std::make_unique<MainWindow>(*state, commands);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));

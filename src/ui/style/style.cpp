@@ -7,6 +7,8 @@
 #include "workspace/app_state.h"
 
 #include <QApplication>
+#include <QPainter>
+#include <QPixmap>
 #include <QStyle>
 #include <QWidget>
 
@@ -77,6 +79,27 @@ QPushButton[primary="true"]:disabled { background: <key-cap>; color: <text-40>; 
 #sectionList { background: <sidebar>; border: none; }
 #sectionList::item { padding: 6px 8px; border-radius: 6px; }
 #sectionList::item:selected { background: <blue>; color: white; }
+#toolbar { background: <sidebar>; border-bottom: 1px solid <divider>; }
+#toolbarTitle { color: <text>; font-size: 15pt; font-weight: bold; }
+#toolbarCaption { color: <text-50>; font-size: 9pt; }
+#toolbar QToolButton { color: <text>; border: none; border-radius: 6px; padding: 5px; }
+#toolbar QToolButton:hover, #tabBar QToolButton:hover { background: <hover>; }
+#toolbar QToolButton:pressed, #tabBar QToolButton:pressed { background: <pressed>; }
+#toolbar QToolButton::menu-indicator { image: none; width: 0; }
+#toolbar QToolButton#runButton { font-weight: 600; padding: 5px 10px; }
+
+#tabBar { background: <sidebar>; border-bottom: 1px solid <divider>; }
+#tabScroll, #tabStrip { background: transparent; }
+#tab { background: transparent; }
+#tab:hover { background: <hover>; }
+#tab[selected="true"] { background: <selected>; }
+#tabName { color: <text>; font-size: 12pt; }
+#tabBadge { font-size: 8pt; border-radius: 3px; }
+#tabBar QToolButton { border: none; border-radius: 4px; padding: 2px; }
+
+#sidebar { background: <sidebar>; }
+#testPanel { background: <background>; border-top: 1px solid <divider>; }
+QSplitter::handle { background: <sidebar>; }
 )";
 
 QString css(const QColor& color) {
@@ -127,6 +150,10 @@ QString themeStyleSheet(const WindowColours& window, const WindowColours& welcom
         {u"<background-50>", withAlpha(window.background, 0.5)},
         {u"<text>", window.text},
         {u"<text-60>", withAlpha(window.text, 0.6)},
+        {u"<text-50>", withAlpha(window.text, 0.5)},
+        {u"<hover>", withAlpha(window.text, 0.08)},
+        {u"<pressed>", withAlpha(window.text, 0.16)},
+        {u"<selected>", withAlpha(window.text, 0.1)},
         {u"<sidebar>", window.sidebar},
         {u"<welcome-background>", welcome.background},
         {u"<welcome-text>", welcome.text},
@@ -171,8 +198,28 @@ void setBadge(QWidget* widget, ProgrammingLanguage language) {
         return;
     widget->setAttribute(Qt::WA_StyledBackground);
     widget->setProperty(badgeProperty, value);
-    // The sheet matches properties when a widget is polished.
+    repolish(widget);
+}
+
+// The sheet matches properties when a widget is polished.
+void repolish(QWidget* widget) {
     widget->style()->unpolish(widget);
     widget->style()->polish(widget);
     widget->update();
+}
+
+QIcon destructiveIcon(const QIcon& icon) {
+    const QColor red = withAlpha(QColor(255, 59, 48), 0.8);
+    QIcon tinted;
+    for (int side : {16, 22, 32, 48}) {
+        QPixmap pixmap = icon.pixmap(side);
+        if (pixmap.isNull())
+            continue;
+        QPainter painter(&pixmap);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        painter.fillRect(pixmap.rect(), red);
+        painter.end();
+        tinted.addPixmap(pixmap);
+    }
+    return tinted;
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "themes/editor_theme.h"
 #include "base/programming_language.h"
+#include "themes/editor_theme.h"
 
 #include <QColor>
+#include <QIcon>
 #include <QObject>
 #include <QPalette>
 #include <QString>
@@ -52,3 +53,7 @@ private:
 
 // Marks a widget as a badge of `language`; the sheet gives it the language's colour.
 void setBadge(QWidget* widget, ProgrammingLanguage language);
+// Applies the sheet again to a widget after a property its rules match changed.
+void repolish(QWidget* widget);
+// The icon drawn in the red of destructive actions, at 80 % opacity.
+QIcon destructiveIcon(const QIcon& icon);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+
+class AppState;
+class Commands;
+class QKeySequence;
+class QHBoxLayout;
+class QToolButton;
+
+// The row across the top of the window: the product name, then new file,
+// duplicate, delete, template browser, run, theme menu, help and settings.
+// Duplicate and delete act on the selected file at once, without a
+// question. While a run goes on the run button turns into "중지" and stops it.
+class Toolbar : public QWidget {
+    Q_OBJECT
+
+public:
+    Toolbar(AppState& state, Commands& commands, QWidget* parent = nullptr);
+
+signals:
+    // Unlike its shortcut, the button opens the browser without a selected file too.
+    void templateBrowserRequested();
+    void settingsRequested();
+
+private:
+    void addProductName();
+    QToolButton* addIconButton(const QString& objectName, const QString& symbol,
+                               const QString& label, const QKeySequence& shortcut);
+    QToolButton* addThemeMenu();
+    void showRunState(bool running);
+    void runOrStop();
+    void showSelection();
+
+    AppState& m_state;
+    Commands& m_commands;
+    QHBoxLayout* m_row = nullptr;
+    QToolButton* m_duplicate = nullptr;
+    QToolButton* m_delete = nullptr;
+    QToolButton* m_run = nullptr;
+};
