@@ -2,6 +2,7 @@
 #include "app/single_instance.h"
 #include "base/app_identity.h"
 #include "base/diagnostics.h"
+#include "ui/icons.h"
 #include "ui/main_window.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
@@ -11,7 +12,6 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QSocketNotifier>
-#include <QStandardPaths>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -46,19 +46,6 @@ QIcon appIcon() {
     for (const QFileInfo& png : QDir(QStringLiteral(":/icons")).entryInfoList(QDir::Files))
         builtIn.addFile(png.filePath());
     return QIcon::fromTheme(QStringLiteral(CORVANTA_APP_ID), builtIn);
-}
-
-// Offscreen and bare X servers name no icon theme; without a fallback every
-// icon button would come out blank.
-void useFreedesktopIcons() {
-    QStringList paths = QIcon::themeSearchPaths();
-    for (const QString& dir :
-         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
-        paths.append(dir + QStringLiteral("/icons"));
-    QIcon::setThemeSearchPaths(paths);
-    QIcon::setFallbackThemeName(QStringLiteral("breeze"));
-    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QStringLiteral("hicolor"))
-        QIcon::setThemeName(QStringLiteral("breeze"));
 }
 
 // Shown by a second start: un-minimised, on top, with the keyboard focus.

@@ -39,6 +39,6 @@ protected:
 private:
     QPointer<SyntaxTextView> m_textView;
     QFont m_font;
-    QColor m_textColor = Qt::gray;
+    QColor m_textColor;
     QColor m_backgroundColor = Qt::transparent;
 };

@@ -71,7 +71,7 @@ private:
     void applyEdit(const TypingEdit& edit);
     void restartCaretBlink();
 
-    QColor m_cursorColor = Qt::white;
+    QColor m_cursorColor;
     QTimer m_caretBlink;
     bool m_caretVisible = true;
     BackgroundHighlighter m_highlighter{this};

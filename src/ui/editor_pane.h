@@ -12,7 +12,7 @@ class CodeTextEditor;
 class Commands;
 class QLabel;
 class QStackedLayout;
-class QToolButton;
+class WelcomeView;
 struct EditorConfig;
 
 // The centre of the window: header, editor and status bar for the selected
@@ -29,25 +29,26 @@ public:
     CodeTextEditor* editor() const { return m_editor; }
     // The status texts, left to right: lines, characters, tab size, encoding, language.
     QStringList statusTexts() const;
-    QWidget* welcomeView() const { return m_welcome; }
+    WelcomeView* welcomeView() const { return m_welcome; }
 
 private:
     QWidget* buildEditorPage();
-    QWidget* buildWelcome();
+    QWidget* buildHeader(QWidget* page);
+    QWidget* buildStatusBar(QWidget* page);
     void showSelection();
     void applyConfig();
     EditorConfig currentConfig() const;
     void updateHeader();
+    void showFileName(const QString& name);
     void updateStatus();
     void updateCounts();
-    void updateWelcomeColours();
     void commitEdits();
     void changeFontSize(double delta);
 
     AppState& m_state;
     Commands& m_commands;
     QStackedLayout* m_stack = nullptr;
-    QWidget* m_welcome = nullptr;
+    WelcomeView* m_welcome = nullptr;
     QWidget* m_editorPage = nullptr;
     CodeTextEditor* m_editor = nullptr;
     std::optional<QUuid> m_fileId;
@@ -63,6 +64,6 @@ private:
     QLabel* m_charCount = nullptr;
     QLabel* m_tabSize = nullptr;
     QLabel* m_encoding = nullptr;
-    QLabel* m_languageDot = nullptr;
+    QWidget* m_languageDot = nullptr;
     QLabel* m_languageName = nullptr;
 };

@@ -2,6 +2,27 @@
 
 #include <QAbstractButton>
 #include <QHash>
+#include <QStandardPaths>
+
+void useFreedesktopIcons() {
+    QStringList paths = QIcon::themeSearchPaths();
+    for (const QString& dir :
+         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        paths.append(dir + QStringLiteral("/icons"));
+    QIcon::setThemeSearchPaths(paths);
+    QIcon::setFallbackThemeName(QStringLiteral("breeze"));
+    // Without it every icon button would come out blank.
+    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QStringLiteral("hicolor"))
+        QIcon::setThemeName(QStringLiteral("breeze"));
+}
+
+void matchIconsToBackground(const QColor& background) {
+    static const QString light = QStringLiteral("breeze");
+    static const QString dark = QStringLiteral("breeze-dark");
+    if (QIcon::themeName() != light && QIcon::themeName() != dark)
+        return;
+    QIcon::setThemeName(background.lightnessF() < 0.5 ? dark : light);
+}
 
 QString freedesktopIconName(const QString& symbol) {
     static const QHash<QString, QString> table = {

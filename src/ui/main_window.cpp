@@ -1,14 +1,17 @@
 #include "ui/main_window.h"
 
+#include "ui/actions.h"
 #include "ui/editor_pane.h"
+#include "ui/style/style.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
 
-#include <QAction>
 #include <QMenuBar>
 
 MainWindow::MainWindow(AppState& state, Commands& commands, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_commands(commands) {
+    // Before the panes, so they are made in the theme's look.
+    new Style(m_state, this);
     setWindowTitle(QStringLiteral("Corvanta"));
     setMinimumSize(1000, 700);
     resize(1280, 820);
@@ -18,21 +21,15 @@ MainWindow::MainWindow(AppState& state, Commands& commands, QWidget* parent)
 }
 
 void MainWindow::buildMenus() {
-    const auto addCommand = [this](QMenu* menu, const QString& text, const QKeySequence& shortcut,
-                                   void (Commands::*signal)()) {
-        QAction* action = menu->addAction(text);
-        action->setShortcut(shortcut);
-        action->setShortcutContext(Qt::ApplicationShortcut);
-        connect(action, &QAction::triggered, &m_commands, signal);
-    };
-    addCommand(menuBar()->addMenu(QStringLiteral("파일")), QStringLiteral("새 파일"),
-               QKeySequence(Qt::CTRL | Qt::Key_N), &Commands::newFile);
-    addCommand(menuBar()->addMenu(QStringLiteral("실행")), QStringLiteral("코드 실행"),
-               QKeySequence(Qt::CTRL | Qt::Key_R), &Commands::runCode);
-    addCommand(menuBar()->addMenu(QStringLiteral("알고리즘")), QStringLiteral("템플릿 라이브러리"),
-               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), &Commands::showTemplates);
-    addCommand(menuBar()->addMenu(QStringLiteral("도움말")), QStringLiteral("도움! 도움!"),
-               QKeySequence(Qt::CTRL | Qt::Key_Slash), &Commands::showHelp);
+    QHash<QString, QMenu*> menus;
+    for (const ActionInfo& info : actionTable()) {
+        if (info.menu.isEmpty())
+            continue;
+        QMenu*& menu = menus[info.menu];
+        if (!menu)
+            menu = menuBar()->addMenu(info.menu);
+        menu->addAction(makeAction(info.id, m_commands, this));
+    }
 }
 
 void MainWindow::connectCommands() {

@@ -1,5 +1,6 @@
 #include "base/app_identity.h"
 #include "support/test_support.h"
+#include "ui/icons.h"
 
 #include <QApplication>
 #include <QDir>
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     setAppIdentity();
+    useFreedesktopIcons();
     qInstallMessageHandler(failOnWarnings);
     ::testing::InitGoogleTest(&argc, argv);
     const int status = RUN_ALL_TESTS();

@@ -3,6 +3,7 @@
 #include "library/algorithm_templates.h"
 #include "runner/test_run.h"
 #include "support/printers.h"
+#include "ui/editor/welcome_view.h"
 #include "ui/editor_pane.h"
 #include "ui/insert_template.h"
 #include "workspace/app_state.h"
@@ -160,16 +161,6 @@ TEST_F(EditorPaneTest, TemplateInsertionReplacesTheText) {
     EXPECT_EQ(pane->editor()->text(), QStringLiteral("typed\n\nfrom a template"));
     state->saveData();
     EXPECT_EQ(state->files()[0].content, QStringLiteral("typed\n\nfrom a template"));
-}
-
-TEST_F(EditorPaneTest, WelcomeKeepsBuiltInColoursUnderACustomTheme) {
-    CustomTheme custom;
-    custom.id = QUuid::createUuid();
-    custom.name = QStringLiteral("mine");
-    custom.background = CodableColor{1, 0, 0, 1};
-    state->selectCustomTheme(custom);
-    const QString sheet = pane->welcomeView()->styleSheet();
-    EXPECT_FALSE(sheet.contains(QStringLiteral("#ffff0000"))) << sheet.toStdString();
 }
 
 TEST_F(EditorPaneTest, InsertedTemplateFollowsWhatWasJustTyped) {

@@ -1,4 +1,4 @@
-#include "ui/colors.h"
+#include "ui/style/colors.h"
 
 #include <QHash>
 

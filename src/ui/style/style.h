@@ -1,0 +1,54 @@
+#pragma once
+
+#include "themes/editor_theme.h"
+#include "workspace/programming_language.h"
+
+#include <QColor>
+#include <QObject>
+#include <QPalette>
+#include <QString>
+#include <optional>
+#include <utility>
+
+class AppState;
+class QWidget;
+struct CustomTheme;
+
+// The window roles of a theme as the style paints them.
+struct WindowColours {
+    QColor background;
+    QColor text;
+    QColor lineNumber;
+    QColor sidebar;
+    QColor cursor;
+
+    bool operator==(const WindowColours&) const = default;
+};
+
+// The built-in theme's colours, each replaced by the custom theme's when one is given.
+WindowColours windowColours(EditorTheme theme, const CustomTheme* custom = nullptr);
+
+QPalette themePalette(const WindowColours& window);
+// The application's one style sheet. `welcome` colours the welcome screen,
+// which keeps the built-in theme's colours while a custom theme is in force.
+QString themeStyleSheet(const WindowColours& window, const WindowColours& welcome);
+
+// The application's look: the palette and the style sheet of the theme in
+// force, applied at construction and again whenever the theme changes.
+// Widgets carry object names and properties the sheet targets, or read a
+// role from their palette; none sets a colour or a sheet of its own.
+class Style : public QObject {
+    Q_OBJECT
+
+public:
+    explicit Style(const AppState& state, QObject* parent = nullptr);
+
+private:
+    void apply();
+
+    const AppState& m_state;
+    std::optional<std::pair<WindowColours, WindowColours>> m_applied;
+};
+
+// Marks a widget as a badge of `language`; the sheet gives it the language's colour.
+void setBadge(QWidget* widget, ProgrammingLanguage language);

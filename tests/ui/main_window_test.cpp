@@ -1,0 +1,88 @@
+#include "support/accessibility_audit.h"
+#include "support/printers.h"
+#include "ui/actions.h"
+#include "ui/main_window.h"
+#include "workspace/app_state.h"
+#include "workspace/commands.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QDir>
+#include <QMenuBar>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+#include <gtest/gtest.h>
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+             QStringLiteral("/Corvanta"))
+            .removeRecursively();
+        QSettings(QStringLiteral("Corvanta"), QStringLiteral("Corvanta")).clear();
+        state = std::make_unique<AppState>();
+        window = std::make_unique<MainWindow>(*state, commands);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    QAction* menuAction(const QString& menuTitle, const QString& text) const {
+        for (QAction* menu : window->menuBar()->actions()) {
+            if (menu->text() != menuTitle || !menu->menu())
+                continue;
+            for (QAction* action : menu->menu()->actions()) {
+                if (action->text() == text)
+                    return action;
+            }
+        }
+        return nullptr;
+    }
+
+    std::unique_ptr<AppState> state;
+    Commands commands;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, EveryCommandSitsInItsMenuAndAnswersItsShortcut) {
+    for (const ActionInfo& info : actionTable()) {
+        SCOPED_TRACE(info.text.toStdString());
+        // A standard key with no binding here would leave a blank in the lists.
+        EXPECT_FALSE(shortcutText(info.id).isEmpty());
+        if (!info.command)
+            continue;
+        QAction* action = menuAction(info.menu, info.text);
+        ASSERT_TRUE(action);
+        EXPECT_EQ(action->shortcut(), info.shortcut);
+        QSignalSpy emitted(&commands, info.command);
+        QTest::keySequence(window.get(), info.shortcut);
+        EXPECT_EQ(emitted.count(), 1);
+    }
+    EXPECT_EQ(tooltipText(ActionId::newFile), QStringLiteral("새 파일 (Ctrl+N)"));
+}
+
+// What a screen reader says must be what a person reads: the visible text,
+// or the tooltip of an icon-only button without its shortcut.
+TEST_F(MainWindowTest, EveryControlHasTheNameAPersonReads) {
+    const auto checkIconButtons = [&] {
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+            if (button->icon().isNull() || !button->isVisible())
+                continue;
+            const QString name =
+                QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name);
+            EXPECT_FALSE(name.isEmpty()) << button->objectName().toStdString();
+            EXPECT_TRUE(button->toolTip().startsWith(name)) << name.toStdString();
+        }
+    };
+    EXPECT_EQ(unnamedControls(window.get()), QStringList());
+    checkIconButtons();
+
+    state->createFile(QStringLiteral("solution.cpp"), ProgrammingLanguage::cpp);
+    EXPECT_EQ(unnamedControls(window.get()), QStringList());
+    checkIconButtons();
+    state->renameFile(*state->selectedFile(), QStringLiteral("main"));
+    QAccessibleInterface* focused = QAccessible::queryAccessibleInterface(window->focusWidget());
+    EXPECT_EQ(focused->role(), QAccessible::EditableText);
+    EXPECT_EQ(focused->text(QAccessible::Name), QStringLiteral("main.cpp"));
+}
