@@ -47,6 +47,16 @@ QString freedesktopIconName(const QString& symbol) {
         {QStringLiteral("square.stack.3d.up"), QStringLiteral("layer-visible-on")},
         {QStringLiteral("function"), QStringLiteral("formula")},
         {QStringLiteral("textformat"), QStringLiteral("format-text-bold")},
+        {QStringLiteral("chevron.down"), QStringLiteral("arrow-down")},
+        {QStringLiteral("chevron.right"), QStringLiteral("arrow-right")},
+        {QStringLiteral("folder"), QStringLiteral("folder")},
+        {QStringLiteral("folder.fill"), QStringLiteral("folder-open")},
+        {QStringLiteral("folder.badge.plus"), QStringLiteral("folder-new")},
+        {QStringLiteral("plus"), QStringLiteral("list-add")},
+        {QStringLiteral("doc.badge.plus"), QStringLiteral("document-new")},
+        {QStringLiteral("pencil"), QStringLiteral("edit-rename")},
+        {QStringLiteral("arrow.down.doc"), QStringLiteral("document-import")},
+        {QStringLiteral("doc.text"), QStringLiteral("text-x-generic")},
     };
     return table.value(symbol);
 }

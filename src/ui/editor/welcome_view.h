@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workspace/programming_language.h"
+#include "base/programming_language.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #include "ui/sidebar/workspace_row_delegate.h"
 
 #include "models/item_roles.h"
-#include "ui/colors.h"
+#include "ui/style/colors.h"
 #include "ui/icons.h"
 
 #include <QAbstractItemView>
