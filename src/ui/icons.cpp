@@ -53,10 +53,12 @@ QString freedesktopIconName(const QString& symbol) {
         {QStringLiteral("folder.fill"), QStringLiteral("folder-open")},
         {QStringLiteral("folder.badge.plus"), QStringLiteral("folder-new")},
         {QStringLiteral("plus"), QStringLiteral("list-add")},
-        {QStringLiteral("doc.badge.plus"), QStringLiteral("document-new")},
         {QStringLiteral("pencil"), QStringLiteral("edit-rename")},
         {QStringLiteral("arrow.down.doc"), QStringLiteral("document-import")},
         {QStringLiteral("doc.text"), QStringLiteral("text-x-generic")},
+        {QStringLiteral("doc.badge.plus"), QStringLiteral("document-new")},
+        {QStringLiteral("play.circle.fill"), QStringLiteral("media-playback-start")},
+        {QStringLiteral("book.closed.fill"), QStringLiteral("bookmarks")},
     };
     return table.value(symbol);
 }
@@ -75,3 +77,4 @@ void setSymbol(QAbstractButton* button, const QString& symbol, const QString& fa
         button->setIcon(icon);
     }
 }
+

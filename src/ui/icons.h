@@ -21,3 +21,4 @@ QIcon symbolIcon(const QString& symbol);
 // Gives a button the symbol's icon, or `fallbackText` as its label when the
 // icon theme has no such icon: a button is never blank.
 void setSymbol(QAbstractButton* button, const QString& symbol, const QString& fallbackText);
+

@@ -2,11 +2,15 @@
 
 #include "ui/actions.h"
 #include "ui/editor_pane.h"
+#include "ui/sheets/new_file_sheet.h"
+#include "ui/sheets/onboarding_sheet.h"
+#include "ui/sheets/quick_create_overlay.h"
 #include "ui/style/style.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
 
 #include <QMenuBar>
+#include <QTimer>
 
 MainWindow::MainWindow(AppState& state, Commands& commands, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_commands(commands) {
@@ -16,6 +20,7 @@ MainWindow::MainWindow(AppState& state, Commands& commands, QWidget* parent)
     setMinimumSize(1000, 700);
     resize(1280, 820);
     setCentralWidget(new EditorPane(m_state, m_commands, this));
+    m_quickCreate = new QuickCreateOverlay(m_state, this);
     buildMenus();
     connectCommands();
 }
@@ -34,4 +39,37 @@ void MainWindow::buildMenus() {
 
 void MainWindow::connectCommands() {
     connect(&m_commands, &Commands::runCode, &m_commands, &Commands::executeCode);
+    connect(&m_commands, &Commands::newFile, m_quickCreate, &QuickCreateOverlay::open);
+    connect(&m_state, &AppState::showNewFileSheetChanged, this, [this](bool show) {
+        if (show)
+            openNewFileSheet();
+    });
+}
+
+void MainWindow::openNewFileSheet() {
+    if (findChild<NewFileSheet*>())
+        return;
+    auto* sheet = new NewFileSheet(m_state, this);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    connect(sheet, &QDialog::finished, this, [this] { m_state.setShowNewFileSheet(false); });
+    sheet->open();
+}
+
+void MainWindow::openOnboarding() {
+    auto* sheet = new OnboardingSheet(m_state, this);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    sheet->open();
+}
+
+// The flag is set before the tour opens, so quitting during it does not
+// bring it back.
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    if (!m_state.settings().onboarding().hasSeenOnboarding) {
+        m_state.settings().setOnboarding({.hasSeenOnboarding = true});
+        QTimer::singleShot(0, this, &MainWindow::openOnboarding);
+    }
 }

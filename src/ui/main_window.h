@@ -4,6 +4,7 @@
 
 class AppState;
 class Commands;
+class QuickCreateOverlay;
 
 // The one window. It lays out the panes around the shared state and turns the
 // window commands into reactions.
@@ -13,10 +14,20 @@ class MainWindow : public QMainWindow {
 public:
     MainWindow(AppState& state, Commands& commands, QWidget* parent = nullptr);
 
+    QuickCreateOverlay* quickCreate() const { return m_quickCreate; }
+    // The sheets open window-modal and delete themselves when they close.
+    void openNewFileSheet();
+    void openOnboarding();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void buildMenus();
     void connectCommands();
 
     AppState& m_state;
     Commands& m_commands;
+    QuickCreateOverlay* m_quickCreate = nullptr;
+    bool m_shownOnce = false;
 };

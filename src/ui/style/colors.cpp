@@ -7,7 +7,7 @@ QColor withAlpha(QColor color, double alpha) {
     return color;
 }
 
-QColor badgeColor(ProgrammingLanguage language) {
+QColor standardColor(const QString& name) {
     // The desktop's standard colours of those names.
     static const QHash<QString, QColor> standard = {
         {QStringLiteral("blue"), QColor(0, 122, 255)},
@@ -17,5 +17,9 @@ QColor badgeColor(ProgrammingLanguage language) {
         {QStringLiteral("green"), QColor(52, 199, 89)},
         {QStringLiteral("gray"), QColor(142, 142, 147)},
     };
-    return standard.value(badgeColorName(language), QColor(142, 142, 147));
+    return standard.value(name, QColor(142, 142, 147));
+}
+
+QColor badgeColor(ProgrammingLanguage language) {
+    return standardColor(badgeColorName(language));
 }

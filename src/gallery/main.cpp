@@ -1,0 +1,145 @@
+// corvanta-gallery OUTDIR [--theme NAME]: renders the real window and its
+// sheets offscreen into PNG files at 1440 x 900, in a private temporary home
+// so the user's workspace and settings are never read or written.
+
+#include "gallery/scene.h"
+
+#include "base/app_identity.h"
+#include "ui/icons.h"
+#include "ui/main_window.h"
+#include "workspace/app_state.h"
+#include "workspace/commands.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+constexpr QSize pictureSize(1440, 900);
+
+void usePrivateHome(const QTemporaryDir& home) {
+    const QByteArray root = home.path().toUtf8();
+    qputenv("HOME", root);
+    qputenv("XDG_DATA_HOME", root + "/.local/share");
+    qputenv("XDG_CONFIG_HOME", root + "/.config");
+    qputenv("XDG_CACHE_HOME", root + "/.cache");
+    qputenv("XDG_RUNTIME_DIR", root + "/runtime");
+    QDir().mkpath(home.path() + QStringLiteral("/runtime"));
+    QFile::setPermissions(home.path() + QStringLiteral("/runtime"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// Every scene starts from nothing: no save file, default settings, the
+// first-start tour already seen so it only appears where a scene opens it.
+void forgetEverything() {
+    QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+         QStringLiteral("/Corvanta"))
+        .removeRecursively();
+    QSettings().clear();
+}
+
+// Highlighting and layout finish on later turns of the event loop (the
+// highlighter on a worker); a picture taken at once would show plain text.
+void settle() {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 400)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+}
+
+// A window-modal sheet is its own top-level window; the picture shows it where
+// a person sees it, centred over the window.
+QImage compose(MainWindow& window) {
+    QImage image = window.grab().toImage();
+    QPainter painter(&image);
+    for (QDialog* sheet : window.findChildren<QDialog*>()) {
+        if (!sheet->isVisible())
+            continue;
+        const QPixmap picture = sheet->grab();
+        const QPoint at((image.width() - picture.width()) / 2,
+                        (image.height() - picture.height()) / 3);
+        painter.drawPixmap(at, picture);
+    }
+    return image;
+}
+
+bool render(const Scene& scene, std::optional<EditorTheme> theme, const QDir& outDir) {
+    forgetEverything();
+    auto state = std::make_unique<AppState>();
+    state->settings().setOnboarding({.hasSeenOnboarding = true});
+    if (theme)
+        state->selectBuiltInTheme(*theme);
+    Commands commands;
+    auto window = std::make_unique<MainWindow>(*state, commands);
+    window->resize(pictureSize);
+    window->show();
+    QApplication::processEvents();
+    SceneContext context{*state, commands, *window};
+    scene.setUp(context);
+    settle();
+    const bool written = compose(*window).save(outDir.filePath(scene.fileName));
+    window.reset();
+    state.reset();
+    return written;
+}
+
+int usage() {
+    QTextStream(stderr) << "usage: corvanta-gallery OUTDIR [--theme NAME]\n";
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QTemporaryDir home(QDir::tempPath() + QStringLiteral("/corvanta-gallery-XXXXXX"));
+    if (!home.isValid()) {
+        std::fputs("corvanta-gallery: cannot make a private home folder\n", stderr);
+        return 1;
+    }
+    usePrivateHome(home);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    setAppIdentity();
+    useFreedesktopIcons();
+
+    QStringList args = app.arguments().mid(1);
+    std::optional<EditorTheme> theme;
+    const qsizetype themeAt = args.indexOf(QStringLiteral("--theme"));
+    if (themeAt >= 0) {
+        if (themeAt + 1 >= args.size())
+            return usage();
+        theme = editorThemeFromRawValue(args[themeAt + 1]);
+        if (!theme) {
+            QTextStream(stderr) << "corvanta-gallery: unknown theme " << args[themeAt + 1] << "\n";
+            return 2;
+        }
+        args.remove(themeAt, 2);
+    }
+    if (args.size() != 1)
+        return usage();
+    const QDir outDir(args.first());
+    if (!QDir().mkpath(outDir.path())) {
+        QTextStream(stderr) << "corvanta-gallery: cannot create " << outDir.path() << "\n";
+        return 1;
+    }
+
+    int failures = 0;
+    for (const Scene& scene : gallery()) {
+        if (render(scene, theme, outDir)) {
+            QTextStream(stdout) << outDir.filePath(scene.fileName) << "\n";
+        } else {
+            QTextStream(stderr) << "corvanta-gallery: cannot write " << scene.fileName << "\n";
+            ++failures;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}

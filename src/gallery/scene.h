@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+class AppState;
+class Commands;
+class MainWindow;
+
+// What a scene may touch: the window as a person sees it, its state and its
+// commands. The workspace starts empty with the first-start tour already seen.
+struct SceneContext {
+    AppState& state;
+    Commands& commands;
+    MainWindow& window;
+};
+
+// One picture: its file name and what to do to the shown window before the
+// picture is taken (fill the workspace, open a sheet, press a button).
+struct Scene {
+    QString fileName;
+    std::function<void(SceneContext&)> setUp;
+};
+
+const QList<Scene>& gallery();
