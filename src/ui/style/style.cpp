@@ -47,6 +47,33 @@ QLabel[badge] { color: white; font-weight: bold; border-radius: 4px; padding: 0 
     background: <key-cap>; border-radius: 4px; padding: 2px 6px;
     font-family: monospace; font-size: 11pt; font-weight: 600;
 }
+
+#sidebar { background: <sidebar>; }
+#sidebarTitle { color: <text>; font-size: 13pt; font-weight: 600; }
+#sidebarSection { color: <text-60>; font-size: 9pt; font-weight: 600; }
+#sidebarHeader QToolButton { border: none; border-radius: 5px; padding: 3px; }
+#sidebarHeader QToolButton:hover, QToolButton[languageCard]:hover { background: <hover>; }
+#sidebarHeader QToolButton::menu-indicator { image: none; width: 0; }
+#sidebarSearch {
+    background: <background-50>; color: <text>; border: 1px solid <divider>;
+    border-radius: 6px; padding: 3px 2px;
+}
+#sidebarSearch:focus { border-color: <accent>; }
+#workspaceList { background: transparent; border: none; }
+#rootDropArea { border: 1px dashed <divider>; border-radius: 6px; margin: 0 8px; }
+#rootDropHint { color: <text-60>; font-size: 9pt; }
+#rootDropArea[dropHover="true"] { background: <accent-20>; border: 1px dashed <accent>; }
+#rootDropArea[dropHover="true"] #rootDropHint { color: <accent>; }
+#emptyText { color: <text-60>; font-size: 12pt; }
+QToolButton[languageCard] {
+    font-family: monospace; font-size: 9pt; font-weight: bold;
+    border: 1px solid transparent; border-radius: 5px; padding: 4px 2px;
+}
+QToolButton[languageCard]:checked { background: <accent-20>; border-color: <accent>; }
+#sheetTitle { font-size: 14pt; font-weight: bold; }
+#sectionTitle { font-weight: bold; }
+#fileExtension { color: <text-60>; font-family: monospace; }
+#sheetError { color: <error>; }
 )";
 
 QString css(const QColor& color) {
@@ -60,10 +87,20 @@ QColor neutralGrey(double alpha) {
 
 QString badgeRules() {
     QString rules;
-    for (ProgrammingLanguage language : allLanguages())
-        rules += QStringLiteral("*[badge=\"%1\"] { background: %2; }\n")
-                     .arg(fileExtension(language), css(badgeColor(language)));
+    for (ProgrammingLanguage language : allLanguages()) {
+        const QString extension = fileExtension(language);
+        const QString colour = css(badgeColor(language));
+        rules += QStringLiteral("*[badge=\"%1\"] { background: %2; }\n").arg(extension, colour);
+        // Small language pickers show the label itself in the colour.
+        rules += QStringLiteral("QToolButton[languageCard=\"%1\"] { color: %2; }\n")
+                     .arg(extension, colour);
+    }
     return rules;
+}
+
+// The selection and focus colour, as the desktop's accent.
+QColor accent() {
+    return standardColor(QStringLiteral("blue"));
 }
 
 } // namespace
@@ -88,6 +125,7 @@ QPalette themePalette(const WindowColours& window) {
     palette.setColor(QPalette::AlternateBase, window.sidebar);
     palette.setColor(QPalette::ToolTipBase, window.sidebar);
     palette.setColor(QPalette::PlaceholderText, withAlpha(window.text, 0.5));
+    palette.setColor(QPalette::Highlight, accent());
     return palette;
 }
 
@@ -104,6 +142,10 @@ QString themeStyleSheet(const WindowColours& window, const WindowColours& welcom
         {u"<welcome-sidebar>", welcome.sidebar},
         {u"<divider>", neutralGrey(0.3)},
         {u"<key-cap>", neutralGrey(0.25)},
+        {u"<hover>", withAlpha(window.text, 0.08)},
+        {u"<accent>", accent()},
+        {u"<accent-20>", withAlpha(accent(), 0.2)},
+        {u"<error>", standardColor(QStringLiteral("red"))},
     };
     QString sheet = QString::fromUtf16(sheetTemplate);
     for (const auto& [placeholder, colour] : colours)
