@@ -3,10 +3,14 @@
 
 #include "ui/main_window.h"
 #include "ui/sheets/onboarding_sheet.h"
+#include "ui/sidebar/sidebar.h"
+#include "ui/sidebar/sidebar_commands.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
 
 #include <QAbstractButton>
+#include <QDockWidget>
+#include <QLineEdit>
 
 namespace {
 
@@ -15,6 +19,20 @@ void onboardingAt(SceneContext& context, int step) {
     auto* sheet = context.window.findChild<OnboardingSheet*>();
     for (int i = 0; i < step; ++i)
         sheet->findChild<QAbstractButton*>(QStringLiteral("nextButton"))->click();
+}
+
+// The window's sidebar, or one mounted at its place while the window has none.
+Sidebar& sidebarOf(SceneContext& context) {
+    if (auto* sidebar = context.window.findChild<Sidebar*>())
+        return *sidebar;
+    auto* dock = new QDockWidget(&context.window);
+    dock->setTitleBarWidget(new QWidget(dock));
+    dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    auto* sidebar = new Sidebar(context.state, dock);
+    sidebar->setFixedWidth(240);
+    dock->setWidget(sidebar);
+    context.window.addDockWidget(Qt::LeftDockWidgetArea, dock);
+    return *sidebar;
 }
 
 } // namespace
@@ -34,6 +52,17 @@ const QList<Scene>& gallery() {
          [](SceneContext& context) {
              fillSampleWorkspace(context.state);
              context.state.setShowNewFileSheet(true);
+         }},
+        {QStringLiteral("sidebar-search.png"),
+         [](SceneContext& context) {
+             fillSampleWorkspace(context.state);
+             sidebarOf(context).findChild<QLineEdit*>(QStringLiteral("sidebarSearch"))
+                 ->setText(QStringLiteral("a"));
+         }},
+        {QStringLiteral("delete-confirm.png"),
+         [](SceneContext& context) {
+             fillSampleWorkspace(context.state);
+             sidebarOf(context).commands().askToDeleteFile(*context.state.selectedFileId());
          }},
         {QStringLiteral("onboarding-1.png"),
          [](SceneContext& context) { onboardingAt(context, 0); }},

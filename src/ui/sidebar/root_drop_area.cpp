@@ -21,7 +21,6 @@ RootDropArea::RootDropArea(WorkspaceModel& model, QWidget* parent)
     icon->setPixmap(symbolIcon(QStringLiteral("arrow.down.doc")).pixmap(14, 14));
     auto* text = new QLabel(hint, this);
     text->setObjectName(QStringLiteral("rootDropHint"));
-    text->setWordWrap(true);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(12, 8, 12, 8);
@@ -38,7 +37,9 @@ void RootDropArea::setHovered(bool hovered) {
     m_hovered = hovered;
     // The style sheet tints the area by this property.
     setProperty("dropHover", hovered);
-    for (QWidget* widget : findChildren<QWidget*>() << this) {
+    QList<QWidget*> restyled = findChildren<QWidget*>();
+    restyled.append(this);
+    for (QWidget* widget : restyled) {
         widget->style()->unpolish(widget);
         widget->style()->polish(widget);
     }

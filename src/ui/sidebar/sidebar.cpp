@@ -116,13 +116,15 @@ QWidget* Sidebar::buildSearch() {
     m_search->setObjectName(QStringLiteral("sidebarSearch"));
     m_search->setPlaceholderText(QStringLiteral("파일 검색..."));
     m_search->setAccessibleName(QStringLiteral("파일 검색"));
-    m_search->addAction(symbolIcon(QStringLiteral("magnifyingglass")),
-                        QLineEdit::LeadingPosition);
+    auto* magnifier = new QAction(symbolIcon(QStringLiteral("magnifyingglass")),
+                                  m_search->accessibleName(), m_search);
+    m_search->addAction(magnifier, QLineEdit::LeadingPosition);
+    connect(magnifier, &QAction::triggered, m_search, qOverload<>(&QLineEdit::setFocus));
     QIcon clearIcon = symbolIcon(QStringLiteral("xmark.circle.fill"));
     auto* clear = new QAction(clearIcon, QStringLiteral("검색어 지우기"), m_search);
     clear->setObjectName(QStringLiteral("clearSearch"));
-    clear->setVisible(false);
     m_search->addAction(clear, QLineEdit::TrailingPosition);
+    clear->setVisible(false);
     connect(clear, &QAction::triggered, m_search, &QLineEdit::clear);
     connect(m_search, &QLineEdit::textChanged, this, [this, clear](const QString& text) {
         clear->setVisible(!text.isEmpty());

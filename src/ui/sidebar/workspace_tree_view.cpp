@@ -85,6 +85,9 @@ void WorkspaceTreeView::followSelection() {
         scrollTo(row);
 }
 
+// The indentation of a folder's files stays blank; the delegate draws the row.
+void WorkspaceTreeView::drawBranches(QPainter*, const QRect&, const QModelIndex&) const {}
+
 void WorkspaceTreeView::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
