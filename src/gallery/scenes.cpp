@@ -56,7 +56,8 @@ const QList<Scene>& gallery() {
         {QStringLiteral("sidebar-search.png"),
          [](SceneContext& context) {
              fillSampleWorkspace(context.state);
-             sidebarOf(context).findChild<QLineEdit*>(QStringLiteral("sidebarSearch"))
+             sidebarOf(context)
+                 .findChild<QLineEdit*>(QStringLiteral("sidebarSearch"))
                  ->setText(QStringLiteral("a"));
          }},
         {QStringLiteral("delete-confirm.png"),

@@ -4,11 +4,12 @@
 #include "support/printers.h"
 #include "ui/sidebar/root_drop_area.h"
 #include "ui/sidebar/sidebar.h"
+#include "ui/sidebar/workspace_row_delegate.h"
 #include "ui/sidebar/workspace_tree_view.h"
 #include "workspace/app_state.h"
 
-#include <QAccessible>
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QDialog>
 #include <QDir>
@@ -56,8 +57,7 @@ protected:
     }
 
     // The visible control a person would find by that name.
-    template <typename T = QWidget>
-    T* named(const QString& name, QWidget* within = nullptr) {
+    template <typename T = QWidget> T* named(const QString& name, QWidget* within = nullptr) {
         for (QWidget* widget : (within ? within : sidebar.get())->findChildren<T*>()) {
             QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
             if (widget->isVisible() && face && face->text(QAccessible::Name) == name)
@@ -194,8 +194,9 @@ TEST_F(SidebarTest, QuickCreateButtonsMakeUniqueDefaultNames) {
     QStringList names;
     for (const FileItem& file : state->files())
         names.append(file.name);
-    EXPECT_EQ(names, (QStringList{QStringLiteral("solution.cpp"), QStringLiteral("solution_1.cpp"),
-                                  QStringLiteral("solution_2.cpp"), QStringLiteral("solution.py")}));
+    EXPECT_EQ(names,
+              (QStringList{QStringLiteral("solution.cpp"), QStringLiteral("solution_1.cpp"),
+                           QStringLiteral("solution_2.cpp"), QStringLiteral("solution.py")}));
     EXPECT_FALSE(sidebar->findChild<QWidget*>(QStringLiteral("sidebarEmpty"))->isVisible());
 }
 
@@ -250,7 +251,12 @@ TEST_F(SidebarTest, FolderSheetsCreateAndRenameAndEscapeChangesNothing) {
     QTest::keyClick(field, Qt::Key_Return);
     EXPECT_EQ(state->folder(folder)->name, QStringLiteral("DP"));
 
-    chooseFromMenu(folder, QStringLiteral("새 파일 추가"));
+    // The folder row's "+" asks for a new file in it and leaves the folder as it was.
+    WorkspaceTreeView* list = sidebar->list();
+    const QRect row = list->visualRect(sidebar->model().indexOfFolder(folder));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      WorkspaceRowDelegate::addButtonRect(row).center());
+    EXPECT_TRUE(state->folder(folder)->isExpanded);
     named<QAbstractButton>(QStringLiteral("Python"), openSheet())->click();
     field = named<QLineEdit>(QStringLiteral("파일 이름 입력"));
     QTest::keyClicks(field, QStringLiteral("knapsack"));

@@ -45,8 +45,7 @@ Sidebar::Sidebar(AppState& state, QWidget* parent)
     connect(m_list, &WorkspaceTreeView::menuRequested, this, &Sidebar::showMenu);
     connect(m_list, &WorkspaceTreeView::addFileRequested, m_commands,
             &SidebarCommands::newFileInFolder);
-    connect(m_list, &WorkspaceTreeView::rootDropHovered, m_rootDropArea,
-            &RootDropArea::setHovered);
+    connect(m_list, &WorkspaceTreeView::rootDropHovered, m_rootDropArea, &RootDropArea::setHovered);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 8, 0, 8);

@@ -56,8 +56,8 @@ QMenu* SidebarCommands::showFolderMenu(const QUuid& folderId, const QPoint& at) 
 
 void SidebarCommands::askToDelete(const QString& title, const QString& question,
                                   std::function<void()> onDelete) {
-    auto* box = new QMessageBox(QMessageBox::Warning, title, question, QMessageBox::NoButton,
-                                m_parent);
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, title, question, QMessageBox::NoButton, m_parent);
     box->setObjectName(QStringLiteral("deleteConfirmation"));
     box->setAccessibleName(title);
     box->setWindowModality(Qt::WindowModal);
@@ -116,9 +116,9 @@ void SidebarCommands::renameFolder(const QUuid& folderId) {
     const FolderItem* folder = m_state.folder(folderId);
     if (!folder)
         return;
-    auto* sheet = new NameSheet({QStringLiteral("폴더 이름 변경"), QStringLiteral("폴더 이름"),
-                                 QStringLiteral("변경"), {}},
-                                folder->name, m_parent);
+    auto* sheet = new NameSheet(
+        {QStringLiteral("폴더 이름 변경"), QStringLiteral("폴더 이름"), QStringLiteral("변경"), {}},
+        folder->name, m_parent);
     connect(sheet, &NameSheet::nameChosen, this,
             [this, folderId](const QString& name) { m_state.renameFolder(folderId, name); });
     sheet->open();

@@ -32,8 +32,7 @@ public:
     void newFolder();
 
 private:
-    void askToDelete(const QString& title, const QString& question,
-                     std::function<void()> onDelete);
+    void askToDelete(const QString& title, const QString& question, std::function<void()> onDelete);
 
     AppState& m_state;
     QWidget* m_parent;

@@ -1,12 +1,11 @@
 #include "ui/sidebar/workspace_row_delegate.h"
 
 #include "models/item_roles.h"
-#include "ui/style/colors.h"
 #include "ui/icons.h"
+#include "ui/style/colors.h"
 
 #include <QAbstractItemView>
 #include <QHelpEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 
@@ -121,9 +120,9 @@ void WorkspaceRowDelegate::paintFolder(QPainter* painter, const QStyleOptionView
     painter->setFont(bold);
     painter->setPen(text);
     const QRect nameBox(x, row.top(), countBox.left() - 8 - x, row.height());
-    painter->drawText(nameBox, Qt::AlignVCenter | Qt::AlignLeft,
-                      QFontMetrics(bold).elidedText(index.data().toString(), Qt::ElideRight,
-                                                    nameBox.width()));
+    painter->drawText(
+        nameBox, Qt::AlignVCenter | Qt::AlignLeft,
+        QFontMetrics(bold).elidedText(index.data().toString(), Qt::ElideRight, nameBox.width()));
 }
 
 void WorkspaceRowDelegate::paintFile(QPainter* painter, const QStyleOptionViewItem& option,
@@ -145,29 +144,13 @@ void WorkspaceRowDelegate::paintFile(QPainter* painter, const QStyleOptionViewIt
     painter->setFont(option.font);
     painter->setPen(option.palette.color(QPalette::Text));
     const QRect nameBox(x, row.top(), row.right() - inset - 6 - x, row.height());
-    painter->drawText(nameBox, Qt::AlignVCenter | Qt::AlignLeft,
-                      option.fontMetrics.elidedText(index.data().toString(), Qt::ElideMiddle,
-                                                    nameBox.width()));
-}
-
-bool WorkspaceRowDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
-                                       const QStyleOptionViewItem& option,
-                                       const QModelIndex& index) {
-    // The "+" takes its click before the view turns it into a toggle of the folder.
-    if (event->type() == QEvent::MouseButtonRelease && index.data(IsFolderRole).toBool()) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton &&
-            addButtonRect(option.rect).contains(mouse->position().toPoint())) {
-            emit addFileRequested(index);
-            return true;
-        }
-    }
-    return QStyledItemDelegate::editorEvent(event, model, option, index);
+    painter->drawText(
+        nameBox, Qt::AlignVCenter | Qt::AlignLeft,
+        option.fontMetrics.elidedText(index.data().toString(), Qt::ElideMiddle, nameBox.width()));
 }
 
 bool WorkspaceRowDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
-                                     const QStyleOptionViewItem& option,
-                                     const QModelIndex& index) {
+                                     const QStyleOptionViewItem& option, const QModelIndex& index) {
     if (event->type() == QEvent::ToolTip && index.data(IsFolderRole).toBool() &&
         addButtonRect(option.rect).contains(event->pos())) {
         QToolTip::showText(event->globalPos(), addFileTip, view);

@@ -7,6 +7,7 @@
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 WorkspaceTreeView::WorkspaceTreeView(AppState& state, WorkspaceModel& model, QWidget* parent)
     : QTreeView(parent), m_state(state), m_model(model),
@@ -31,9 +32,7 @@ WorkspaceTreeView::WorkspaceTreeView(AppState& state, WorkspaceModel& model, QWi
     setDefaultDropAction(Qt::MoveAction);
     setDropIndicatorShown(false);
 
-    connect(this, &QTreeView::clicked, this, &WorkspaceTreeView::activate);
-    connect(m_delegate, &WorkspaceRowDelegate::addFileRequested, this,
-            [this](const QModelIndex& folder) { emit addFileRequested(folder.data(IdRole).toUuid()); });
+    connect(this, &QTreeView::clicked, this, &WorkspaceTreeView::clickedAt);
     connect(this, &QTreeView::expanded, this,
             [this](const QModelIndex& folder) { m_model.setData(folder, true, ExpandedRole); });
     connect(this, &QTreeView::collapsed, this,
@@ -60,6 +59,20 @@ void WorkspaceTreeView::activate(const QModelIndex& index) {
         m_model.setData(index, !index.data(ExpandedRole).toBool(), ExpandedRole);
     else
         m_state.openFile(index.data(IdRole).toUuid());
+}
+
+void WorkspaceTreeView::mouseReleaseEvent(QMouseEvent* event) {
+    m_releasedAt = event->position().toPoint();
+    QTreeView::mouseReleaseEvent(event);
+}
+
+// A click on a folder row's "+" asks for a new file; anywhere else it toggles.
+void WorkspaceTreeView::clickedAt(const QModelIndex& index) {
+    if (index.data(IsFolderRole).toBool() &&
+        WorkspaceRowDelegate::addButtonRect(visualRect(index)).contains(m_releasedAt))
+        emit addFileRequested(index.data(IdRole).toUuid());
+    else
+        activate(index);
 }
 
 void WorkspaceTreeView::followExpansion(const QModelIndex& parent, int first, int last) {
@@ -106,8 +119,8 @@ void WorkspaceTreeView::contextMenuEvent(QContextMenuEvent* event) {
     const QModelIndex index = fromKeyboard ? currentIndex() : indexAt(event->pos());
     if (!index.isValid())
         return;
-    const QPoint at = fromKeyboard ? viewport()->mapToGlobal(visualRect(index).center())
-                                   : event->globalPos();
+    const QPoint at =
+        fromKeyboard ? viewport()->mapToGlobal(visualRect(index).center()) : event->globalPos();
     emit menuRequested(index, at);
 }
 

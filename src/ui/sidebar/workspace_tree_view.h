@@ -36,6 +36,7 @@ protected:
     void drawBranches(QPainter* painter, const QRect& rect,
                       const QModelIndex& index) const override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -44,6 +45,7 @@ protected:
 
 private:
     void activate(const QModelIndex& index);
+    void clickedAt(const QModelIndex& index);
     void followExpansion(const QModelIndex& parent, int first, int last);
     void followSelection();
     // The folder a drop at `pos` goes into; invalid for the root.
@@ -53,4 +55,5 @@ private:
     AppState& m_state;
     WorkspaceModel& m_model;
     WorkspaceRowDelegate* m_delegate;
+    QPoint m_releasedAt;
 };
