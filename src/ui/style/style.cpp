@@ -60,6 +60,7 @@ QLabel[badge] { color: white; font-weight: bold; border-radius: 4px; padding: 0 
 }
 #sidebarSearch:focus { border-color: <accent>; }
 #workspaceList { background: transparent; border: none; }
+#workspaceList::item, #workspaceList::branch { background: transparent; }
 #rootDropArea { border: 1px dashed <divider>; border-radius: 6px; margin: 0 8px; }
 #rootDropHint { color: <text-60>; font-size: 9pt; }
 #rootDropArea[dropHover="true"] { background: <accent-20>; border: 1px dashed <accent>; }
