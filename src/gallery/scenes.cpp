@@ -6,11 +6,14 @@
 #include "ui/main_window.h"
 #include "ui/problem/problem_tab.h"
 #include "ui/sheets/onboarding_sheet.h"
+#include "ui/sidebar/sidebar.h"
+#include "ui/sidebar/sidebar_commands.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
 
 #include <QAbstractButton>
 #include <QFile>
+#include <QDockWidget>
 #include <QLineEdit>
 
 namespace {
@@ -50,6 +53,18 @@ void cacheFetchedProblem(SceneContext& context, const QDateTime& fetchedAt) {
 
 void typeNumber(ProblemTab& tab, const QString& number) {
     tab.findChild<QLineEdit*>(QStringLiteral("problemNumber"))->setText(number);
+// The window's sidebar, or one mounted at its place while the window has none.
+Sidebar& sidebarOf(SceneContext& context) {
+    if (auto* sidebar = context.window.findChild<Sidebar*>())
+        return *sidebar;
+    auto* dock = new QDockWidget(&context.window);
+    dock->setTitleBarWidget(new QWidget(dock));
+    dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    auto* sidebar = new Sidebar(context.state, dock);
+    sidebar->setFixedWidth(240);
+    dock->setWidget(sidebar);
+    context.window.addDockWidget(Qt::LeftDockWidgetArea, dock);
+    return *sidebar;
 }
 
 } // namespace
@@ -90,6 +105,17 @@ const QList<Scene>& gallery() {
              ProblemTab& tab = problemTab(context);
              typeNumber(tab, QStringLiteral("10 00"));
              tab.searchProblem();
+        {QStringLiteral("sidebar-search.png"),
+         [](SceneContext& context) {
+             fillSampleWorkspace(context.state);
+             sidebarOf(context)
+                 .findChild<QLineEdit*>(QStringLiteral("sidebarSearch"))
+                 ->setText(QStringLiteral("a"));
+         }},
+        {QStringLiteral("delete-confirm.png"),
+         [](SceneContext& context) {
+             fillSampleWorkspace(context.state);
+             sidebarOf(context).commands().askToDeleteFile(*context.state.selectedFileId());
          }},
         {QStringLiteral("onboarding-1.png"),
          [](SceneContext& context) { onboardingAt(context, 0); }},

@@ -7,6 +7,7 @@
 #include "ui/sheets/onboarding_sheet.h"
 #include "ui/sheets/quick_create_overlay.h"
 #include "ui/sheets/template_browser.h"
+#include "ui/sidebar/sidebar.h"
 #include "ui/splitter_memory.h"
 #include "ui/style/style.h"
 #include "ui/tabs/tab_bar.h"
@@ -64,7 +65,9 @@ MainWindow::MainWindow(AppState& state, Commands& commands, QWidget* parent)
 
 // The sidebar and the test panel: swap the placeholder for the pane here.
 QWidget* MainWindow::buildSidebar() {
-    return placeholder(QStringLiteral("sidebar"));
+    auto* sidebar = new Sidebar(m_state);
+    connect(sidebar, &Sidebar::quickCreateRequested, &m_commands, &Commands::newFile);
+    return sidebar;
 }
 
 QWidget* MainWindow::buildTestPanel() {

@@ -100,6 +100,32 @@ QPushButton[primary="true"]:disabled { background: <key-cap>; color: <text-40>; 
 #sidebar { background: <sidebar>; }
 #testPanel { background: <background>; border-top: 1px solid <divider>; }
 QSplitter::handle { background: <sidebar>; }
+#sidebarTitle { color: <text>; font-size: 13pt; font-weight: 600; }
+#sidebarSection { color: <text-60>; font-size: 9pt; font-weight: 600; }
+#sidebarHeader QToolButton { border: none; border-radius: 5px; padding: 3px; }
+#sidebarHeader QToolButton:hover, QToolButton[languageCard]:hover { background: <hover>; }
+#sidebarHeader QToolButton::menu-indicator { image: none; width: 0; }
+#sidebarSearch {
+    background: <background-50>; color: <text>; border: 1px solid <divider>;
+    border-radius: 6px; padding: 3px 2px;
+}
+#sidebarSearch:focus { border-color: <accent>; }
+#workspaceList { background: transparent; border: none; }
+#workspaceList::item, #workspaceList::branch { background: transparent; }
+#rootDropArea { border: 1px dashed <divider>; border-radius: 6px; margin: 0 8px; }
+#rootDropHint { color: <text-60>; font-size: 9pt; }
+#rootDropArea[dropHover="true"] { background: <accent-20>; border: 1px dashed <accent>; }
+#rootDropArea[dropHover="true"] #rootDropHint { color: <accent>; }
+#emptyText { color: <text-60>; font-size: 12pt; }
+QToolButton[languageCard] {
+    font-family: monospace; font-size: 9pt; font-weight: bold;
+    border: 1px solid transparent; border-radius: 5px; padding: 4px 2px;
+}
+QToolButton[languageCard]:checked { background: <accent-20>; border-color: <accent>; }
+#sheetTitle { font-size: 14pt; font-weight: bold; }
+#sectionTitle { font-weight: bold; }
+#fileExtension { color: <text-60>; font-family: monospace; }
+#sheetError { color: <error>; }
 )";
 
 QString css(const QColor& color) {
@@ -113,10 +139,20 @@ QColor neutralGrey(double alpha) {
 
 QString badgeRules() {
     QString rules;
-    for (ProgrammingLanguage language : allLanguages())
-        rules += QStringLiteral("*[badge=\"%1\"] { background: %2; }\n")
-                     .arg(fileExtension(language), css(badgeColor(language)));
+    for (ProgrammingLanguage language : allLanguages()) {
+        const QString extension = fileExtension(language);
+        const QString colour = css(badgeColor(language));
+        rules += QStringLiteral("*[badge=\"%1\"] { background: %2; }\n").arg(extension, colour);
+        // Small language pickers show the label itself in the colour.
+        rules += QStringLiteral("QToolButton[languageCard=\"%1\"] { color: %2; }\n")
+                     .arg(extension, colour);
+    }
     return rules;
+}
+
+// The selection and focus colour, as the desktop's accent.
+QColor accent() {
+    return standardColor(QStringLiteral("blue"));
 }
 
 } // namespace
@@ -141,6 +177,7 @@ QPalette themePalette(const WindowColours& window) {
     palette.setColor(QPalette::AlternateBase, window.sidebar);
     palette.setColor(QPalette::ToolTipBase, window.sidebar);
     palette.setColor(QPalette::PlaceholderText, withAlpha(window.text, 0.5));
+    palette.setColor(QPalette::Highlight, accent());
     return palette;
 }
 
@@ -165,6 +202,9 @@ QString themeStyleSheet(const WindowColours& window, const WindowColours& welcom
         {u"<text-40>", withAlpha(window.text, 0.4)},
         {u"<blue>", standardColor(QStringLiteral("blue"))},
         {u"<orange>", standardColor(QStringLiteral("orange"))},
+        {u"<accent>", accent()},
+        {u"<accent-20>", withAlpha(accent(), 0.2)},
+        {u"<error>", standardColor(QStringLiteral("red"))},
     };
     QString sheet = QString::fromUtf16(sheetTemplate);
     for (const auto& [placeholder, colour] : colours)
