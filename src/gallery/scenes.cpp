@@ -1,12 +1,16 @@
 #include "gallery/sample_workspace.h"
 #include "gallery/scene.h"
 
+#include "runner/run_controller.h"
 #include "ui/main_window.h"
+#include "ui/testpanel/test_panel.h"
 #include "ui/sheets/onboarding_sheet.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QSplitter>
 
 namespace {
 
@@ -15,6 +19,43 @@ void onboardingAt(SceneContext& context, int step) {
     auto* sheet = context.window.findChild<OnboardingSheet*>();
     for (int i = 0; i < step; ++i)
         sheet->findChild<QAbstractButton*>(QStringLiteral("nextButton"))->click();
+}
+
+// The window's test panel; where the window has none yet, one is put below
+// the editor, where the window will hold it.
+TestPanel& testPanel(SceneContext& context) {
+    if (auto* panel = context.window.findChild<TestPanel*>())
+        return *panel;
+    auto* runs = new RunController(context.state, &context.window);
+    auto* splitter = new QSplitter(Qt::Vertical, &context.window);
+    splitter->addWidget(context.window.takeCentralWidget());
+    auto* panel = new TestPanel(context.state, context.commands, *runs, splitter);
+    splitter->addWidget(panel);
+    splitter->setSizes({450, 450});
+    context.window.setCentralWidget(splitter);
+    return *panel;
+}
+
+// Cases after a real run: two passes, a wrong answer, a case without an
+// expected output.
+void runSampleCases(SceneContext& context, TestPanel::Tab tab) {
+    fillSampleWorkspace(context.state);
+    const QString echoSum =
+        QStringLiteral("a, b = map(int, input().split())\nprint(a + b)\n");
+    context.state.createFile(QStringLiteral("sum.py"), ProgrammingLanguage::python);
+    context.state.updateFileContent(echoSum);
+    QList<TestCase> cases(4);
+    const char* const data[][2] = {{"1 2", "3"}, {"10 20", "30"}, {"2 2", "5"}, {"7 8", ""}};
+    for (int i = 0; i < 4; ++i) {
+        cases[i].input = QString::fromUtf8(data[i][0]);
+        cases[i].expectedOutput = QString::fromUtf8(data[i][1]);
+    }
+    context.state.setTestCases(cases);
+    TestPanel& panel = testPanel(context);
+    emit context.commands.executeCode();
+    while (context.state.isRunning())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    panel.selectTab(tab);
 }
 
 } // namespace
@@ -43,6 +84,10 @@ const QList<Scene>& gallery() {
          [](SceneContext& context) { onboardingAt(context, 2); }},
         {QStringLiteral("onboarding-4.png"),
          [](SceneContext& context) { onboardingAt(context, 3); }},
+        {QStringLiteral("testcases.png"),
+         [](SceneContext& context) { runSampleCases(context, TestPanel::Tab::testCases); }},
+        {QStringLiteral("console.png"),
+         [](SceneContext& context) { runSampleCases(context, TestPanel::Tab::console); }},
     };
     return scenes;
 }

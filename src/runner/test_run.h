@@ -42,7 +42,7 @@ signals:
 private:
     void work();
     void receiveCase(const QUuid& testCaseId, const TestRunRecord& record);
-    void finish();
+    void finish(const QString& report);
 
     const FileItem m_file;
     const QList<TestCase> m_testCases;

@@ -72,9 +72,9 @@ QLabel[badge] { color: white; font-weight: bold; border-radius: 4px; padding: 0 
 #caseBadge { border-radius: 4px; }
 #caseBadge QLabel { font-size: 10pt; font-weight: 500; }
 #caseBadge[verdict="pass"] { background: <green-15>; }
-#caseBadge[verdict="pass"] QLabel { color: <green>; }
+#caseBadgeText[verdict="pass"] { color: <green>; }
 #caseBadge[verdict="fail"] { background: <red-15>; }
-#caseBadge[verdict="fail"] QLabel { color: <red>; }
+#caseBadgeText[verdict="fail"] { color: <red>; }
 #fieldTitle { color: <text-60>; font-size: 10pt; }
 #caseEditor, #actualOutput, #consoleText {
     font-family: monospace; font-size: 11pt; color: <text>; background: <background>;

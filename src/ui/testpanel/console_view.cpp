@@ -13,10 +13,10 @@
 
 namespace {
 
-// Room for the report of a few hundred cases; a single huge line of output
-// is cut to keep the window responsive.
-constexpr qsizetype shownConsoleChars = 256 * 1024;
-constexpr int shownConsoleLines = 10000;
+// Room for the report of a few hundred cases; laying out more, a single
+// huge line above all, would be felt on every change.
+constexpr qsizetype shownConsoleChars = 64 * 1024;
+constexpr int shownConsoleLines = 5000;
 
 } // namespace
 

@@ -10,10 +10,12 @@ qsizetype shownLength(const QString& text, qsizetype maxChars, int maxLines) {
     qsizetype end = std::min(text.size(), maxChars);
     if (end < text.size() && end > 0 && text[end - 1].isHighSurrogate())
         --end;
+    // Only the shown part is searched: the rest may be 64 MiB of one line.
+    const QStringView shown = QStringView(text).first(end);
     qsizetype at = -1;
     for (int line = 0; line < maxLines; ++line) {
-        at = text.indexOf(u'\n', at + 1);
-        if (at < 0 || at >= end)
+        at = shown.indexOf(u'\n', at + 1);
+        if (at < 0)
             return end;
     }
     return at;

@@ -59,6 +59,10 @@ TestCaseCard::TestCaseCard(QAbstractItemModel& model, int row, QWidget* parent)
     column->addWidget(buildBody());
     setRow(row);
     refresh();
+    // Styled now rather than when the first result shows them, which would
+    // cost every card its styling in the middle of a run.
+    m_badge->ensurePolished();
+    m_actualBlock->ensurePolished();
 }
 
 QWidget* TestCaseCard::buildHeader() {
@@ -173,7 +177,9 @@ void TestCaseCard::refresh() {
                             : QStringLiteral("xmark.circle.fill"))
                 .pixmap(12, 12));
         m_badgeText->setText(pass ? QStringLiteral("통과") : QStringLiteral("실패"));
-        setSheetProperty(m_badge, "verdict", pass ? QStringLiteral("pass") : QStringLiteral("fail"));
+        const QString verdict = pass ? QStringLiteral("pass") : QStringLiteral("fail");
+        setSheetProperty(m_badge, "verdict", verdict);
+        setSheetProperty(m_badgeText, "verdict", verdict);
     }
     const QVariant time = index.data(ExecutionTimeRole);
     m_time->setVisible(time.isValid());
