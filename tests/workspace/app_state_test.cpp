@@ -102,13 +102,13 @@ TEST_F(AppStateTest, UpdateFileContentNamesTheOneFileItChanged) {
 
     state.createFile(QStringLiteral("a.py"), ProgrammingLanguage::python);
     state.createFile(QStringLiteral("b.py"), ProgrammingLanguage::python);
-    const QDateTime before = state.files()[1].modifiedAt;
+    const Timestamp before = state.files()[1].modifiedAt;
     QSignalSpy changed(&state, &AppState::fileChanged);
     QSignalSpy selection(&state, &AppState::selectedFileChanged);
     EXPECT_TRUE(state.updateFileContent(QStringLiteral("x = 1")));
     EXPECT_EQ(state.files()[1].content, QStringLiteral("x = 1"));
     EXPECT_EQ(state.files()[0].content,
-              state.settings().starterTemplate(ProgrammingLanguage::python));
+              state.settings().templates().text(ProgrammingLanguage::python));
     EXPECT_GE(state.files()[1].modifiedAt, before);
     ASSERT_EQ(changed.count(), 1);
     EXPECT_EQ(changed[0][0].toUuid(), state.files()[1].id);
