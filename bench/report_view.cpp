@@ -20,8 +20,8 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QStandardPaths>
 #include <QElapsedTimer>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>

@@ -3,8 +3,8 @@
 
 #include "runner/run_controller.h"
 #include "ui/main_window.h"
-#include "ui/testpanel/test_panel.h"
 #include "ui/sheets/onboarding_sheet.h"
+#include "ui/testpanel/test_panel.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
 
@@ -40,8 +40,7 @@ TestPanel& testPanel(SceneContext& context) {
 // expected output.
 void runSampleCases(SceneContext& context, TestPanel::Tab tab) {
     fillSampleWorkspace(context.state);
-    const QString echoSum =
-        QStringLiteral("a, b = map(int, input().split())\nprint(a + b)\n");
+    const QString echoSum = QStringLiteral("a, b = map(int, input().split())\nprint(a + b)\n");
     context.state.createFile(QStringLiteral("sum.py"), ProgrammingLanguage::python);
     context.state.updateFileContent(echoSum);
     QList<TestCase> cases(4);

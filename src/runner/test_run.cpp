@@ -82,7 +82,8 @@ TestRun* startTestRun(AppState& state) {
     state.setConsoleOutput(runningMessage(file));
     state.clearTestResults();
 
-    auto* run = new TestRun(file, state.testCases(), state.settings().execution().executionTimeout, &state);
+    auto* run =
+        new TestRun(file, state.testCases(), state.settings().execution().executionTimeout, &state);
     QObject::connect(run, &TestRun::caseFinished, &state,
                      [&state](const QUuid& testCaseId, const TestRunRecord& record) {
                          const TestCase* current = state.testCase(testCaseId);

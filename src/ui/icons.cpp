@@ -75,4 +75,3 @@ void setSymbol(QAbstractButton* button, const QString& symbol, const QString& fa
         button->setIcon(icon);
     }
 }
-

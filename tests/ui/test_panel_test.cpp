@@ -95,13 +95,15 @@ TEST_F(TestPanelTest, RunCommandStartsARunOnlyWithASelectedFile) {
         QTest::keySequence(panel.get(), actionInfo(ActionId::runCode).shortcut);
         EXPECT_EQ(reached.count(), 1);
         EXPECT_EQ(state->isRunning(), withFile);
-        EXPECT_EQ(panel->selectedTab(), withFile ? TestPanel::Tab::console : TestPanel::Tab::testCases);
+        EXPECT_EQ(panel->selectedTab(),
+                  withFile ? TestPanel::Tab::console : TestPanel::Tab::testCases);
         EXPECT_EQ(state->consoleOutput().isEmpty(), !withFile);
         EXPECT_FALSE(find(QStringLiteral("runButton"))->isEnabled());
     }
     // A text file cannot run: the case fails with the message.
     QTRY_VERIFY(!state->isRunning());
-    EXPECT_EQ(state->testCases()[0].actualOutput, QStringLiteral("📝 텍스트 파일은 실행할 수 없습니다."));
+    EXPECT_EQ(state->testCases()[0].actualOutput,
+              QStringLiteral("📝 텍스트 파일은 실행할 수 없습니다."));
 }
 
 TEST_F(TestPanelTest, DeleteAllLeavesOneEmptyCase) {
@@ -112,7 +114,8 @@ TEST_F(TestPanelTest, DeleteAllLeavesOneEmptyCase) {
     EXPECT_TRUE(state->testCases()[0].input.isEmpty());
     EXPECT_TRUE(state->testCases()[0].expectedOutput.isEmpty());
     QTRY_COMPARE(panel->testCasesView()->cards().size(), 1);
-    EXPECT_EQ(find<QLabel>(QStringLiteral("passSummary"))->text(), QStringLiteral("<b>0/1</b> 통과"));
+    EXPECT_EQ(find<QLabel>(QStringLiteral("passSummary"))->text(),
+              QStringLiteral("<b>0/1</b> 통과"));
     find(QStringLiteral("삭제"), card(0))->click();
     EXPECT_TRUE(state->testCases().isEmpty());
     EXPECT_FALSE(find<QLabel>(QStringLiteral("passSummary"))->isVisibleTo(panel.get()));
@@ -151,7 +154,8 @@ TEST_F(TestPanelTest, CardsShowVerdictFrameAndTimeOfARealRun) {
         EXPECT_TRUE(time->isVisibleTo(card(row)));
         EXPECT_TRUE(time->text().endsWith(QStringLiteral("ms")));
     }
-    EXPECT_EQ(find<QLabel>(QStringLiteral("passSummary"))->text(), QStringLiteral("<b>1/3</b> 통과"));
+    EXPECT_EQ(find<QLabel>(QStringLiteral("passSummary"))->text(),
+              QStringLiteral("<b>1/3</b> 통과"));
     EXPECT_EQ(panel->consoleView()->text()->toPlainText(), state->consoleOutput());
 }
 
@@ -203,7 +207,8 @@ TEST_F(TestPanelTest, AResultRefreshesOnlyItsOwnCard) {
     QTest::keyClicks(typing, QStringLiteral("23"));
     typing->moveCursor(QTextCursor::Start);
 
-    QSignalSpy resets(panel.get()->findChild<QAbstractItemModel*>(), &QAbstractItemModel::modelReset);
+    QSignalSpy resets(panel.get()->findChild<QAbstractItemModel*>(),
+                      &QAbstractItemModel::modelReset);
     TestCase result = state->testCases()[0];
     result.actualOutput = QStringLiteral("0\n");
     result.passed = true;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "themes/editor_theme.h"
 #include "base/programming_language.h"
+#include "themes/editor_theme.h"
 
 #include <QColor>
 #include <QObject>

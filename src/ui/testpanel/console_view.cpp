@@ -51,8 +51,7 @@ ConsoleView::ConsoleView(AppState& state, QWidget* parent) : QWidget(parent), m_
     m_text->setPlaceholderText(QStringLiteral("실행 결과가 여기에 표시됩니다...람쥐"));
     column->addWidget(m_text, 1);
 
-    connect(clear, &QPushButton::clicked, this,
-            [this] { m_state.setConsoleOutput(QString()); });
+    connect(clear, &QPushButton::clicked, this, [this] { m_state.setConsoleOutput(QString()); });
     connect(&m_state, &AppState::consoleOutputChanged, this, &ConsoleView::showOutput);
     showOutput(m_state.consoleOutput());
 }

@@ -45,5 +45,5 @@ void OutputView::setOutput(const QString& text) {
         return;
     }
     setPlainText(text.left(length) + QStringLiteral("\n… %1자 더 있음 (앞부분만 표시)")
-                                          .arg(QLocale(QLocale::Korean).toString(m_omitted)));
+                                         .arg(QLocale(QLocale::Korean).toString(m_omitted)));
 }

@@ -160,7 +160,8 @@ void TestCaseCard::setRow(int row) {
 void TestCaseCard::setExpanded(bool expanded) {
     m_expanded = expanded;
     m_body->setVisible(expanded);
-    setSymbol(m_chevron, expanded ? QStringLiteral("chevron.down") : QStringLiteral("chevron.right"),
+    setSymbol(m_chevron,
+              expanded ? QStringLiteral("chevron.down") : QStringLiteral("chevron.right"),
               expanded ? QStringLiteral("접기") : QStringLiteral("펼치기"));
     nameIconButton(m_chevron, expanded ? QStringLiteral("접기") : QStringLiteral("펼치기"));
 }
@@ -172,10 +173,9 @@ void TestCaseCard::refresh() {
     m_badge->setVisible(passed.isValid());
     if (passed.isValid()) {
         const bool pass = passed.toBool();
-        m_badgeIcon->setPixmap(
-            symbolIcon(pass ? QStringLiteral("checkmark.circle.fill")
-                            : QStringLiteral("xmark.circle.fill"))
-                .pixmap(12, 12));
+        m_badgeIcon->setPixmap(symbolIcon(pass ? QStringLiteral("checkmark.circle.fill")
+                                               : QStringLiteral("xmark.circle.fill"))
+                                   .pixmap(12, 12));
         m_badgeText->setText(pass ? QStringLiteral("통과") : QStringLiteral("실패"));
         const QString verdict = pass ? QStringLiteral("pass") : QStringLiteral("fail");
         setSheetProperty(m_badge, "verdict", verdict);

@@ -24,8 +24,7 @@ class TestPanel : public QWidget {
 public:
     enum class Tab { testCases, console, baekjoon };
 
-    TestPanel(AppState& state, Commands& commands, RunController& runs,
-              QWidget* parent = nullptr);
+    TestPanel(AppState& state, Commands& commands, RunController& runs, QWidget* parent = nullptr);
 
     Tab selectedTab() const;
     void selectTab(Tab tab);
