@@ -28,6 +28,12 @@ int runTemplates(const QStringList& arguments);
 // JSON array.
 int runSettings(const QStringList& arguments);
 
+// Print the built-in themes' colours, the snippet tables and the starter texts
+// of each language, each as one JSON array.
+int runThemes(const QStringList& arguments);
+int runSnippets(const QStringList& arguments);
+int runStarters(const QStringList& arguments);
+
 // Runs FILE against the cases of TESTDIR and prints the run report: 0 when
 // every case passes, 1 when one fails.
 int runRun(const QStringList& arguments);

@@ -138,15 +138,7 @@ TEST(HighlighterTest, SpansOfAWindowKeepDocumentPositions) {
     EXPECT_TRUE(RoleMap().spans().isEmpty());
 }
 
-TEST(HighlighterTest, RuleListsHaveEveryWordAndPattern) {
-    EXPECT_EQ(HighlightWords::cKeywords().size(), 46);
-    EXPECT_EQ(HighlightWords::cTypes().size(), 38);
-    EXPECT_EQ(HighlightWords::pythonKeywords().size(), 36);
-    EXPECT_EQ(HighlightWords::pythonBuiltins().size(), 33);
-    EXPECT_EQ(HighlightWords::pythonTypes().size(), 13);
-    // One rule per word plus the fixed rules.
-    EXPECT_EQ(highlightRules(cpp).size(), 2 + 46 + 38 + 11);
-    EXPECT_EQ(highlightRules(python).size(), 36 + 33 + 13 + 13);
+TEST(HighlighterTest, RulePatternsAreValid) {
     EXPECT_TRUE(highlightRules(ProgrammingLanguage::txt).isEmpty());
     for (const HighlightRule& rule : highlightRules(cpp) + highlightRules(python))
         EXPECT_TRUE(QRegularExpression(rule.pattern).isValid()) << rule.pattern.toStdString();

@@ -8,19 +8,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Names, descriptions and complexities are fixed texts.
-TEST(DataStructureTemplates, FragmentsFollowThePasteRules) {
-    checkPasteRules(AlgorithmCategory::dataStructure);
-    EXPECT_EQ(
-        templateSummaries(AlgorithmCategory::dataStructure),
-        (QStringList{
-            u"Union-Find (분리 집합)|집합의 합집합과 찾기 연산|O(α(n)) ≈ O(1)"_s,
-            u"세그먼트 트리|구간 쿼리를 효율적으로 처리|O(log n)"_s,
-            u"펜윅 트리 (BIT)|구간 합 쿼리와 점 업데이트|O(log n)"_s,
-            u"트라이|문자열 검색을 위한 트리 자료구조|O(m) - m은 문자열 길이"_s,
-            u"희소 테이블|정적 배열의 구간 최솟값/최댓값 쿼리|O(1) 쿼리, O(n log n) 전처리"_s}));
-}
-
 TEST(DataStructureTemplates, EveryVariantCompilesAndAnswersQueries) {
     checkCategoryTemplates(
         AlgorithmCategory::dataStructure, {},

@@ -6,10 +6,6 @@
 
 namespace {
 
-TEST(DpTemplates, FragmentsFollowThePasteRules) {
-    checkPasteRules(AlgorithmCategory::dp);
-}
-
 // Each line mixes a textbook answer with an edge (empty input, nothing fits,
 // impossible amount, a sum beyond int, an item that must not be taken twice).
 TEST(DpTemplates, EveryVariantCompilesAndOptimises) {

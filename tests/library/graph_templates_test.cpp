@@ -71,10 +71,6 @@ def weighted(n, edges, undirected):
     return g)"),
 };
 
-TEST(GraphTemplates, FragmentsFollowThePasteRules) {
-    checkPasteRules(AlgorithmCategory::graph);
-}
-
 // The long chains and rings check that deep graphs do not hit Python's recursion limit.
 TEST(GraphTemplates, EveryVariantCompilesAndWalksItsGraphs) {
     checkCategoryTemplates(

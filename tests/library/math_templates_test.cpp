@@ -8,32 +8,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Names, descriptions, complexities and the GCD/LCM code are fixed texts.
-TEST(MathTemplates, FragmentsFollowThePasteRules) {
-    checkPasteRules(AlgorithmCategory::math);
-    EXPECT_EQ(
-        templateSummaries(AlgorithmCategory::math),
-        (QStringList{u"GCD/LCM|최대공약수와 최소공배수|O(log min(a,b))"_s,
-                     u"에라토스테네스의 체|소수 판별 및 목록 생성|O(n log log n)"_s,
-                     u"모듈러 거듭제곱|큰 수의 거듭제곱을 모듈러 연산|O(log n)"_s,
-                     u"확장 유클리드|ax + by = gcd(a,b)를 만족하는 x, y 찾기|O(log min(a,b))"_s,
-                     u"모듈러 역원|a의 모듈러 역원 (a⁻¹ mod m)|O(log m)"_s,
-                     u"조합 (nCr)|이항 계수 계산|O(n) 전처리, O(1) 쿼리"_s,
-                     u"팩토리얼|n! 계산 및 모듈러 연산|O(n)"_s}));
-
-    const AlgorithmTemplate& gcd = templates(AlgorithmCategory::math).first();
-    const QString functions =
-        u"long long gcd(long long a, long long b) {\n    return b ? gcd(b, a "
-        u"% b) : a;\n}\nlong long lcm(long long a, long long b) {\n    return "
-        u"a / gcd(a, b) * b;\n}"_s;
-    EXPECT_EQ(gcd.cppCode, u"// C++17: __gcd(a, b) 또는 gcd(a, b)\n"_s + functions);
-    EXPECT_EQ(gcd.cCode, functions);
-    EXPECT_EQ(gcd.pythonCode,
-              u"from math import gcd, lcm  # Python 3.9+\n\n# 또는 직접 구현\ndef gcd(a, b):\n    "
-              u"while b:\n        a, b = b, a % b\n    return a\n\ndef lcm(a, b):\n    return a // "
-              u"gcd(a, b) * b"_s);
-}
-
 // Modular inverse and nCr are checked with the fragments they call pasted first.
 TEST(MathTemplates, EveryVariantCompilesAndComputes) {
     checkCategoryTemplates(

@@ -26,20 +26,6 @@ bool atMostMinus3(long long x) { return x <= -3; })"),
 DUP_ARR = [1, 2, 2, 2, 5, 7])"),
 };
 
-// The hint-only variants are fixed texts.
-TEST(SearchingTemplates, FragmentsFollowThePasteRules) {
-    checkPasteRules(AlgorithmCategory::searching);
-    const QList<AlgorithmTemplate>& library = templates(AlgorithmCategory::searching);
-    EXPECT_EQ(library[3].cppCode,
-              QStringLiteral("// C++에서는 lower_bound(arr.begin(), arr.end(), target) 사용"));
-    EXPECT_EQ(library[3].pythonCode,
-              QStringLiteral("from bisect import bisect_left\n# bisect_left(arr, target) 사용"));
-    EXPECT_EQ(library[4].cppCode,
-              QStringLiteral("// C++에서는 upper_bound(arr.begin(), arr.end(), target) 사용"));
-    EXPECT_EQ(library[4].pythonCode,
-              QStringLiteral("from bisect import bisect_right\n# bisect_right(arr, target) 사용"));
-}
-
 // Ties go to the first index; the bound hints are run as their comments say.
 TEST(SearchingTemplates, EveryVariantCompilesAndFinds) {
     checkCategoryTemplates(

@@ -8,16 +8,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Names, descriptions and complexities are fixed texts.
-TEST(StringTemplates, FragmentsFollowThePasteRules) {
-    checkPasteRules(AlgorithmCategory::string);
-    EXPECT_EQ(templateSummaries(AlgorithmCategory::string),
-              (QStringList{u"KMP 문자열 매칭|패턴 문자열 검색 알고리즘|O(n + m)"_s,
-                           u"라빈-카프|해시 기반 문자열 매칭|O(n + m) 평균"_s,
-                           u"Z 알고리즘|각 위치에서 시작하는 접두사 일치 길이|O(n)"_s,
-                           u"매내처|모든 위치에서 가장 긴 팰린드롬 찾기|O(n)"_s}));
-}
-
 TEST(StringTemplates, EveryVariantCompilesAndFindsMatches) {
     checkCategoryTemplates(
         AlgorithmCategory::string, {},

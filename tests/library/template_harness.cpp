@@ -190,11 +190,3 @@ void checkPasteRules(AlgorithmCategory category) {
         }
     }
 }
-
-QStringList templateSummaries(AlgorithmCategory category) {
-    QStringList summaries;
-    for (const AlgorithmTemplate& item : templates(category))
-        summaries << item.name + QLatin1Char('|') + item.description + QLatin1Char('|') +
-                         item.timeComplexity;
-    return summaries;
-}

@@ -41,6 +41,3 @@ void checkCategoryTemplates(AlgorithmCategory category, const DriverHelpers& hel
 // The paste rules every fragment follows: no includes, no tabs, no final line
 // feed, indentation in steps of four, no trailing blanks, no std:: prefix in C++.
 void checkPasteRules(AlgorithmCategory category);
-
-// "name|description|time complexity" of each template, in library order.
-QStringList templateSummaries(AlgorithmCategory category);

@@ -1,9 +1,9 @@
+#include "support/golden.h"
 #include "support/printers.h"
 #include "theme_test_support.h"
 #include "themes/editor_theme.h"
 #include "themes/theme_resolver.h"
 
-#include <QSet>
 #include <gtest/gtest.h>
 
 namespace {
@@ -11,40 +11,17 @@ namespace {
 using enum EditorTheme;
 using enum ThemeRole;
 
-TEST(EditorTheme, RawValuesAreExactAndInPickerOrder) {
-    QStringList raws;
-    for (EditorTheme theme : allEditorThemes()) {
-        raws.append(rawValue(theme));
-        EXPECT_EQ(editorThemeFromRawValue(rawValue(theme)), theme);
-    }
-    EXPECT_EQ(
-        raws.join(QLatin1Char('|')),
-        QStringLiteral("Dark|Light|Monokai|Dracula|Nord|Solarized Dark|One Dark|GitHub Dark"));
-    for (const char* raw : {"solarized dark", "dark", "Github Dark", "OneDark", " Dark", ""})
-        EXPECT_FALSE(editorThemeFromRawValue(QString::fromUtf8(raw))) << raw;
+// Names in picker order and every colour as last reviewed.
+TEST(EditorTheme, AsReviewed) {
+    expectCliMatchesGolden({QStringLiteral("themes")},
+                           QStringLiteral(CORVANTA_TEST_DATA_DIR "/themes.json"));
 }
 
-TEST(EditorTheme, SharedColoursAreExactlyTheDesignedOnes) {
-    struct Pair {
-        ThemeRole a;
-        ThemeRole b;
-        QSet<EditorTheme> equalIn;
-    };
-    const Pair pairs[] = {
-        {syntaxKeyword, syntaxPreprocessor, {monokai, dracula, nord, oneDark, githubDark}},
-        {syntaxVariable, textColor, {monokai, dracula, nord, solarizedDark, githubDark}},
-        {cursorColor, textColor, {monokai, dracula, nord, solarizedDark}},
-        {syntaxType, syntaxNumber, {githubDark}},
-        {syntaxFunction, syntaxType, {nord}},
-        {syntaxString, syntaxNumber, {solarizedDark}},
-    };
-    for (const Pair& pair : pairs) {
-        for (EditorTheme theme : allEditorThemes()) {
-            EXPECT_EQ(builtInColor(theme, pair.a) == builtInColor(theme, pair.b),
-                      pair.equalIn.contains(theme))
-                << rawValue(theme).toStdString() << " roles " << int(pair.a) << "/" << int(pair.b);
-        }
-    }
+TEST(EditorTheme, RawValueLookupIsExactAndCaseSensitive) {
+    for (EditorTheme theme : allEditorThemes())
+        EXPECT_EQ(editorThemeFromRawValue(rawValue(theme)), theme);
+    for (const char* raw : {"solarized dark", "dark", "Github Dark", "OneDark", " Dark", ""})
+        EXPECT_FALSE(editorThemeFromRawValue(QString::fromUtf8(raw))) << raw;
 }
 
 TEST(ThemeResolver, EditorRolesTakeTheirFieldOrTheBuiltInEntry) {

@@ -1,4 +1,5 @@
 #include "base/starter_code.h"
+#include "support/golden.h"
 #include "support/printers.h"
 #include "workspace/settings_store.h"
 #include "workspace_fixture.h"
@@ -11,28 +12,11 @@ namespace {
 
 using SettingsStoreTest = WorkspaceTest;
 
-QString readText(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return QString::fromUtf8(file.readAll());
-}
-
-// tests/workspace/data/settings_defaults.json is what `corvanta-cli settings`
-// printed when the keys, defaults and ranges were last reviewed; existing
-// settings files depend on every key. regenerate_settings_defaults.sh writes
-// it anew.
-TEST_F(SettingsStoreTest, KeysDefaultsAndRangesAsReviewed) {
-    const QStringList actual = QString::fromUtf8(settingsDefaultsJson()).split(u'\n');
-    const QStringList expected =
-        readText(QStringLiteral(CORVANTA_TEST_DATA_DIR "/settings_defaults.json")).split(u'\n');
-    for (qsizetype line = 0; line < std::max(actual.size(), expected.size()); ++line) {
-        if (actual.value(line) != expected.value(line)) {
-            ADD_FAILURE() << "first difference on line " << line + 1
-                          << "\n  expected: " << expected.value(line).toStdString()
-                          << "\n  actual:   " << actual.value(line).toStdString();
-            break;
-        }
-    }
+// The keys, defaults and ranges as last reviewed: existing settings files
+// depend on every key.
+TEST(SettingsDefaults, AsReviewed) {
+    expectCliMatchesGolden({u"settings"_s},
+                           QStringLiteral(CORVANTA_TEST_DATA_DIR "/settings_defaults.json"));
 }
 
 TEST_F(SettingsStoreTest, SavingWritesOnlyChangedKeysAndAnnouncesTheNewValue) {
@@ -150,26 +134,8 @@ TEST_F(SettingsStoreTest, StoredValuesAreClampedToWhatTheProgramCanUse) {
 
 } // namespace
 
-TEST(StarterCode, FreshCppFileMatchesTheRegisteredDefault) {
-    const QString cpp = registeredDefaultTemplate(ProgrammingLanguage::cpp);
-    EXPECT_EQ(cpp.count(QStringLiteral("#include")), 13);
-    EXPECT_TRUE(cpp.endsWith(QStringLiteral("using namespace std;\n\nint main() {\n\n}")));
-    const QString python = registeredDefaultTemplate(ProgrammingLanguage::python);
-    EXPECT_EQ(python.count(QLatin1Char('\n')), 8);
-    EXPECT_TRUE(python.endsWith(QStringLiteral("lru_cache\n\n")));
-}
-
-TEST(StarterCode, ResetTextsDifferOnlyForJavaAndCSharp) {
-    for (ProgrammingLanguage language : allLanguages()) {
-        const bool differs =
-            language == ProgrammingLanguage::java || language == ProgrammingLanguage::csharp;
-        EXPECT_EQ(resetTemplate(language) != registeredDefaultTemplate(language), differs)
-            << rawValue(language).toStdString();
-    }
-    EXPECT_TRUE(
-        resetTemplate(ProgrammingLanguage::java).contains(QStringLiteral("BufferedReader br")));
-    EXPECT_EQ(builtInStarterCode(ProgrammingLanguage::java),
-              registeredDefaultTemplate(ProgrammingLanguage::java));
-    EXPECT_TRUE(
-        builtInStarterCode(ProgrammingLanguage::cpp).endsWith(QStringLiteral("return 0;\n}\n")));
+// The three starter texts of each language as last reviewed.
+TEST(StarterCode, AsReviewed) {
+    expectCliMatchesGolden({u"starters"_s},
+                           QStringLiteral(CORVANTA_TEST_DATA_DIR "/starters.json"));
 }
