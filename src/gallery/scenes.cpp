@@ -3,11 +3,13 @@
 
 #include "problems/page_conversion.h"
 #include "problems/problem_cache.h"
+#include "runner/run_controller.h"
 #include "ui/main_window.h"
 #include "ui/problem/problem_tab.h"
 #include "ui/sheets/onboarding_sheet.h"
 #include "ui/sidebar/sidebar.h"
 #include "ui/sidebar/sidebar_commands.h"
+#include "ui/testpanel/test_panel.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
 
@@ -15,6 +17,10 @@
 #include <QFile>
 #include <QDockWidget>
 #include <QLineEdit>
+#include <QApplication>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
 
 namespace {
 
@@ -53,6 +59,8 @@ void cacheFetchedProblem(SceneContext& context, const QDateTime& fetchedAt) {
 
 void typeNumber(ProblemTab& tab, const QString& number) {
     tab.findChild<QLineEdit*>(QStringLiteral("problemNumber"))->setText(number);
+}
+
 // The window's sidebar, or one mounted at its place while the window has none.
 Sidebar& sidebarOf(SceneContext& context) {
     if (auto* sidebar = context.window.findChild<Sidebar*>())
@@ -65,6 +73,55 @@ Sidebar& sidebarOf(SceneContext& context) {
     dock->setWidget(sidebar);
     context.window.addDockWidget(Qt::LeftDockWidgetArea, dock);
     return *sidebar;
+}
+
+// The window's test panel; where the window has none yet, one is put below
+// the editor, where the window will hold it.
+TestPanel& testPanel(SceneContext& context) {
+    if (auto* panel = context.window.findChild<TestPanel*>())
+        return *panel;
+    auto* runs = new RunController(context.state, &context.window);
+    auto* splitter = new QSplitter(Qt::Vertical, &context.window);
+    splitter->addWidget(context.window.takeCentralWidget());
+    auto* panel = new TestPanel(context.state, context.commands, *runs, splitter);
+    splitter->addWidget(panel);
+    splitter->setSizes({200, 700});
+    context.window.setCentralWidget(splitter);
+    return *panel;
+}
+
+// Cases after a real run: two passes, a wrong answer, a case without an
+// expected output.
+void runSampleCases(SceneContext& context, TestPanel::Tab tab) {
+    fillSampleWorkspace(context.state);
+    const QString echoSum = QStringLiteral("a, b = map(int, input().split())\nprint(a + b)\n");
+    context.state.createFile(QStringLiteral("sum.py"), ProgrammingLanguage::python);
+    context.state.updateFileContent(echoSum);
+    // The editor reads the text when the file is chosen.
+    const QUuid sum = context.state.files().last().id;
+    context.state.openFile(context.state.files().first().id);
+    context.state.openFile(sum);
+    QList<TestCase> cases(4);
+    const char* const data[][2] = {{"1 2", "3"}, {"10 20", "30"}, {"2 2", "5"}, {"7 8", ""}};
+    for (int i = 0; i < 4; ++i) {
+        cases[i].input = QString::fromUtf8(data[i][0]);
+        cases[i].expectedOutput = QString::fromUtf8(data[i][1]);
+    }
+    context.state.setTestCases(cases);
+    // A busy machine must not turn the picture's passes into time-outs.
+    context.state.settings().setExecution({.executionTimeout = 60});
+    TestPanel& panel = testPanel(context);
+    emit context.commands.executeCode();
+    while (context.state.isRunning())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    panel.selectTab(tab);
+    // The two passes folded, so the failure and the unjudged case show whole.
+    for (int row = 0; row < 2; ++row)
+        panel.findChildren<QAbstractButton*>(QStringLiteral("chevron"))[row]->click();
+    QApplication::processEvents();
+    QScrollBar* list =
+        panel.findChild<QScrollArea*>(QStringLiteral("testCaseList"))->verticalScrollBar();
+    list->setValue(list->maximum());
 }
 
 } // namespace
@@ -105,6 +162,7 @@ const QList<Scene>& gallery() {
              ProblemTab& tab = problemTab(context);
              typeNumber(tab, QStringLiteral("10 00"));
              tab.searchProblem();
+         }},
         {QStringLiteral("sidebar-search.png"),
          [](SceneContext& context) {
              fillSampleWorkspace(context.state);
@@ -125,6 +183,10 @@ const QList<Scene>& gallery() {
          [](SceneContext& context) { onboardingAt(context, 2); }},
         {QStringLiteral("onboarding-4.png"),
          [](SceneContext& context) { onboardingAt(context, 3); }},
+        {QStringLiteral("testcases.png"),
+         [](SceneContext& context) { runSampleCases(context, TestPanel::Tab::testCases); }},
+        {QStringLiteral("console.png"),
+         [](SceneContext& context) { runSampleCases(context, TestPanel::Tab::console); }},
     } + sheetScenes();
     return scenes;
 }

@@ -32,6 +32,7 @@ void TestRun::cancel() {
 // of them could reach a deleted object.
 void TestRun::work() {
     std::optional<PreparedProgram> program;
+    QList<TestRunRecord> records;
     PrepareOptions options;
     options.sourceName = m_sourceName;
     options.stop = &m_stop;
@@ -47,6 +48,7 @@ void TestRun::work() {
             program->execute(testCase.input, m_timeoutSeconds, &m_stop, startedAt);
         const TestRunRecord record{index, result.output, isPassing(result, testCase.expectedOutput),
                                    result.executionTime};
+        records.append(record);
         QMetaObject::invokeMethod(
             this, [this, id = testCase.id, record] { receiveCase(id, record); },
             Qt::QueuedConnection);
@@ -54,8 +56,11 @@ void TestRun::work() {
             break;
     }
     program.reset();
+    // Built here: with an output of tens of megabytes the report takes long
+    // enough to be felt on the window's thread.
     QMetaObject::invokeMethod(
-        this, [this] { finish(); }, Qt::QueuedConnection);
+        this, [this, report = buildRunReport(m_file, records)] { finish(report); },
+        Qt::QueuedConnection);
 }
 
 void TestRun::receiveCase(const QUuid& testCaseId, const TestRunRecord& record) {
@@ -63,10 +68,10 @@ void TestRun::receiveCase(const QUuid& testCaseId, const TestRunRecord& record) 
     emit caseFinished(testCaseId, record);
 }
 
-void TestRun::finish() {
+void TestRun::finish(const QString& report) {
     m_worker.join();
     m_finished = true;
-    m_report = buildRunReport(m_file, m_records);
+    m_report = report;
     const bool allPassed = std::all_of(m_records.begin(), m_records.end(),
                                        [](const TestRunRecord& record) { return record.passed; });
     emit finished(m_report, allPassed);

@@ -44,7 +44,7 @@ signals:
 private:
     void work();
     void receiveCase(const QUuid& testCaseId, const TestRunRecord& record);
-    void finish();
+    void finish(const QString& report);
 
     const FileItem m_file;
     QString m_sourceName;

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "runner/run_controller.h"
 #include "ui/actions.h"
 #include "ui/editor_pane.h"
 #include "ui/sheets/help_panel.h"
@@ -9,6 +10,7 @@
 #include "ui/sheets/template_browser.h"
 #include "ui/sidebar/sidebar.h"
 #include "ui/splitter_memory.h"
+#include "ui/testpanel/test_panel.h"
 #include "ui/style/style.h"
 #include "ui/tabs/tab_bar.h"
 #include "ui/toolbar/toolbar.h"
@@ -29,14 +31,6 @@ constexpr int sidebarMaxWidth = 320;
 constexpr int editorMinHeight = 250;
 constexpr int testPanelMinHeight = 180;
 constexpr int testPanelHeight = 280;
-
-// An empty pane in the theme's colours where a pane of its own is still to come.
-QWidget* placeholder(const QString& objectName) {
-    auto* pane = new QWidget();
-    pane->setObjectName(objectName);
-    pane->setAttribute(Qt::WA_StyledBackground);
-    return pane;
-}
 
 } // namespace
 
@@ -63,7 +57,6 @@ MainWindow::MainWindow(AppState& state, Commands& commands, QWidget* parent)
     connectCommands();
 }
 
-// The sidebar and the test panel: swap the placeholder for the pane here.
 QWidget* MainWindow::buildSidebar() {
     auto* sidebar = new Sidebar(m_state);
     connect(sidebar, &Sidebar::quickCreateRequested, &m_commands, &Commands::newFile);
@@ -71,7 +64,7 @@ QWidget* MainWindow::buildSidebar() {
 }
 
 QWidget* MainWindow::buildTestPanel() {
-    return placeholder(QStringLiteral("testPanel"));
+    return new TestPanel(m_state, m_commands, *new RunController(m_state, this));
 }
 
 QWidget* MainWindow::buildPanes() {

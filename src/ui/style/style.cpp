@@ -126,6 +126,44 @@ QToolButton[languageCard]:checked { background: <accent-20>; border-color: <acce
 #sectionTitle { font-weight: bold; }
 #fileExtension { color: <text-60>; font-family: monospace; }
 #sheetError { color: <error>; }
+#testPanel, #testCaseList, #testCaseListContent, #consoleView {
+    background: <background>;
+}
+#testPanelHeader, #testCaseBar { background: <sidebar>; }
+#testPanelTab {
+    color: <text-60>; background: transparent; border: none; border-radius: 6px;
+    padding: 8px 14px; font-size: 12pt; font-weight: 500;
+}
+#testPanelTab:checked { color: white; background: <blue>; }
+#passSummary { color: <text-60>; font-size: 11pt; padding: 4px 10px; }
+#passSummary[allPassed="true"] { color: <green>; }
+#runButton {
+    color: white; background: <green>; border: none; border-radius: 6px;
+    padding: 8px 16px; font-size: 12pt; font-weight: 600;
+}
+#runButton:disabled { background: <green-50>; }
+#runButton[running="true"] { background: <orange>; }
+
+#testCaseCard { background: <sidebar>; border-radius: 8px; }
+#caseTitle { color: <text>; font-size: 12pt; }
+#caseTime { color: <text-60>; font-size: 10pt; }
+#caseBadge { border-radius: 4px; }
+#caseBadge QLabel { font-size: 10pt; font-weight: 500; }
+#caseBadge[verdict="pass"] { background: <green-15>; }
+#caseBadgeText[verdict="pass"] { color: <green>; }
+#caseBadge[verdict="fail"] { background: <red-15>; }
+#caseBadgeText[verdict="fail"] { color: <red>; }
+#fieldTitle { color: <text-60>; font-size: 10pt; }
+#caseEditor, #actualOutput, #consoleText {
+    font-family: monospace; font-size: 11pt; color: <text>; background: <background>;
+}
+#caseEditor { border: 1px solid <divider>; border-radius: 6px; }
+#actualOutput { border: none; }
+#actualOutputFrame { background: <background>; border: 1px solid <grey>; border-radius: 6px; }
+#actualOutputFrame[verdict="pass"] { border-color: <green>; }
+#actualOutputFrame[verdict="fail"] { border-color: <red>; }
+#consoleTitle { color: <text>; font-size: 13pt; font-weight: 600; }
+#consoleText { border: none; font-size: 12pt; }
 )";
 
 QString css(const QColor& color) {
@@ -205,6 +243,12 @@ QString themeStyleSheet(const WindowColours& window, const WindowColours& welcom
         {u"<accent>", accent()},
         {u"<accent-20>", withAlpha(accent(), 0.2)},
         {u"<error>", standardColor(QStringLiteral("red"))},
+        {u"<grey>", standardColor(QStringLiteral("gray"))},
+        {u"<green>", standardColor(QStringLiteral("green"))},
+        {u"<green-15>", withAlpha(standardColor(QStringLiteral("green")), 0.15)},
+        {u"<green-50>", withAlpha(standardColor(QStringLiteral("green")), 0.5)},
+        {u"<red>", standardColor(QStringLiteral("red"))},
+        {u"<red-15>", withAlpha(standardColor(QStringLiteral("red")), 0.15)},
     };
     QString sheet = QString::fromUtf16(sheetTemplate);
     for (const auto& [placeholder, colour] : colours)
@@ -262,4 +306,11 @@ QIcon destructiveIcon(const QIcon& icon) {
         tinted.addPixmap(pixmap);
     }
     return tinted;
+void setSheetProperty(QWidget* widget, const char* name, const QVariant& value) {
+    if (widget->property(name) == value)
+        return;
+    widget->setProperty(name, value);
+    widget->style()->unpolish(widget);
+    widget->style()->polish(widget);
+    widget->update();
 }

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPalette>
 #include <QString>
+#include <QVariant>
 #include <optional>
 #include <utility>
 
@@ -50,6 +51,10 @@ private:
     const AppState& m_state;
     std::optional<std::pair<WindowColours, WindowColours>> m_applied;
 };
+
+// Sets a property the sheet matches (a verdict, a running state) and has
+// the widget restyled when the value changed.
+void setSheetProperty(QWidget* widget, const char* name, const QVariant& value);
 
 // Marks a widget as a badge of `language`; the sheet gives it the language's colour.
 void setBadge(QWidget* widget, ProgrammingLanguage language);

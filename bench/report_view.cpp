@@ -1,0 +1,182 @@
+// UI-thread cost of showing a test run's results in the test panel, with the
+// panel shown at 1000 x 500 on the offscreen platform. Each figure runs from
+// the moment the results reach the UI thread (the case's result, then the
+// report built and set, as the run delivers them) until the panel has laid
+// itself out and painted. *_cpu_ms: the UI thread's CPU time for the same
+// span, which a busy machine does not inflate. Medians of 5 (card: 50).
+//
+// show_report_ms: one case whose program printed 64 MiB (4 Mi lines of 16
+// bytes); show_report_line_ms: the same 64 MiB as one line.
+// show_200_cases_ms: 200 small cases, all results and the report.
+// card_update_ms: one result arriving during a run with 200 cards.
+
+#include "base/app_identity.h"
+#include "runner/run_controller.h"
+#include "runner/run_report.h"
+#include "ui/icons.h"
+#include "ui/testpanel/test_panel.h"
+#include "workspace/app_state.h"
+#include "workspace/commands.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+#include <algorithm>
+#include <ctime>
+#include <functional>
+
+namespace {
+
+double threadCpuMs() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+struct Figure {
+    double wallMs;
+    double cpuMs;
+};
+
+Figure measure(const std::function<void()>& deliver) {
+    QElapsedTimer clock;
+    const double cpuStart = threadCpuMs();
+    clock.start();
+    deliver();
+    QApplication::processEvents();
+    QApplication::processEvents();
+    return {double(clock.nsecsElapsed()) / 1e6, threadCpuMs() - cpuStart};
+}
+
+double median(QList<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void print(const char* name, const QList<Figure>& figures) {
+    QList<double> wall;
+    QList<double> cpu;
+    for (const Figure& figure : figures) {
+        wall.append(figure.wallMs);
+        cpu.append(figure.cpuMs);
+    }
+    QTextStream out(stdout);
+    out << name << "_ms " << QString::number(median(wall), 'f', 2) << "\n";
+    out << name << "_cpu_ms " << QString::number(median(cpu), 'f', 2) << "\n";
+}
+
+// Each bench starts from an empty workspace.
+struct Forget {
+    Forget() {
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+             QStringLiteral("/Corvanta"))
+            .removeRecursively();
+    }
+};
+
+// A fresh workspace with one file and `count` cases, and the panel over it.
+struct Bench {
+    Forget forget;
+    AppState state;
+    Commands commands;
+    RunController runs{state};
+    TestPanel panel{state, commands, runs};
+
+    explicit Bench(int count) {
+        state.createFile(QStringLiteral("a.cpp"), ProgrammingLanguage::cpp);
+        QList<TestCase> cases;
+        for (int i = 0; i < count; ++i) {
+            TestCase testCase;
+            testCase.input = QString::number(i);
+            testCase.expectedOutput = QString::number(i);
+            cases.append(testCase);
+        }
+        state.setTestCases(cases);
+        panel.resize(1000, 500);
+        panel.show();
+        if (!QTest::qWaitForWindowExposed(&panel))
+            qFatal("the panel was never shown");
+        QApplication::processEvents();
+    }
+
+    // What the run's queued calls do with one case's outcome.
+    void deliver(int row, const QString& output) {
+        TestCase result = state.testCases()[row];
+        result.actualOutput = output;
+        result.passed = output.startsWith(result.expectedOutput);
+        result.executionTime = 12.5;
+        state.updateTestCase(result);
+    }
+
+    // The run builds its report on its worker; the UI thread only sets it.
+    QString report(const QStringList& outputs) const {
+        QList<TestRunRecord> records;
+        for (int row = 0; row < outputs.size(); ++row)
+            records.append({row, outputs[row], true, 12.5});
+        return buildRunReport(*state.selectedFile(), records);
+    }
+
+    void finish(const QString& report) {
+        state.setConsoleOutput(report);
+        state.setIsRunning(false);
+    }
+};
+
+QList<Figure> showHuge(const QString& output) {
+    QList<Figure> figures;
+    for (int i = 0; i < 5; ++i) {
+        Bench bench(1);
+        bench.state.setIsRunning(true);
+        const QString report = bench.report({output});
+        figures.append(measure([&] {
+            bench.deliver(0, output);
+            bench.finish(report);
+        }));
+    }
+    return figures;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_DATA_HOME", home.path().toUtf8() + "/data");
+    qputenv("XDG_CONFIG_HOME", home.path().toUtf8() + "/config");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    setAppIdentity();
+    useFreedesktopIcons();
+
+    const QString lines = QStringLiteral("0123456789abcde\n").repeated(4 << 20);
+    print("show_report", showHuge(lines));
+    print("show_report_line", showHuge(QString(64 << 20, u'7')));
+
+    QList<Figure> allCases;
+    for (int i = 0; i < 5; ++i) {
+        Bench bench(200);
+        bench.state.setIsRunning(true);
+        QStringList outputs;
+        for (int row = 0; row < 200; ++row)
+            outputs.append(QString::number(row) + u'\n');
+        const QString report = bench.report(outputs);
+        allCases.append(measure([&] {
+            for (int row = 0; row < 200; ++row)
+                bench.deliver(row, outputs[row]);
+            bench.finish(report);
+        }));
+    }
+    print("show_200_cases", allCases);
+
+    Bench bench(200);
+    bench.state.setIsRunning(true);
+    QList<Figure> cardUpdates;
+    for (int row = 0; row < 50; ++row)
+        cardUpdates.append(measure([&] { bench.deliver(row, QString::number(row) + u'\n'); }));
+    print("card_update", cardUpdates);
+    return 0;
+}

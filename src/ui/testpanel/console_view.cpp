@@ -1,0 +1,65 @@
+#include "ui/testpanel/console_view.h"
+
+#include "ui/icons.h"
+#include "ui/testpanel/copy_code_button.h"
+#include "ui/testpanel/output_view.h"
+#include "workspace/app_state.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Room for the report of a few hundred cases; laying out more, a single
+// huge line above all, would be felt on every change.
+constexpr qsizetype shownConsoleChars = 64 * 1024;
+constexpr int shownConsoleLines = 5000;
+
+} // namespace
+
+ConsoleView::ConsoleView(AppState& state, QWidget* parent) : QWidget(parent), m_state(state) {
+    setObjectName(QStringLiteral("consoleView"));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(12, 8, 12, 12);
+    column->setSpacing(8);
+
+    auto* header = new QHBoxLayout;
+    auto* title = new QLabel(QStringLiteral("콘솔 출력"), this);
+    title->setObjectName(QStringLiteral("consoleTitle"));
+    m_autoScroll = new QCheckBox(QStringLiteral("자동 스크롤"), this);
+    m_autoScroll->setObjectName(QStringLiteral("autoScroll"));
+    m_autoScroll->setFocusPolicy(Qt::NoFocus);
+    m_autoScroll->setChecked(true);
+    auto* copy = new CopyCodeButton(m_state, this);
+    auto* clear = new QPushButton(QStringLiteral("지우기"), this);
+    clear->setObjectName(QStringLiteral("clearConsole"));
+    clear->setFocusPolicy(Qt::NoFocus);
+    clear->setIcon(symbolIcon(QStringLiteral("trash")));
+    header->addWidget(title);
+    header->addStretch();
+    header->addWidget(m_autoScroll);
+    header->addWidget(copy);
+    header->addWidget(clear);
+    column->addLayout(header);
+
+    m_text = new OutputView(shownConsoleChars, shownConsoleLines, this);
+    m_text->setObjectName(QStringLiteral("consoleText"));
+    m_text->setAccessibleName(QStringLiteral("콘솔 출력"));
+    m_text->setPlaceholderText(QStringLiteral("실행 결과가 여기에 표시됩니다...람쥐"));
+    column->addWidget(m_text, 1);
+
+    connect(clear, &QPushButton::clicked, this, [this] { m_state.setConsoleOutput(QString()); });
+    connect(&m_state, &AppState::consoleOutputChanged, this, &ConsoleView::showOutput);
+    showOutput(m_state.consoleOutput());
+}
+
+void ConsoleView::showOutput(const QString& text) {
+    m_text->setOutput(text);
+    if (m_autoScroll->isChecked()) {
+        m_text->moveCursor(QTextCursor::End);
+        m_text->ensureCursorVisible();
+    }
+}

@@ -1,0 +1,45 @@
+#include "ui/testpanel/copy_code_button.h"
+
+#include "ui/icons.h"
+#include "workspace/app_state.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTimer>
+
+namespace {
+
+constexpr int copiedShownMs = 1500;
+
+} // namespace
+
+CopyCodeButton::CopyCodeButton(AppState& state, QWidget* parent)
+    : QPushButton(parent), m_state(state) {
+    setObjectName(QStringLiteral("copyCodeButton"));
+    setFocusPolicy(Qt::NoFocus);
+    setIcon(symbolIcon(QStringLiteral("doc.on.doc")));
+    setText(QStringLiteral("코드 복사"));
+    setEnabled(m_state.selectedFile());
+    connect(&m_state, &AppState::selectedFileChanged, this,
+            [this] { setEnabled(m_state.selectedFile()); });
+    connect(this, &QPushButton::clicked, this, &CopyCodeButton::copy);
+}
+
+void CopyCodeButton::copy() {
+    m_state.commitPendingEdits();
+    const FileItem* file = m_state.selectedFile();
+    if (!file)
+        return;
+    QGuiApplication::clipboard()->setText(file->content);
+    setShowCopied(true);
+    QTimer::singleShot(copiedShownMs, this, [this] { setShowCopied(false); });
+}
+
+void CopyCodeButton::setShowCopied(bool shown) {
+    if (m_showCopied == shown)
+        return;
+    m_showCopied = shown;
+    setIcon(symbolIcon(shown ? QStringLiteral("checkmark") : QStringLiteral("doc.on.doc")));
+    setText(shown ? QStringLiteral("복사됨!") : QStringLiteral("코드 복사"));
+    emit showCopiedChanged(shown);
+}

@@ -1,0 +1,230 @@
+#include "ui/testpanel/test_case_card.h"
+
+#include "models/item_roles.h"
+#include "ui/accessibility.h"
+#include "ui/icons.h"
+#include "ui/style/style.h"
+#include "ui/testpanel/output_view.h"
+
+#include <QAbstractItemModel>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <charconv>
+
+namespace {
+
+// A card shows the start of a result; the console and the copy have the rest.
+constexpr qsizetype shownOutputChars = 64 * 1024;
+constexpr int shownOutputLines = 1000;
+constexpr int maxVisibleLines = 8;
+constexpr int minOutputHeight = 50;
+
+QToolButton* iconButton(const QString& objectName, const QString& symbol, const QString& label,
+                        QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(objectName);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    setSymbol(button, symbol, label);
+    nameIconButton(button, label);
+    return button;
+}
+
+// "%.1fms" whatever the user's locale, rounding exact halves as printf does.
+QString milliseconds(double value) {
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
+    return QString::fromLatin1(buffer, result.ptr - buffer) + QStringLiteral("ms");
+}
+
+QLabel* fieldTitle(const QString& text, QWidget* parent) {
+    auto* title = new QLabel(text, parent);
+    title->setObjectName(QStringLiteral("fieldTitle"));
+    return title;
+}
+
+} // namespace
+
+TestCaseCard::TestCaseCard(QAbstractItemModel& model, int row, QWidget* parent)
+    : QFrame(parent), m_model(model), m_row(row) {
+    setObjectName(QStringLiteral("testCaseCard"));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(12, 8, 12, 10);
+    column->setSpacing(8);
+    column->addWidget(buildHeader());
+    column->addWidget(buildBody());
+    setRow(row);
+    refresh();
+    // Styled now rather than when the first result shows them, which would
+    // cost every card its styling in the middle of a run.
+    m_badge->ensurePolished();
+    m_actualBlock->ensurePolished();
+}
+
+QWidget* TestCaseCard::buildHeader() {
+    auto* header = new QWidget(this);
+    auto* row = new QHBoxLayout(header);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(8);
+    m_chevron = iconButton(QStringLiteral("chevron"), QStringLiteral("chevron.down"),
+                           QStringLiteral("접기"), header);
+    m_title = new QLabel(header);
+    m_title->setObjectName(QStringLiteral("caseTitle"));
+
+    m_badge = new QWidget(header);
+    m_badge->setObjectName(QStringLiteral("caseBadge"));
+    m_badge->setAttribute(Qt::WA_StyledBackground);
+    auto* badgeRow = new QHBoxLayout(m_badge);
+    badgeRow->setContentsMargins(8, 3, 8, 3);
+    badgeRow->setSpacing(4);
+    m_badgeIcon = new QLabel(m_badge);
+    m_badgeText = new QLabel(m_badge);
+    m_badgeText->setObjectName(QStringLiteral("caseBadgeText"));
+    badgeRow->addWidget(m_badgeIcon);
+    badgeRow->addWidget(m_badgeText);
+
+    m_time = new QLabel(header);
+    m_time->setObjectName(QStringLiteral("caseTime"));
+    m_duplicate = iconButton(QStringLiteral("duplicateCase"), QStringLiteral("doc.on.doc"),
+                             QStringLiteral("복제"), header);
+    m_delete = iconButton(QStringLiteral("deleteCase"), QStringLiteral("trash"),
+                          QStringLiteral("삭제"), header);
+    row->addWidget(m_chevron);
+    row->addWidget(m_title);
+    row->addWidget(m_badge);
+    row->addWidget(m_time);
+    row->addStretch();
+    row->addWidget(m_duplicate);
+    row->addWidget(m_delete);
+
+    connect(m_chevron, &QToolButton::clicked, this, [this] { setExpanded(!m_expanded); });
+    connect(m_duplicate, &QToolButton::clicked, this, [this] { emit duplicateRequested(m_id); });
+    connect(m_delete, &QToolButton::clicked, this, [this] { emit deleteRequested(m_id); });
+    return header;
+}
+
+QWidget* TestCaseCard::buildBody() {
+    m_body = new QWidget(this);
+    auto* column = new QVBoxLayout(m_body);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(4);
+    m_inputEditor = addField(QStringLiteral("입력"), m_body);
+    m_expectedEditor = addField(QStringLiteral("예상 출력"), m_body);
+    connect(m_inputEditor, &QPlainTextEdit::textChanged, this,
+            [this] { write(InputRole, m_inputEditor, m_input); });
+    connect(m_expectedEditor, &QPlainTextEdit::textChanged, this,
+            [this] { write(ExpectedOutputRole, m_expectedEditor, m_expectedOutput); });
+
+    m_actualBlock = new QWidget(m_body);
+    auto* actualColumn = new QVBoxLayout(m_actualBlock);
+    actualColumn->setContentsMargins(0, 4, 0, 0);
+    actualColumn->setSpacing(4);
+    actualColumn->addWidget(fieldTitle(QStringLiteral("실제 출력"), m_actualBlock));
+    m_actualFrame = new QFrame(m_actualBlock);
+    m_actualFrame->setObjectName(QStringLiteral("actualOutputFrame"));
+    auto* frameLayout = new QVBoxLayout(m_actualFrame);
+    frameLayout->setContentsMargins(2, 2, 2, 2);
+    m_actual = new OutputView(shownOutputChars, shownOutputLines, m_actualFrame);
+    m_actual->setObjectName(QStringLiteral("actualOutput"));
+    frameLayout->addWidget(m_actual);
+    actualColumn->addWidget(m_actualFrame);
+    column->addWidget(m_actualBlock);
+    return m_body;
+}
+
+QPlainTextEdit* TestCaseCard::addField(const QString& title, QWidget* body) {
+    body->layout()->addWidget(fieldTitle(title, body));
+    auto* editor = new QPlainTextEdit(body);
+    editor->setObjectName(QStringLiteral("caseEditor"));
+    editor->setTabChangesFocus(true);
+    body->layout()->addWidget(editor);
+    fitHeight(editor, 2);
+    connect(editor, &QPlainTextEdit::blockCountChanged, this,
+            [this, editor] { fitHeight(editor, 2); });
+    return editor;
+}
+
+void TestCaseCard::setRow(int row) {
+    m_row = row;
+    const QString title = QStringLiteral("테스트 #%1").arg(row + 1);
+    m_title->setText(title);
+    m_inputEditor->setAccessibleName(title + QStringLiteral(" 입력"));
+    m_expectedEditor->setAccessibleName(title + QStringLiteral(" 예상 출력"));
+    m_actual->setAccessibleName(title + QStringLiteral(" 실제 출력"));
+}
+
+void TestCaseCard::setExpanded(bool expanded) {
+    m_expanded = expanded;
+    m_body->setVisible(expanded);
+    setSymbol(m_chevron,
+              expanded ? QStringLiteral("chevron.down") : QStringLiteral("chevron.right"),
+              expanded ? QStringLiteral("접기") : QStringLiteral("펼치기"));
+    nameIconButton(m_chevron, expanded ? QStringLiteral("접기") : QStringLiteral("펼치기"));
+}
+
+void TestCaseCard::refresh() {
+    const QModelIndex index = m_model.index(m_row, 0);
+    m_id = index.data(IdRole).toUuid();
+    const QVariant passed = index.data(PassedRole);
+    m_badge->setVisible(passed.isValid());
+    if (passed.isValid()) {
+        const bool pass = passed.toBool();
+        m_badgeIcon->setPixmap(symbolIcon(pass ? QStringLiteral("checkmark.circle.fill")
+                                               : QStringLiteral("xmark.circle.fill"))
+                                   .pixmap(12, 12));
+        m_badgeText->setText(pass ? QStringLiteral("통과") : QStringLiteral("실패"));
+        const QString verdict = pass ? QStringLiteral("pass") : QStringLiteral("fail");
+        setSheetProperty(m_badge, "verdict", verdict);
+        setSheetProperty(m_badgeText, "verdict", verdict);
+    }
+    const QVariant time = index.data(ExecutionTimeRole);
+    m_time->setVisible(time.isValid());
+    if (time.isValid())
+        m_time->setText(milliseconds(time.toDouble()));
+
+    m_refreshing = true;
+    showEditorText(m_inputEditor, index.data(InputRole).toString(), m_input);
+    showEditorText(m_expectedEditor, index.data(ExpectedOutputRole).toString(), m_expectedOutput);
+    m_refreshing = false;
+
+    const QVariant actual = index.data(ActualOutputRole);
+    m_actualBlock->setVisible(actual.isValid());
+    if (actual.isValid()) {
+        m_actual->setOutput(actual.toString());
+        const QString verdict = !passed.isValid() ? QStringLiteral("none")
+                                : passed.toBool() ? QStringLiteral("pass")
+                                                  : QStringLiteral("fail");
+        setSheetProperty(m_actualFrame, "verdict", verdict);
+        fitHeight(m_actual, 1);
+    }
+}
+
+// Keystrokes go straight into the case; the model's echo finds its own text.
+void TestCaseCard::write(int role, QPlainTextEdit* editor, QString& known) {
+    if (m_refreshing)
+        return;
+    known = editor->toPlainText();
+    m_model.setData(m_model.index(m_row, 0), known, role);
+}
+
+void TestCaseCard::showEditorText(QPlainTextEdit* editor, const QString& text, QString& known) {
+    if (text == known)
+        return;
+    known = text;
+    editor->setPlainText(text);
+}
+
+// Grows with its lines up to a few, then scrolls.
+void TestCaseCard::fitHeight(QPlainTextEdit* editor, int minLines) {
+    editor->ensurePolished();
+    const int lines = std::clamp(editor->document()->blockCount(), minLines, maxVisibleLines);
+    const QMargins margins = editor->contentsMargins();
+    const int height = lines * editor->fontMetrics().lineSpacing() +
+                       int(2 * editor->document()->documentMargin()) + margins.top() +
+                       margins.bottom();
+    editor->setFixedHeight(editor == m_actual ? std::max(height, minOutputHeight) : height);
+}

@@ -1,0 +1,116 @@
+#include "ui/testpanel/test_panel.h"
+
+#include "models/test_case_model.h"
+#include "runner/run_controller.h"
+#include "ui/problem/problem_tab.h"
+#include "ui/icons.h"
+#include "ui/style/style.h"
+#include "ui/testpanel/console_view.h"
+#include "ui/testpanel/copy_code_button.h"
+#include "ui/testpanel/run_button.h"
+#include "ui/testpanel/test_cases_view.h"
+#include "workspace/app_state.h"
+#include "workspace/commands.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+TestPanel::TestPanel(AppState& state, Commands& commands, RunController& runs, QWidget* parent)
+    : QWidget(parent), m_state(state), m_runs(runs), m_model(new TestCaseModel(state, this)) {
+    setObjectName(QStringLiteral("testPanel"));
+    setAttribute(Qt::WA_StyledBackground);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(buildHeader());
+    auto* line = new QFrame(this);
+    line->setObjectName(QStringLiteral("divider"));
+    line->setFrameShape(QFrame::HLine);
+    line->setFixedHeight(1);
+    column->addWidget(line);
+
+    m_pages = new QStackedWidget(this);
+    m_testCases = new TestCasesView(m_state, *m_model, m_pages);
+    m_console = new ConsoleView(m_state, m_pages);
+    m_pages->addWidget(m_testCases);
+    m_pages->addWidget(m_console);
+    m_pages->addWidget(new ProblemTab(state, CrawlerEndpoints::fromEnvironment(), m_pages));
+    column->addWidget(m_pages, 1);
+
+    connect(m_tabs, &QButtonGroup::idClicked, this, [this](int id) { selectTab(Tab(id)); });
+    connect(&commands, &Commands::executeCode, &m_runs, &RunController::start);
+    connect(&m_runs, &RunController::started, this, [this] { selectTab(Tab::console); });
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(m_model, signal, this, &TestPanel::updateSummary);
+    connect(m_model, &QAbstractItemModel::dataChanged, this, &TestPanel::updateSummary);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &TestPanel::updateSummary);
+    updateSummary();
+    selectTab(Tab::testCases);
+}
+
+QWidget* TestPanel::buildHeader() {
+    auto* header = new QWidget(this);
+    header->setObjectName(QStringLiteral("testPanelHeader"));
+    header->setAttribute(Qt::WA_StyledBackground);
+    auto* row = new QHBoxLayout(header);
+    row->setContentsMargins(12, 6, 12, 6);
+    row->setSpacing(4);
+    m_tabs = new QButtonGroup(this);
+    row->addWidget(addTabButton(Tab::testCases, QStringLiteral("checklist"),
+                                QStringLiteral("테스트"), header));
+    row->addWidget(
+        addTabButton(Tab::console, QStringLiteral("terminal"), QStringLiteral("콘솔"), header));
+    row->addWidget(
+        addTabButton(Tab::baekjoon, QStringLiteral("globe"), QStringLiteral("백준"), header));
+    row->addStretch();
+
+    row->addWidget(new CopyCodeButton(m_state, header));
+    row->addSpacing(8);
+    m_summary = new QLabel(header);
+    m_summary->setObjectName(QStringLiteral("passSummary"));
+    m_summary->setAttribute(Qt::WA_StyledBackground);
+    row->addWidget(m_summary);
+    row->addSpacing(8);
+    auto* run = new RunButton(m_state, header);
+    connect(run, &RunButton::clicked, &m_runs, &RunController::start);
+    row->addWidget(run);
+    return header;
+}
+
+QAbstractButton* TestPanel::addTabButton(Tab tab, const QString& symbol, const QString& label,
+                                         QWidget* header) {
+    auto* button = new QToolButton(header);
+    button->setObjectName(QStringLiteral("testPanelTab"));
+    button->setCheckable(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setIcon(symbolIcon(symbol));
+    button->setIconSize(QSize(14, 14));
+    button->setText(label);
+    m_tabs->addButton(button, int(tab));
+    return button;
+}
+
+TestPanel::Tab TestPanel::selectedTab() const {
+    return Tab(m_pages->currentIndex());
+}
+
+void TestPanel::selectTab(Tab tab) {
+    m_pages->setCurrentIndex(int(tab));
+    m_tabs->button(int(tab))->setChecked(true);
+}
+
+void TestPanel::updateSummary() {
+    const QList<TestCase>& cases = m_state.testCases();
+    m_summary->setVisible(!cases.isEmpty());
+    const auto passed = std::count_if(cases.begin(), cases.end(), [](const TestCase& testCase) {
+        return testCase.passed.value_or(false);
+    });
+    m_summary->setText(QStringLiteral("<b>%1/%2</b> 통과").arg(passed).arg(cases.size()));
+    setSheetProperty(m_summary, "allPassed", passed == cases.size());
+}
