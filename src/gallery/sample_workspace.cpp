@@ -58,14 +58,14 @@ void fillSampleWorkspace(AppState& state) {
     for (const FileItem& file : files) {
         if (file.name != QStringLiteral("dijkstra.py") && file.name != QStringLiteral("memo.txt") &&
             file.name != QStringLiteral("bfs.cpp"))
-            state.closeTab(file);
+            state.closeTab(file.id);
     }
     // The editor reads a file's text when it is chosen, so the text goes in
     // before bfs.cpp becomes the chosen file for good.
-    state.openFile(files[0]);
+    state.openFile(files[0].id);
     state.updateFileContent(bfsSource);
-    state.openFile(files[1]);
-    state.openFile(state.files()[0]);
+    state.openFile(files[1].id);
+    state.openFile(state.files()[0].id);
 
     TestCase first;
     first.input = QStringLiteral("4 4\n1 2\n2 3\n3 4\n1 3\n");

@@ -108,7 +108,7 @@ TEST_F(AppStateTest, UpdateFileContentNamesTheOneFileItChanged) {
     EXPECT_TRUE(state.updateFileContent(QStringLiteral("x = 1")));
     EXPECT_EQ(state.files()[1].content, QStringLiteral("x = 1"));
     EXPECT_EQ(state.files()[0].content,
-              state.settings().starterTemplate(ProgrammingLanguage::python));
+              state.settings().templates().text(ProgrammingLanguage::python));
     EXPECT_GE(state.files()[1].modifiedAt, before);
     ASSERT_EQ(changed.count(), 1);
     EXPECT_EQ(changed[0][0].toUuid(), state.files()[1].id);
