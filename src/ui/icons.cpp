@@ -50,6 +50,16 @@ QString freedesktopIconName(const QString& symbol) {
         {QStringLiteral("doc.badge.plus"), QStringLiteral("document-new")},
         {QStringLiteral("play.circle.fill"), QStringLiteral("media-playback-start")},
         {QStringLiteral("book.closed.fill"), QStringLiteral("bookmarks")},
+        {QStringLiteral("increase.indent"), QStringLiteral("format-indent-more")},
+        {QStringLiteral("doc.text"), QStringLiteral("text-x-generic")},
+        {QStringLiteral("play.circle"), QStringLiteral("media-playback-start")},
+        {QStringLiteral("puzzlepiece.extension"), QStringLiteral("preferences-plugin")},
+        {QStringLiteral("keyboard"), QStringLiteral("input-keyboard")},
+        {QStringLiteral("doc.plaintext"), QStringLiteral("text-plain")},
+        {QStringLiteral("info.circle"), QStringLiteral("help-about")},
+        {QStringLiteral("exclamationmark.triangle"), QStringLiteral("dialog-warning")},
+        {QStringLiteral("exclamationmark.triangle.fill"), QStringLiteral("dialog-warning")},
+        {QStringLiteral("checkmark.circle.fill"), QStringLiteral("dialog-ok-apply")},
     };
     return table.value(symbol);
 }
@@ -68,4 +78,3 @@ void setSymbol(QAbstractButton* button, const QString& symbol, const QString& fa
         button->setIcon(icon);
     }
 }
-

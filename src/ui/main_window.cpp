@@ -2,6 +2,7 @@
 
 #include "ui/actions.h"
 #include "ui/editor_pane.h"
+#include "ui/settings/settings_window.h"
 #include "ui/sheets/new_file_sheet.h"
 #include "ui/sheets/onboarding_sheet.h"
 #include "ui/sheets/quick_create_overlay.h"
@@ -9,6 +10,7 @@
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
 
+#include <QFontDatabase>
 #include <QMenuBar>
 #include <QTimer>
 
@@ -44,6 +46,12 @@ void MainWindow::connectCommands() {
         if (show)
             openNewFileSheet();
     });
+    // A full reset forgets that the tour was seen: the window then behaves
+    // as on a first start.
+    connect(&m_state.settings(), &SettingsStore::onboardingChanged, this, [this] {
+        if (m_shownOnce)
+            showOnboardingIfUnseen();
+    });
 }
 
 void MainWindow::openNewFileSheet() {
@@ -61,15 +69,27 @@ void MainWindow::openOnboarding() {
     sheet->open();
 }
 
-// The flag is set before the tour opens, so quitting during it does not
-// bring it back.
+void MainWindow::openSettings() {
+    if (const auto* open = findChild<SettingsWindow*>(); open && open->isVisible())
+        return;
+    auto* window = new SettingsWindow(m_state, QFontDatabase::families(), this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->open();
+}
+
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (m_shownOnce)
         return;
     m_shownOnce = true;
-    if (!m_state.settings().onboarding().hasSeenOnboarding) {
-        m_state.settings().setOnboarding({.hasSeenOnboarding = true});
-        QTimer::singleShot(0, this, &MainWindow::openOnboarding);
-    }
+    showOnboardingIfUnseen();
+}
+
+// The flag is set before the tour opens, so quitting during it does not
+// bring it back.
+void MainWindow::showOnboardingIfUnseen() {
+    if (m_state.settings().onboarding().hasSeenOnboarding)
+        return;
+    m_state.settings().setOnboarding({.hasSeenOnboarding = true});
+    QTimer::singleShot(0, this, &MainWindow::openOnboarding);
 }

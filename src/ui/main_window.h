@@ -18,6 +18,9 @@ public:
     // The sheets open window-modal and delete themselves when they close.
     void openNewFileSheet();
     void openOnboarding();
+    // The toolbar's settings button calls this; a second call while the
+    // window is open does nothing.
+    void openSettings();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -25,6 +28,7 @@ protected:
 private:
     void buildMenus();
     void connectCommands();
+    void showOnboardingIfUnseen();
 
     AppState& m_state;
     Commands& m_commands;

@@ -16,6 +16,7 @@ QColor standardColor(const QString& name) {
         {QStringLiteral("orange"), QColor(255, 149, 0)},
         {QStringLiteral("green"), QColor(52, 199, 89)},
         {QStringLiteral("gray"), QColor(142, 142, 147)},
+        {QStringLiteral("red"), QColor(255, 59, 48)},
     };
     return standard.value(name, QColor(142, 142, 147));
 }

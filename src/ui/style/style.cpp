@@ -47,6 +47,38 @@ QLabel[badge] { color: white; font-weight: bold; border-radius: 4px; padding: 0 
     background: <key-cap>; border-radius: 4px; padding: 2px 6px;
     font-family: monospace; font-size: 11pt; font-weight: 600;
 }
+
+#settingsHeader, #settingsTabs { background: <sidebar>; }
+#settingsTitle { font-size: 18pt; font-weight: 600; }
+#settingsTabs { border: none; padding: 6px; }
+#settingsTabs::item { padding: 5px 4px; border-radius: 6px; color: <text>; }
+#settingsTabs::item:selected { background: <accent>; color: white; }
+#pageTitle { font-size: 16pt; font-weight: 600; }
+#settingHeading, #changelogVersion { font-weight: 600; }
+#caption, #note, #shortcutCategory { color: <text-60>; font-size: 10pt; }
+#warningText { color: <warning>; }
+#sizeValue { font-family: monospace; font-size: 12pt; }
+#snippetTrigger { font-family: monospace; color: <accent>; }
+#snippetCode, #compilerTool, #compilerOptions { font-family: monospace; }
+#snippetExamples, #compilerTable, #shortcutList, #changelogEntry {
+    background: <sidebar>; border-radius: 8px;
+}
+#keyCap {
+    background: <key-cap>; border-radius: 4px; padding: 2px 6px;
+    font-family: monospace; font-weight: 600;
+}
+QPushButton#themeButton, QPushButton#segment {
+    background: <sidebar>; color: <text>; border: 1px solid <divider>; padding: 5px 10px;
+}
+QPushButton#themeButton { border-radius: 6px; }
+QPushButton#themeButton:checked { border: 2px solid <accent>; }
+QPushButton#segment:checked { background: <accent>; color: white; border-color: <accent>; }
+QPushButton#segment[segment="first"] { border-top-left-radius: 6px; border-bottom-left-radius: 6px; }
+QPushButton#segment[segment="last"] { border-top-right-radius: 6px; border-bottom-right-radius: 6px; }
+QPushButton#segment[segment="only"] { border-radius: 6px; }
+QPushButton[destructive="true"] { color: <destructive>; }
+#logo { font-size: 48pt; }
+#aboutName { font-size: 20pt; font-weight: 600; }
 )";
 
 QString css(const QColor& color) {
@@ -104,6 +136,9 @@ QString themeStyleSheet(const WindowColours& window, const WindowColours& welcom
         {u"<welcome-sidebar>", welcome.sidebar},
         {u"<divider>", neutralGrey(0.3)},
         {u"<key-cap>", neutralGrey(0.25)},
+        {u"<accent>", standardColor(QStringLiteral("blue"))},
+        {u"<warning>", standardColor(QStringLiteral("orange"))},
+        {u"<destructive>", standardColor(QStringLiteral("red"))},
     };
     QString sheet = QString::fromUtf16(sheetTemplate);
     for (const auto& [placeholder, colour] : colours)
