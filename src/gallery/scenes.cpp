@@ -2,6 +2,7 @@
 #include "gallery/scene.h"
 
 #include "ui/main_window.h"
+#include "ui/settings/settings_window.h"
 #include "ui/sheets/onboarding_sheet.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
@@ -15,6 +16,15 @@ void onboardingAt(SceneContext& context, int step) {
     auto* sheet = context.window.findChild<OnboardingSheet*>();
     for (int i = 0; i < step; ++i)
         sheet->findChild<QAbstractButton*>(QStringLiteral("nextButton"))->click();
+}
+
+Scene settingsScene(const QString& name, SettingsTab tab) {
+    return {QStringLiteral("settings-") + name + QStringLiteral(".png"),
+            [tab](SceneContext& context) {
+                fillSampleWorkspace(context.state);
+                context.window.openSettings();
+                context.window.findChild<SettingsWindow*>()->selectTab(tab);
+            }};
 }
 
 } // namespace
@@ -43,6 +53,15 @@ const QList<Scene>& gallery() {
          [](SceneContext& context) { onboardingAt(context, 2); }},
         {QStringLiteral("onboarding-4.png"),
          [](SceneContext& context) { onboardingAt(context, 3); }},
+        settingsScene(QStringLiteral("editor"), SettingsTab::editor),
+        settingsScene(QStringLiteral("indentation"), SettingsTab::indentation),
+        settingsScene(QStringLiteral("templates"), SettingsTab::templates),
+        settingsScene(QStringLiteral("execution"), SettingsTab::execution),
+        settingsScene(QStringLiteral("extensions"), SettingsTab::extensions),
+        settingsScene(QStringLiteral("custom-theme"), SettingsTab::customTheme),
+        settingsScene(QStringLiteral("shortcuts"), SettingsTab::shortcuts),
+        settingsScene(QStringLiteral("changelog"), SettingsTab::changelog),
+        settingsScene(QStringLiteral("about"), SettingsTab::about),
     };
     return scenes;
 }
