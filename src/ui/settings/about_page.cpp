@@ -61,9 +61,13 @@ QWidget* AboutPage::buildProduct() {
     features->addWidget(heading(QStringLiteral("알고리즘 IDE"), box));
     for (const QString& feature :
          {QStringLiteral("C, C++, Python, Java, C# 지원"), QStringLiteral("알고리즘 템플릿"),
-          QStringLiteral("백준 문제 크롤링"), QStringLiteral("테스트케이스 자동 비교")})
-        features->addWidget(
-            symbolLine(QStringLiteral("checkmark.circle.fill"), feature, LineKind::info, box));
+          QStringLiteral("백준 문제 크롤링"), QStringLiteral("테스트케이스 자동 비교")}) {
+        QWidget* line =
+            symbolLine(QStringLiteral("checkmark.circle.fill"), feature, LineKind::info, box);
+        // Centred lines take their natural width; wrapping would break them early.
+        line->findChild<QLabel*>()->setWordWrap(false);
+        features->addWidget(line);
+    }
     auto* centre = new QHBoxLayout;
     centre->addStretch();
     centre->addLayout(features);
