@@ -151,6 +151,7 @@ int runRun(const QStringList& arguments) {
     FileItem file = FileItem::make(source.fileName(), *language);
     file.content = *code;
     TestRun run(file, *testCases, timeoutSeconds);
+    run.setSourceName(positional[0]);
     QEventLoop loop;
     bool allPassed = false;
     QObject::connect(&run, &TestRun::finished, &loop, [&](const QString&, bool passed) {

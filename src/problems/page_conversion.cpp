@@ -5,8 +5,8 @@
 #include <QTextBoundaryFinder>
 #include <algorithm>
 #include <array>
+#include <map>
 #include <optional>
-#include <set>
 
 namespace {
 
@@ -145,8 +145,12 @@ OptionalMatch findDollarMath(QStringView text, qsizetype from) {
 // "\\frac\{([^}]*)\}\{([^}]*)\}"
 OptionalMatch findFraction(QStringView text, qsizetype from) {
     constexpr QStringView open = u"\\frac{";
+    // Openings that share a closing brace share its search: a page of
+    // openings and one brace at its end is one pass, not one per opening.
+    qsizetype numeratorEnd = -1;
     for (qsizetype at = find(text, open, from); at >= 0; at = find(text, open, at + 1)) {
-        const qsizetype numeratorEnd = text.indexOf(u'}', at + open.size());
+        if (numeratorEnd < at + open.size())
+            numeratorEnd = text.indexOf(u'}', at + open.size());
         if (numeratorEnd < 0)
             return std::nullopt;
         if (!text.sliced(numeratorEnd).startsWith(u"}{"))
@@ -581,7 +585,12 @@ QList<QStringList> tableCells(const QString& tableHTML) {
 
 } // namespace
 
-QString renderTableRows(const QList<QStringList>& table) {
+qsizetype tableDrawingBudget(qsizetype sourceLength) {
+    constexpr qsizetype most = 1 << 20;
+    return std::min(4 * sourceLength, most);
+}
+
+QString renderTableRows(const QList<QStringList>& table, qsizetype budget) {
     if (table.isEmpty())
         return QString();
 
@@ -590,13 +599,29 @@ QString renderTableRows(const QList<QStringList>& table) {
         columns = std::max(columns, row.size());
     QList<qsizetype> widths(columns, 0);
     QList<QList<qsizetype>> counts;
+    // Code units beyond one per user-perceived character.
+    qsizetype extraUnits = 0;
     for (const QStringList& row : table) {
         QList<qsizetype> rowCounts;
         for (qsizetype c = 0; c < row.size(); ++c) {
             rowCounts.append(characterCount(row[c]));
             widths[c] = std::max(widths[c], rowCounts.last());
+            extraUnits += row[c].size() - rowCounts.last();
         }
         counts.append(rowCounts);
+    }
+
+    // Every line of the box, rule or row, is as wide as the widest row; one
+    // wide cell over many short rows would pad each of them to its width.
+    qsizetype lineWidth = 2; // the left edge and the line feed
+    for (const qsizetype width : widths)
+        lineWidth += width + 3;
+    const qsizetype drawnSize = (2 * table.size() + 1) * lineWidth - 1 + extraUnits;
+    if (drawnSize > budget) {
+        QStringList lines;
+        for (const QStringList& row : table)
+            lines.append(row.join(u" | "));
+        return lines.join(u'\n');
     }
 
     const auto rule = [&](QChar left, QChar middle, QChar right) {
@@ -635,31 +660,80 @@ namespace {
 
 // ---- samples
 
-// The numbers of the ids "sample-input-N" on the page, ascending: the
-// candidates for samples, each then looked up like any element.
-std::set<int> sampleNumbers(QStringView html) {
-    constexpr QStringView marker = u"id=\"sample-input-";
-    std::set<int> numbers;
-    for (qsizetype at = html.indexOf(marker); at >= 0; at = html.indexOf(marker, at + 1)) {
-        const qsizetype digits = at + marker.size();
-        qsizetype end = digits;
-        while (end < html.size() && end - digits < 9 && isAsciiDigit(html[end]))
-            ++end;
-        if (end > digits && html[digits] != u'0' && end < html.size() && html[end] == u'"')
-            numbers.insert(html.sliced(digits, end - digits).toInt());
-    }
-    return numbers;
-}
+// Where "input-N\"" or "output-N\"" starts: which of the two and N, from 1
+// to 999999999 written without a leading zero.
+struct SampleId {
+    bool input = false;
+    int number = 0;
+};
 
-std::optional<QString> preBlock(QStringView html, const QString& id) {
-    const OptionalMatch match = findElementWithId(html, u"pre", id);
-    if (!match)
+std::optional<SampleId> sampleIdAt(QStringView html, qsizetype at) {
+    SampleId id;
+    const QStringView rest = html.sliced(at);
+    if (rest.startsWith(u"input-"))
+        id.input = true;
+    else if (!rest.startsWith(u"output-"))
         return std::nullopt;
-    return slice(html, match->group1).toString();
+    const qsizetype digits = at + (id.input ? 6 : 7);
+    qsizetype end = digits;
+    while (end < html.size() && end - digits < 9 && isAsciiDigit(html[end]))
+        ++end;
+    if (end == digits || html[digits] == u'0' || end == html.size() || html[end] != u'"')
+        return std::nullopt;
+    id.number = html.sliced(digits, end - digits).toInt();
+    return id;
 }
 
-QString sampleText(const QString& raw) {
-    return trimTrailingWhitespace(decodeSampleEntities(raw));
+// The samples' raw texts by number. For each id, the text the element
+// pattern "<pre[^>]*id=\"ID\"[^>]*>(.*?)</pre>" finds first, all ids in one
+// pass: an id counts when a "<pre" stands before it inside its tag (no '>'
+// between them), and its text runs from the tag's '>' to the next "</pre>".
+struct SampleBlocks {
+    std::map<int, QStringView> inputs;
+    std::map<int, QStringView> outputs;
+};
+
+SampleBlocks sampleBlocks(QStringView html) {
+    constexpr QStringView marker = u"id=\"sample-";
+    constexpr QStringView preOpen = u"<pre";
+    constexpr QStringView preClose = u"</pre>";
+    SampleBlocks blocks;
+    // The page before `scanned` is known: the tag around it started at
+    // `tagStart`, and `preOpened` says whether a "<pre" stands in it.
+    qsizetype scanned = 0;
+    qsizetype tagStart = 0;
+    bool preOpened = false;
+    // Looked up once and shared by every id before them.
+    qsizetype tagEnd = -1;
+    qsizetype closeAt = -1;
+    for (qsizetype at = html.indexOf(marker); at >= 0; at = html.indexOf(marker, at + 1)) {
+        qsizetype preFrom = std::max(tagStart, scanned - (preOpen.size() - 1));
+        if (const qsizetype gt = html.sliced(scanned, at - scanned).lastIndexOf(u'>'); gt >= 0) {
+            tagStart = scanned + gt + 1;
+            preOpened = false;
+            preFrom = tagStart;
+        }
+        if (!preOpened)
+            preOpened = html.sliced(preFrom, at - preFrom).contains(preOpen);
+        scanned = at;
+        const std::optional<SampleId> id = sampleIdAt(html, at + marker.size());
+        if (!preOpened || !id)
+            continue;
+        std::map<int, QStringView>& found = id->input ? blocks.inputs : blocks.outputs;
+        if (found.contains(id->number))
+            continue;
+        // Without a '>' or a "</pre>" after this id, no later id has one.
+        if (tagEnd < at && (tagEnd = html.indexOf(u'>', at)) < 0)
+            break;
+        if (closeAt <= tagEnd && (closeAt = html.indexOf(preClose, tagEnd + 1)) < 0)
+            break;
+        found.emplace(id->number, html.sliced(tagEnd + 1, closeAt - tagEnd - 1));
+    }
+    return blocks;
+}
+
+QString sampleText(QStringView raw) {
+    return trimTrailingWhitespace(decodeSampleEntities(raw.toString()));
 }
 
 } // namespace
@@ -719,12 +793,10 @@ BaekjoonProblem parseProblemPage(const QString& html, const QString& number) {
 
     // Every numbered sample that has both halves, so a page whose numbering
     // skips a sample still yields the samples after the gap.
-    for (const int n : sampleNumbers(html)) {
-        const QString suffix = QString::number(n);
-        const auto input = preBlock(html, QStringLiteral("sample-input-") + suffix);
-        const auto output = preBlock(html, QStringLiteral("sample-output-") + suffix);
-        if (input && output)
-            problem.testCases.append({sampleText(*input), sampleText(*output)});
+    const SampleBlocks samples = sampleBlocks(html);
+    for (const auto& [number, input] : samples.inputs) {
+        if (const auto output = samples.outputs.find(number); output != samples.outputs.end())
+            problem.testCases.append({sampleText(input), sampleText(output->second)});
     }
     return problem;
 }
@@ -815,7 +887,7 @@ QString convertTables(const QString& text) {
 }
 
 QString renderTable(const QString& tableHTML) {
-    return renderTableRows(tableCells(tableHTML));
+    return renderTableRows(tableCells(tableHTML), tableDrawingBudget(tableHTML.size()));
 }
 
 QString trimTrailingWhitespace(const QString& text) {

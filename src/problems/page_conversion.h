@@ -29,11 +29,17 @@ QString cleanHTML(const QString& html);
 QString convertLatex(const QString& text);
 QString convertTables(const QString& text);
 // `tableHTML` is the inner HTML of one table; the result is the drawn table
-// without a final line break, or empty text when no row has a cell.
+// without a final line break, or empty text when no row has a cell. A
+// drawing beyond tableDrawingBudget of the inner HTML's length is given up
+// for one line per row, its cells joined by " | ", so that no table can grow
+// a page without bound.
 QString renderTable(const QString& tableHTML);
+// Characters a table drawn from `sourceLength` characters of HTML may take:
+// four times its source, and never more than a mebi-character.
+qsizetype tableDrawingBudget(qsizetype sourceLength);
 // The drawing of renderTable from the rows' cell texts (rows without cells
 // already left out); empty text for no rows.
-QString renderTableRows(const QList<QStringList>& rows);
+QString renderTableRows(const QList<QStringList>& rows, qsizetype budget);
 
 // Removes spaces, tabs, carriage returns and line feeds from the end only.
 QString trimTrailingWhitespace(const QString& text);

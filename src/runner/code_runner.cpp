@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <QTemporaryDir>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -129,12 +130,54 @@ QStringList classFiles(const QString& folder) {
     return files;
 }
 
+// Compiler messages show the source under the name the user knows, and
+// nothing of the private working folder.
+QString withUserFileName(QString message, const QString& folder, const QString& workingFile,
+                         const QString& userName) {
+    message.replace(folder + u'/' + workingFile, userName);
+    message.replace(folder + u'/', QString());
+    return message.replace(folder, QStringLiteral("."));
+}
+
+// What a compile that went wrong because of the precompiled header says: the
+// cache's folder (a header remembers the folder it was built in), the command
+// line it came in through, or a complaint about it.
+bool mentionsHeader(const QString& message, const PrecompiledHeaders& headers) {
+    static const QString signs[] = {u"<command-line>"_s, u"precompiled header"_s, u"PCH"_s,
+                                    u"internal compiler error"_s};
+    return message.contains(headers.folder()) ||
+           std::any_of(std::begin(signs), std::end(signs),
+                       [&](const QString& sign) { return message.contains(sign); });
+}
+
+// With a ready header a compile that succeeds, or fails over the source alone,
+// stands. Otherwise the plain compile decides, and a header that failed where
+// it succeeds is dropped.
+CompileOutcome
+compileWithHeader(const PrecompiledHeaders& headers, const QString& source,
+                  const QStringList& localFiles, const QString& compiler, const QStringList& flags,
+                  const std::function<CompileOutcome(const QStringList& extraFlags)>& compile) {
+    const std::optional<PrecompiledHeaders::Header> header =
+        headers.find(source, localFiles, compiler, flags);
+    if (!header)
+        return compile({});
+    const CompileOutcome fast = compile({QStringLiteral("-include"), header->path});
+    if (fast.succeeded || !mentionsHeader(fast.message, headers))
+        return fast;
+    const CompileOutcome outcome = compile({});
+    if (outcome.succeeded)
+        headers.discard(*header);
+    return outcome;
+}
+
 } // namespace
 
 RunResult CodeRunner::run(const QString& code, ProgrammingLanguage language, const QString& input,
                           int timeoutSeconds, const StopSignal* stop) {
     const auto startedAt = PreparedProgram::Clock::now();
-    PreparedProgram program = PreparedProgram::prepare(code, language, stop);
+    PrepareOptions options;
+    options.stop = stop;
+    PreparedProgram program = PreparedProgram::prepare(code, language, options);
     return program.execute(input, timeoutSeconds, stop, startedAt);
 }
 
@@ -167,7 +210,7 @@ QString PreparedProgram::workingFolder() const {
 }
 
 PreparedProgram PreparedProgram::prepare(const QString& code, ProgrammingLanguage language,
-                                         const StopSignal* stop, const CompileCache& cache) {
+                                         const PrepareOptions& options) {
     PreparedProgram program;
     if (!privateRoot().isValid()) {
         program.m_writeFailure = RunResult{fileErrorMessage(privateRoot().errorString()), true, 0};
@@ -181,7 +224,8 @@ PreparedProgram PreparedProgram::prepare(const QString& code, ProgrammingLanguag
         return program;
     }
     const QString folder = program.m_folder->path();
-    const QString source = folder + QStringLiteral("/solution.") + fileExtension(language);
+    const QString sourceFile = QStringLiteral("solution.") + fileExtension(language);
+    const QString source = folder + u'/' + sourceFile;
     const QString repaired = repairQuotes(code);
     QString writeError;
     if (!writeText(source, repaired, &writeError)) {
@@ -193,6 +237,7 @@ PreparedProgram PreparedProgram::prepare(const QString& code, ProgrammingLanguag
     const auto keyed = [&folder](QStringList arguments) {
         return arguments.replaceInStrings(folder, QStringLiteral("{tmp}"));
     };
+    const StopSignal* stop = options.stop;
     switch (language) {
     case ProgrammingLanguage::txt:
         program.m_buildFailure = RunResult{u"📝 텍스트 파일은 실행할 수 없습니다."_s, true, 0};
@@ -206,11 +251,21 @@ PreparedProgram PreparedProgram::prepare(const QString& code, ProgrammingLanguag
         const QString outputName =
             isC ? QStringLiteral("solution_c") : QStringLiteral("solution_cpp");
         const QString output = folder + u'/' + outputName;
-        const bool built = program.build(
-            cache, repaired, compiler,
-            keyed(nativeCompileArguments(source, output, compiler, flags)),
-            [&] { return CodeRunner::compileNative(source, output, compiler, flags, stop); },
-            [&] { return QStringList{outputName}; });
+        const auto compileWith = [&](const QStringList& extraFlags) {
+            return CodeRunner::compileNative(source, output, compiler, flags + extraFlags, stop);
+        };
+        std::function<CompileOutcome()> compile = [&] { return compileWith({}); };
+        // C headers are parsed about as fast as a precompiled one is loaded.
+        if (!isC)
+            compile = [&] {
+                return compileWithHeader(options.headers, repaired,
+                                         {sourceFile, QStringLiteral("input.txt"), outputName},
+                                         compiler, flags, compileWith);
+            };
+        const bool built =
+            program.build(options, repaired, sourceFile, compiler,
+                          keyed(nativeCompileArguments(source, output, compiler, flags)), compile,
+                          [&] { return QStringList{outputName}; });
         if (built) {
             QFile::setPermissions(output, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                               QFile::ReadGroup | QFile::ExeGroup |
@@ -230,7 +285,8 @@ PreparedProgram PreparedProgram::prepare(const QString& code, ProgrammingLanguag
             return program;
         }
         const bool built = program.build(
-            cache, repaired, QStringLiteral("javac"), keyed(javaCompileArguments(mainJava, folder)),
+            options, repaired, QStringLiteral("Main.java"), QStringLiteral("javac"),
+            keyed(javaCompileArguments(mainJava, folder)),
             [&] { return CodeRunner::compileJava(mainJava, folder, stop); },
             [&] { return classFiles(folder); });
         if (built) {
@@ -243,7 +299,8 @@ PreparedProgram PreparedProgram::prepare(const QString& code, ProgrammingLanguag
     case ProgrammingLanguage::csharp: {
         const QString assembly = folder + QStringLiteral("/solution.exe");
         const bool built = program.build(
-            cache, repaired, QStringLiteral("mcs"), keyed(csharpCompileArguments(source, assembly)),
+            options, repaired, sourceFile, QStringLiteral("mcs"),
+            keyed(csharpCompileArguments(source, assembly)),
             [&] { return CodeRunner::compileCSharp(source, assembly, stop); },
             [] { return QStringList{QStringLiteral("solution.exe")}; });
         if (built) {
@@ -256,17 +313,21 @@ PreparedProgram PreparedProgram::prepare(const QString& code, ProgrammingLanguag
     return program;
 }
 
-bool PreparedProgram::build(const CompileCache& cache, const QString& source,
-                            const QString& compilerName, const QStringList& commandLine,
+bool PreparedProgram::build(const PrepareOptions& options, const QString& source,
+                            const QString& workingFile, const QString& compilerName,
+                            const QStringList& commandLine,
                             const std::function<CompileOutcome()>& compile,
                             const std::function<QStringList()>& products) {
+    const CompileCache& cache = options.programs;
     const QString key =
         cache.isEnabled() ? CompileCache::key(source, commandLine, compilerName) : QString();
     if (cache.restore(key, m_folder->path()))
         return true;
     const CompileOutcome outcome = compile();
     if (!outcome.succeeded) {
-        m_buildFailure = RunResult{outcome.message, true, 0};
+        const QString name = options.sourceName.isEmpty() ? workingFile : options.sourceName;
+        m_buildFailure = RunResult{
+            withUserFileName(outcome.message, m_folder->path(), workingFile, name), true, 0};
         return false;
     }
     cache.store(key, m_folder->path(), products());

@@ -2,6 +2,7 @@
 
 #include "base/programming_language.h"
 #include "runner/compile_cache.h"
+#include "runner/precompiled_headers.h"
 #include "runner/program_run.h"
 
 #include <QString>
@@ -52,19 +53,37 @@ public:
                                         const StopSignal* stop = nullptr);
 };
 
+struct PrepareOptions {
+    // How compiler messages name the source; its working file name when empty.
+    // The private working folder never shows in them.
+    QString sourceName;
+    const StopSignal* stop = nullptr;
+    CompileCache programs = CompileCache::standard();
+    PrecompiledHeaders headers = PrecompiledHeaders::standard();
+
+    // Every compile from scratch.
+    static PrepareOptions withoutCaches() {
+        PrepareOptions options;
+        options.programs = CompileCache();
+        options.headers = PrecompiledHeaders();
+        return options;
+    }
+};
+
 // One source text made ready to run any number of times: written, quotes
 // repaired, into a private working folder of its own (inside a folder of mode
 // 0700 made once per process), and compiled once or taken from the compile
-// cache. A failure on the way (a file that cannot be written, a Text file, a
-// compile error) is kept and is what every execution returns. Move-only; the
-// working folder goes with it.
+// cache. A C++ source whose include prefix has a precompiled header compiles
+// with it; when that compile fails in a way that names the header, the plain
+// compile decides, so the header can only ever cost time. A failure on the way (a file that cannot
+// be written, a Text file, a compile error) is kept and is what every execution returns. Move-only;
+// the working folder goes with it.
 class PreparedProgram {
 public:
     using Clock = ProgramRun::Clock;
 
     static PreparedProgram prepare(const QString& code, ProgrammingLanguage language,
-                                   const StopSignal* stop = nullptr,
-                                   const CompileCache& cache = CompileCache::standard());
+                                   const PrepareOptions& options = {});
 
     PreparedProgram(PreparedProgram&&) noexcept;
     PreparedProgram& operator=(PreparedProgram&&) noexcept;
@@ -79,8 +98,9 @@ public:
 private:
     PreparedProgram();
 
-    bool build(const CompileCache& cache, const QString& source, const QString& compilerName,
-               const QStringList& commandLine, const std::function<CompileOutcome()>& compile,
+    bool build(const PrepareOptions& options, const QString& source, const QString& workingFile,
+               const QString& compilerName, const QStringList& commandLine,
+               const std::function<CompileOutcome()>& compile,
                const std::function<QStringList()>& products);
 
     std::unique_ptr<QTemporaryDir> m_folder;

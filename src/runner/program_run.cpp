@@ -112,6 +112,174 @@ public:
     posix_spawnattr_t attributes;
 };
 
+// A launched program: its pid, our ends of its output pipes, and the watch
+// on its exit.
+struct Child {
+    pid_t pid = 0;
+    Descriptor exitWatch;
+    Descriptor output;
+    Descriptor error;
+    Clock::time_point launchedAt;
+    // Why we ended it, when we did; the first reason stands.
+    std::optional<ProgramRun::Status> endedFor;
+
+    void end(ProgramRun::Status reason, int signal) {
+        if (!endedFor)
+            endedFor = reason;
+        signalGroup(pid, signal);
+    }
+};
+
+// Starts the program with the input file (if any) on standard input and
+// pipes on standard output and error. Nothing on failure, with the reason.
+std::optional<Child> spawn(const QString& program, const QStringList& arguments,
+                           const QString& inputFile, ProgramRun::Outcome& outcome) {
+    Descriptor input;
+    if (!inputFile.isEmpty()) {
+        input = Descriptor(::open(QFile::encodeName(inputFile).constData(), O_RDONLY | O_CLOEXEC));
+        if (!input.isOpen()) {
+            outcome.errorDescription = qt_error_string(errno);
+            return std::nullopt;
+        }
+    }
+    Child child;
+    Descriptor outputWrite, errorWrite;
+    if (!makePipe(child.output, outputWrite) || !makePipe(child.error, errorWrite)) {
+        outcome.errorDescription = qt_error_string(errno);
+        return std::nullopt;
+    }
+
+    SpawnSettings spawn;
+    if (input.isOpen())
+        posix_spawn_file_actions_adddup2(&spawn.actions, input.get(), STDIN_FILENO);
+    posix_spawn_file_actions_adddup2(&spawn.actions, outputWrite.get(), STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&spawn.actions, errorWrite.get(), STDERR_FILENO);
+    // A group of its own, so the program and everything it starts can be
+    // signalled together; signals as a fresh process would have them, whatever
+    // the caller ignores or blocks.
+    sigset_t noSignals;
+    sigset_t allSignals;
+    sigemptyset(&noSignals);
+    sigfillset(&allSignals);
+    posix_spawnattr_setflags(&spawn.attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK |
+                                                    POSIX_SPAWN_SETSIGDEF);
+    posix_spawnattr_setpgroup(&spawn.attributes, 0);
+    posix_spawnattr_setsigmask(&spawn.attributes, &noSignals);
+    posix_spawnattr_setsigdefault(&spawn.attributes, &allSignals);
+
+    const QByteArray programBytes = QFile::encodeName(program);
+    std::vector<QByteArray> argumentBytes{programBytes};
+    for (const QString& argument : arguments)
+        argumentBytes.push_back(argument.toUtf8());
+    std::vector<char*> argv;
+    for (QByteArray& argument : argumentBytes)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+
+    const int spawnError = ::posix_spawn(&child.pid, programBytes.constData(), &spawn.actions,
+                                         &spawn.attributes, argv.data(), environ);
+    if (spawnError != 0) {
+        outcome.errorDescription = qt_error_string(spawnError);
+        return std::nullopt;
+    }
+    child.launchedAt = Clock::now();
+    outcome.started = true;
+
+    // The exit becomes visible through the pidfd while the child stays a
+    // zombie, and the zombie keeps its group id from being reused until we
+    // reap. (Called directly: glibc 2.36's wrapper is declared without C linkage.)
+    child.exitWatch = Descriptor(int(::syscall(SYS_pidfd_open, child.pid, 0)));
+    if (!child.exitWatch.isOpen())
+        outcome.errorDescription = qt_error_string(errno);
+    return child;
+}
+
+// Collects the output until the program exits, ending it at the time limit
+// (SIGTERM, then SIGKILL after a grace), on a stop request or when a stream
+// passes the cap.
+void watch(Child& child, int timeLimitSeconds, const StopSignal* stop,
+           ProgramRun::Outcome& outcome) {
+    using Status = ProgramRun::Status;
+    std::optional<Clock::time_point> terminateAt;
+    if (timeLimitSeconds > 0)
+        terminateAt = child.launchedAt + std::chrono::seconds(timeLimitSeconds);
+    std::optional<Clock::time_point> killAt;
+    bool stopSeen = false;
+    bool exited = false;
+    while (!exited && child.exitWatch.isOpen()) {
+        const Clock::time_point now = Clock::now();
+        if (terminateAt && now >= *terminateAt) {
+            terminateAt.reset();
+            killAt = now + killGrace;
+            child.end(Status::timedOut, SIGTERM);
+        }
+        if (killAt && now >= *killAt) {
+            killAt.reset();
+            signalGroup(child.pid, SIGKILL);
+        }
+        if (stop && !stopSeen && stop->isStopped()) {
+            stopSeen = true;
+            child.end(Status::stopped, SIGKILL);
+        }
+
+        int timeoutMs = -1;
+        for (const auto& deadline : {terminateAt, killAt}) {
+            if (deadline) {
+                const int ms = millisecondsUntil(*deadline, now);
+                timeoutMs = timeoutMs < 0 ? ms : std::min(timeoutMs, ms);
+            }
+        }
+        pollfd watched[4];
+        nfds_t count = 0;
+        watched[count++] = {child.exitWatch.get(), POLLIN, 0};
+        if (child.output.isOpen())
+            watched[count++] = {child.output.get(), POLLIN, 0};
+        if (child.error.isOpen())
+            watched[count++] = {child.error.get(), POLLIN, 0};
+        if (stop && !stopSeen) {
+            if (stop->descriptor() >= 0)
+                watched[count++] = {stop->descriptor(), POLLIN, 0};
+            else
+                timeoutMs =
+                    timeoutMs < 0 ? stopCheckIntervalMs : std::min(timeoutMs, stopCheckIntervalMs);
+        }
+
+        if (::poll(watched, count, timeoutMs) < 0) {
+            if (errno == EINTR)
+                continue;
+            // Nothing left to watch with: end the program rather than spin.
+            child.end(Status::stopped, SIGKILL);
+            break;
+        }
+        if (!drain(child.output, outcome.standardOutput) ||
+            !drain(child.error, outcome.standardError))
+            child.end(Status::outputLimitExceeded, SIGKILL);
+        exited = watched[0].revents != 0;
+    }
+    outcome.endedAt = Clock::now();
+}
+
+// Kills what the program left in its group, takes what it already wrote (its
+// pipes' end of file is not waited for), collects its exit status.
+void reap(Child& child, ProgramRun::Outcome& outcome) {
+    signalGroup(child.pid, SIGKILL);
+    if (!drain(child.output, outcome.standardOutput) || !drain(child.error, outcome.standardError))
+        child.endedFor = child.endedFor.value_or(ProgramRun::Status::outputLimitExceeded);
+
+    int waitStatus = 0;
+    while (::waitpid(child.pid, &waitStatus, 0) < 0 && errno == EINTR) {
+    }
+    if (WIFEXITED(waitStatus))
+        outcome.exitCode = WEXITSTATUS(waitStatus);
+    else if (WIFSIGNALED(waitStatus))
+        outcome.crashSignal = WTERMSIG(waitStatus);
+
+    if (!child.exitWatch.isOpen())
+        outcome.status = ProgramRun::Status::failedToStart;
+    else
+        outcome.status = child.endedFor.value_or(ProgramRun::Status::finished);
+}
+
 } // namespace
 
 StopSignal::StopSignal() : m_descriptor(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {}
@@ -136,150 +304,10 @@ ProgramRun::Outcome ProgramRun::run() {
         outcome.status = Status::stopped;
         return outcome;
     }
-
-    Descriptor input;
-    if (!m_inputFile.isEmpty()) {
-        input =
-            Descriptor(::open(QFile::encodeName(m_inputFile).constData(), O_RDONLY | O_CLOEXEC));
-        if (!input.isOpen()) {
-            outcome.errorDescription = qt_error_string(errno);
-            return outcome;
-        }
-    }
-    Descriptor outputRead, outputWrite, errorRead, errorWrite;
-    if (!makePipe(outputRead, outputWrite) || !makePipe(errorRead, errorWrite)) {
-        outcome.errorDescription = qt_error_string(errno);
+    std::optional<Child> child = spawn(m_program, m_arguments, m_inputFile, outcome);
+    if (!child)
         return outcome;
-    }
-
-    SpawnSettings spawn;
-    if (input.isOpen())
-        posix_spawn_file_actions_adddup2(&spawn.actions, input.get(), STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&spawn.actions, outputWrite.get(), STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&spawn.actions, errorWrite.get(), STDERR_FILENO);
-    // A group of its own, so the program and everything it starts can be
-    // signalled together; signals as a fresh process would have them, whatever
-    // the caller ignores or blocks.
-    sigset_t noSignals;
-    sigset_t allSignals;
-    sigemptyset(&noSignals);
-    sigfillset(&allSignals);
-    posix_spawnattr_setflags(&spawn.attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK |
-                                                    POSIX_SPAWN_SETSIGDEF);
-    posix_spawnattr_setpgroup(&spawn.attributes, 0);
-    posix_spawnattr_setsigmask(&spawn.attributes, &noSignals);
-    posix_spawnattr_setsigdefault(&spawn.attributes, &allSignals);
-
-    const QByteArray program = QFile::encodeName(m_program);
-    std::vector<QByteArray> argumentBytes{program};
-    for (const QString& argument : m_arguments)
-        argumentBytes.push_back(argument.toUtf8());
-    std::vector<char*> argv;
-    for (QByteArray& argument : argumentBytes)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
-
-    pid_t pid = 0;
-    const int spawnError = ::posix_spawn(&pid, program.constData(), &spawn.actions,
-                                         &spawn.attributes, argv.data(), environ);
-    if (spawnError != 0) {
-        outcome.errorDescription = qt_error_string(spawnError);
-        return outcome;
-    }
-    const Clock::time_point launchedAt = Clock::now();
-    outcome.started = true;
-    input.reset();
-    outputWrite.reset();
-    errorWrite.reset();
-
-    // The exit becomes visible through the pidfd while the child stays a
-    // zombie, and the zombie keeps its group id from being reused until we
-    // reap. (Called directly: glibc 2.36's wrapper is declared without C linkage.)
-    Descriptor exitWatch(int(::syscall(SYS_pidfd_open, pid, 0)));
-    if (!exitWatch.isOpen())
-        outcome.errorDescription = qt_error_string(errno);
-
-    std::optional<Clock::time_point> terminateAt;
-    if (m_timeLimitSeconds > 0)
-        terminateAt = launchedAt + std::chrono::seconds(m_timeLimitSeconds);
-    std::optional<Clock::time_point> killAt;
-    std::optional<Status> endedFor;
-    const auto end = [&](Status reason, int signal) {
-        if (!endedFor)
-            endedFor = reason;
-        signalGroup(pid, signal);
-    };
-
-    bool stopSeen = false;
-    bool exited = false;
-    while (!exited && exitWatch.isOpen()) {
-        const Clock::time_point now = Clock::now();
-        if (terminateAt && now >= *terminateAt) {
-            terminateAt.reset();
-            killAt = now + killGrace;
-            end(Status::timedOut, SIGTERM);
-        }
-        if (killAt && now >= *killAt) {
-            killAt.reset();
-            signalGroup(pid, SIGKILL);
-        }
-        if (m_stop && !stopSeen && m_stop->isStopped()) {
-            stopSeen = true;
-            end(Status::stopped, SIGKILL);
-        }
-
-        int timeoutMs = -1;
-        for (const auto& deadline : {terminateAt, killAt}) {
-            if (deadline) {
-                const int ms = millisecondsUntil(*deadline, now);
-                timeoutMs = timeoutMs < 0 ? ms : std::min(timeoutMs, ms);
-            }
-        }
-        pollfd watched[4];
-        nfds_t count = 0;
-        watched[count++] = {exitWatch.get(), POLLIN, 0};
-        if (outputRead.isOpen())
-            watched[count++] = {outputRead.get(), POLLIN, 0};
-        if (errorRead.isOpen())
-            watched[count++] = {errorRead.get(), POLLIN, 0};
-        if (m_stop && !stopSeen) {
-            if (m_stop->descriptor() >= 0)
-                watched[count++] = {m_stop->descriptor(), POLLIN, 0};
-            else
-                timeoutMs =
-                    timeoutMs < 0 ? stopCheckIntervalMs : std::min(timeoutMs, stopCheckIntervalMs);
-        }
-
-        if (::poll(watched, count, timeoutMs) < 0) {
-            if (errno == EINTR)
-                continue;
-            // Nothing left to watch with: end the program rather than spin.
-            end(Status::stopped, SIGKILL);
-            break;
-        }
-        if (!drain(outputRead, outcome.standardOutput) || !drain(errorRead, outcome.standardError))
-            end(Status::outputLimitExceeded, SIGKILL);
-        exited = watched[0].revents != 0;
-    }
-
-    outcome.endedAt = Clock::now();
-    // Anything the program left in its group goes with it; what it already
-    // wrote is in the pipes, so there is no waiting for their end of file.
-    signalGroup(pid, SIGKILL);
-    if (!drain(outputRead, outcome.standardOutput) || !drain(errorRead, outcome.standardError))
-        endedFor = endedFor.value_or(Status::outputLimitExceeded);
-
-    int waitStatus = 0;
-    while (::waitpid(pid, &waitStatus, 0) < 0 && errno == EINTR) {
-    }
-    if (WIFEXITED(waitStatus))
-        outcome.exitCode = WEXITSTATUS(waitStatus);
-    else if (WIFSIGNALED(waitStatus))
-        outcome.crashSignal = WTERMSIG(waitStatus);
-
-    if (!exitWatch.isOpen())
-        outcome.status = Status::failedToStart;
-    else
-        outcome.status = endedFor.value_or(Status::finished);
+    watch(*child, m_timeLimitSeconds, m_stop, outcome);
+    reap(*child, outcome);
     return outcome;
 }

@@ -8,7 +8,8 @@
 
 TestRun::TestRun(const FileItem& file, const QList<TestCase>& testCases, int timeoutSeconds,
                  QObject* parent)
-    : QObject(parent), m_file(file), m_testCases(testCases), m_timeoutSeconds(timeoutSeconds) {}
+    : QObject(parent), m_file(file), m_sourceName(file.name), m_testCases(testCases),
+      m_timeoutSeconds(timeoutSeconds) {}
 
 TestRun::~TestRun() {
     cancel();
@@ -31,11 +32,14 @@ void TestRun::cancel() {
 // of them could reach a deleted object.
 void TestRun::work() {
     std::optional<PreparedProgram> program;
+    PrepareOptions options;
+    options.sourceName = m_sourceName;
+    options.stop = &m_stop;
     for (int index = 0; index < m_testCases.size() && !m_stop.isStopped(); ++index) {
         const TestCase& testCase = m_testCases[index];
         const auto startedAt = PreparedProgram::Clock::now();
         if (!program)
-            program = PreparedProgram::prepare(m_file.content, m_file.language, &m_stop);
+            program = PreparedProgram::prepare(m_file.content, m_file.language, options);
         const RunResult result =
             program->execute(testCase.input, m_timeoutSeconds, &m_stop, startedAt);
         const TestRunRecord record{index, result.output, isPassing(result, testCase.expectedOutput),

@@ -28,6 +28,8 @@ public:
             QObject* parent = nullptr);
     ~TestRun() override;
 
+    // How compiler messages name the file; its name unless set. Before start().
+    void setSourceName(const QString& name) { m_sourceName = name; }
     void start();
     // Safe from any thread and from a signal handler.
     void cancel();
@@ -45,6 +47,7 @@ private:
     void finish();
 
     const FileItem m_file;
+    QString m_sourceName;
     const QList<TestCase> m_testCases;
     const int m_timeoutSeconds;
     StopSignal m_stop;

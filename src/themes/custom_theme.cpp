@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -85,7 +86,10 @@ bool isEncodable(const CustomTheme& theme) {
 } // namespace
 
 Rgba CodableColor::toRgba() const {
-    return {red, green, blue, alpha};
+    // A hand-edited or imported theme may hold any number; what is drawn
+    // stays a colour, and the stored numbers are left as they are.
+    const auto unit = [](double value) { return value >= 0 ? std::min(value, 1.0) : 0.0; };
+    return {unit(red), unit(green), unit(blue), unit(alpha)};
 }
 
 const CodableColor& CustomTheme::color(ThemeRole role) const {

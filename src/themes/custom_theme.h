@@ -18,6 +18,7 @@ struct CodableColor {
     double blue = 0;
     double alpha = 1;
 
+    // Each component held to 0.0 to 1.0 (NaN as 0.0).
     Rgba toRgba() const;
 
     bool operator==(const CodableColor&) const = default;

@@ -1,13 +1,29 @@
 #include "workspace/save_file.h"
 
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QVariant>
 
 namespace {
 
-// 2001-01-01 00:00:00 UTC in seconds since the Unix epoch.
-constexpr qint64 referenceDateUnixSeconds = 978307200;
+// A whole number stays a JSON integer, so the writer puts back the digits it
+// was read from.
+QJsonValue timeToJson(const Timestamp& time) {
+    if (const auto whole = time.wholeSeconds())
+        return *whole;
+    return time.seconds();
+}
+
+// The reader keeps a whole number as an integer, which may be beyond what a
+// double holds; anything else it read as a double.
+Timestamp timeFromJson(const QJsonValue& value) {
+    const QVariant number = value.toVariant();
+    if (number.typeId() == QMetaType::LongLong)
+        return Timestamp::fromWholeSeconds(number.toLongLong());
+    return Timestamp::fromSeconds(value.toDouble());
+}
 
 QJsonObject encodeFile(const FileItem& file) {
     QJsonObject object{
@@ -15,8 +31,8 @@ QJsonObject encodeFile(const FileItem& file) {
         {QStringLiteral("name"), file.name},
         {QStringLiteral("content"), file.content},
         {QStringLiteral("language"), rawValue(file.language)},
-        {QStringLiteral("createdAt"), secondsSinceReferenceDate(file.createdAt)},
-        {QStringLiteral("modifiedAt"), secondsSinceReferenceDate(file.modifiedAt)},
+        {QStringLiteral("createdAt"), timeToJson(file.createdAt)},
+        {QStringLiteral("modifiedAt"), timeToJson(file.modifiedAt)},
     };
     if (file.folderId)
         object.insert(QStringLiteral("folderId"), uuidString(*file.folderId));
@@ -27,7 +43,7 @@ QJsonObject encodeFolder(const FolderItem& folder) {
     return QJsonObject{
         {QStringLiteral("id"), uuidString(folder.id)},
         {QStringLiteral("name"), folder.name},
-        {QStringLiteral("createdAt"), secondsSinceReferenceDate(folder.createdAt)},
+        {QStringLiteral("createdAt"), timeToJson(folder.createdAt)},
         {QStringLiteral("isExpanded"), folder.isExpanded},
     };
 }
@@ -82,16 +98,153 @@ QString indexed(const QString& key, qsizetype index) {
     return QStringLiteral("%1[%2]").arg(key).arg(index);
 }
 
+// The document's top-level lists, each checked for its type.
+struct DocumentLists {
+    QJsonArray files;
+    QJsonArray folders;
+    QJsonArray tabIds;
+    std::optional<QJsonValue> selectedFileId;
+    QJsonArray testCases;
+};
+
+std::variant<DocumentLists, QString> readDocument(const QByteArray& bytes) {
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
+    if (parseError.error != QJsonParseError::NoError)
+        return QStringLiteral("JSON 형식 오류 (%1바이트): %2")
+            .arg(parseError.offset)
+            .arg(parseError.errorString());
+    if (!document.isObject())
+        return QStringLiteral("최상위 값이 객체가 아닙니다");
+
+    QString error;
+    Reader reader(error);
+    const QJsonObject root = document.object();
+    const QString top = QStringLiteral("appdata");
+    DocumentLists lists;
+    lists.files = reader.require(root, QStringLiteral("files"), QJsonValue::Array, top).toArray();
+    // Older documents have no folders at all.
+    lists.folders = reader.optional(root, QStringLiteral("folders"), QJsonValue::Array, top)
+                        .value_or(QJsonArray())
+                        .toArray();
+    lists.tabIds =
+        reader.require(root, QStringLiteral("openTabIds"), QJsonValue::Array, top).toArray();
+    lists.selectedFileId =
+        reader.optional(root, QStringLiteral("selectedFileId"), QJsonValue::String, top);
+    lists.testCases =
+        reader.require(root, QStringLiteral("testCases"), QJsonValue::Array, top).toArray();
+    if (reader.failed())
+        return error;
+    return lists;
+}
+
+// Each decoder below returns false once the reader has found a problem; an
+// entry it can read but not use (an id that is not a UUID, an unknown
+// language) is dropped without one.
+
+bool decodeFolders(const QJsonArray& folders, Reader& reader, QList<FolderItem>& result) {
+    for (qsizetype i = 0; i < folders.size(); ++i) {
+        const QString where = indexed(QStringLiteral("folders"), i);
+        const QJsonObject o = reader.check(folders.at(i), QJsonValue::Object, where).toObject();
+        const QString id =
+            reader.require(o, QStringLiteral("id"), QJsonValue::String, where).toString();
+        const QString name =
+            reader.require(o, QStringLiteral("name"), QJsonValue::String, where).toString();
+        const QJsonValue created =
+            reader.require(o, QStringLiteral("createdAt"), QJsonValue::Double, where);
+        const bool expanded =
+            reader.require(o, QStringLiteral("isExpanded"), QJsonValue::Bool, where).toBool();
+        if (reader.failed())
+            return false;
+        if (const auto uuid = parseUuid(id))
+            result.append(FolderItem{*uuid, name, timeFromJson(created), expanded});
+    }
+    return true;
+}
+
+bool decodeFiles(const QJsonArray& files, Reader& reader, QList<FileItem>& result) {
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString where = indexed(QStringLiteral("files"), i);
+        const QJsonObject o = reader.check(files.at(i), QJsonValue::Object, where).toObject();
+        const QString id =
+            reader.require(o, QStringLiteral("id"), QJsonValue::String, where).toString();
+        const QString name =
+            reader.require(o, QStringLiteral("name"), QJsonValue::String, where).toString();
+        const QString content =
+            reader.require(o, QStringLiteral("content"), QJsonValue::String, where).toString();
+        const QString language =
+            reader.require(o, QStringLiteral("language"), QJsonValue::String, where).toString();
+        const QJsonValue created =
+            reader.require(o, QStringLiteral("createdAt"), QJsonValue::Double, where);
+        const QJsonValue modified =
+            reader.require(o, QStringLiteral("modifiedAt"), QJsonValue::Double, where);
+        const auto folderId =
+            reader.optional(o, QStringLiteral("folderId"), QJsonValue::String, where);
+        if (reader.failed())
+            return false;
+        const auto parsedLanguage = languageFromRawValue(language);
+        const auto uuid = parseUuid(id);
+        if (!parsedLanguage || !uuid)
+            continue;
+        result.append(FileItem{*uuid, name, content, *parsedLanguage, timeFromJson(created),
+                               timeFromJson(modified),
+                               folderId ? parseUuid(folderId->toString()) : std::nullopt});
+    }
+    return true;
+}
+
+// Tabs and the selection match the canonical id text exactly, so a lower-case
+// id in the document names no tab. The first file with an id text wins.
+bool matchTabsAndSelection(const DocumentLists& lists, Reader& reader, LoadedWorkspace& loaded) {
+    QHash<QString, qsizetype> fileByIdText;
+    fileByIdText.reserve(loaded.files.size());
+    // Backwards, so that the first of files sharing an id is the one kept.
+    for (qsizetype i = loaded.files.size() - 1; i >= 0; --i)
+        fileByIdText.insert(uuidString(loaded.files[i].id), i);
+    const auto fileWithIdText = [&](const QString& text) -> std::optional<FileItem> {
+        const auto found = fileByIdText.constFind(text);
+        if (found == fileByIdText.constEnd())
+            return std::nullopt;
+        return loaded.files[*found];
+    };
+
+    for (qsizetype i = 0; i < lists.tabIds.size(); ++i) {
+        const QString text = reader
+                                 .check(lists.tabIds.at(i), QJsonValue::String,
+                                        indexed(QStringLiteral("openTabIds"), i))
+                                 .toString();
+        if (reader.failed())
+            return false;
+        if (const auto file = fileWithIdText(text))
+            loaded.openTabs.append(*file);
+    }
+    if (lists.selectedFileId)
+        loaded.selectedFile = fileWithIdText(lists.selectedFileId->toString());
+    return true;
+}
+
+bool decodeTestCases(const QJsonArray& testCases, Reader& reader, QList<TestCase>& result) {
+    for (qsizetype i = 0; i < testCases.size(); ++i) {
+        const QString where = indexed(QStringLiteral("testCases"), i);
+        const QJsonObject o = reader.check(testCases.at(i), QJsonValue::Object, where).toObject();
+        const QString id =
+            reader.require(o, QStringLiteral("id"), QJsonValue::String, where).toString();
+        TestCase testCase;
+        testCase.input =
+            reader.require(o, QStringLiteral("input"), QJsonValue::String, where).toString();
+        testCase.expectedOutput =
+            reader.require(o, QStringLiteral("expectedOutput"), QJsonValue::String, where)
+                .toString();
+        if (reader.failed())
+            return false;
+        if (const auto uuid = parseUuid(id))
+            testCase.id = *uuid;
+        result.append(testCase);
+    }
+    return true;
+}
+
 } // namespace
-
-double secondsSinceReferenceDate(const QDateTime& time) {
-    return double(time.toMSecsSinceEpoch()) / 1000.0 - double(referenceDateUnixSeconds);
-}
-
-QDateTime dateFromReferenceSeconds(double seconds) {
-    const double unixMs = (seconds + double(referenceDateUnixSeconds)) * 1000.0;
-    return QDateTime::fromMSecsSinceEpoch(qRound64(unixMs), Qt::UTC);
-}
 
 QByteArray encodeWorkspace(const WorkspaceSnapshot& snapshot) {
     QJsonArray files;
@@ -124,120 +277,18 @@ QByteArray encodeWorkspace(const WorkspaceSnapshot& snapshot) {
 }
 
 std::variant<LoadedWorkspace, QString> decodeWorkspace(const QByteArray& bytes) {
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
-    if (parseError.error != QJsonParseError::NoError)
-        return QStringLiteral("JSON 형식 오류 (%1바이트): %2")
-            .arg(parseError.offset)
-            .arg(parseError.errorString());
-    if (!document.isObject())
-        return QStringLiteral("최상위 값이 객체가 아닙니다");
+    auto read = readDocument(bytes);
+    if (QString* error = std::get_if<QString>(&read))
+        return *error;
+    const DocumentLists& lists = std::get<DocumentLists>(read);
 
     QString error;
     Reader reader(error);
-    const QJsonObject root = document.object();
-    const QString top = QStringLiteral("appdata");
-    const QJsonArray files =
-        reader.require(root, QStringLiteral("files"), QJsonValue::Array, top).toArray();
-    // Older documents have no folders at all.
-    const QJsonArray folders =
-        reader.optional(root, QStringLiteral("folders"), QJsonValue::Array, top)
-            .value_or(QJsonArray())
-            .toArray();
-    const QJsonArray tabIds =
-        reader.require(root, QStringLiteral("openTabIds"), QJsonValue::Array, top).toArray();
-    const auto selected =
-        reader.optional(root, QStringLiteral("selectedFileId"), QJsonValue::String, top);
-    const QJsonArray testCases =
-        reader.require(root, QStringLiteral("testCases"), QJsonValue::Array, top).toArray();
-    if (reader.failed())
-        return error;
-
     LoadedWorkspace loaded;
-    for (qsizetype i = 0; i < folders.size(); ++i) {
-        const QString where = indexed(QStringLiteral("folders"), i);
-        const QJsonObject o = reader.check(folders.at(i), QJsonValue::Object, where).toObject();
-        const QString id =
-            reader.require(o, QStringLiteral("id"), QJsonValue::String, where).toString();
-        const QString name =
-            reader.require(o, QStringLiteral("name"), QJsonValue::String, where).toString();
-        const double created =
-            reader.require(o, QStringLiteral("createdAt"), QJsonValue::Double, where).toDouble();
-        const bool expanded =
-            reader.require(o, QStringLiteral("isExpanded"), QJsonValue::Bool, where).toBool();
-        if (reader.failed())
-            return error;
-        if (const auto uuid = parseUuid(id))
-            loaded.folders.append(
-                FolderItem{*uuid, name, dateFromReferenceSeconds(created), expanded});
-    }
-
-    for (qsizetype i = 0; i < files.size(); ++i) {
-        const QString where = indexed(QStringLiteral("files"), i);
-        const QJsonObject o = reader.check(files.at(i), QJsonValue::Object, where).toObject();
-        const QString id =
-            reader.require(o, QStringLiteral("id"), QJsonValue::String, where).toString();
-        const QString name =
-            reader.require(o, QStringLiteral("name"), QJsonValue::String, where).toString();
-        const QString content =
-            reader.require(o, QStringLiteral("content"), QJsonValue::String, where).toString();
-        const QString language =
-            reader.require(o, QStringLiteral("language"), QJsonValue::String, where).toString();
-        const double created =
-            reader.require(o, QStringLiteral("createdAt"), QJsonValue::Double, where).toDouble();
-        const double modified =
-            reader.require(o, QStringLiteral("modifiedAt"), QJsonValue::Double, where).toDouble();
-        const auto folderId =
-            reader.optional(o, QStringLiteral("folderId"), QJsonValue::String, where);
-        if (reader.failed())
-            return error;
-        const auto parsedLanguage = languageFromRawValue(language);
-        const auto uuid = parseUuid(id);
-        if (!parsedLanguage || !uuid)
-            continue;
-        loaded.files.append(FileItem{*uuid, name, content, *parsedLanguage,
-                                     dateFromReferenceSeconds(created),
-                                     dateFromReferenceSeconds(modified),
-                                     folderId ? parseUuid(folderId->toString()) : std::nullopt});
-    }
-
-    // Tabs and the selection match the canonical id text exactly, so a
-    // lower-case id in the document names no tab.
-    const auto fileWithIdText = [&](const QString& text) -> std::optional<FileItem> {
-        for (const FileItem& file : loaded.files) {
-            if (uuidString(file.id) == text)
-                return file;
-        }
-        return std::nullopt;
-    };
-    for (qsizetype i = 0; i < tabIds.size(); ++i) {
-        const QString text =
-            reader.check(tabIds.at(i), QJsonValue::String, indexed(QStringLiteral("openTabIds"), i))
-                .toString();
-        if (reader.failed())
-            return error;
-        if (const auto file = fileWithIdText(text))
-            loaded.openTabs.append(*file);
-    }
-    if (selected)
-        loaded.selectedFile = fileWithIdText(selected->toString());
-
-    for (qsizetype i = 0; i < testCases.size(); ++i) {
-        const QString where = indexed(QStringLiteral("testCases"), i);
-        const QJsonObject o = reader.check(testCases.at(i), QJsonValue::Object, where).toObject();
-        const QString id =
-            reader.require(o, QStringLiteral("id"), QJsonValue::String, where).toString();
-        TestCase testCase;
-        testCase.input =
-            reader.require(o, QStringLiteral("input"), QJsonValue::String, where).toString();
-        testCase.expectedOutput =
-            reader.require(o, QStringLiteral("expectedOutput"), QJsonValue::String, where)
-                .toString();
-        if (reader.failed())
-            return error;
-        if (const auto uuid = parseUuid(id))
-            testCase.id = *uuid;
-        loaded.testCases.append(testCase);
-    }
+    if (!decodeFolders(lists.folders, reader, loaded.folders) ||
+        !decodeFiles(lists.files, reader, loaded.files) ||
+        !matchTabsAndSelection(lists, reader, loaded) ||
+        !decodeTestCases(lists.testCases, reader, loaded.testCases))
+        return error;
     return loaded;
 }

@@ -35,6 +35,3 @@ QByteArray encodeWorkspace(const WorkspaceSnapshot& snapshot);
 // Strict: a missing required key or a value of the wrong type fails the whole
 // document with a description of the first problem found.
 std::variant<LoadedWorkspace, QString> decodeWorkspace(const QByteArray& bytes);
-
-double secondsSinceReferenceDate(const QDateTime& time);
-QDateTime dateFromReferenceSeconds(double seconds);

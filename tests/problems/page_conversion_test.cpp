@@ -121,6 +121,19 @@ TEST(RenderTable, DrawsBoxesWidthsInCharactersAsWritten) {
     EXPECT_EQ(convertTables(u"a<table><tr></tr></table>b"_s), u"a\n\nb"_s);
 }
 
+// One wide cell over many one-cell rows padded every row to its width: 760 KB
+// of page asked for billions of characters and the process died.
+TEST(RenderTable, RegressionAWideCellOverManyRowsIsDrawnWithoutPadding) {
+    const QString wide(2000, u'x');
+    const QString table =
+        u"<tr><td>"_s + wide + u"</td><td>b</td></tr>"_s + u"<tr><td>a</td></tr>"_s.repeated(300);
+    const QString drawn = renderTable(table);
+    EXPECT_LE(drawn.size(), tableDrawingBudget(table.size()));
+    EXPECT_EQ(drawn, wide + u" | b"_s + u"\na"_s.repeated(300));
+    EXPECT_EQ(renderTableRows({{u"a"_s, u"b"_s}, {u"c"_s}}, 8), u"a | b\nc"_s);
+    EXPECT_EQ(renderTableRows({{u"a"_s}}, 17), u"┌───┐\n│ a │\n└───┘"_s) << "exactly the budget";
+}
+
 TEST(RenderTable, EntitiesAreMeasuredBeforeTheyAreDecoded) {
     EXPECT_EQ(
         cleanHTML(
@@ -258,7 +271,8 @@ TEST(ConversionMatchesTheRegularExpressions, OnRandomPages) {
         u"id=\"problem_output\"|</div>|>|<pre id=\"sample-input-1\">|<pre id=\"sample-output-1\">|"
         u"<pre class=\"s\" id=\"sample-input-2\">|<pre id=\"sample-output-2\" x>|"
         u"id=\"sample-input-3\"|<pre |</pre>|<span id=\"problem_title\">|</span>|1 2\n|$a_1$|"
-        u"&lt;| "_s;
+        u"&lt;| |<pre id=\"sample-output-3\" id=\"sample-input-1\">|id=\"sample-output-2\"|"
+        u"<pre id=\"sample-input-01\">|<pr|e |id=\"sample-|input-2\"|\"|"_s;
     QRandomGenerator random(7);
     for (int i = 0; i < 3000; ++i) {
         const QString page = randomText(random, tokens, 30);

@@ -49,7 +49,7 @@ QString drawTable(const QString& inner) {
         if (!cells.isEmpty())
             rows.append(cells);
     }
-    return renderTableRows(rows);
+    return renderTableRows(rows, tableDrawingBudget(inner.size()));
 }
 
 const QList<std::pair<QString, QString>>& entityTable() {

@@ -271,7 +271,8 @@ TEST(PreparedProgramTest, CompiledProgramsAreReusedUntilSourceOrCompilerChanges)
     tools.addCountingWrapper(u"g++"_s, realCompiler, "upgraded");
     expectRuns(source, u"v1\n"_s, 3);
     // Without a cache every preparation compiles; every execution runs it.
-    PreparedProgram uncached = PreparedProgram::prepare(cSum, Language::c, nullptr, CompileCache());
+    PreparedProgram uncached =
+        PreparedProgram::prepare(cSum, Language::c, PrepareOptions::withoutCaches());
     EXPECT_EQ(tools.calls(), 4);
     for (int a : {1, 300})
         EXPECT_EQ(
@@ -281,6 +282,29 @@ TEST(PreparedProgramTest, CompiledProgramsAreReusedUntilSourceOrCompilerChanges)
             QString::number(a + 1) + u'\n');
 
     EXPECT_TRUE(isPrivate(QFileInfo(CompileCache::standard().folder())));
+}
+
+// The working folder is private and its file names are not the user's.
+TEST(PreparedProgramTest, CompileErrorsNameTheUsersFile) {
+    ASSERT_TRUE(toolInstalled("javac"));
+    ASSERT_TRUE(toolInstalled("mcs"));
+    const std::tuple<Language, QString, QString, QString> cases[] = {
+        {Language::c, u"int main(void) {\n  return\n}\n"_s, u"broken.c"_s,
+         u"\nbroken.c:3:1: error: "_s},
+        {Language::cpp, u"int main() {\n  return\n}\n"_s, {}, u"\nsolution.cpp:3:1: error: "_s},
+        {Language::java, u"public class Main {\n  void f( }\n"_s, u"dir/Sum.java"_s,
+         u"\ndir/Sum.java:2: error: "_s},
+        {Language::csharp, u"class P {\n  void F( }\n"_s, u"Sum.cs"_s, u"\nSum.cs(2,"_s},
+    };
+    for (const auto& [language, code, name, piece] : cases) {
+        PrepareOptions options = PrepareOptions::withoutCaches();
+        options.sourceName = name;
+        PreparedProgram program = PreparedProgram::prepare(code, language, options);
+        const RunResult result = program.execute({}, 5, nullptr, PreparedProgram::Clock::now());
+        EXPECT_TRUE(result.output.contains(piece)) << result.output.toStdString();
+        EXPECT_FALSE(result.output.contains(QFileInfo(program.workingFolder()).path()))
+            << result.output.toStdString();
+    }
 }
 
 } // namespace

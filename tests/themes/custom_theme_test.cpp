@@ -105,4 +105,15 @@ TEST(CustomThemeJson, NonFiniteComponentsCannotBeEncoded) {
     EXPECT_FALSE(encodeCustomThemes({sampleTheme(QStringLiteral("ok")), theme}));
 }
 
+// A hand-edited 1.79e308 became an infinite QColor component.
+TEST(CustomThemeColors, RegressionOutOfRangeComponentsAreHeldToTheUnitRangeWhenUsed) {
+    const CodableColor stored{1.79e308, -4.0, std::numeric_limits<double>::quiet_NaN(), 0.5};
+    EXPECT_EQ(stored.toRgba(), (Rgba{1.0, 0.0, 0.0, 0.5}));
+    CustomTheme theme = sampleTheme(QStringLiteral("x"));
+    theme.background = {1.79e308, -4.0, 0.25, 2.0};
+    const std::optional<QByteArray> bytes = encodeCustomTheme(theme);
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(decodeCustomTheme(*bytes), theme) << "the stored numbers stay as they are";
+}
+
 } // namespace

@@ -53,7 +53,7 @@ protected:
 
 TEST_F(TemplateInsertionTest, AppendsToFileTabAndSelectionAndAnnouncesTheText) {
     selectFile(ProgrammingLanguage::python, u"print(1)"_s);
-    const QDateTime before = state.files().first().modifiedAt;
+    const Timestamp before = state.files().first().modifiedAt;
     QSignalSpy inserted(&commands, &Commands::templateInserted);
 
     ASSERT_TRUE(insertTemplate(state, commands, gcdLcm()));

@@ -102,7 +102,7 @@ TEST_F(AppStateTest, UpdateFileContentNamesTheOneFileItChanged) {
 
     state.createFile(QStringLiteral("a.py"), ProgrammingLanguage::python);
     state.createFile(QStringLiteral("b.py"), ProgrammingLanguage::python);
-    const QDateTime before = state.files()[1].modifiedAt;
+    const Timestamp before = state.files()[1].modifiedAt;
     QSignalSpy changed(&state, &AppState::fileChanged);
     QSignalSpy selection(&state, &AppState::selectedFileChanged);
     EXPECT_TRUE(state.updateFileContent(QStringLiteral("x = 1")));

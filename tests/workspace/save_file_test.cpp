@@ -2,7 +2,9 @@
 #include "workspace/save_file.h"
 
 #include <QFile>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -22,8 +24,8 @@ const QUuid fileB = uuid("5C3B7E10-2222-4A2B-8C3D-000000000002");
 const QUuid testId = uuid("9A8B7C6D-3333-4E5F-8A9B-000000000003");
 
 WorkspaceSnapshot goldenSnapshot() {
-    const QDateTime created = dateFromReferenceSeconds(786000000.5);
-    const QDateTime modified = dateFromReferenceSeconds(786000123.25);
+    const Timestamp created = Timestamp::fromSeconds(786000000.5);
+    const Timestamp modified = Timestamp::fromSeconds(786000123.25);
     WorkspaceSnapshot snapshot;
     snapshot.folders = {FolderItem{folderId, QStringLiteral("그래프/BFS"), created, false}};
     snapshot.files = {
@@ -66,8 +68,8 @@ TEST(SaveFile, LeavesOutAbsentFolderAndSelection) {
                                QStringLiteral("a.txt"),
                                {},
                                ProgrammingLanguage::txt,
-                               dateFromReferenceSeconds(0),
-                               dateFromReferenceSeconds(0),
+                               Timestamp(),
+                               Timestamp(),
                                std::nullopt}};
     const QByteArray bytes = encodeWorkspace(snapshot);
     EXPECT_FALSE(bytes.contains("folderId"));
@@ -161,9 +163,35 @@ TEST(SaveFile, StrictDecodingFailsTheWholeDocument) {
 }
 
 TEST(SaveFile, TimesCountFromTheReferenceDate) {
-    EXPECT_EQ(dateFromReferenceSeconds(0).toString(Qt::ISODate),
+    EXPECT_EQ(Timestamp().toDateTime().toString(Qt::ISODate),
               QStringLiteral("2001-01-01T00:00:00Z"));
     const QDateTime time =
         QDateTime::fromString(QStringLiteral("2026-12-06T07:00:00.250Z"), Qt::ISODate);
-    EXPECT_EQ(dateFromReferenceSeconds(secondsSinceReferenceDate(time)), time);
+    EXPECT_EQ(Timestamp(time).toDateTime(), time);
+}
+
+// Times were turned into 64-bit milliseconds on load: 1e300 overflowed and
+// came back as -9223373015161976, and times near 1e12 s moved 2 ms a save.
+TEST(SaveFile, RegressionTimesOfAnySizeAreWrittenBackAsRead) {
+    const char* times[] = {
+        "1e+300",           "-1.7976931348623157e+308", "1234567890123.457",   "5e-324",
+        "9007199254740993", "-9223372036854775808",     "9223372036854775807", "786000000.5"};
+    for (const char* time : times) {
+        const QByteArray document =
+            QByteArray(R"({"files":[{"content":"","createdAt":)") + time +
+            R"(,"id":"5C3B7E10-1111-4A2B-8C3D-000000000001","language":"C","modifiedAt":)" + time +
+            R"(,"name":"a.c"}],"folders":[{"createdAt":)" + time +
+            R"(,"id":"0B9D2F44-6A1C-4E43-9D7B-2C1E5A7F8A10","isExpanded":true,"name":"f"}],)"
+            R"("openTabIds":[],"testCases":[]})";
+        const LoadedWorkspace loaded = decodeOk(document);
+        const WorkspaceSnapshot again{loaded.files, loaded.folders, {}, {}, loaded.testCases};
+        EXPECT_EQ(encodeWorkspace(again), document) << time;
+    }
+}
+
+TEST(SaveFile, DatesOfTimesBeyondTheCalendarAreHeldAtItsEnds) {
+    EXPECT_EQ(Timestamp::fromSeconds(1e300).toDateTime().date(), QDate(9999, 12, 31));
+    EXPECT_EQ(Timestamp::fromWholeSeconds(std::numeric_limits<qint64>::min()).toDateTime().date(),
+              QDate(1, 1, 1));
+    EXPECT_EQ(Timestamp::fromSeconds(std::nan("")).toDateTime().date(), QDate(1, 1, 1));
 }

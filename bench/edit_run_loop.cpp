@@ -1,0 +1,156 @@
+// The edit-run loop: a one-case A+B program, edited before every run (a
+// counter in a comment) so the compiled-program cache always misses, run
+// through TestRun as the window runs it. Prints medians in milliseconds:
+//   loop_ms_starter, loop_ms_starter_plain  the default C++ starter's
+//                                           includes, with and without the
+//                                           precompiled header
+//   loop_ms_stdcpp, loop_ms_stdcpp_plain    the same with bits/stdc++.h
+//   pch_build_ms_stdcpp                     building that header (background,
+//                                           lower priority)
+//   loop_ms_java, loop_ms_csharp            for the record
+// Usage: edit_run_loop [RUNS] (default 7).
+#include "base/starter_code.h"
+#include "runner/test_run.h"
+#include "base/app_identity.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QThread>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// Whatever the locale's decimal mark.
+void print(const char* name, double value) {
+    std::printf("%s %s\n", name, qPrintable(QString::number(value, 'f', 2)));
+    std::fflush(stdout);
+}
+
+void setHeaders(bool enabled) {
+    if (enabled)
+        qunsetenv("CORVANTA_PCH");
+    else
+        qputenv("CORVANTA_PCH", "off");
+}
+
+// One edited run; the source is `code` with `edit` substituted for %1.
+double runOnce(const QString& name, ProgrammingLanguage language, const QString& code, int edit) {
+    FileItem file = FileItem::make(name, language);
+    file.content = code.arg(edit);
+    TestCase sum;
+    sum.input = u"40 2\n"_s;
+    sum.expectedOutput = u"42\n"_s;
+    const auto start = Clock::now();
+    TestRun run(file, {sum}, 10);
+    QEventLoop loop;
+    QObject::connect(&run, &TestRun::finished, &loop, &QEventLoop::quit);
+    run.start();
+    loop.exec();
+    const double elapsed = millisecondsSince(start);
+    if (!run.report().contains(u"1/1 통과"_s)) {
+        std::fprintf(stderr, "the run failed:\n%s", qPrintable(run.report()));
+        std::exit(1);
+    }
+    return elapsed;
+}
+
+void waitForBuilds() {
+    const PrecompiledHeaders headers = PrecompiledHeaders::standard();
+    while (headers.isBuilding())
+        QThread::msleep(20);
+}
+
+// The plain and the precompiled runs take turns, so a change of load on the
+// machine falls on both alike.
+void measureCpp(const char* name, const char* plainName, const QString& code, int runs, int& edit) {
+    setHeaders(true);
+    runOnce(u"sum.cpp"_s, ProgrammingLanguage::cpp, code, ++edit);
+    waitForBuilds();
+    std::vector<double> with, without;
+    for (int i = 0; i < runs; ++i) {
+        setHeaders(true);
+        with.push_back(runOnce(u"sum.cpp"_s, ProgrammingLanguage::cpp, code, ++edit));
+        setHeaders(false);
+        without.push_back(runOnce(u"sum.cpp"_s, ProgrammingLanguage::cpp, code, ++edit));
+    }
+    print(name, median(with));
+    print(plainName, median(without));
+}
+
+double measure(const QString& name, ProgrammingLanguage language, const QString& code, int runs,
+               int& edit) {
+    runOnce(name, language, code, ++edit);
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i)
+        times.push_back(runOnce(name, language, code, ++edit));
+    return median(times);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // A cache of our own, so the first run of a prefix really builds it.
+    QTemporaryDir home;
+    qputenv("XDG_CACHE_HOME", home.path().toUtf8());
+    QCoreApplication app(argc, argv);
+    setAppIdentity();
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    int edit = 0;
+
+    const QString sumMain = u"\n// edit %1\nint main() {\n    long long a, b;\n    cin >> a >> b;\n"
+                            u"    cout << a + b << '\\n';\n}\n"_s;
+    QString starter = registeredDefaultTemplate(ProgrammingLanguage::cpp);
+    starter.truncate(starter.indexOf(u"int main()"_s));
+    measureCpp("loop_ms_starter", "loop_ms_starter_plain", starter + sumMain, runs, edit);
+
+    const QString stdcpp = u"#include <bits/stdc++.h>\nusing namespace std;\n"_s + sumMain;
+    setHeaders(true);
+    const auto buildStart = Clock::now();
+    PrecompiledHeaders::standard().find(stdcpp, {}, u"g++"_s,
+                                        {u"-std=c++17"_s, u"-O2"_s, u"-Wall"_s, u"-Wextra"_s});
+    waitForBuilds();
+    print("pch_build_ms_stdcpp", millisecondsSince(buildStart));
+    measureCpp("loop_ms_stdcpp", "loop_ms_stdcpp_plain", stdcpp, runs, edit);
+
+    print("loop_ms_java", measure(u"Main.java"_s, ProgrammingLanguage::java, uR"(import java.util.*;
+
+public class Main {
+    // edit %1
+    public static void main(String[] args) {
+        Scanner in = new Scanner(System.in);
+        System.out.println(in.nextLong() + in.nextLong());
+    }
+}
+)"_s,
+                                  runs, edit));
+    print("loop_ms_csharp", measure(u"sum.cs"_s, ProgrammingLanguage::csharp, uR"(using System;
+
+class Program {
+    // edit %1
+    static void Main() {
+        var parts = Console.ReadLine().Split(' ');
+        Console.WriteLine(long.Parse(parts[0]) + long.Parse(parts[1]));
+    }
+}
+)"_s,
+                                    runs, edit));
+    return 0;
+}
