@@ -65,7 +65,7 @@ QWidget* AboutPage::buildProduct() {
         QWidget* line =
             symbolLine(QStringLiteral("checkmark.circle.fill"), feature, LineKind::info, box);
         // Centred lines take their natural width; wrapping would break them early.
-        line->findChild<QLabel*>()->setWordWrap(false);
+        line->findChild<QLabel*>(QStringLiteral("infoText"))->setWordWrap(false);
         features->addWidget(line);
     }
     auto* centre = new QHBoxLayout;
