@@ -81,7 +81,7 @@ TEST_F(MainWindowTest, EveryControlHasTheNameAPersonReads) {
     state->createFile(QStringLiteral("solution.cpp"), ProgrammingLanguage::cpp);
     EXPECT_EQ(unnamedControls(window.get()), QStringList());
     checkIconButtons();
-    state->renameFile(state->selectedFileId(), QStringLiteral("main"));
+    state->renameFile(*state->selectedFileId(), QStringLiteral("main"));
     QAccessibleInterface* focused = QAccessible::queryAccessibleInterface(window->focusWidget());
     EXPECT_EQ(focused->role(), QAccessible::EditableText);
     EXPECT_EQ(focused->text(QAccessible::Name), QStringLiteral("main.cpp"));
