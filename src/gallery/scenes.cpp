@@ -6,6 +6,7 @@
 #include "runner/run_controller.h"
 #include "ui/main_window.h"
 #include "ui/problem/problem_tab.h"
+#include "ui/settings/settings_window.h"
 #include "ui/sheets/onboarding_sheet.h"
 #include "ui/sidebar/sidebar.h"
 #include "ui/sidebar/sidebar_commands.h"
@@ -14,10 +15,10 @@
 #include "workspace/commands.h"
 
 #include <QAbstractButton>
-#include <QFile>
-#include <QDockWidget>
-#include <QLineEdit>
 #include <QApplication>
+#include <QDockWidget>
+#include <QFile>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
@@ -124,69 +125,89 @@ void runSampleCases(SceneContext& context, TestPanel::Tab tab) {
     list->setValue(list->maximum());
 }
 
+Scene settingsScene(const QString& name, SettingsTab tab) {
+    return {QStringLiteral("settings-") + name + QStringLiteral(".png"),
+            [tab](SceneContext& context) {
+                fillSampleWorkspace(context.state);
+                context.window.openSettings();
+                context.window.findChild<SettingsWindow*>()->selectTab(tab);
+            }};
+}
+
 } // namespace
 
 // Add a pane's pictures here, one entry each.
 const QList<Scene>& gallery() {
-    static const QList<Scene> scenes = QList<Scene>{
-        {QStringLiteral("window-empty.png"), [](SceneContext&) {}},
-        {QStringLiteral("window-workspace.png"),
-         [](SceneContext& context) { fillSampleWorkspace(context.state); }},
-        {QStringLiteral("quick-create.png"),
-         [](SceneContext& context) {
-             fillSampleWorkspace(context.state);
-             emit context.commands.newFile();
-         }},
-        {QStringLiteral("new-file-sheet.png"),
-         [](SceneContext& context) {
-             fillSampleWorkspace(context.state);
-             context.state.setShowNewFileSheet(true);
-         }},
-        {QStringLiteral("problem.png"),
-         [](SceneContext& context) {
-             fillSampleWorkspace(context.state);
-             cacheFetchedProblem(context, QDateTime::currentDateTime());
-             typeNumber(problemTab(context), QStringLiteral("10844"));
-         }},
-        {QStringLiteral("tier-picker.png"),
-         [](SceneContext& context) {
-             fillSampleWorkspace(context.state);
-             problemTab(context)
-                 .findChild<QAbstractButton*>(QStringLiteral("randomButton"))
-                 ->click();
-         }},
-        {QStringLiteral("problem-error.png"),
-         [](SceneContext& context) {
-             fillSampleWorkspace(context.state);
-             cacheFetchedProblem(context, QDateTime::currentDateTime().addSecs(-60));
-             ProblemTab& tab = problemTab(context);
-             typeNumber(tab, QStringLiteral("10 00"));
-             tab.searchProblem();
-         }},
-        {QStringLiteral("sidebar-search.png"),
-         [](SceneContext& context) {
-             fillSampleWorkspace(context.state);
-             sidebarOf(context)
-                 .findChild<QLineEdit*>(QStringLiteral("sidebarSearch"))
-                 ->setText(QStringLiteral("a"));
-         }},
-        {QStringLiteral("delete-confirm.png"),
-         [](SceneContext& context) {
-             fillSampleWorkspace(context.state);
-             sidebarOf(context).commands().askToDeleteFile(*context.state.selectedFileId());
-         }},
-        {QStringLiteral("onboarding-1.png"),
-         [](SceneContext& context) { onboardingAt(context, 0); }},
-        {QStringLiteral("onboarding-2.png"),
-         [](SceneContext& context) { onboardingAt(context, 1); }},
-        {QStringLiteral("onboarding-3.png"),
-         [](SceneContext& context) { onboardingAt(context, 2); }},
-        {QStringLiteral("onboarding-4.png"),
-         [](SceneContext& context) { onboardingAt(context, 3); }},
-        {QStringLiteral("testcases.png"),
-         [](SceneContext& context) { runSampleCases(context, TestPanel::Tab::testCases); }},
-        {QStringLiteral("console.png"),
-         [](SceneContext& context) { runSampleCases(context, TestPanel::Tab::console); }},
-    } + sheetScenes();
+    static const QList<Scene> scenes =
+        QList<Scene>{
+            {QStringLiteral("window-empty.png"), [](SceneContext&) {}},
+            {QStringLiteral("window-workspace.png"),
+             [](SceneContext& context) { fillSampleWorkspace(context.state); }},
+            {QStringLiteral("quick-create.png"),
+             [](SceneContext& context) {
+                 fillSampleWorkspace(context.state);
+                 emit context.commands.newFile();
+             }},
+            {QStringLiteral("new-file-sheet.png"),
+             [](SceneContext& context) {
+                 fillSampleWorkspace(context.state);
+                 context.state.setShowNewFileSheet(true);
+             }},
+            {QStringLiteral("problem.png"),
+             [](SceneContext& context) {
+                 fillSampleWorkspace(context.state);
+                 cacheFetchedProblem(context, QDateTime::currentDateTime());
+                 typeNumber(problemTab(context), QStringLiteral("10844"));
+             }},
+            {QStringLiteral("tier-picker.png"),
+             [](SceneContext& context) {
+                 fillSampleWorkspace(context.state);
+                 problemTab(context)
+                     .findChild<QAbstractButton*>(QStringLiteral("randomButton"))
+                     ->click();
+             }},
+            {QStringLiteral("problem-error.png"),
+             [](SceneContext& context) {
+                 fillSampleWorkspace(context.state);
+                 cacheFetchedProblem(context, QDateTime::currentDateTime().addSecs(-60));
+                 ProblemTab& tab = problemTab(context);
+                 typeNumber(tab, QStringLiteral("10 00"));
+                 tab.searchProblem();
+             }},
+            {QStringLiteral("sidebar-search.png"),
+             [](SceneContext& context) {
+                 fillSampleWorkspace(context.state);
+                 sidebarOf(context)
+                     .findChild<QLineEdit*>(QStringLiteral("sidebarSearch"))
+                     ->setText(QStringLiteral("a"));
+             }},
+            {QStringLiteral("delete-confirm.png"),
+             [](SceneContext& context) {
+                 fillSampleWorkspace(context.state);
+                 sidebarOf(context).commands().askToDeleteFile(*context.state.selectedFileId());
+             }},
+            {QStringLiteral("onboarding-1.png"),
+             [](SceneContext& context) { onboardingAt(context, 0); }},
+            {QStringLiteral("onboarding-2.png"),
+             [](SceneContext& context) { onboardingAt(context, 1); }},
+            {QStringLiteral("onboarding-3.png"),
+             [](SceneContext& context) { onboardingAt(context, 2); }},
+            {QStringLiteral("onboarding-4.png"),
+             [](SceneContext& context) { onboardingAt(context, 3); }},
+            {QStringLiteral("testcases.png"),
+             [](SceneContext& context) { runSampleCases(context, TestPanel::Tab::testCases); }},
+            {QStringLiteral("console.png"),
+             [](SceneContext& context) { runSampleCases(context, TestPanel::Tab::console); }},
+            settingsScene(QStringLiteral("editor"), SettingsTab::editor),
+            settingsScene(QStringLiteral("indentation"), SettingsTab::indentation),
+            settingsScene(QStringLiteral("templates"), SettingsTab::templates),
+            settingsScene(QStringLiteral("execution"), SettingsTab::execution),
+            settingsScene(QStringLiteral("extensions"), SettingsTab::extensions),
+            settingsScene(QStringLiteral("custom-theme"), SettingsTab::customTheme),
+            settingsScene(QStringLiteral("shortcuts"), SettingsTab::shortcuts),
+            settingsScene(QStringLiteral("changelog"), SettingsTab::changelog),
+            settingsScene(QStringLiteral("about"), SettingsTab::about),
+        } +
+        sheetScenes();
     return scenes;
 }

@@ -4,8 +4,8 @@
 #include "editor/syntax_text_view.h"
 #include "ui/accessibility.h"
 #include "ui/editor/welcome_view.h"
+#include "ui/editor_config.h"
 #include "ui/icons.h"
-#include "ui/style/colors.h"
 #include "ui/style/style.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
@@ -19,8 +19,6 @@
 
 namespace {
 
-constexpr double minFontSize = 10;
-constexpr double maxFontSize = 28;
 // Long enough to cover a burst of typing, short enough that other views
 // (the sidebar's dates, a test run) see the text almost at once.
 constexpr int commitDelayMs = 300;
@@ -173,22 +171,8 @@ QWidget* EditorPane::buildStatusBar(QWidget* page) {
 }
 
 EditorConfig EditorPane::currentConfig() const {
-    const SettingsStore& settings = m_state.settings();
-    EditorConfig config;
-    config.editor = settings.editor();
-    config.indentation = settings.indentation();
-    config.typingAids = settings.typingAids();
-    config.fontSize = m_state.fontSize();
-    config.backgroundColor = toQColor(m_state.themeBackground());
-    config.lineNumberColor = toQColor(m_state.themeLineNumber());
-    config.lineNumberBgColor = withAlpha(toQColor(m_state.themeSidebar()), 0.3);
-    config.cursorColor = toQColor(m_state.themeCursor());
-    if (m_state.selectedFile())
-        config.language = m_state.selectedFile()->language;
-    config.theme = m_state.theme();
-    if (const CustomTheme* custom = m_state.activeCustomTheme())
-        config.customTheme = *custom;
-    return config;
+    const FileItem* file = m_state.selectedFile();
+    return editorConfig(m_state, file ? file->language : ProgrammingLanguage::txt);
 }
 
 void EditorPane::showSelection() {
@@ -271,7 +255,8 @@ void EditorPane::commitEdits() {
 
 void EditorPane::changeFontSize(double delta) {
     const double size = m_state.fontSize() + delta;
-    m_state.setFontSize(delta < 0 ? std::max(size, minFontSize) : std::min(size, maxFontSize));
+    m_state.setFontSize(delta < 0 ? std::max(size, minEditorFontSize)
+                                  : std::min(size, maxEditorFontSize));
 }
 
 QStringList EditorPane::statusTexts() const {

@@ -3,6 +3,7 @@
 #include "runner/run_controller.h"
 #include "ui/actions.h"
 #include "ui/editor_pane.h"
+#include "ui/settings/settings_window.h"
 #include "ui/sheets/help_panel.h"
 #include "ui/sheets/new_file_sheet.h"
 #include "ui/sheets/onboarding_sheet.h"
@@ -10,13 +11,14 @@
 #include "ui/sheets/template_browser.h"
 #include "ui/sidebar/sidebar.h"
 #include "ui/splitter_memory.h"
-#include "ui/testpanel/test_panel.h"
 #include "ui/style/style.h"
 #include "ui/tabs/tab_bar.h"
+#include "ui/testpanel/test_panel.h"
 #include "ui/toolbar/toolbar.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
 
+#include <QFontDatabase>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QTimer>
@@ -49,6 +51,7 @@ MainWindow::MainWindow(AppState& state, Commands& commands, QWidget* parent)
     connect(toolbar, &Toolbar::templateBrowserRequested, this,
             &MainWindow::templateBrowserRequested);
     connect(toolbar, &Toolbar::settingsRequested, this, &MainWindow::settingsRequested);
+    connect(this, &MainWindow::settingsRequested, this, &MainWindow::openSettings);
     column->addWidget(toolbar);
     column->addWidget(buildPanes(), 1);
     setCentralWidget(central);
@@ -130,6 +133,12 @@ void MainWindow::connectCommands() {
         if (show)
             openNewFileSheet();
     });
+    // A full reset forgets that the tour was seen: the window then behaves
+    // as on a first start.
+    connect(&m_state.settings(), &SettingsStore::onboardingChanged, this, [this] {
+        if (m_shownOnce)
+            showOnboardingIfUnseen();
+    });
 }
 
 void MainWindow::openNewFileSheet() {
@@ -163,15 +172,27 @@ void MainWindow::openOnboarding() {
     sheet->open();
 }
 
-// The flag is set before the tour opens, so quitting during it does not
-// bring it back.
+void MainWindow::openSettings() {
+    if (const auto* open = findChild<SettingsWindow*>(); open && open->isVisible())
+        return;
+    auto* window = new SettingsWindow(m_state, QFontDatabase::families(), this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->open();
+}
+
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (m_shownOnce)
         return;
     m_shownOnce = true;
-    if (!m_state.settings().onboarding().hasSeenOnboarding) {
-        m_state.settings().setOnboarding({.hasSeenOnboarding = true});
-        QTimer::singleShot(0, this, &MainWindow::openOnboarding);
-    }
+    showOnboardingIfUnseen();
+}
+
+// The flag is set before the tour opens, so quitting during it does not
+// bring it back.
+void MainWindow::showOnboardingIfUnseen() {
+    if (m_state.settings().onboarding().hasSeenOnboarding)
+        return;
+    m_state.settings().setOnboarding({.hasSeenOnboarding = true});
+    QTimer::singleShot(0, this, &MainWindow::openOnboarding);
 }

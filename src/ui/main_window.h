@@ -31,6 +31,9 @@ public:
     void openOnboarding();
     void openHelpPanel();
     void openTemplateBrowser();
+    // The toolbar's settings button calls this; a second call while the
+    // window is open does nothing.
+    void openSettings();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -41,6 +44,7 @@ private:
     QWidget* buildTestPanel();
     void buildMenus();
     void connectCommands();
+    void showOnboardingIfUnseen();
 
     AppState& m_state;
     Commands& m_commands;

@@ -362,6 +362,18 @@ void AppState::resetData() {
 
 void AppState::resetAll() {
     clearWorkspace();
+    // Folders and custom themes go too: the save below and any later theme
+    // change would otherwise write them back into the emptied store.
+    const QList<FolderItem> folders = m_folders;
+    m_folders.clear();
+    for (const FolderItem& folder : folders)
+        emit folderRemoved(folder.id);
+    setUseCustomTheme(false);
+    setSelectedCustomTheme(std::nullopt);
+    if (!m_customThemes.isEmpty()) {
+        m_customThemes.clear();
+        emit customThemesChanged();
+    }
     setCachedBaekjoonProblem(std::nullopt);
     setLastBaekjoonFetchTime(std::nullopt);
     m_settings.clear();

@@ -164,6 +164,37 @@ QToolButton[languageCard]:checked { background: <accent-20>; border-color: <acce
 #actualOutputFrame[verdict="fail"] { border-color: <red>; }
 #consoleTitle { color: <text>; font-size: 13pt; font-weight: 600; }
 #consoleText { border: none; font-size: 12pt; }
+#settingsHeader, #settingsTabs { background: <sidebar>; }
+#settingsTitle { font-size: 18pt; font-weight: 600; }
+#settingsTabs { border: none; padding: 6px; }
+#settingsTabs::item { padding: 5px 4px; border-radius: 6px; color: <text>; }
+#settingsTabs::item:selected { background: <accent>; color: white; }
+#pageTitle { font-size: 16pt; font-weight: 600; }
+#settingHeading, #changelogVersion { font-weight: 600; }
+#caption, #note, #shortcutCategory { color: <text-60>; font-size: 10pt; }
+#warningText { color: <warning>; }
+#sizeValue { font-family: monospace; font-size: 12pt; }
+#snippetTrigger { font-family: monospace; color: <accent>; }
+#snippetCode, #compilerTool, #compilerOptions { font-family: monospace; }
+#snippetExamples, #compilerTable, #shortcutList, #changelogEntry {
+    background: <sidebar>; border-radius: 8px;
+}
+#keyCap {
+    background: <key-cap>; border-radius: 4px; padding: 2px 6px;
+    font-family: monospace; font-weight: 600;
+}
+QPushButton#themeButton, QPushButton#segment {
+    background: <sidebar>; color: <text>; border: 1px solid <divider>; padding: 5px 10px;
+}
+QPushButton#themeButton { border-radius: 6px; }
+QPushButton#themeButton:checked { border: 2px solid <accent>; }
+QPushButton#segment:checked { background: <accent>; color: white; border-color: <accent>; }
+QPushButton#segment[segment="first"] { border-top-left-radius: 6px; border-bottom-left-radius: 6px; }
+QPushButton#segment[segment="last"] { border-top-right-radius: 6px; border-bottom-right-radius: 6px; }
+QPushButton#segment[segment="only"] { border-radius: 6px; }
+QPushButton[destructive="true"] { color: <destructive>; }
+#logo { font-size: 48pt; }
+#aboutName { font-size: 20pt; font-weight: 600; }
 )";
 
 QString css(const QColor& color) {
@@ -249,6 +280,8 @@ QString themeStyleSheet(const WindowColours& window, const WindowColours& welcom
         {u"<green-50>", withAlpha(standardColor(QStringLiteral("green")), 0.5)},
         {u"<red>", standardColor(QStringLiteral("red"))},
         {u"<red-15>", withAlpha(standardColor(QStringLiteral("red")), 0.15)},
+        {u"<warning>", standardColor(QStringLiteral("orange"))},
+        {u"<destructive>", standardColor(QStringLiteral("red"))},
     };
     QString sheet = QString::fromUtf16(sheetTemplate);
     for (const auto& [placeholder, colour] : colours)
@@ -306,11 +339,11 @@ QIcon destructiveIcon(const QIcon& icon) {
         tinted.addPixmap(pixmap);
     }
     return tinted;
-void setSheetProperty(QWidget* widget, const char* name, const QVariant& value) {
-    if (widget->property(name) == value)
-        return;
-    widget->setProperty(name, value);
-    widget->style()->unpolish(widget);
-    widget->style()->polish(widget);
-    widget->update();
-}
+    void setSheetProperty(QWidget * widget, const char* name, const QVariant& value) {
+        if (widget->property(name) == value)
+            return;
+        widget->setProperty(name, value);
+        widget->style()->unpolish(widget);
+        widget->style()->polish(widget);
+        widget->update();
+    }

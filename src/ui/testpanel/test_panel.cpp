@@ -2,8 +2,8 @@
 
 #include "models/test_case_model.h"
 #include "runner/run_controller.h"
-#include "ui/problem/problem_tab.h"
 #include "ui/icons.h"
+#include "ui/problem/problem_tab.h"
 #include "ui/style/style.h"
 #include "ui/testpanel/console_view.h"
 #include "ui/testpanel/copy_code_button.h"

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+class AppState;
+
+// The about tab: the product, its version and features, and the two resets.
+// Each reset asks first; only a confirmation runs it, and then the page
+// announces `resetDone` so the settings window closes.
+class AboutPage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit AboutPage(AppState& state, QWidget* parent = nullptr);
+
+signals:
+    void resetDone();
+
+private:
+    QWidget* buildProduct();
+    QWidget* resetRow(const QString& title, const QString& captionText, const QString& button,
+                      const QString& objectName, const std::function<void()>& onClick);
+    void confirm(const QString& title, const QString& question, const QString& confirmText,
+                 void (AppState::*reset)());
+
+    AppState& m_state;
+};

@@ -1,0 +1,120 @@
+#include "ui/settings/extensions_settings_page.h"
+
+#include "library/snippets.h"
+#include "ui/settings/page_parts.h"
+#include "workspace/app_state.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* trigger(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("snippetTrigger"));
+    return label;
+}
+
+QLabel* expansion(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("snippetCode"));
+    return label;
+}
+
+} // namespace
+
+ExtensionsSettingsPage::ExtensionsSettingsPage(AppState& state, QWidget* parent)
+    : QWidget(parent), m_state(state) {
+    SettingsStore& store = m_state.settings();
+    QVBoxLayout* column =
+        pageColumn(this, QStringLiteral("확장 기능"),
+                   QStringLiteral("코딩을 더 편하게 (또는 재밌게) 해주는 기능들이에요."));
+
+    column->addWidget(settingToggle(QStringLiteral("코드 스니펫"), store, typingAidGroup,
+                                    &TypingAidSettings::snippetsEnabled, this));
+    column->addWidget(caption(QStringLiteral("tab으로 사용"), this));
+    column->addWidget(buildExamples());
+    column->addWidget(snippetGroup(QStringLiteral("C++"), cppSnippets()));
+    column->addWidget(snippetGroup(QStringLiteral("Python"), pythonSnippets()));
+    column->addWidget(snippetGroup(QStringLiteral("Java"), javaSnippets()));
+
+    column->addWidget(divider(this));
+    column->addWidget(settingToggle(QStringLiteral("랜덤 타이핑"), store, typingAidGroup,
+                                    &TypingAidSettings::typingRandomEnabled, this));
+    column->addWidget(caption(QStringLiteral("asdfnljadsviohaofv"), this));
+    QWidget* warning =
+        symbolLine(QStringLiteral("exclamationmark.triangle.fill"),
+                   QStringLiteral("asdfhisafcvjiolewnfjlkdaswejn,"), LineKind::warning, this);
+    warning->setObjectName(QStringLiteral("randomTypingWarning"));
+    warning->setVisible(store.typingAids().typingRandomEnabled);
+    connect(&store, &SettingsStore::typingAidsChanged, warning,
+            [warning](const TypingAidSettings& value) {
+                warning->setVisible(value.typingRandomEnabled);
+            });
+    column->addWidget(warning);
+    column->addStretch();
+}
+
+QWidget* ExtensionsSettingsPage::buildExamples() {
+    static const std::pair<QString, QString> examples[] = {
+        {QStringLiteral("fori"), QStringLiteral("for (int i = 0; i < n; i++) { }")},
+        {QStringLiteral("fast"), QStringLiteral("ios::sync_with_stdio(false);...")},
+        {QStringLiteral("veci"), QStringLiteral("vector<int> v(n);")},
+        {QStringLiteral("mod"), QStringLiteral("const int MOD = 1e9 + 7;")},
+        {QStringLiteral("pq"), QStringLiteral("priority_queue<int> pq;")},
+    };
+    auto* box = new QWidget(this);
+    box->setObjectName(QStringLiteral("snippetExamples"));
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(12, 8, 12, 8);
+    grid->setHorizontalSpacing(12);
+    grid->addWidget(heading(QStringLiteral("사용 예시"), box), 0, 0, 1, 3);
+    int row = 1;
+    for (const auto& [word, code] : examples) {
+        grid->addWidget(trigger(word, box), row, 0);
+        grid->addWidget(caption(QStringLiteral("→"), box), row, 1);
+        grid->addWidget(expansion(code, box), row, 2);
+        ++row;
+    }
+    grid->addWidget(
+        caption(QStringLiteral("더 많은 스니펫은 C++, Python, Java 언어별로 제공됩니다."), box),
+        row, 0, 1, 3);
+    grid->setColumnStretch(2, 1);
+    return box;
+}
+
+QWidget* ExtensionsSettingsPage::snippetGroup(const QString& language,
+                                              const QList<CodeSnippet>& table) {
+    auto* group = new QWidget(this);
+    auto* toggle = new QToolButton(group);
+    toggle->setObjectName(QStringLiteral("snippetGroup"));
+    toggle->setText(QStringLiteral("%1 스니펫 (%2개)").arg(language).arg(table.size()));
+    toggle->setCheckable(true);
+    toggle->setAutoRaise(true);
+    toggle->setArrowType(Qt::RightArrow);
+    toggle->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+
+    auto* list = new QWidget(group);
+    auto* rows = new QGridLayout(list);
+    rows->setContentsMargins(24, 0, 0, 4);
+    rows->setHorizontalSpacing(12);
+    for (int i = 0; i < table.size(); ++i) {
+        rows->addWidget(trigger(table[i].trigger, list), i, 0);
+        rows->addWidget(caption(table[i].description, list), i, 1);
+    }
+    rows->setColumnStretch(1, 1);
+    list->hide();
+    connect(toggle, &QToolButton::toggled, list, [toggle, list](bool open) {
+        toggle->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
+        list->setVisible(open);
+    });
+
+    auto* column = new QVBoxLayout(group);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+    column->addWidget(toggle);
+    column->addWidget(list);
+    return group;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QWidget>
+
+class AppState;
+class QLabel;
+class QPlainTextEdit;
+class SegmentedControl;
+
+// The indentation tab: the tab size, the two switches and a preview of
+// nested code indented the way the editor will indent it.
+class IndentationSettingsPage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit IndentationSettingsPage(AppState& state, QWidget* parent = nullptr);
+
+private:
+    void showIndentation();
+
+    AppState& m_state;
+    SegmentedControl* m_tabSize = nullptr;
+    QPlainTextEdit* m_preview = nullptr;
+    QLabel* m_summary = nullptr;
+};

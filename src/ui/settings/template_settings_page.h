@@ -1,0 +1,36 @@
+#pragma once
+
+#include "base/programming_language.h"
+
+#include <QWidget>
+
+class AppState;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class SegmentedControl;
+
+// The templates tab: the starter text of one language at a time, stored on
+// every keystroke, and the button that writes the language's reset text.
+class TemplateSettingsPage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TemplateSettingsPage(AppState& state, QWidget* parent = nullptr);
+
+    ProgrammingLanguage language() const { return m_language; }
+    void chooseLanguage(ProgrammingLanguage language);
+
+private:
+    void showTemplate();
+    void storeEdit();
+    void resetToDefault();
+
+    AppState& m_state;
+    ProgrammingLanguage m_language = ProgrammingLanguage::cpp;
+    SegmentedControl* m_languages = nullptr;
+    QLabel* m_heading = nullptr;
+    QPlainTextEdit* m_editor = nullptr;
+    QLabel* m_noTemplate = nullptr;
+    QPushButton* m_reset = nullptr;
+};

@@ -1,0 +1,85 @@
+#include "ui/settings/theme_grid.h"
+
+#include "workspace/app_state.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The page is as wide as the window allows: four columns of at least 100 px.
+constexpr int columns = 4;
+const char* const builtInProperty = "builtInTheme";
+const char* const customProperty = "customThemeId";
+
+} // namespace
+
+ThemeGrid::ThemeGrid(AppState& state, QWidget* parent)
+    : QWidget(parent), m_state(state), m_grid(new QGridLayout), m_buttons(new QButtonGroup(this)) {
+    m_grid->setSpacing(8);
+    // The check follows the theme in force, so pressing the chosen button
+    // again must not clear it: showChoice sets every check.
+    m_buttons->setExclusive(false);
+    m_note =
+        new QLabel(QStringLiteral("커스텀 테마는 '커스텀 테마' 탭에서 관리할 수 있어요"), this);
+    m_note->setObjectName(QStringLiteral("note"));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addLayout(m_grid);
+    column->addWidget(m_note);
+
+    connect(&m_state, &AppState::customThemesChanged, this, &ThemeGrid::rebuild);
+    connect(&m_state, &AppState::themeChanged, this, &ThemeGrid::showChoice);
+    connect(&m_state, &AppState::useCustomThemeChanged, this, &ThemeGrid::showChoice);
+    connect(&m_state, &AppState::selectedCustomThemeChanged, this, &ThemeGrid::showChoice);
+    rebuild();
+}
+
+void ThemeGrid::rebuild() {
+    for (QAbstractButton* button : m_buttons->buttons())
+        delete button;
+    const auto add = [this](const QString& name) {
+        auto* button = new QPushButton(name, this);
+        button->setObjectName(QStringLiteral("themeButton"));
+        button->setCheckable(true);
+        button->setAutoDefault(false);
+        button->setMinimumWidth(100);
+        const int index = int(m_buttons->buttons().size());
+        m_buttons->addButton(button);
+        m_grid->addWidget(button, index / columns, index % columns);
+        return button;
+    };
+    for (EditorTheme theme : allEditorThemes()) {
+        QPushButton* button = add(rawValue(theme));
+        button->setProperty(builtInProperty, int(theme));
+        connect(button, &QPushButton::clicked, this, [this, theme] {
+            m_state.selectBuiltInTheme(theme);
+            showChoice();
+        });
+    }
+    for (const CustomTheme& theme : m_state.customThemes()) {
+        QPushButton* button = add(theme.name);
+        button->setProperty(customProperty, theme.id);
+        connect(button, &QPushButton::clicked, this, [this, id = theme.id] {
+            for (const CustomTheme& custom : m_state.customThemes()) {
+                if (custom.id == id)
+                    m_state.selectCustomTheme(custom);
+            }
+            showChoice();
+        });
+    }
+    m_note->setVisible(!m_state.customThemes().isEmpty());
+    showChoice();
+}
+
+void ThemeGrid::showChoice() {
+    const CustomTheme* custom = m_state.activeCustomTheme();
+    for (QAbstractButton* button : m_buttons->buttons()) {
+        const QVariant builtIn = button->property(builtInProperty);
+        button->setChecked(custom ? button->property(customProperty).toUuid() == custom->id
+                                  : builtIn.isValid() && builtIn.toInt() == int(m_state.theme()));
+    }
+}
