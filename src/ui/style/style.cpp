@@ -326,7 +326,7 @@ void repolish(QWidget* widget) {
 }
 
 QIcon destructiveIcon(const QIcon& icon) {
-    const QColor red = withAlpha(QColor(255, 59, 48), 0.8);
+    const QColor red = withAlpha(standardColor(QStringLiteral("red")), 0.8);
     QIcon tinted;
     for (int side : {16, 22, 32, 48}) {
         QPixmap pixmap = icon.pixmap(side);
@@ -339,11 +339,11 @@ QIcon destructiveIcon(const QIcon& icon) {
         tinted.addPixmap(pixmap);
     }
     return tinted;
-    void setSheetProperty(QWidget * widget, const char* name, const QVariant& value) {
-        if (widget->property(name) == value)
-            return;
-        widget->setProperty(name, value);
-        widget->style()->unpolish(widget);
-        widget->style()->polish(widget);
-        widget->update();
-    }
+}
+
+void setSheetProperty(QWidget* widget, const char* name, const QVariant& value) {
+    if (widget->property(name) == value)
+        return;
+    widget->setProperty(name, value);
+    repolish(widget);
+}
