@@ -3,7 +3,6 @@
 
 #include "problems/page_conversion.h"
 #include "problems/problem_cache.h"
-#include "runner/run_controller.h"
 #include "ui/main_window.h"
 #include "ui/problem/problem_tab.h"
 #include "ui/settings/settings_window.h"
@@ -16,12 +15,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDockWidget>
 #include <QFile>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSplitter>
 
 namespace {
 
@@ -32,18 +29,10 @@ void onboardingAt(SceneContext& context, int step) {
         sheet->findChild<QAbstractButton*>(QStringLiteral("nextButton"))->click();
 }
 
-// The problem tab in the lower part of the window, where the test panel holds it.
+// The problem tab, shown in the test panel.
 ProblemTab& problemTab(SceneContext& context) {
-    ProblemTab* tab = context.window.findChild<ProblemTab*>();
-    if (!tab) {
-        tab = new ProblemTab(context.state, CrawlerEndpoints::production(), &context.window);
-        const QRect area = context.window.centralWidget()->geometry();
-        const int top = area.height() / 10;
-        tab->setGeometry(area.x(), area.y() + top, area.width(), area.height() - top);
-        tab->setAutoFillBackground(true);
-        tab->show();
-    }
-    return *tab;
+    context.window.findChild<TestPanel*>()->selectTab(TestPanel::Tab::baekjoon);
+    return *context.window.findChild<ProblemTab*>();
 }
 
 // A real judge page, converted as a fetch converts it, with the tier the
@@ -62,33 +51,12 @@ void typeNumber(ProblemTab& tab, const QString& number) {
     tab.findChild<QLineEdit*>(QStringLiteral("problemNumber"))->setText(number);
 }
 
-// The window's sidebar, or one mounted at its place while the window has none.
 Sidebar& sidebarOf(SceneContext& context) {
-    if (auto* sidebar = context.window.findChild<Sidebar*>())
-        return *sidebar;
-    auto* dock = new QDockWidget(&context.window);
-    dock->setTitleBarWidget(new QWidget(dock));
-    dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
-    auto* sidebar = new Sidebar(context.state, dock);
-    sidebar->setFixedWidth(240);
-    dock->setWidget(sidebar);
-    context.window.addDockWidget(Qt::LeftDockWidgetArea, dock);
-    return *sidebar;
+    return *context.window.findChild<Sidebar*>();
 }
 
-// The window's test panel; where the window has none yet, one is put below
-// the editor, where the window will hold it.
 TestPanel& testPanel(SceneContext& context) {
-    if (auto* panel = context.window.findChild<TestPanel*>())
-        return *panel;
-    auto* runs = new RunController(context.state, &context.window);
-    auto* splitter = new QSplitter(Qt::Vertical, &context.window);
-    splitter->addWidget(context.window.takeCentralWidget());
-    auto* panel = new TestPanel(context.state, context.commands, *runs, splitter);
-    splitter->addWidget(panel);
-    splitter->setSizes({200, 700});
-    context.window.setCentralWidget(splitter);
-    return *panel;
+    return *context.window.findChild<TestPanel*>();
 }
 
 // Cases after a real run: two passes, a wrong answer, a case without an
