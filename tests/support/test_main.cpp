@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -46,6 +48,13 @@ void useTemporaryHome() {
 
 QString testHome() {
     return home->path();
+}
+
+void startAsFirstRun() {
+    QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+         QStringLiteral("/Corvanta"))
+        .removeRecursively();
+    QSettings().clear();
 }
 
 int main(int argc, char** argv) {

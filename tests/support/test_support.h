@@ -4,3 +4,6 @@
 
 // Directory of the running test's private home (HOME and every XDG folder live below it).
 QString testHome();
+
+// Makes the next AppState a first start: no save folder, no settings.
+void startAsFirstRun();

@@ -1,4 +1,5 @@
 #include "support/printers.h"
+#include "support/test_support.h"
 #include "themes/share_code.h"
 #include "ui/settings/custom_theme_section.h"
 #include "ui/sheets/custom_theme_editor_sheet.h"
@@ -17,10 +18,7 @@
 class CustomThemeSheetsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-             QStringLiteral("/Corvanta"))
-            .removeRecursively();
-        QSettings(QStringLiteral("Corvanta"), QStringLiteral("Corvanta")).clear();
+        startAsFirstRun();
         state = std::make_unique<AppState>();
         section = std::make_unique<CustomThemeSettingsSection>(*state, nullptr);
         section->resize(600, 500);

@@ -2,6 +2,7 @@
 #include "library/template_insertion.h"
 #include "support/accessibility_audit.h"
 #include "support/printers.h"
+#include "support/test_support.h"
 #include "ui/editor_pane.h"
 #include "ui/settings/custom_theme_section.h"
 #include "ui/sheets/help_panel.h"
@@ -44,10 +45,7 @@ QString goldenPath(HelpSection section) {
 class HelpAndTemplatesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-             QStringLiteral("/Corvanta"))
-            .removeRecursively();
-        QSettings(QStringLiteral("Corvanta"), QStringLiteral("Corvanta")).clear();
+        startAsFirstRun();
         state = std::make_unique<AppState>();
         pane = std::make_unique<EditorPane>(*state, commands);
         pane->resize(900, 600);

@@ -1,5 +1,6 @@
 #include "support/accessibility_audit.h"
 #include "support/printers.h"
+#include "support/test_support.h"
 #include "ui/main_window.h"
 #include "ui/settings/editor_settings_page.h"
 #include "ui/settings/font_candidates.h"
@@ -35,10 +36,7 @@ template <typename T> T* named(QWidget* root, const QString& name) {
 class SettingsWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-             QStringLiteral("/Corvanta"))
-            .removeRecursively();
-        QSettings(QStringLiteral("Corvanta"), QStringLiteral("Corvanta")).clear();
+        startAsFirstRun();
         state = std::make_unique<AppState>();
         window = std::make_unique<MainWindow>(*state, commands);
         state->settings().setOnboarding({.hasSeenOnboarding = true});

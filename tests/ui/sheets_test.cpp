@@ -1,4 +1,5 @@
 #include "support/printers.h"
+#include "support/test_support.h"
 #include "ui/main_window.h"
 #include "ui/sheets/new_file_sheet.h"
 #include "ui/sheets/onboarding_sheet.h"
@@ -19,10 +20,7 @@
 class SheetsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-             QStringLiteral("/Corvanta"))
-            .removeRecursively();
-        QSettings(QStringLiteral("Corvanta"), QStringLiteral("Corvanta")).clear();
+        startAsFirstRun();
         state = std::make_unique<AppState>();
         host = std::make_unique<QWidget>();
         host->resize(1000, 700);

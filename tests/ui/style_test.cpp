@@ -1,4 +1,5 @@
 #include "support/printers.h"
+#include "support/test_support.h"
 #include "themes/theme_resolver.h"
 #include "ui/editor/welcome_view.h"
 #include "ui/editor_pane.h"
@@ -22,10 +23,7 @@
 class StyleTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-             QStringLiteral("/Corvanta"))
-            .removeRecursively();
-        QSettings(QStringLiteral("Corvanta"), QStringLiteral("Corvanta")).clear();
+        startAsFirstRun();
         state = std::make_unique<AppState>();
         style = std::make_unique<Style>(*state);
         pane = std::make_unique<EditorPane>(*state, commands);

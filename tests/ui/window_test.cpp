@@ -171,6 +171,11 @@ TEST_F(WindowTest, TemplateShortcutNeedsASelectionWhileTheButtonAlwaysOpens) {
     EXPECT_EQ(opened.count(), 0);
     named(QStringLiteral("알고리즘 템플릿"))->click();
     EXPECT_EQ(opened.count(), 1);
+    // The browser it opened is modal; closed, the window takes keys again.
+    for (QDialog* sheet : window->findChildren<QDialog*>())
+        sheet->close();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 
     openFiles({QStringLiteral("a.cpp")});
     QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
