@@ -1,5 +1,7 @@
 #include "ui/settings/settings_window.h"
 
+#include "ui/sheets/sheet_header.h"
+
 #include "ui/icons.h"
 #include "ui/settings/about_page.h"
 #include "ui/settings/changelog_page.h"
@@ -16,7 +18,6 @@
 #include <QListWidget>
 #include <QScrollArea>
 #include <QStackedWidget>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -91,24 +92,9 @@ SettingsWindow::SettingsWindow(AppState& state, const QStringList& installedFami
 }
 
 QWidget* SettingsWindow::buildHeader() {
-    auto* header = new QWidget(this);
+    QWidget* header = sheetHeader(this, QStringLiteral("설정"));
     header->setObjectName(QStringLiteral("settingsHeader"));
     header->setAttribute(Qt::WA_StyledBackground);
-    auto* title = new QLabel(QStringLiteral("설정"), header);
-    title->setObjectName(QStringLiteral("settingsTitle"));
-    auto* close = new QToolButton(header);
-    close->setObjectName(QStringLiteral("closeButton"));
-    close->setToolTip(QStringLiteral("닫기"));
-    close->setAccessibleName(QStringLiteral("닫기"));
-    close->setAutoRaise(true);
-    close->setFocusPolicy(Qt::NoFocus);
-    setSymbol(close, QStringLiteral("xmark.circle.fill"), QStringLiteral("✕"));
-    connect(close, &QToolButton::clicked, this, &QDialog::reject);
-    auto* row = new QHBoxLayout(header);
-    row->setContentsMargins(20, 12, 12, 12);
-    row->addWidget(title);
-    row->addStretch();
-    row->addWidget(close);
     return header;
 }
 

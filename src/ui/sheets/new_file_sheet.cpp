@@ -2,6 +2,7 @@
 
 #include "ui/icons.h"
 #include "ui/sheets/language_badge.h"
+#include "ui/sheets/sheet_header.h"
 #include "workspace/app_state.h"
 
 #include <QButtonGroup>
@@ -74,7 +75,7 @@ NewFileSheet::NewFileSheet(AppState& state, QWidget* parent) : QDialog(parent), 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 20, 24, 20);
     layout->setSpacing(10);
-    layout->addWidget(buildTitle());
+    layout->addWidget(sheetHeader(this, QStringLiteral("새 파일 만들기")));
     layout->addSpacing(6);
     layout->addWidget(sectionLabel(QStringLiteral("파일 이름"), this));
     layout->addLayout(nameRow);
@@ -88,32 +89,6 @@ NewFileSheet::NewFileSheet(AppState& state, QWidget* parent) : QDialog(parent), 
     layout->addLayout(buttons);
 
     chooseLanguage(ProgrammingLanguage::cpp);
-}
-
-QWidget* NewFileSheet::buildTitle() {
-    auto* row = new QWidget(this);
-    auto* title = new QLabel(QStringLiteral("새 파일 만들기"), row);
-    title->setObjectName(QStringLiteral("sheetTitle"));
-    QFont titleFont = title->font();
-    titleFont.setBold(true);
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
-    title->setFont(titleFont);
-
-    auto* close = new QToolButton(row);
-    close->setObjectName(QStringLiteral("closeButton"));
-    close->setToolTip(QStringLiteral("닫기"));
-    close->setAccessibleName(QStringLiteral("닫기"));
-    close->setAutoRaise(true);
-    close->setFocusPolicy(Qt::NoFocus);
-    setSymbol(close, QStringLiteral("xmark.circle.fill"), QStringLiteral("✕"));
-    connect(close, &QToolButton::clicked, this, &QDialog::reject);
-
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(title);
-    layout->addStretch();
-    layout->addWidget(close);
-    return row;
 }
 
 QWidget* NewFileSheet::buildLanguageCards() {

@@ -27,7 +27,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QWidget* buildTitle();
     QWidget* buildLanguageCards();
     void create();
 

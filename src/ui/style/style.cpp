@@ -56,7 +56,6 @@ QPushButton[primary="true"] {
 }
 QPushButton[primary="true"]:disabled { background: <key-cap>; color: <text-40>; }
 
-#sheetTitle { font-size: 16pt; font-weight: 600; }
 #helpPanel #sheetTitle { font-size: 18pt; font-weight: bold; }
 #pageTitle { font-size: 16pt; font-weight: bold; }
 #sectionHeading { font-size: 13pt; font-weight: bold; }
@@ -165,7 +164,7 @@ QToolButton[languageCard]:checked { background: <accent-20>; border-color: <acce
 #consoleTitle { color: <text>; font-size: 13pt; font-weight: 600; }
 #consoleText { border: none; font-size: 12pt; }
 #settingsHeader, #settingsTabs { background: <sidebar>; }
-#settingsTitle { font-size: 18pt; font-weight: 600; }
+#settingsHeader #sheetTitle { font-size: 18pt; font-weight: 600; }
 #settingsTabs { border: none; padding: 6px; }
 #settingsTabs::item { padding: 5px 4px; border-radius: 6px; color: <text>; }
 #settingsTabs::item:selected { background: <accent>; color: white; }
