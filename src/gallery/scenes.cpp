@@ -9,6 +9,8 @@
 #include "ui/sheets/onboarding_sheet.h"
 #include "ui/sidebar/sidebar.h"
 #include "ui/sidebar/sidebar_commands.h"
+#include "ui/testpanel/test_case_card.h"
+#include "ui/testpanel/test_cases_view.h"
 #include "ui/testpanel/test_panel.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
@@ -86,7 +88,7 @@ void runSampleCases(SceneContext& context, TestPanel::Tab tab) {
     panel.selectTab(tab);
     // The two passes folded, so the failure and the unjudged case show whole.
     for (int row = 0; row < 2; ++row)
-        panel.findChildren<QAbstractButton*>(QStringLiteral("chevron"))[row]->click();
+        panel.testCasesView()->card(row)->setExpanded(false);
     QApplication::processEvents();
     QScrollBar* list =
         panel.findChild<QScrollArea*>(QStringLiteral("testCaseList"))->verticalScrollBar();

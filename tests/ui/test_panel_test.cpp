@@ -20,6 +20,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
@@ -53,17 +54,24 @@ protected:
         state.reset();
     }
 
-    template <typename T = QAbstractButton> T* find(const QString& name, QWidget* root = nullptr) {
+    template <typename T = QAbstractButton>
+    T* lookup(const QString& name, QWidget* root = nullptr) const {
         for (T* widget : (root ? root : panel.get())->findChildren<T*>()) {
             if (widget->objectName() == name || widget->accessibleName() == name ||
                 widget->property("text").toString() == name)
                 return widget;
         }
-        ADD_FAILURE() << "no control " << name.toStdString();
         return nullptr;
     }
 
-    TestCaseCard* card(int row) const { return panel->testCasesView()->cards().at(row); }
+    template <typename T = QAbstractButton> T* find(const QString& name, QWidget* root = nullptr) {
+        T* widget = lookup<T>(name, root);
+        if (!widget)
+            ADD_FAILURE() << "no control " << name.toStdString();
+        return widget;
+    }
+
+    TestCaseCard* card(int row) const { return panel->testCasesView()->card(row); }
 
     static TestCase testCase(const QString& input, const QString& expected) {
         TestCase result;
@@ -101,7 +109,7 @@ TEST_F(TestPanelTest, RunCommandStartsARunOnlyWithASelectedFile) {
         EXPECT_FALSE(find(QStringLiteral("runButton"))->isEnabled());
     }
     // A text file cannot run: the case fails with the message.
-    QTRY_VERIFY(!state->isRunning());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !state->isRunning(); }));
     EXPECT_EQ(state->testCases()[0].actualOutput,
               QStringLiteral("📝 텍스트 파일은 실행할 수 없습니다."));
 }
@@ -113,7 +121,7 @@ TEST_F(TestPanelTest, DeleteAllLeavesOneEmptyCase) {
     ASSERT_EQ(state->testCases().size(), 1);
     EXPECT_TRUE(state->testCases()[0].input.isEmpty());
     EXPECT_TRUE(state->testCases()[0].expectedOutput.isEmpty());
-    QTRY_COMPARE(panel->testCasesView()->cards().size(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel->testCasesView()->cardCount() == 1; }));
     EXPECT_EQ(find<QLabel>(QStringLiteral("passSummary"))->text(),
               QStringLiteral("<b>0/1</b> 통과"));
     find(QStringLiteral("삭제"), card(0))->click();
@@ -128,7 +136,7 @@ TEST_F(TestPanelTest, CardsShowVerdictFrameAndTimeOfARealRun) {
                          testCase(QStringLiteral("8"), QStringLiteral("9")),
                          testCase(QStringLiteral("5"), QString())});
     find(QStringLiteral("runButton"))->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!state->isRunning(), 60000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !state->isRunning(); }, 60000));
 
     struct Expected {
         bool badge;
@@ -186,7 +194,7 @@ TEST_F(TestPanelTest, ConsoleFollowsTheEndAndClearsToThePlaceholder) {
     for (int i = 0; i < 500; ++i)
         lines.append(QString::number(i));
     state->setConsoleOutput(lines.join(u'\n'));
-    QTRY_VERIFY(console->verticalScrollBar()->maximum() > 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return console->verticalScrollBar()->maximum() > 0; }));
     EXPECT_EQ(console->verticalScrollBar()->value(), console->verticalScrollBar()->maximum());
 
     find(QStringLiteral("지우기"))->click();
@@ -195,13 +203,48 @@ TEST_F(TestPanelTest, ConsoleFollowsTheEndAndClearsToThePlaceholder) {
     EXPECT_EQ(console->placeholderText(), QStringLiteral("실행 결과가 여기에 표시됩니다...람쥐"));
 }
 
+// A long list builds the cards a person can see; the others come as they
+// scroll into view, showing the case as it is then.
+TEST_F(TestPanelTest, LongListsBuildCardsAsTheyComeIntoView) {
+    QList<TestCase> cases;
+    for (int i = 0; i < 200; ++i)
+        cases.append(testCase(QString::number(i), QString::number(2 * i)));
+    state->setTestCases(cases);
+    TestCasesView* view = panel->testCasesView();
+    EXPECT_EQ(view->cardCount(), 200);
+    EXPECT_LT(view->builtCardCount(), 12);
+
+    TestCase result = state->testCases()[199];
+    result.passed = false;
+    result.executionTime = 3.0;
+    state->updateTestCase(result);
+    auto* list = find<QScrollArea>(QStringLiteral("테스트 케이스 목록"));
+    QScrollBar* bar = list->verticalScrollBar();
+    // The range grows with the list once its layout has run.
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        bar->setValue(bar->maximum());
+        return lookup<QPlainTextEdit>(QStringLiteral("테스트 #200 입력")) != nullptr;
+    }));
+    EXPECT_LT(view->builtCardCount(), 30);
+    EXPECT_FALSE(card(199)->visibleRegion().isEmpty());
+    EXPECT_EQ(find<QLabel>(QStringLiteral("caseTime"), card(199))->text(), QStringLiteral("3.0ms"));
+
+    bar->setValue(0);
+    find(QStringLiteral("테스트 추가"))->click();
+    ASSERT_EQ(view->cardCount(), 201);
+    EXPECT_FALSE(card(200)->visibleRegion().isEmpty());
+    EXPECT_TRUE(find<QPlainTextEdit>(QStringLiteral("테스트 #201 입력"))->hasFocus());
+}
+
 // A result arriving during a run must not disturb the case being typed in.
 TEST_F(TestPanelTest, AResultRefreshesOnlyItsOwnCard) {
     QList<TestCase> cases;
     for (int i = 0; i < 5; ++i)
         cases.append(testCase(QString::number(i), QString::number(i)));
     state->setTestCases(cases);
-    const QList<TestCaseCard*> before = panel->testCasesView()->cards();
+    QList<TestCaseCard*> before;
+    for (int row = 0; row < 5; ++row)
+        before.append(card(row));
     auto* typing = find<QPlainTextEdit>(QStringLiteral("테스트 #4 입력"));
     typing->setFocus();
     QTest::keyClicks(typing, QStringLiteral("23"));
@@ -216,7 +259,8 @@ TEST_F(TestPanelTest, AResultRefreshesOnlyItsOwnCard) {
     state->updateTestCase(result);
 
     EXPECT_EQ(resets.count(), 0);
-    EXPECT_EQ(panel->testCasesView()->cards(), before);
+    for (int row = 0; row < 5; ++row)
+        EXPECT_EQ(card(row), before[row]);
     EXPECT_EQ(find<QLabel>(QStringLiteral("caseTime"), card(0))->text(), QStringLiteral("12.2ms"));
     EXPECT_EQ(state->testCases()[3].input, QStringLiteral("233"));
     EXPECT_TRUE(typing->hasFocus());

@@ -166,6 +166,11 @@ void TestCaseCard::setExpanded(bool expanded) {
     nameIconButton(m_chevron, expanded ? QStringLiteral("접기") : QStringLiteral("펼치기"));
 }
 
+void TestCaseCard::focusInput() {
+    setExpanded(true);
+    m_inputEditor->setFocus(Qt::OtherFocusReason);
+}
+
 void TestCaseCard::refresh() {
     const QModelIndex index = m_model.index(m_row, 0);
     m_id = index.data(IdRole).toUuid();

@@ -28,6 +28,7 @@ public:
     void refresh();
     bool isExpanded() const { return m_expanded; }
     void setExpanded(bool expanded);
+    void focusInput();
 
 signals:
     void duplicateRequested(const QUuid& id);

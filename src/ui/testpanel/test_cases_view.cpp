@@ -5,10 +5,13 @@
 #include "workspace/app_state.h"
 
 #include <QAbstractItemModel>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -59,6 +62,11 @@ TestCasesView::TestCasesView(AppState& state, QAbstractItemModel& model, QWidget
                 refreshCards(from.row(), to.row());
             });
     connect(&m_model, &QAbstractItemModel::modelReset, this, &TestCasesView::rebuild);
+    connect(m_scroll->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &TestCasesView::buildCardsInView);
+    connect(m_scroll->verticalScrollBar(), &QScrollBar::rangeChanged, this,
+            &TestCasesView::buildCardsInView);
+    m_scroll->viewport()->installEventFilter(this);
     rebuild();
 }
 
@@ -75,7 +83,11 @@ QWidget* TestCasesView::buildBottomBar() {
     row->addStretch();
     row->addWidget(clear);
     row->addWidget(removeAll);
-    connect(add, &QPushButton::clicked, &m_state, &AppState::addTestCase);
+    connect(add, &QPushButton::clicked, this, [this] {
+        m_reveal = Reveal::scrollAndType;
+        m_state.addTestCase();
+        m_reveal = Reveal::none;
+    });
     connect(clear, &QPushButton::clicked, &m_state, &AppState::clearTestResults);
     // Never leaves the list empty: there is always a case to type into.
     connect(removeAll, &QPushButton::clicked, this, [this] { m_state.setTestCases({TestCase{}}); });
@@ -84,48 +96,128 @@ QWidget* TestCasesView::buildBottomBar() {
 
 void TestCasesView::insertCards(int first, int last) {
     for (int row = first; row <= last; ++row) {
-        auto* card = new TestCaseCard(m_model, row, m_column->parentWidget());
-        connect(card, &TestCaseCard::duplicateRequested, this, [this](const QUuid& id) {
-            if (const TestCase* testCase = m_state.testCase(id))
-                m_state.duplicateTestCase(*testCase);
-        });
-        connect(card, &TestCaseCard::deleteRequested, this, [this](const QUuid& id) {
-            if (const TestCase* testCase = m_state.testCase(id))
-                m_state.deleteTestCase(*testCase);
-        });
-        m_cards.insert(row, card);
-        m_column->insertWidget(row, card);
+        m_cards.insert(row, nullptr);
+        if (m_placeholderHeight == 0) {
+            m_column->insertSpacing(row, 0);
+            buildCard(row);
+        } else {
+            // A box layout puts no spacing beside a spacer: it holds its own.
+            m_column->insertSpacing(row, m_placeholderHeight + m_column->spacing());
+        }
     }
     renumberFrom(last + 1);
+    buildCardsInView();
+    if (m_reveal != Reveal::none)
+        reveal(last, m_reveal);
 }
 
 void TestCasesView::removeCards(int first, int last) {
-    for (int row = last; row >= first; --row)
-        discard(m_cards.takeAt(row));
+    for (int row = last; row >= first; --row) {
+        // Later, not now: the card's own delete button may be what asked for it.
+        if (TestCaseCard* card = m_cards.takeAt(row)) {
+            card->hide();
+            card->deleteLater();
+        }
+        delete m_column->takeAt(row);
+    }
     renumberFrom(first);
+    buildCardsInView();
 }
 
 void TestCasesView::refreshCards(int first, int last) {
-    for (int row = first; row <= last && row < m_cards.size(); ++row)
-        m_cards[row]->refresh();
+    for (int row = first; row <= last && row < m_cards.size(); ++row) {
+        if (m_cards[row])
+            m_cards[row]->refresh();
+    }
 }
 
 void TestCasesView::rebuild() {
-    for (TestCaseCard* card : std::as_const(m_cards))
-        discard(card);
-    m_cards.clear();
+    if (!m_cards.isEmpty())
+        removeCards(0, int(m_cards.size()) - 1);
     if (m_model.rowCount() > 0)
         insertCards(0, m_model.rowCount() - 1);
 }
 
-// Later, not now: the card's own delete button may be what asked for it.
-void TestCasesView::discard(TestCaseCard* card) {
-    m_column->removeWidget(card);
-    card->hide();
-    card->deleteLater();
+TestCaseCard* TestCasesView::card(int row) {
+    if (!m_cards.at(row))
+        buildCard(row);
+    return m_cards.at(row);
+}
+
+int TestCasesView::builtCardCount() const {
+    return int(m_cards.size() - m_cards.count(nullptr));
+}
+
+// Puts a card in the place its row's placeholder held.
+void TestCasesView::buildCard(int row) {
+    auto* card = new TestCaseCard(m_model, row, m_column->parentWidget());
+    connect(card, &TestCaseCard::duplicateRequested, this, [this](const QUuid& id) {
+        if (const TestCase* testCase = m_state.testCase(id)) {
+            m_reveal = Reveal::scroll;
+            m_state.duplicateTestCase(*testCase);
+            m_reveal = Reveal::none;
+        }
+    });
+    connect(card, &TestCaseCard::deleteRequested, this, [this](const QUuid& id) {
+        if (const TestCase* testCase = m_state.testCase(id))
+            m_state.deleteTestCase(*testCase);
+    });
+    m_cards[row] = card;
+    delete m_column->takeAt(row);
+    m_column->insertWidget(row, card);
+    // A layout shows what it is given only on the next turn of the loop.
+    if (m_column->parentWidget()->isVisible())
+        card->show();
+    card->ensurePolished();
+    m_placeholderHeight = card->sizeHint().height();
+}
+
+// Builds the placeholders within the view and one screen below it, and
+// those of the last two screens: the end of the list, where new cases go,
+// is where a person scrolls most, and its height should be the real one.
+void TestCasesView::buildCardsInView() {
+    const auto heightOf = [this](int row) {
+        // A spacer's height includes the spacing a card gets beside it.
+        return m_column->itemAt(row)->sizeHint().height() +
+               (m_cards[row] ? m_column->spacing() : 0);
+    };
+    QList<int> tops(m_cards.size());
+    int y = m_column->contentsMargins().top();
+    for (int row = 0; row < m_cards.size(); ++row) {
+        tops[row] = y;
+        y += heightOf(row);
+    }
+    const int screen = m_scroll->viewport()->height();
+    const int viewTop = m_scroll->verticalScrollBar()->value();
+    const int endTop = y - 2 * screen;
+    for (int row = 0; row < m_cards.size(); ++row) {
+        const int top = tops[row];
+        const int bottom = top + heightOf(row);
+        const bool inView = bottom >= viewTop && top <= viewTop + 2 * screen;
+        if (!m_cards[row] && (inView || bottom >= endTop))
+            buildCard(row);
+    }
+}
+
+bool TestCasesView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_scroll->viewport() && event->type() == QEvent::Resize)
+        buildCardsInView();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TestCasesView::reveal(int row, Reveal how) {
+    TestCaseCard* shown = card(row);
+    // The scroll range follows the column only once its layout has run.
+    m_column->activate();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    m_scroll->ensureWidgetVisible(shown, 0, 0);
+    if (how == Reveal::scrollAndType)
+        shown->focusInput();
 }
 
 void TestCasesView::renumberFrom(int row) {
-    for (; row < m_cards.size(); ++row)
-        m_cards[row]->setRow(row);
+    for (; row < m_cards.size(); ++row) {
+        if (m_cards[row])
+            m_cards[row]->setRow(row);
+    }
 }
