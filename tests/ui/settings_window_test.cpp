@@ -167,8 +167,10 @@ TEST_F(SettingsWindowTest, AFullResetBehavesLikeAFirstStartWithoutARestart) {
     ASSERT_EQ(state->testCases().size(), 1);
     EXPECT_TRUE(state->testCases()[0].input.isEmpty());
     EXPECT_EQ(state->settings().execution(), ExecutionSettings());
-    QTRY_VERIFY(window->findChild<OnboardingSheet*>() &&
-                window->findChild<OnboardingSheet*>()->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return window->findChild<OnboardingSheet*>() &&
+               window->findChild<OnboardingSheet*>()->isVisible();
+    }));
 }
 
 TEST_F(SettingsWindowTest, EscapeAndTheCloseButtonCloseItAndEveryControlHasAName) {

@@ -153,7 +153,7 @@ TEST_F(SheetsTest, EverySheetTakesTheKeyboardAndEscapeClosesItWithoutCreating) {
         QWidget* first = nameField(sheet.get())
                              ? nameField(sheet.get())
                              : sheet->findChild<QWidget*>(QStringLiteral("nextButton"));
-        QTRY_COMPARE(QApplication::focusWidget(), first);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == first; }));
         QTest::keyClick(first, Qt::Key_Escape);
         EXPECT_FALSE(sheet->isVisible()) << name;
     }
@@ -167,8 +167,10 @@ TEST_F(SheetsTest, TheWindowOpensTheTourOnceAndTheCreatorsOnRequest) {
         window.show();
         EXPECT_TRUE(state->settings().onboarding().hasSeenOnboarding)
             << "set before the tour shows";
-        QTRY_VERIFY(window.findChild<OnboardingSheet*>() &&
-                    window.findChild<OnboardingSheet*>()->isVisible());
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return window.findChild<OnboardingSheet*>() &&
+                   window.findChild<OnboardingSheet*>()->isVisible();
+        }));
         window.findChild<OnboardingSheet*>()->reject();
 
         emit commands.newFile();

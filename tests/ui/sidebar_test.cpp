@@ -101,7 +101,7 @@ protected:
             if (candidate->text() == button)
                 candidate->click();
         }
-        QTRY_VERIFY(!sidebar->findChild<QMessageBox*>());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !sidebar->findChild<QMessageBox*>(); }));
     }
 
     QDialog* openSheet() {
@@ -224,7 +224,7 @@ TEST_F(SidebarTest, RenamingAFileKeepsItsExtensionAndRefusesATakenName) {
     EXPECT_EQ(state->files().last().name, QStringLiteral("dfs.py"));
     EXPECT_EQ(state->file(python)->name, QStringLiteral("bfs.py"));
     QTest::keyClick(field, Qt::Key_Escape);
-    QTRY_VERIFY(!sidebar->findChild<QDialog*>());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !sidebar->findChild<QDialog*>(); }));
     EXPECT_EQ(state->files().last().name, QStringLiteral("dfs.py"));
 }
 
@@ -232,7 +232,7 @@ TEST_F(SidebarTest, FolderSheetsCreateAndRenameAndEscapeChangesNothing) {
     named<QAbstractButton>(QStringLiteral("새 폴더"))->click();
     auto* field = named<QLineEdit>(QStringLiteral("폴더 이름"));
     QTest::keyClick(field, Qt::Key_Escape);
-    QTRY_VERIFY(!sidebar->findChild<QDialog*>());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !sidebar->findChild<QDialog*>(); }));
     EXPECT_TRUE(state->folders().isEmpty());
 
     named<QAbstractButton>(QStringLiteral("새 폴더"))->click();
