@@ -1,5 +1,6 @@
 #include "app/first_paint_report.h"
 #include "app/single_instance.h"
+#include "app/startup_heap.h"
 #include "base/app_identity.h"
 #include "base/diagnostics.h"
 #include "ui/icons.h"
@@ -12,6 +13,7 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -71,6 +73,7 @@ void warnWorkspaceLost(QWidget& window) {
 } // namespace
 
 int main(int argc, char** argv) {
+    StartupHeap heap;
     QApplication app(argc, argv);
     setAppIdentity();
     // Ties the window to its desktop entry: the dock's icon and grouping.
@@ -93,5 +96,6 @@ int main(int argc, char** argv) {
                      [&window] { warnWorkspaceLost(window); });
     reportFirstPaintIfAsked(window);
     window.show();
+    QTimer::singleShot(0, &window, [&heap] { heap.release(); });
     return app.exec();
 }
