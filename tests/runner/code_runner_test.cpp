@@ -114,6 +114,14 @@ int main() { int a, b; std::cin >> a >> b; std::cout << “sum ” << a + b << �
                               true,
                               compileError,
                               u"undeclared"_s},
+                             // Linked fast, but a failure reads as the
+                             // system linker has always put it.
+                             {"link error",
+                              u"int missing();\nint main() { return missing(); }\n"_s,
+                              {},
+                              true,
+                              compileError,
+                              u"undefined reference to `missing()'"_s},
                          });
 }
 
