@@ -27,10 +27,10 @@ void expectRun(const RunResult& result, bool error, const QString& output,
 struct Case {
     const char* name;
     QString code;
-    QString input;
     bool error;
     QString output;
     QString piece = {};
+    QString input = {};
 };
 
 void check(Language language, std::initializer_list<Case> cases) {
@@ -70,27 +70,19 @@ const QString compileError = u"🔴 컴파일 에러:\n"_s;
 
 TEST(CodeRunnerTest, C) {
     ASSERT_TRUE(toolInstalled("gcc"));
-    check(Language::c,
-          {
-              {"success", cSum, u"1 2\n"_s, false, u"3\n"_s},
-              {"standard error is dropped on success",
-               cMain(uR"(fprintf(stderr, "note\n"); printf("ok\n"); return 0;)"_s),
-               {},
-               false,
-               u"ok\n"_s},
-              {"runtime error reports standard error only",
-               cMain(uR"(printf("partial"); fprintf(stderr, "boom\n"); return 3;)"_s),
-               {},
-               true,
-               u"boom\n"_s},
-              {"runtime error without standard error",
-               cMain(uR"(printf("lost"); return 1;)"_s),
-               {},
-               true,
-               u"런타임 에러"_s},
-              {"crash", cMain(u"abort();"_s), {}, true, u"런타임 에러"_s},
-              {"compile error", u"int main(void) { return }"_s, {}, true, compileError, u"error"_s},
-          });
+    const QString partial = uR"(printf("partial"); fprintf(stderr, "boom\n"); return 3;)"_s;
+    check(
+        Language::c,
+        {
+            {"success", cSum, false, u"3\n"_s, {}, u"1 2\n"_s},
+            {"standard error is dropped on success",
+             cMain(uR"(fprintf(stderr, "note\n"); printf("ok\n"); return 0;)"_s), false, u"ok\n"_s},
+            {"runtime error reports standard error only", cMain(partial), true, u"boom\n"_s},
+            {"runtime error without standard error", cMain(uR"(printf("lost"); return 1;)"_s), true,
+             u"런타임 에러"_s},
+            {"crash", cMain(u"abort();"_s), true, u"런타임 에러"_s},
+            {"compile error", u"int main(void) { return }"_s, true, compileError, u"error"_s},
+        });
 }
 
 // How the program is ended is ProgramRun's business; here, what the run says.
@@ -104,47 +96,41 @@ TEST(CodeRunnerTest, TimeLimit) {
 
 TEST(CodeRunnerTest, Cpp) {
     ASSERT_TRUE(toolInstalled("g++"));
-    check(Language::cpp, {
-                             {"curly quotes typed by a text system compile", uR"(#include <iostream>
-int main() { int a, b; std::cin >> a >> b; std::cout << “sum ” << a + b << ‘\n’; })"_s,
-                              u"40 2"_s, false, u"sum 42\n"_s},
-                             {"compile error",
-                              u"int main() { undeclared(); }"_s,
-                              {},
-                              true,
-                              compileError,
-                              u"undeclared"_s},
-                             // Linked fast, but a failure reads as the
-                             // system linker has always put it.
-                             {"link error",
-                              u"int missing();\nint main() { return missing(); }\n"_s,
-                              {},
-                              true,
-                              compileError,
-                              u"undefined reference to `missing()'"_s},
-                         });
+    const QString curlyQuotes = uR"(#include <iostream>
+int main() { int a, b; std::cin >> a >> b; std::cout << “sum ” << a + b << ‘\n’; })"_s;
+    check(Language::cpp,
+          {
+              {"curly quotes typed by a text system compile",
+               curlyQuotes,
+               false,
+               u"sum 42\n"_s,
+               {},
+               u"40 2"_s},
+              {"compile error", u"int main() { undeclared(); }"_s, true, compileError,
+               u"undeclared"_s},
+              // Linked fast, but a failure reads as the system linker has always put it.
+              {"link error", u"int missing();\nint main() { return missing(); }\n"_s, true,
+               compileError, u"undefined reference to `missing()'"_s},
+          });
 }
 
 TEST(CodeRunnerTest, Python) {
     ASSERT_TRUE(toolInstalled("python3"));
     check(Language::python,
           {
-              {"success", u"a, b = map(int, input().split())\nprint(a + b)\n"_s, u"1 2"_s, false,
-               u"3\n"_s},
-              {"exception",
-               u"raise ValueError('bad value')\n"_s,
+              {"success",
+               u"a, b = map(int, input().split())\nprint(a + b)\n"_s,
+               false,
+               u"3\n"_s,
                {},
-               true,
-               u"Traceback"_s,
+               u"1 2"_s},
+              {"exception", u"raise ValueError('bad value')\n"_s, true, u"Traceback"_s,
                u"ValueError: bad value"_s},
               {"output past the cap is cut off",
-               u"import sys\nwhile True:\n    sys.stdout.write('x' * 1048576)\n"_s,
-               {},
-               true,
+               u"import sys\nwhile True:\n    sys.stdout.write('x' * 1048576)\n"_s, true,
                u"⛔ 출력 초과 (64MB)"_s},
               {"invalid UTF-8 reads as nothing",
                u"import sys\nsys.stdout.buffer.write(b'\\xff\\xfe')\n"_s,
-               {},
                false,
                {}},
           });
@@ -153,53 +139,39 @@ TEST(CodeRunnerTest, Python) {
 TEST(CodeRunnerTest, Java) {
     ASSERT_TRUE(toolInstalled("javac"));
     ASSERT_TRUE(toolInstalled("java"));
+    const QString throwing = uR"(public class Main {
+    public static void main(String[] args) { throw new IllegalStateException("bad state"); }
+})"_s;
     check(Language::java,
           {
-              {"success", javaSum, u"1 2"_s, false, u"3\n"_s},
+              {"success", javaSum, false, u"3\n"_s, {}, u"1 2"_s},
               {"public class not named Main",
-               u"public class Solution { public static void main(String[] a) {} }"_s,
-               {},
-               true,
-               u"🔴 Java 컴파일 에러:\n"_s,
-               u"Solution.java"_s},
-              {"exception",
-               uR"(public class Main {
-    public static void main(String[] args) { throw new IllegalStateException("bad state"); }
-})"_s,
-               {},
-               true,
-               u"Exception"_s,
-               u"IllegalStateException: bad state"_s},
+               u"public class Solution { public static void main(String[] a) {} }"_s, true,
+               u"🔴 Java 컴파일 에러:\n"_s, u"Solution.java"_s},
+              {"exception", throwing, true, u"Exception"_s, u"IllegalStateException: bad state"_s},
           });
 }
 
 TEST(CodeRunnerTest, CSharp) {
     ASSERT_TRUE(toolInstalled("mcs"));
     ASSERT_TRUE(toolInstalled("mono"));
-    check(Language::csharp, {
-                                {"success", uR"(using System;
+    const QString sum = uR"(using System;
 class Program {
     static void Main() {
         var parts = Console.ReadLine().Split(' ');
         Console.WriteLine(int.Parse(parts[0]) + int.Parse(parts[1]));
     }
-})"_s,
-                                 u"1 2"_s, false, u"3\n"_s},
-                                {"compile error",
-                                 u"class Program { static void Main( { } }"_s,
-                                 {},
-                                 true,
-                                 u"🔴 C# 컴파일 에러:\n"_s,
-                                 u"error CS"_s},
-                                {"exception",
-                                 uR"(class Program {
+})"_s;
+    const QString throwing = uR"(class Program {
     static void Main() { throw new System.InvalidOperationException("bad state"); }
-})"_s,
-                                 {},
-                                 true,
-                                 u"\nUnhandled Exception"_s,
-                                 u"bad state"_s},
-                            });
+})"_s;
+    check(Language::csharp,
+          {
+              {"success", sum, false, u"3\n"_s, {}, u"1 2"_s},
+              {"compile error", u"class Program { static void Main( { } }"_s, true,
+               u"🔴 C# 컴파일 에러:\n"_s, u"error CS"_s},
+              {"exception", throwing, true, u"\nUnhandled Exception"_s, u"bad state"_s},
+          });
 }
 
 TEST(CodeRunnerTest, RefusalsRunNothing) {

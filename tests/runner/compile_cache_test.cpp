@@ -5,10 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <ctime>
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -17,22 +14,9 @@ namespace {
 const QStringList cFlags = {u"gcc"_s, u"-Wall"_s, u"{tmp}/solution.c"_s, u"-o"_s,
                             u"{tmp}/solution_c"_s};
 
-void writeFile(const QString& path, const QByteArray& content) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
 QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-// Entries age by their folder's modification time.
-void setAge(const QString& folder, int secondsAgo) {
-    const timespec times[2] = {{time(nullptr) - secondsAgo, 0}, {time(nullptr) - secondsAgo, 0}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(folder).constData(), times, 0), 0);
 }
 
 TEST(CompileCacheTest, KeyFollowsSourceCommandLineAndCompiler) {

@@ -8,10 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <ctime>
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -169,43 +166,27 @@ TEST_F(PrecompiledHeaderTest, DamagedHeaderCostsTimeOnly) {
     const QString broken = withPrefix(vectorPrefix, u"int main() { return }\n"_s);
     const RunResult expectedSum = run(code, u"1 2"_s, false);
     const RunResult expectedError = run(broken, {}, false);
-    const struct {
-        const char* name;
-        qint64 size;
-        QByteArray content;
-    } damages[] = {
-        {"cut short", 1000, {}},
-        {"cut in half", -2, {}},
-        {"overwritten", -1, "not a header"},
-    };
-    for (const auto& damage : damages) {
-        SCOPED_TRACE(damage.name);
+    const std::pair<const char*, QByteArray> damages[] = {{"cut short", {}},
+                                                          {"overwritten", "not a header"}};
+    for (const auto& [name, content] : damages) {
+        SCOPED_TRACE(name);
         makeReady(code);
-        const QString gch =
-            home.filePath(u"pch/"_s + entries(headers.folder()).first() + u"/prefix.h.gch"_s);
-        QFile file(gch);
+        QFile file(
+            home.filePath(u"pch/"_s + entries(headers.folder()).first() + u"/prefix.h.gch"_s));
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        if (damage.size == -1) {
-            file.resize(0);
-            file.write(damage.content);
-        } else {
-            file.resize(damage.size > 0 ? damage.size : file.size() / 2);
-        }
+        file.resize(content.isEmpty() ? 1000 : 0);
+        file.write(content);
         file.close();
         EXPECT_EQ(run(code, u"1 2"_s, true).output, expectedSum.output);
         EXPECT_EQ(run(broken, {}, true).output, expectedError.output);
     }
 }
 
-// Entries age by their folder's modification time.
 void makeEntry(const QString& folder, qint64 bytes, int secondsAgo) {
-    ASSERT_TRUE(QDir().mkpath(folder));
-    QFile gch(folder + u"/prefix.h.gch"_s);
-    ASSERT_TRUE(gch.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(gch.resize(bytes)); // sparse: the size counts, not the disk it takes
-    gch.close();
-    const timespec times[2] = {{time(nullptr) - secondsAgo, 0}, {time(nullptr) - secondsAgo, 0}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(folder).constData(), times, 0), 0);
+    writeFile(folder + u"/prefix.h.gch"_s, {});
+    // Sparse: the size counts, not the disk it takes.
+    ASSERT_TRUE(QFile::resize(folder + u"/prefix.h.gch"_s, bytes));
+    setAge(folder, secondsAgo);
 }
 
 TEST(PrecompiledHeaderCacheTest, BuildsKeepTheNewestEntriesWithinBothBounds) {

@@ -2,7 +2,6 @@
 #include "runner_test_support.h"
 #include "support/printers.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -38,11 +37,9 @@ Timed runHelper(const Steps& steps, int timeLimit = 0, const QString& inputFile 
     return timed;
 }
 
-QString writeFile(const QTemporaryDir& dir, const QByteArray& content) {
+QString writeInput(const QTemporaryDir& dir, const QByteArray& content) {
     const QString path = dir.filePath(QStringLiteral("input.txt"));
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
+    writeFile(path, content);
     return path;
 }
 
@@ -74,10 +71,10 @@ TEST(ProgramRunTest, ReportsHowTheProgramEnded) {
 
 TEST(ProgramRunTest, InputFileIsStandardInputAndNeedNotBeRead) {
     QTemporaryDir dir;
-    EXPECT_EQ(runHelper({"echo"}, 0, writeFile(dir, "1 2\n")).outcome.standardOutput, "1 2\n");
+    EXPECT_EQ(runHelper({"echo"}, 0, writeInput(dir, "1 2\n")).outcome.standardOutput, "1 2\n");
 
     // Far more than a pipe holds: a program that ignores it must still end.
-    const Timed ignored = runHelper({"out", "done"}, 5, writeFile(dir, QByteArray(8 << 20, 'i')));
+    const Timed ignored = runHelper({"out", "done"}, 5, writeInput(dir, QByteArray(8 << 20, 'i')));
     EXPECT_EQ(ignored.outcome.status, Status::finished);
     EXPECT_EQ(ignored.outcome.standardOutput, "done");
 }

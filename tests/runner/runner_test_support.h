@@ -3,13 +3,18 @@
 #include "runner/code_runner.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
+#include <ctime>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <ostream>
-#include <thread>
+#include <sys/stat.h>
 
 inline void PrintTo(const RunResult& result, std::ostream* os) {
     *os << "{output \"" << result.output.toStdString() << "\", error " << result.error << ", time "
@@ -82,10 +87,19 @@ inline bool isDead(const QByteArray& pid) {
 
 // A killed process takes a moment to go.
 inline bool becomesDead(const QByteArray& pid) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        if (isDead(pid))
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return false;
+    return QTest::qWaitFor([&] { return isDead(pid); }, 2000);
+}
+
+// Creates the folders on the way.
+inline void writeFile(const QString& path, const QByteArray& content) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+// Cache entries age by their folder's modification time.
+inline void setAge(const QString& folder, int secondsAgo) {
+    const timespec times[2] = {{time(nullptr) - secondsAgo, 0}, {time(nullptr) - secondsAgo, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(folder).constData(), times, 0), 0);
 }

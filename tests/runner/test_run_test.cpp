@@ -63,6 +63,8 @@ const QString pythonEcho = u"print(input())\n"_s;
 TEST_F(TestRunTest, StartTestRunAppliesEveryOutcomeToTheState) {
     ASSERT_TRUE(toolInstalled("python3"));
     AppState state;
+    EXPECT_EQ(startTestRun(state), nullptr) << "no file is selected";
+    EXPECT_TRUE(state.consoleOutput().isEmpty());
     state.createFile(u"sum.py"_s, ProgrammingLanguage::python);
     state.updateFileContent(u"a, b = map(int, input().split())\nprint(a + b)\n"_s);
     TestCase stale = testCase(u"1 2"_s, u"3"_s);
@@ -135,13 +137,6 @@ TEST_F(TestRunTest, EditsDuringTheRunDoNotAffectIt) {
     EXPECT_EQ(state.testCases()[0].passed, true);
     // The deleted case keeps its card.
     EXPECT_TRUE(state.consoleOutput().contains(u"결과: 2/2 통과"_s));
-}
-
-TEST_F(TestRunTest, NothingRunsWithoutASelectedFile) {
-    AppState state;
-    EXPECT_EQ(startTestRun(state), nullptr);
-    EXPECT_FALSE(state.isRunning());
-    EXPECT_TRUE(state.consoleOutput().isEmpty());
 }
 
 TEST_F(TestRunTest, CompilesOnceForAllCasesAndReportsACompileErrorOnEach) {
