@@ -89,10 +89,6 @@ TEST(ConvertLatex, MapsScriptsThroughTheCharacterTables) {
                                         {u"A_{ij}"_s, u"Aᵢⱼ"_s},
                                         {u"x_Q"_s, u"x_Q"_s},
                                     });
-    EXPECT_EQ(superscriptMap().size(), 40);
-    EXPECT_EQ(subscriptMap().size(), 32);
-    EXPECT_EQ(mapCharacters(u"0123456789+-=()"_s, superscriptMap()), u"⁰¹²³⁴⁵⁶⁷⁸⁹⁺⁻⁼⁽⁾"_s);
-    EXPECT_EQ(mapCharacters(u"0123456789+-=()"_s, subscriptMap()), u"₀₁₂₃₄₅₆₇₈₉₊₋₌₍₎"_s);
     EXPECT_EQ(mapCharacters(u"AZ가😀"_s, superscriptMap()), u"AZ가😀"_s);
 }
 
