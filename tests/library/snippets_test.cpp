@@ -30,16 +30,6 @@ TEST(Snippets, TriggersAndIdsAreUniqueAndCodeHasNoEscapes) {
         EXPECT_EQ(triggers.size(), table->size());
         EXPECT_EQ(ids.size(), table->size());
     }
-    EXPECT_EQ(cppSnippets().first().id, cppSnippets().first().id) << "built once";
-}
-
-TEST(Snippets, LanguagesShareTables) {
-    EXPECT_EQ(&snippets(ProgrammingLanguage::c), &cppSnippets());
-    EXPECT_EQ(&snippets(ProgrammingLanguage::cpp), &cppSnippets());
-    EXPECT_EQ(&snippets(ProgrammingLanguage::csharp), &cppSnippets());
-    EXPECT_EQ(&snippets(ProgrammingLanguage::python), &pythonSnippets());
-    EXPECT_EQ(&snippets(ProgrammingLanguage::java), &javaSnippets());
-    EXPECT_TRUE(snippets(ProgrammingLanguage::txt).isEmpty());
 }
 
 TEST(Snippets, LookupMatchesWholeTriggersOnly) {
@@ -47,6 +37,8 @@ TEST(Snippets, LookupMatchesWholeTriggersOnly) {
     const std::tuple<ProgrammingLanguage, const char16_t*, const char16_t*> cases[] = {
         {python, u"fori", u"for i in range(n):\n\t"},
         {c, u"endl", u" << endl;"},
+        {csharp, u"endl", u" << endl;"},
+        {java, u"sout", u"System.out.println();"},
         {cpp, u"Fori", nullptr},
         {cpp, u"for", nullptr},
         {java, u"cout", nullptr},

@@ -14,27 +14,14 @@ namespace {
 enum class Variant { cpp, c, python };
 
 QString variantName(Variant variant) {
-    switch (variant) {
-    case Variant::cpp:
-        return QStringLiteral("C++");
-    case Variant::c:
-        return QStringLiteral("C");
-    case Variant::python:
-        return QStringLiteral("Python");
-    }
-    return {};
+    const char* const names[] = {"C++", "C", "Python"};
+    return QString::fromLatin1(names[int(variant)]);
 }
 
 QString fragmentOf(const AlgorithmTemplate& item, Variant variant) {
-    switch (variant) {
-    case Variant::cpp:
-        return item.cppCode;
-    case Variant::c:
-        return item.cCode;
-    case Variant::python:
-        return item.pythonCode;
-    }
-    return {};
+    QString AlgorithmTemplate::*const fields[] = {
+        &AlgorithmTemplate::cppCode, &AlgorithmTemplate::cCode, &AlgorithmTemplate::pythonCode};
+    return item.*fields[int(variant)];
 }
 
 // The names a fragment defines functions under, read off its unindented headers.
@@ -87,9 +74,8 @@ QString programText(Variant variant, const QString& fragment, const QString& hel
 void buildAndRun(const QTemporaryDir& dir, Variant variant, const QString& text,
                  const QString& expected) {
     const QString base = dir.filePath(QStringLiteral("program"));
-    const QString source = base + (variant == Variant::cpp ? QStringLiteral(".cpp")
-                                   : variant == Variant::c ? QStringLiteral(".c")
-                                                           : QStringLiteral(".py"));
+    const char* const suffixes[] = {".cpp", ".c", ".py"};
+    const QString source = base + QString::fromLatin1(suffixes[int(variant)]);
     QFile file(source);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(text.toUtf8());
