@@ -1,11 +1,10 @@
 #include "problems/page_conversion.h"
 #include "regex_reference.h"
+#include "support/golden.h"
 #include "support/printers.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QJsonDocument>
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
@@ -277,36 +276,17 @@ TEST(ConversionMatchesTheRegularExpressions, OnRandomPages) {
     }
 }
 
-QString readText(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return QString::fromUtf8(file.readAll());
-}
-
 // tests/problems/data/NUMBER.json is what `corvanta-cli problem NUMBER --html`
-// printed for the judge's page when it was last reviewed (title, sections and
-// every sample); tests/problems/regenerate_golden.sh writes it anew.
+// printed for the judge's page when it was last reviewed (title, sections,
+// limits and every sample); tests/problems/regenerate_golden.sh writes it anew.
 TEST(JudgePages, ConvertAsReviewed) {
     const QFileInfoList pages = QDir(QStringLiteral(CORVANTA_FIXTURES_DIR "/judge-pages"))
                                     .entryInfoList({u"*.html"_s}, QDir::Files, QDir::Name);
     ASSERT_EQ(pages.size(), 12);
-    for (const QFileInfo& page : pages) {
-        const BaekjoonProblem problem =
-            parseProblemPage(readText(page.filePath()), page.baseName());
-        const QStringList actual =
-            QString::fromUtf8(QJsonDocument(problemToJson(problem)).toJson()).split(u'\n');
-        const QStringList expected =
-            readText(QStringLiteral(CORVANTA_TEST_DATA_DIR "/") + page.baseName() + u".json"_s)
-                .split(u'\n');
-        for (qsizetype line = 0; line < std::max(actual.size(), expected.size()); ++line) {
-            if (actual.value(line) != expected.value(line)) {
-                ADD_FAILURE() << page.fileName().toStdString() << ": first difference on line "
-                              << line + 1 << "\n  expected: " << expected.value(line).toStdString()
-                              << "\n  actual:   " << actual.value(line).toStdString();
-                break;
-            }
-        }
-    }
+    for (const QFileInfo& page : pages)
+        expectCliMatchesGolden({u"problem"_s, page.baseName(), u"--html"_s, page.filePath()},
+                               QStringLiteral(CORVANTA_TEST_DATA_DIR "/") + page.baseName() +
+                                   u".json"_s);
 }
 
 // These inputs make a backtracking engine retry from every opening; the scans

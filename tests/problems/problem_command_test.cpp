@@ -2,7 +2,6 @@
 #include "support/printers.h"
 #include "support/process_runner.h"
 
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
@@ -77,17 +76,6 @@ TEST(ProblemCommand, PrintsTheErrorAndFailsWhenThePageFails) {
     EXPECT_EQ(outcome.exitCode, 1);
     EXPECT_TRUE(outcome.out.isEmpty());
     EXPECT_TRUE(outcome.err.contains(u"HTTP 오류: 404"_s));
-}
-
-// The reviewed conversions were written by this very command.
-TEST(ProblemCommand, ConvertsASavedPageAsReviewed) {
-    const ProcessOutcome outcome =
-        runCli({u"problem"_s, u"1260"_s, u"--html"_s,
-                QStringLiteral(CORVANTA_FIXTURES_DIR "/judge-pages/1260.html")});
-    ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
-    QFile reviewed(QStringLiteral(CORVANTA_TEST_DATA_DIR "/1260.json"));
-    ASSERT_TRUE(reviewed.open(QIODevice::ReadOnly));
-    EXPECT_EQ(outcome.out.toUtf8(), reviewed.readAll());
 }
 
 TEST(ProblemCommand, RefusesBadUsage) {

@@ -1,7 +1,6 @@
 #include "problems/problem_limits.h"
 #include "support/printers.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -17,26 +16,6 @@ void expectLimits(const QString& html, const Limits& expected, const std::string
     const ProblemLimits limits = readProblemLimits(html);
     EXPECT_EQ(limits.timeLimit, expected.time) << what;
     EXPECT_EQ(limits.memoryLimit, expected.memory) << what;
-}
-
-TEST(ProblemLimits, ReadFromTheJudgePages) {
-    const struct {
-        const char* number;
-        Limits expected;
-    } pages[] = {
-        {"10844", {u"1 초"_s, u"256 MB"_s}},
-        {"1260", {u"2 초"_s, u"128 MB"_s}},
-        {"1783", {u"2 초"_s, u"128 MB"_s}},
-        {"1931", {u"2 초"_s, u"128 MB"_s}},
-        {"1006", {}},
-        {"2178", {}},
-    };
-    for (const auto& page : pages) {
-        QFile file(QStringLiteral(CORVANTA_FIXTURES_DIR "/judge-pages/") +
-                   QString::fromLatin1(page.number) + u".html"_s);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page.number;
-        expectLimits(QString::fromUtf8(file.readAll()), page.expected, page.number);
-    }
 }
 
 TEST(ProblemLimits, FollowTheirHeadingsAndReadTheCellAsText) {
