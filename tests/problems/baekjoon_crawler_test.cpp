@@ -1,9 +1,11 @@
 #include "local_http_server.h"
 #include "problems/baekjoon_crawler.h"
+#include "problems/page_conversion.h"
 #include "support/printers.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTcpServer>
 #include <QTest>
 #include <QThread>
@@ -14,21 +16,19 @@ using namespace std::chrono_literals;
 
 namespace {
 
-const QByteArray judgePage =
-    R"html(<div class="page-header"><h1><span id="problem_title">A+B &amp; C</span></h1></div>
-<div id="problem_description" class="problem-text">
-<p>두 정수 $A$와 $B$ ($0 &lt; A, B \le 10^{9}$)의 합을 구한다. 2<sup>31</sup></p>
-</div>
-<div id="problem_input" class="problem-text"><p>첫째 줄에 $A$와 $B$가 주어진다.</p></div>
-<div id="problem_output" class="problem-text"><p>$A+B$를 출력한다.</p></div>
-<pre class="sampledata" id="sample-input-1">1 2
-</pre>
-<pre class="sampledata" id="sample-output-1">3
-</pre>
-<pre class="sampledata" id="sample-input-2">a &lt; b&#x21;
-</pre>
-<pre class="sampledata" id="sample-output-2">yes</pre>
-)html";
+// A page of the judge as it was saved; its conversion is checked on its own.
+QByteArray judgePage() {
+    QFile page(QStringLiteral(CORVANTA_FIXTURES_DIR "/judge-pages/1260.html"));
+    EXPECT_TRUE(page.open(QIODevice::ReadOnly));
+    return page.readAll();
+}
+
+// What the client must make of the page: the parse of its text, with the tier.
+BaekjoonProblem parsedPage(const QString& number, std::optional<SolvedTier> tier) {
+    BaekjoonProblem problem = parseProblemPage(QString::fromUtf8(judgePage()), number);
+    problem.tier = tier;
+    return problem;
+}
 
 QByteArray tierTarget(const QByteArray& number) {
     return "/api/v3/problem/show?problemId=" + number;
@@ -96,22 +96,14 @@ protected:
 };
 
 TEST_F(CrawlerTest, FetchesThePageThenTheTierAndSendsTheJudgesHeaders) {
-    server.route("/problem/1000", {200, judgePage});
+    server.route("/problem/1000", {200, judgePage()});
     server.route(tierTarget("1000"),
                  {200, R"({"problemId":1000,"level":11,"titleKo":"x"})", "application/json"});
 
     const ProblemResult result = fetch(u"1000"_s);
     ASSERT_TRUE(std::holds_alternative<BaekjoonProblem>(result))
         << std::get<CrawlerError>(result).errorDescription().toStdString();
-    const auto& problem = std::get<BaekjoonProblem>(result);
-    EXPECT_EQ(problem.number, u"1000"_s);
-    EXPECT_EQ(problem.title, u"A+B &amp; C"_s);
-    EXPECT_EQ(problem.description, u"두 정수 A와 B (0 < A, B ≤ 10⁹)의 합을 구한다. 2^(31)"_s);
-    EXPECT_EQ(problem.inputDescription, u"첫째 줄에 A와 B가 주어진다."_s);
-    EXPECT_EQ(problem.outputDescription, u"A+B를 출력한다."_s);
-    const QList<ProblemSample> samples = {{u"1 2"_s, u"3"_s}, {u"a < b!"_s, u"yes"_s}};
-    EXPECT_EQ(problem.testCases, samples);
-    EXPECT_EQ(problem.tier, SolvedTier::gold5);
+    EXPECT_EQ(std::get<BaekjoonProblem>(result), parsedPage(u"1000"_s, SolvedTier::gold5));
     EXPECT_EQ(statusLines, QStringList{u"HTTP Status: 200"_s});
 
     ASSERT_EQ(server.requests().size(), 2);
@@ -137,7 +129,6 @@ TEST_F(CrawlerTest, AnswersThatAreNotAPageFailWithTheirOwnError) {
     } cases[] = {
         {"not found", {404, "<html>no such problem</html>"}, u"HTTP 오류: 404"_s},
         {"server error", {500, ""}, u"HTTP 오류: 500"_s},
-        {"forbidden", {403, "no"}, u"HTTP 오류: 403"_s},
         {"empty body", {200, ""}, noData},
         {"not UTF-8", {200, "<span id=\"problem_title\">\xff\xfe</span>"}, noData},
         {"over 8 MiB with a length", {200, overLimit}, noData},
@@ -275,18 +266,18 @@ TEST_F(ShortTimeoutCrawlerTest, AFailedOrSilentTierLookupLeavesTheProblemWithout
     const LocalHttpServer::Response answers[] = {{404, "<html>not json</html>"},
                                                  {200, "", "application/json", true, true}};
     for (int number = 1; number <= 2; ++number) {
-        server.route("/problem/" + QByteArray::number(number), {200, judgePage});
+        server.route("/problem/" + QByteArray::number(number), {200, judgePage()});
         server.route(tierTarget(QByteArray::number(number)), answers[number - 1]);
         const ProblemResult result = fetch(QString::number(number));
         ASSERT_TRUE(std::holds_alternative<BaekjoonProblem>(result)) << number;
-        EXPECT_EQ(std::get<BaekjoonProblem>(result).tier, std::nullopt);
-        EXPECT_EQ(std::get<BaekjoonProblem>(result).testCases.size(), 2);
+        EXPECT_EQ(std::get<BaekjoonProblem>(result),
+                  parsedPage(QString::number(number), std::nullopt));
     }
 }
 
 TEST(CrawlerLifetime, ACrawlerThatIsGoneCallsNothing) {
     LocalHttpServer server;
-    server.route("/problem/1", {200, judgePage});
+    server.route("/problem/1", {200, judgePage()});
     bool called = false;
     {
         BaekjoonCrawler crawler({server.baseUrl(), server.baseUrl(), server.baseUrl()});
