@@ -14,11 +14,6 @@ namespace {
 const QStringList cFlags = {u"gcc"_s, u"-Wall"_s, u"{tmp}/solution.c"_s, u"-o"_s,
                             u"{tmp}/solution_c"_s};
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 TEST(CompileCacheTest, KeyFollowsSourceCommandLineAndCompiler) {
     ASSERT_TRUE(toolInstalled("gcc"));
     const QString base = CompileCache::key(u"int main(){}"_s, cFlags, u"gcc"_s);

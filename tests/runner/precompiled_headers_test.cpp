@@ -140,9 +140,7 @@ TEST_F(PrecompiledHeaderTest, ResultsAndMessagesAreThoseOfThePlainCompile) {
                 error.output.contains(u"\nbroken.cpp:6:5: error: "_s))
         << qPrintable(error.output);
     EXPECT_EQ(entries(headers.folder()).size(), 1) << "a header that serves is kept";
-    QFile log(logPath());
-    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(log.readAll().contains("-include " + QFile::encodeName(headers.folder())));
+    EXPECT_TRUE(readFile(logPath()).contains("-include " + QFile::encodeName(headers.folder())));
 }
 
 TEST_F(PrecompiledHeaderTest, WholeLibraryHeaderWithUsingNamespace) {
@@ -228,13 +226,10 @@ TEST(PrecompiledHeaderCacheTest, TwoProcessesAskingAtOnceBuildOne) {
                                   QStandardPaths::findExecutable(u"g++"_s).toUtf8() + "' \"$@\"\n");
     QTemporaryDir work;
     const QString prefix = u"#include <cstdio>\n#include <cstdlib>\n"_s;
-    QFile(work.filePath(u"1.in"_s)).open(QIODevice::WriteOnly);
-    for (const auto& [name, body] : {std::pair{"fine.cpp", "int main() { std::puts(\"ok\"); }\n"},
-                                     std::pair{"broken.cpp", "int main() { return }\n"}}) {
-        QFile file(work.filePath(QString::fromUtf8(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(prefix.toUtf8() + body);
-    }
+    writeFile(work.filePath(u"1.in"_s), {});
+    writeFile(work.filePath(u"fine.cpp"_s),
+              prefix.toUtf8() + "int main() { std::puts(\"ok\"); }\n");
+    writeFile(work.filePath(u"broken.cpp"_s), prefix.toUtf8() + "int main() { return }\n");
 
     const QByteArray saved = qgetenv("CORVANTA_PCH");
     qunsetenv("CORVANTA_PCH");
@@ -251,9 +246,7 @@ TEST(PrecompiledHeaderCacheTest, TwoProcessesAskingAtOnceBuildOne) {
     EXPECT_TRUE(brokenReport.contains(u"│ "_s + files[1] + u":3:21: error: "_s))
         << qPrintable(brokenReport);
     ASSERT_TRUE(waitForBuilds(headers));
-    QFile builds(tools.folder() + u"/builds"_s);
-    ASSERT_TRUE(builds.open(QIODevice::ReadOnly));
-    EXPECT_EQ(builds.readAll(), "build\n");
+    EXPECT_EQ(readFile(tools.folder() + u"/builds"_s), "build\n");
     EXPECT_EQ(entries(headers.folder()).size(), 1);
 }
 

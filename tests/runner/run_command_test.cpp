@@ -161,9 +161,7 @@ TEST(RunCommandTest, InterruptStopsTheRunAndKillsTheProgram) {
     EXPECT_EQ(cli.exitCode(), 1);
     EXPECT_TRUE(report.contains(u"│ ⏹️ 실행 중지됨\n"_s)) << report.toStdString();
     EXPECT_TRUE(report.contains(u"📊 결과: 0/1 통과\n"_s)) << report.toStdString();
-    QFile pid(pidFile);
-    ASSERT_TRUE(pid.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(becomesDead(pid.readAll()));
+    EXPECT_TRUE(becomesDead(readFile(pidFile)));
 }
 
 } // namespace

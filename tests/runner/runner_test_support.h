@@ -98,6 +98,11 @@ inline void writeFile(const QString& path, const QByteArray& content) {
     file.write(content);
 }
 
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
 // Cache entries age by their folder's modification time.
 inline void setAge(const QString& folder, int secondsAgo) {
     const timespec times[2] = {{time(nullptr) - secondsAgo, 0}, {time(nullptr) - secondsAgo, 0}};

@@ -235,10 +235,8 @@ TEST_F(TestRunTest, DestroyingARunKillsItsProgram) {
     auto run = std::make_unique<TestRun>(file(u"s.py"_s, ProgrammingLanguage::python, code),
                                          QList<TestCase>{testCase({}, {})}, 0);
     run->start();
-    QFile pid(pidFile);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return pid.size() > 0; }, 30000));
-    ASSERT_TRUE(pid.open(QIODevice::ReadOnly));
-    const QByteArray programPid = pid.readAll();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(pidFile).size() > 0; }, 30000));
+    const QByteArray programPid = readFile(pidFile);
     run.reset();
     EXPECT_TRUE(becomesDead(programPid));
 }
