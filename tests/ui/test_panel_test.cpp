@@ -14,6 +14,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
@@ -220,14 +221,27 @@ TEST_F(TestPanelTest, LongListsBuildCardsAsTheyComeIntoView) {
     state->updateTestCase(result);
     auto* list = find<QScrollArea>(QStringLiteral("테스트 케이스 목록"));
     QScrollBar* bar = list->verticalScrollBar();
-    // The range grows with the list once its layout has run.
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        bar->setValue(bar->maximum());
-        return lookup<QPlainTextEdit>(QStringLiteral("테스트 #200 입력")) != nullptr;
-    }));
+    // The range follows the list once its layout has run.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bar->maximum() > 0; }));
+    bar->setValue(bar->maximum());
     EXPECT_LT(view->builtCardCount(), 30);
     EXPECT_FALSE(card(199)->visibleRegion().isEmpty());
     EXPECT_EQ(find<QLabel>(QStringLiteral("caseTime"), card(199))->text(), QStringLiteral("3.0ms"));
+
+    // Tab goes down the list, into cards that were not built yet too.
+    bar->setValue(0);
+    const int lastBuilt = [&] {
+        int row = 0;
+        while (lookup<QPlainTextEdit>(QStringLiteral("테스트 #%1 입력").arg(row + 2)))
+            ++row;
+        return row;
+    }();
+    ASSERT_LT(lastBuilt, 100);
+    find<QPlainTextEdit>(QStringLiteral("테스트 #%1 입력").arg(lastBuilt + 1))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->accessibleName(),
+              QStringLiteral("테스트 #%1 입력").arg(lastBuilt + 2));
 
     bar->setValue(0);
     find(QStringLiteral("테스트 추가"))->click();
