@@ -73,25 +73,15 @@ TEST_F(CustomThemeSheetsTest, ExportedCodeImportsAsACopyWithAFreshId) {
     EXPECT_EQ(editor->theme(), state->customThemes().last());
 }
 
-TEST_F(CustomThemeSheetsTest, EachImportFailureIsShownAndTheSheetStaysOpen) {
-    const QString codes[] = {
-        u"plumetheme:"_s + QString::fromLatin1(QByteArray("{}").toBase64()),
-        u"PLUMETHEME:%%%"_s,
-        u"PLUMETHEME:"_s + QString::fromLatin1(QByteArray("{}").toBase64()),
-    };
-    QStringList shown;
-    for (const QString& code : codes) {
-        ThemeImportSheet* sheet = importCode(code);
-        EXPECT_TRUE(sheet->isVisible());
-        QMessageBox* failure = alertOver(sheet);
-        ASSERT_TRUE(failure) << code.toStdString();
-        EXPECT_EQ(failure->informativeText(), std::get<QString>(importShareCode(code, {})));
-        shown.append(failure->informativeText());
-        failure->close();
-        sheet->close();
-    }
-    shown.removeDuplicates();
-    EXPECT_EQ(shown.size(), 3) << "three distinct reasons";
+// Which reason a code fails for is the share code's test; here, that the
+// reason is shown over the sheet, which stays open.
+TEST_F(CustomThemeSheetsTest, AnImportFailureIsShownAndTheSheetStaysOpen) {
+    const QString code = u"PLUMETHEME:%%%"_s;
+    ThemeImportSheet* sheet = importCode(code);
+    EXPECT_TRUE(sheet->isVisible());
+    QMessageBox* failure = alertOver(sheet);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->informativeText(), std::get<QString>(importShareCode(code, {})));
     EXPECT_TRUE(state->customThemes().isEmpty());
 }
 

@@ -100,14 +100,10 @@ protected:
     std::unique_ptr<ProblemTab> tab;
 };
 
-TEST_F(ProblemTabTest, ReturnWithAnEmptyNumberDoesNothing) {
-    QTest::keyClick(find<QLineEdit>(u"problemNumber"_s), Qt::Key_Return);
-    EXPECT_EQ(searchButton()->text(), u"검색"_s);
-    EXPECT_FALSE(searchButton()->isEnabled());
-    EXPECT_FALSE(state->lastBaekjoonFetchTime());
-}
-
 TEST_F(ProblemTabTest, ShowsTheFetchedProblemAndCountsTheCooldownDownFromItsEnd) {
+    QTest::keyClick(find<QLineEdit>(u"problemNumber"_s), Qt::Key_Return);
+    EXPECT_FALSE(state->lastBaekjoonFetchTime()) << "an empty number fetches nothing";
+    EXPECT_FALSE(searchButton()->isEnabled());
     fetch(u"1260"_s);
     EXPECT_EQ(find<QLabel>(u"problemTitle"_s)->text(), u"DFS와 BFS"_s);
     EXPECT_EQ(texts(u"tierBadge"_s), QStringList{u"Silver 2"_s});
