@@ -9,12 +9,14 @@
 //                                           lower priority)
 //   loop_ms_java, loop_ms_csharp            for the record
 // Usage: edit_run_loop [RUNS] (default 7).
+#include "base/app_identity.h"
 #include "base/starter_code.h"
 #include "runner/test_run.h"
-#include "base/app_identity.h"
+
+#include "support/bench_stats.h"
+#include "support/run_timing.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
@@ -32,18 +34,6 @@ double millisecondsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
-// Whatever the locale's decimal mark.
-void print(const char* name, double value) {
-    std::printf("%s %s\n", name, qPrintable(QString::number(value, 'f', 2)));
-    std::fflush(stdout);
-}
-
 void setHeaders(bool enabled) {
     if (enabled)
         qunsetenv("CORVANTA_PCH");
@@ -58,18 +48,7 @@ double runOnce(const QString& name, ProgrammingLanguage language, const QString&
     TestCase sum;
     sum.input = u"40 2\n"_s;
     sum.expectedOutput = u"42\n"_s;
-    const auto start = Clock::now();
-    TestRun run(file, {sum}, 10);
-    QEventLoop loop;
-    QObject::connect(&run, &TestRun::finished, &loop, &QEventLoop::quit);
-    run.start();
-    loop.exec();
-    const double elapsed = millisecondsSince(start);
-    if (!run.report().contains(u"1/1 통과"_s)) {
-        std::fprintf(stderr, "the run failed:\n%s", qPrintable(run.report()));
-        std::exit(1);
-    }
-    return elapsed;
+    return timeTestRun(file, {sum}, 10, u"1/1 통과"_s);
 }
 
 void waitForBuilds() {
@@ -91,8 +70,8 @@ void measureCpp(const char* name, const char* plainName, const QString& code, in
         setHeaders(false);
         without.push_back(runOnce(u"sum.cpp"_s, ProgrammingLanguage::cpp, code, ++edit));
     }
-    print(name, median(with));
-    print(plainName, median(without));
+    printFigure(name, median(with));
+    printFigure(plainName, median(without));
 }
 
 double measure(const QString& name, ProgrammingLanguage language, const QString& code, int runs,
@@ -127,10 +106,11 @@ int main(int argc, char** argv) {
     PrecompiledHeaders::standard().find(stdcpp, {}, u"g++"_s,
                                         {u"-std=c++17"_s, u"-O2"_s, u"-Wall"_s, u"-Wextra"_s});
     waitForBuilds();
-    print("pch_build_ms_stdcpp", millisecondsSince(buildStart));
+    printFigure("pch_build_ms_stdcpp", millisecondsSince(buildStart));
     measureCpp("loop_ms_stdcpp", "loop_ms_stdcpp_plain", stdcpp, runs, edit);
 
-    print("loop_ms_java", measure(u"Main.java"_s, ProgrammingLanguage::java, uR"(import java.util.*;
+    printFigure("loop_ms_java",
+                measure(u"Main.java"_s, ProgrammingLanguage::java, uR"(import java.util.*;
 
 public class Main {
     // edit %1
@@ -140,8 +120,9 @@ public class Main {
     }
 }
 )"_s,
-                                  runs, edit));
-    print("loop_ms_csharp", measure(u"sum.cs"_s, ProgrammingLanguage::csharp, uR"(using System;
+                        runs, edit));
+    printFigure("loop_ms_csharp",
+                measure(u"sum.cs"_s, ProgrammingLanguage::csharp, uR"(using System;
 
 class Program {
     // edit %1
@@ -151,6 +132,6 @@ class Program {
     }
 }
 )"_s,
-                                    runs, edit));
+                        runs, edit));
     return 0;
 }

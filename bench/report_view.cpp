@@ -18,14 +18,14 @@
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
 
+#include "support/bench_stats.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextStream>
-#include <algorithm>
 #include <ctime>
 #include <functional>
 
@@ -52,21 +52,15 @@ Figure measure(const std::function<void()>& deliver) {
     return {double(clock.nsecsElapsed()) / 1e6, threadCpuMs() - cpuStart};
 }
 
-double median(QList<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 void print(const char* name, const QList<Figure>& figures) {
-    QList<double> wall;
-    QList<double> cpu;
+    std::vector<double> wall;
+    std::vector<double> cpu;
     for (const Figure& figure : figures) {
-        wall.append(figure.wallMs);
-        cpu.append(figure.cpuMs);
+        wall.push_back(figure.wallMs);
+        cpu.push_back(figure.cpuMs);
     }
-    QTextStream out(stdout);
-    out << name << "_ms " << QString::number(median(wall), 'f', 2) << "\n";
-    out << name << "_cpu_ms " << QString::number(median(cpu), 'f', 2) << "\n";
+    printFigure((QByteArray(name) + "_ms").constData(), median(wall));
+    printFigure((QByteArray(name) + "_cpu_ms").constData(), median(cpu));
 }
 
 // Each bench starts from an empty workspace.

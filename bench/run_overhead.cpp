@@ -10,12 +10,13 @@
 #include "runner/code_runner.h"
 #include "runner/test_run.h"
 
+#include "support/bench_stats.h"
+#include "support/run_timing.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fcntl.h>
@@ -45,12 +46,6 @@ int main() {
 
 double millisecondsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 // The plainest way to run a program: spawn, read its output to the end, wait.
@@ -84,24 +79,8 @@ QByteArray spawnAndWait(const std::vector<QByteArray>& command, const QString& i
     return text;
 }
 
-// Whatever the locale's decimal mark.
-void print(const char* name, double value) {
-    std::printf("%s %s\n", name, qPrintable(QString::number(value, 'f', 2)));
-}
-
 double runTestRun(const FileItem& file, const QList<TestCase>& testCases) {
-    const auto start = Clock::now();
-    TestRun run(file, testCases, 5);
-    QEventLoop loop;
-    QObject::connect(&run, &TestRun::finished, &loop, &QEventLoop::quit);
-    run.start();
-    loop.exec();
-    const double elapsed = millisecondsSince(start);
-    if (!run.report().contains(u"10/10 통과"_s)) {
-        std::fprintf(stderr, "the test run failed:\n%s", qPrintable(run.report()));
-        std::exit(1);
-    }
-    return elapsed;
+    return timeTestRun(file, testCases, 5, u"10/10 통과"_s);
 }
 
 } // namespace
@@ -169,10 +148,10 @@ int main(int argc, char** argv) {
         perCaseCompile.push_back(millisecondsSince(perCaseStart));
     }
 
-    print("run_ms", median(run));
-    print("direct_ms", median(direct));
-    print("per_case_compile_ms", median(perCaseCompile));
-    print("warm_run_ms", median(warmRun));
-    print("direct_exec_ms", median(directExec));
+    printFigure("run_ms", median(run));
+    printFigure("direct_ms", median(direct));
+    printFigure("per_case_compile_ms", median(perCaseCompile));
+    printFigure("warm_run_ms", median(warmRun));
+    printFigure("direct_exec_ms", median(directExec));
     return 0;
 }

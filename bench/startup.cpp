@@ -11,35 +11,33 @@
 // was killed, which a busy machine does not inflate. Medians of 5 runs.
 //
 // commit_ms_10k: in this process, the same large workspace plus a selected
-// 10,000-line file is loaded into AppState and shown in the main window,
-// with the three item models and a view over each (the window has no
-// sidebar yet). One key is typed, then the pending edit is written back
-// synchronously (commitPendingEdits, what the coalescing timer does); the
-// time of that call on the UI thread. Median of 20.
-// models_ms_large: building the three models over the loaded large workspace.
+// 10,000-line file is loaded into AppState and shown in the main window.
+// One key is typed, then the pending edit is written back synchronously
+// (commitPendingEdits, what the coalescing timer does); the time of that call
+// on the UI thread, its sidebar, tabs and test cases listening. Median of 20.
+// models_ms_large: building three more item models over the loaded large
+// workspace.
 
+#include "base/app_identity.h"
 #include "editor/code_text_editor.h"
 #include "editor/syntax_text_view.h"
 #include "models/open_tabs_model.h"
 #include "models/test_case_model.h"
 #include "models/workspace_model.h"
 #include "ui/main_window.h"
-#include "base/app_identity.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
 #include "workspace/save_file.h"
 
+#include "support/bench_stats.h"
+#include "support/large_workspace.h"
+
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QListView>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
-#include <QTreeView>
-#include <algorithm>
 #include <chrono>
 #include <sys/resource.h>
 
@@ -54,59 +52,8 @@ qint64 monotonicNs() {
         .count();
 }
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-QString codeOfSize(qsizetype bytes, int seed) {
-    QString text = QStringLiteral("#include <bits/stdc++.h>\nusing namespace std;\n\n");
-    for (int i = 0; text.size() < bytes; ++i)
-        text += QStringLiteral("    long long v%1 = a[%2] * %3 + b[%1]; // 누적 %2\n")
-                    .arg(i)
-                    .arg(seed)
-                    .arg(i % 97);
-    text.truncate(bytes);
-    return text;
-}
-
-QString codeOfLines(int lines) {
-    QString text;
-    for (int i = 0; i < lines; ++i)
-        text += QStringLiteral("    sum += values[%1] * %2; // line %1\n").arg(i).arg(i % 13);
-    return text;
-}
-
-WorkspaceSnapshot largeWorkspace() {
-    WorkspaceSnapshot snapshot;
-    for (int f = 0; f < 50; ++f)
-        snapshot.folders.append(FolderItem::make(QStringLiteral("폴더 %1").arg(f)));
-    for (int i = 0; i < 1000; ++i) {
-        FileItem file = FileItem::make(QStringLiteral("solution_%1.cpp").arg(i),
-                                       ProgrammingLanguage::cpp, snapshot.folders[i % 50].id);
-        file.content = codeOfSize(16 * 1024, i);
-        snapshot.files.append(file);
-    }
-    for (int i = 0; i < 10; ++i)
-        snapshot.openTabIds.append(snapshot.files[i * 97].id);
-    snapshot.selectedFileId = snapshot.openTabIds.first();
-    for (int i = 0; i < 200; ++i) {
-        TestCase testCase;
-        testCase.input = QStringLiteral("%1 %2\n").arg(i).arg(i * 2);
-        testCase.expectedOutput = QString::number(i * 3);
-        snapshot.testCases.append(testCase);
-    }
-    return snapshot;
-}
-
 QString dataFolder(const QString& home) {
     return home + QStringLiteral("/.local/share/Corvanta");
-}
-
-bool writeSaveFile(const QString& home, const QByteArray& bytes) {
-    QDir().mkpath(dataFolder(home));
-    QFile file(dataFolder(home) + QStringLiteral("/appdata.json"));
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 struct Startup {
@@ -125,7 +72,7 @@ double childrenCpuMs() {
 Startup startup(const QByteArray& saveFile) {
     QTemporaryDir home;
     if (!saveFile.isEmpty())
-        writeSaveFile(home.path(), saveFile);
+        writeSaveFile(dataFolder(home.path()), saveFile);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), home.path());
     env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/.local/share"));
@@ -164,7 +111,7 @@ struct CommitFigures {
 };
 
 CommitFigures measureCommit(const QByteArray& saveFile) {
-    writeSaveFile(qEnvironmentVariable("HOME"), saveFile);
+    writeSaveFile(dataFolder(qEnvironmentVariable("HOME")), saveFile);
     QElapsedTimer loading;
     loading.start();
     AppState state;
@@ -179,17 +126,7 @@ CommitFigures measureCommit(const QByteArray& saveFile) {
     TestCaseModel testCases(state);
     const double modelsMs = double(timer.nsecsElapsed()) / 1e6;
 
-    QTreeView tree;
-    tree.setModel(&workspace);
-    tree.expandAll();
-    QListView tabList;
-    tabList.setModel(&tabs);
-    QListView caseList;
-    caseList.setModel(&testCases);
     window.show();
-    tree.show();
-    tabList.show();
-    caseList.show();
     if (!QTest::qWaitForWindowExposed(&window))
         QTextStream(stderr) << "the window was not exposed\n";
 
@@ -210,16 +147,12 @@ CommitFigures measureCommit(const QByteArray& saveFile) {
 
 int main(int argc, char** argv) {
     QTemporaryDir home;
-    const QByteArray root = home.path().toUtf8();
-    qputenv("HOME", root);
-    qputenv("XDG_DATA_HOME", root + "/.local/share");
-    qputenv("XDG_CONFIG_HOME", root + "/.config");
-    qputenv("XDG_CACHE_HOME", root + "/.cache");
+    usePrivateHome(home.path());
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     setAppIdentity();
 
-    WorkspaceSnapshot large = largeWorkspace();
+    WorkspaceSnapshot large = largeWorkspace(10);
     const QByteArray largeFile = encodeWorkspace(large);
     QTextStream(stderr) << "large save file: " << largeFile.size() << " bytes\n";
 
@@ -243,11 +176,7 @@ int main(int argc, char** argv) {
         out << "startup_cpu_ms_" << scenario.suffix << ' ' << median(cpu) << Qt::endl;
     }
 
-    FileItem big = FileItem::make(QStringLiteral("big.cpp"), ProgrammingLanguage::cpp);
-    big.content = codeOfLines(10'000);
-    large.files.append(big);
-    large.openTabIds.append(big.id);
-    large.selectedFileId = big.id;
+    addLongFile(large, QStringLiteral("big.cpp"), 10'000);
     const CommitFigures figures = measureCommit(encodeWorkspace(large));
     out << "commit_ms_10k " << figures.commitMs << Qt::endl;
     out << "models_ms_large " << figures.modelsMs << Qt::endl;

@@ -26,9 +26,11 @@
 #include "editor/syntax_text_view.h"
 #include "themes/theme_resolver.h"
 
+#include "support/bench_stats.h"
+#include "support/key_timing.h"
+
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -36,9 +38,6 @@
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTextStream>
-#include <QTimer>
-#include <algorithm>
-#include <cmath>
 #include <vector>
 
 namespace {
@@ -58,12 +57,6 @@ const QString typedScript = QStringLiteral("for (int i = 0; i < n; ++i) {\n"
                                            "auto result = compute(first, last);\n"
                                            "return result + offset; // done\n"
                                            "int spare = 42;\n");
-
-QElapsedTimer wallClock;
-
-double nowMs() {
-    return double(wallClock.nsecsElapsed()) / 1e6;
-}
 
 QString headers(qsizetype maxLines) {
     QByteArray bytes;
@@ -97,72 +90,11 @@ EditorConfig config() {
     return c;
 }
 
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
-// Runs the event loop until the given time: waiting on a timer while the
-// time is far, then processing events until it is reached, so a key is sent
-// when it is due, or as soon as the UI thread is free after that.
-void runUntil(double dueMs) {
-    constexpr double spinMs = 2;
-    if (const double far = dueMs - spinMs - nowMs(); far >= 1) {
-        QEventLoop loop;
-        QTimer::singleShot(int(far), Qt::PreciseTimer, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    while (nowMs() < dueMs)
-        QCoreApplication::processEvents();
-}
-
-void placeCaretMidway(QPlainTextEdit* view) {
-    QTextCursor cursor = view->textCursor();
-    cursor.setPosition(view->document()->findBlockByNumber(view->blockCount() / 2).position());
-    view->setTextCursor(cursor);
-    view->centerCursor();
-    QCoreApplication::processEvents();
-}
-
-// Types `count` characters of the script, each due keyIntervalMs after the
-// previous one was painted (so a slow way is not also charged for a queue of
-// keys), and returns each key's time in milliseconds.
-std::vector<double> typeKeys(QPlainTextEdit* view, QWidget* paintRoot, int count,
-                             double* lastKeyMs = nullptr) {
-    PaintCounter counter;
-    view->viewport()->installEventFilter(&counter);
-    std::vector<double> times;
-    for (int i = 0; i < count; ++i) {
-        const double due = nowMs() + keyIntervalMs;
-        runUntil(due);
-        const int paints = counter.paints;
-        const char c = typedScript.at(i % typedScript.size()).toLatin1();
-        if (lastKeyMs)
-            *lastKeyMs = nowMs();
-        if (c == '\n')
-            QTest::keyClick(view, Qt::Key_Return);
-        else
-            QTest::keyClick(view, c);
-        QCoreApplication::processEvents();
-        if (counter.paints == paints)
-            paintRoot->repaint();
-        times.push_back(nowMs() - due);
-    }
-    view->viewport()->removeEventFilter(&counter);
-    return times;
-}
-
-double percentile(std::vector<double> values, double fraction) {
-    std::sort(values.begin(), values.end());
-    const auto rank = size_t(std::ceil(fraction * double(values.size())));
-    return values[std::clamp<size_t>(rank, 1, values.size()) - 1];
+// Types `count` characters of the script into `view`; see typeKeys.
+std::vector<double> typeScript(QPlainTextEdit* view, QWidget* paintRoot, int count,
+                               double* lastKeyMs = nullptr) {
+    return typeKeys(view, view->viewport(), paintRoot, keysOf(typedScript, count), keyIntervalMs,
+                    lastKeyMs);
 }
 
 void waitUntilSettled(SyntaxTextView* view) {
@@ -250,7 +182,7 @@ Figures measure(const QString& text, const char* label) {
 
         placeCaretMidway(view);
         double lastKey = 0;
-        const std::vector<double> times = typeKeys(view, &editor, typedKeys, &lastKey);
+        const std::vector<double> times = typeScript(view, &editor, typedKeys, &lastKey);
         waitUntilSettled(view);
         figures.settle = nowMs() - lastKey;
         figures.keyMedian = percentile(times, 0.5);
@@ -270,7 +202,7 @@ Figures measure(const QString& text, const char* label) {
         naive.setFocus();
         NaiveHighlighter highlighter(&naive);
         placeCaretMidway(&naive);
-        figures.naiveKeyMedian = percentile(typeKeys(&naive, &naive, naiveKeys), 0.5);
+        figures.naiveKeyMedian = percentile(typeScript(&naive, &naive, naiveKeys), 0.5);
     }
     return figures;
 }
@@ -281,7 +213,6 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    wallClock.start();
     const QString large = headers(0);
     if (large.isEmpty()) {
         QTextStream(stderr) << "no headers in /usr/include/c++/12/bits\n";

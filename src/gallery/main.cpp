@@ -67,7 +67,12 @@ QImage compose(MainWindow& window) {
         const QPixmap picture = sheet->grab();
         const QPoint at((image.width() - picture.width()) / 2,
                         (image.height() - picture.height()) / 3);
+        // What the desktop gives a window: its background and an edge.
+        const QRect frame(at, picture.size());
+        painter.fillRect(frame, sheet->palette().window());
         painter.drawPixmap(at, picture);
+        painter.setPen(sheet->palette().color(QPalette::Mid));
+        painter.drawRect(frame.adjusted(0, 0, -1, -1));
     }
     // A popup opens where its anchor put it.
     for (QWidget* popup : window.findChildren<QWidget*>()) {

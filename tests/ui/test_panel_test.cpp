@@ -14,6 +14,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
@@ -194,14 +195,27 @@ TEST_F(TestPanelTest, LongListsBuildCardsAsTheyComeIntoView) {
     state->updateTestCase(result);
     auto* list = find<QScrollArea>(u"테스트 케이스 목록"_s);
     QScrollBar* bar = list->verticalScrollBar();
-    // The range grows with the list once its layout has run.
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        bar->setValue(bar->maximum());
-        return lookup<QPlainTextEdit>(u"테스트 #200 입력"_s) != nullptr;
-    }));
+    // The range follows the list once its layout has run.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bar->maximum() > 0; }));
+    bar->setValue(bar->maximum());
     EXPECT_LT(view->builtCardCount(), 30);
     EXPECT_FALSE(card(199)->visibleRegion().isEmpty());
     EXPECT_EQ(find<QLabel>(u"caseTime"_s, card(199))->text(), u"3.0ms"_s);
+
+    // Tab goes down the list, into cards that were not built yet too.
+    bar->setValue(0);
+    const int lastBuilt = [&] {
+        int row = 0;
+        while (lookup<QPlainTextEdit>(u"테스트 #%1 입력"_s.arg(row + 2)))
+            ++row;
+        return row;
+    }();
+    ASSERT_LT(lastBuilt, 100);
+    find<QPlainTextEdit>(u"테스트 #%1 입력"_s.arg(lastBuilt + 1))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->accessibleName(),
+              u"테스트 #%1 입력"_s.arg(lastBuilt + 2));
 
     bar->setValue(0);
     find(u"테스트 추가"_s)->click();

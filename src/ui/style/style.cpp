@@ -51,6 +51,17 @@ QLabel[badge] { color: white; font-weight: bold; border-radius: 4px; padding: 0 
     font-family: monospace; font-size: 11pt; font-weight: 600;
 }
 
+QCheckBox::indicator {
+    width: 14px; height: 14px; border: 1px solid <text-50>; border-radius: 4px;
+    background: <background>;
+}
+QCheckBox::indicator:hover { border-color: <accent>; }
+QCheckBox::indicator:checked {
+    border-color: <accent>; background: <accent>; image: url(:/style/checkmark.svg);
+}
+QCheckBox::indicator:disabled { border-color: <text-40>; }
+QCheckBox::indicator:checked:disabled { border-color: <accent-20>; background: <accent-20>; }
+
 QPushButton[primary="true"] {
     background: <blue>; color: white; border: none; border-radius: 6px; padding: 5px 14px;
 }

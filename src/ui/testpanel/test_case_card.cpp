@@ -171,6 +171,10 @@ void TestCaseCard::focusInput() {
     m_inputEditor->setFocus(Qt::OtherFocusReason);
 }
 
+QList<QWidget*> TestCaseCard::tabStops() const {
+    return {m_inputEditor, m_expectedEditor, m_actual};
+}
+
 void TestCaseCard::refresh() {
     const QModelIndex index = m_model.index(m_row, 0);
     m_id = index.data(IdRole).toUuid();

@@ -29,6 +29,8 @@ public:
     bool isExpanded() const { return m_expanded; }
     void setExpanded(bool expanded);
     void focusInput();
+    // The card's fields in the order Tab visits them.
+    QList<QWidget*> tabStops() const;
 
 signals:
     void duplicateRequested(const QUuid& id);

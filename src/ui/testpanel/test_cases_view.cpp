@@ -170,6 +170,33 @@ void TestCasesView::buildCard(int row) {
         card->show();
     card->ensurePolished();
     m_placeholderHeight = card->sizeHint().height();
+    chainTabStops(row);
+}
+
+// Tab goes down the list, not in the order the cards happened to be built:
+// the new card's fields follow those of the built card above it.
+void TestCasesView::chainTabStops(int row) {
+    QWidget* previous = nullptr;
+    for (int above = row - 1; above >= 0 && !previous; --above) {
+        if (m_cards[above])
+            previous = m_cards[above]->tabStops().constLast();
+    }
+    const auto chain = [&previous](const TestCaseCard* card) {
+        for (QWidget* stop : card->tabStops()) {
+            if (previous)
+                setTabOrder(previous, stop);
+            previous = stop;
+        }
+    };
+    if (previous) {
+        chain(m_cards[row]);
+        return;
+    }
+    // Nothing above it: the list is chained anew from this card down.
+    for (const TestCaseCard* card : std::as_const(m_cards)) {
+        if (card)
+            chain(card);
+    }
 }
 
 // Builds the placeholders within the view and one screen below it, and

@@ -44,6 +44,7 @@ private:
     void rebuild();
     void buildCard(int row);
     void buildCardsInView();
+    void chainTabStops(int row);
     void reveal(int row, Reveal how);
     void renumberFrom(int row);
 

@@ -1,0 +1,25 @@
+#include "run_timing.h"
+
+#include "runner/test_run.h"
+
+#include <QEventLoop>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+double timeTestRun(const FileItem& file, const QList<TestCase>& testCases, int timeoutSeconds,
+                   const QString& passed) {
+    const auto start = std::chrono::steady_clock::now();
+    TestRun run(file, testCases, timeoutSeconds);
+    QEventLoop loop;
+    QObject::connect(&run, &TestRun::finished, &loop, &QEventLoop::quit);
+    run.start();
+    loop.exec();
+    const double elapsed =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    if (!run.report().contains(passed)) {
+        std::fprintf(stderr, "the run failed:\n%s", qPrintable(run.report()));
+        std::exit(1);
+    }
+    return elapsed;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "base/records.h"
+
+#include <QList>
+#include <QString>
+
+// Milliseconds for one TestRun of `file` over `testCases`, as the window
+// starts it, from construction to its finished signal. Exits the process
+// with the report when the report lacks `passed` (e.g. "10/10 통과"): a
+// figure for a run that failed would mean nothing.
+double timeTestRun(const FileItem& file, const QList<TestCase>& testCases, int timeoutSeconds,
+                   const QString& passed);
