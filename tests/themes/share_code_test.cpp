@@ -66,7 +66,6 @@ TEST(ShareCode, EachFailureHasItsMessage) {
         {QString(), prefixMessage},
         {u"   \n"_s, prefixMessage},
         {u"plumetheme:"_s + payload, prefixMessage},
-        {u"THEME:"_s + payload, prefixMessage},
         {u"x"_s + good, prefixMessage},
         {u"PLUMETHEME:%%%"_s, decodingMessage},
         {u"PLUMETHEME:e30"_s, decodingMessage}, // unpadded "{}"

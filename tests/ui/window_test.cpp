@@ -65,14 +65,6 @@ protected:
         chooseFromContextMenu(tab, tab->rect().center(), entry);
     }
 
-    static bool anyDialogOpen() {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->isVisible() && qobject_cast<QDialog*>(widget))
-                return true;
-        }
-        return false;
-    }
-
     std::unique_ptr<AppState> state;
     Commands commands;
     std::unique_ptr<MainWindow> window;
@@ -111,7 +103,7 @@ TEST_F(WindowTest, TabMenuClosesOthersDuplicatesAndDeletesWithoutAsking) {
     ASSERT_EQ(state->files().size(), 4);
 
     chooseFromTabMenu(u"a.cpp"_s, u"파일 삭제"_s);
-    EXPECT_FALSE(anyDialogOpen());
+    EXPECT_FALSE(QApplication::activeModalWidget()) << "nothing asks first";
     EXPECT_EQ(state->files().size(), 3);
     EXPECT_FALSE(tabNames(*state).contains(u"a.cpp"_s));
 }
@@ -125,7 +117,7 @@ TEST_F(WindowTest, ToolbarDuplicatesAndDeletesTheSelectedFileWithoutAsking) {
 
     const QString doomed = selectedName();
     remove->click();
-    EXPECT_FALSE(anyDialogOpen());
+    EXPECT_FALSE(QApplication::activeModalWidget()) << "nothing asks first";
     EXPECT_EQ(state->files().size(), 2);
     EXPECT_FALSE(fileNames(state->files()).contains(doomed));
 }
