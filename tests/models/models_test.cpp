@@ -245,6 +245,7 @@ TEST_F(ModelsTest, DraggingAFileOutOfAFolderDropsItAtTheRoot) {
         workspace->dropMimeData(&text, Qt::CopyAction, -1, -1, workspace->indexOfFolder(folder)));
     EXPECT_EQ(state->files()[0].folderId, folder);
     EXPECT_TRUE(readSaveFile().contains("folderId")) << "a drop saves at once";
+    EXPECT_EQ(state->openTabIds(), QList<QUuid>{id}) << "a moved file keeps its tab";
 
     workspace->setSearchText(u"inner"_s);
     EXPECT_FALSE(workspace->canDropMimeData(&text, Qt::MoveAction, -1, -1, {}))

@@ -41,19 +41,6 @@ TEST_F(AppStateTest, WorkspaceSurvivesARestart) {
     EXPECT_EQ(state.selectedFile()->content, u"print('안녕')"_s);
 }
 
-TEST_F(AppStateTest, CreateFileUsesTheUsersTemplateNotTheBuiltInText) {
-    AppState state;
-    TemplateSettings mine;
-    mine.templateCpp = u"// mine"_s;
-    state.settings().setTemplates(mine);
-    state.createFile(u"x.cpp"_s, ProgrammingLanguage::cpp);
-    state.createFile(u"x.cpp"_s, ProgrammingLanguage::cpp);
-    state.createFile(u"n.txt"_s, ProgrammingLanguage::txt);
-    EXPECT_EQ(state.files()[0].content, u"// mine"_s);
-    EXPECT_EQ(state.files().size(), 3) << "names are not unique on creation";
-    EXPECT_TRUE(state.files()[2].content.isEmpty());
-}
-
 // The window's tab strip shows this order; closing through it is tested there.
 TEST_F(AppStateTest, AFileHasOneTabAndClosingTheSelectedSelectsTheRightmost) {
     AppState state;

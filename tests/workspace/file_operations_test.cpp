@@ -77,20 +77,3 @@ TEST_F(FileOperationsTest, DuplicateGoesToTheRootAndIsSelected) {
     EXPECT_FALSE(state.files()[1].folderId);
     EXPECT_EQ(state.selectedFile()->id, state.files()[1].id);
 }
-
-TEST_F(FileOperationsTest, DropMovesOnlyKnownFiles) {
-    AppState state;
-    state.createFolder(u"f"_s);
-    state.createFile(u"a.c"_s, ProgrammingLanguage::c);
-    const QUuid folder = state.folders()[0].id;
-    EXPECT_TRUE(state.dropFiles({u"garbage"_s, QUuid::createUuid().toString(QUuid::WithoutBraces),
-                                 uuidString(state.files()[0].id)},
-                                folder));
-    EXPECT_EQ(state.files()[0].folderId, folder);
-    EXPECT_EQ(state.openTabIds(), QList<QUuid>{state.files()[0].id})
-        << "a moved file keeps its tab";
-    EXPECT_TRUE(readSaveFile().contains("folderId")) << "a move is saved at once";
-    EXPECT_FALSE(state.dropFiles({}, std::nullopt));
-    EXPECT_TRUE(state.dropFiles({uuidString(state.files()[0].id).toLower()}, std::nullopt));
-    EXPECT_FALSE(state.files()[0].folderId);
-}
