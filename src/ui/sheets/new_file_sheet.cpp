@@ -58,19 +58,9 @@ NewFileSheet::NewFileSheet(AppState& state, QWidget* parent) : QDialog(parent), 
     mono.setPointSize(11);
     m_preview->setFont(mono);
 
-    auto* cancel = new QPushButton(QStringLiteral("취소"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setAutoDefault(false);
     auto* create = new QPushButton(QStringLiteral("생성"), this);
     create->setObjectName(QStringLiteral("createButton"));
-    create->setProperty("primary", true);
-    create->setDefault(true);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(create, &QPushButton::clicked, this, &NewFileSheet::create);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cancel);
-    buttons->addWidget(create);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 20, 24, 20);
@@ -86,7 +76,7 @@ NewFileSheet::NewFileSheet(AppState& state, QWidget* parent) : QDialog(parent), 
     layout->addWidget(sectionLabel(QStringLiteral("템플릿 미리보기"), this));
     layout->addWidget(m_preview);
     layout->addSpacing(6);
-    layout->addLayout(buttons);
+    layout->addLayout(sheetButtons(this, create));
 
     chooseLanguage(ProgrammingLanguage::cpp);
 }

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QToolButton>
 
 QWidget* sheetHeader(QDialog* sheet, const QString& title) {
@@ -33,4 +34,18 @@ QWidget* sectionHeading(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QStringLiteral("sectionHeading"));
     return label;
+}
+
+QHBoxLayout* sheetButtons(QDialog* sheet, QPushButton* primary) {
+    auto* cancel = new QPushButton(QStringLiteral("취소"), sheet);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    cancel->setAutoDefault(false);
+    QObject::connect(cancel, &QPushButton::clicked, sheet, &QDialog::reject);
+    primary->setProperty("primary", true);
+    primary->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cancel);
+    buttons->addWidget(primary);
+    return buttons;
 }

@@ -3,6 +3,8 @@
 #include <QString>
 
 class QDialog;
+class QHBoxLayout;
+class QPushButton;
 class QWidget;
 
 // The top of the help panel and the template browser: the title on the left
@@ -11,3 +13,7 @@ QWidget* sheetHeader(QDialog* sheet, const QString& title);
 
 // A bold heading inside a sheet or a settings page.
 QWidget* sectionHeading(const QString& text, QWidget* parent);
+
+// The row at the foot of a sheet: "취소", which rejects it, and `primary`,
+// the default button (Return presses it), on the right.
+QHBoxLayout* sheetButtons(QDialog* sheet, QPushButton* primary);

@@ -1,5 +1,6 @@
 #include "ui/sidebar/folder_file_sheet.h"
 
+#include "ui/sheets/sheet_header.h"
 #include "workspace/app_state.h"
 
 #include <QButtonGroup>
@@ -36,19 +37,9 @@ FolderFileSheet::FolderFileSheet(AppState& state, const QUuid& folderId, QWidget
     auto* languages = new QLabel(QStringLiteral("언어 선택"), this);
     languages->setObjectName(QStringLiteral("sectionTitle"));
 
-    auto* cancel = new QPushButton(QStringLiteral("취소"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setAutoDefault(false);
     auto* create = new QPushButton(QStringLiteral("생성"), this);
     create->setObjectName(QStringLiteral("acceptButton"));
-    create->setProperty("primary", true);
-    create->setDefault(true);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(create, &QPushButton::clicked, this, &FolderFileSheet::create);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cancel);
-    buttons->addWidget(create);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 18, 20, 18);
@@ -57,7 +48,7 @@ FolderFileSheet::FolderFileSheet(AppState& state, const QUuid& folderId, QWidget
     layout->addLayout(nameRow);
     layout->addWidget(languages);
     layout->addWidget(buildLanguageCards());
-    layout->addLayout(buttons);
+    layout->addLayout(sheetButtons(this, create));
 
     chooseLanguage(m_language);
 }

@@ -1,5 +1,7 @@
 #include "ui/sidebar/name_sheet.h"
 
+#include "ui/sheets/sheet_header.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,19 +35,9 @@ NameSheet::NameSheet(const Texts& texts, const QString& name, QWidget* parent)
     m_error->setWordWrap(true);
     m_error->hide();
 
-    auto* cancel = new QPushButton(QStringLiteral("취소"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setAutoDefault(false);
     auto* accept = new QPushButton(texts.accept, this);
     accept->setObjectName(QStringLiteral("acceptButton"));
-    accept->setProperty("primary", true);
-    accept->setDefault(true);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(accept, &QPushButton::clicked, this, &NameSheet::submit);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cancel);
-    buttons->addWidget(accept);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 18, 20, 18);
@@ -53,7 +45,7 @@ NameSheet::NameSheet(const Texts& texts, const QString& name, QWidget* parent)
     layout->addWidget(title);
     layout->addLayout(fieldRow);
     layout->addWidget(m_error);
-    layout->addLayout(buttons);
+    layout->addLayout(sheetButtons(this, accept));
 }
 
 void NameSheet::submit() {
