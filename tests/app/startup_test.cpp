@@ -6,54 +6,40 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QThread>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-// The editor as a user starts it: its own home, the offscreen platform.
+using namespace Qt::StringLiterals;
+
+// The editor as a user starts it, in this test program's private home (its
+// save file, settings and instance socket are never the user's) on the
+// offscreen platform.
 class StartupTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(home.isValid());
+        startAsFirstRun();
         QDir().mkpath(saveFolder());
     }
 
-    QString saveFolder() const { return home.path() + QStringLiteral("/.local/share/Corvanta"); }
-    QString savePath() const { return saveFolder() + QStringLiteral("/appdata.json"); }
+    static QString saveFolder() { return testHome() + u"/.local/share/Corvanta"_s; }
+    static QString savePath() { return saveFolder() + u"/appdata.json"_s; }
 
-    void writeSaveFile(const QByteArray& bytes) {
+    static void writeSaveFile(const QByteArray& bytes) {
         QFile file(savePath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
 
-    QByteArray readSaveFile() const {
+    static QByteArray readSaveFile() {
         QFile file(savePath());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    void start(QProcess& app) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), home.path());
-        env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/.local/share"));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/.config"));
-        env.insert(QStringLiteral("XDG_CACHE_HOME"), home.path() + QStringLiteral("/.cache"));
-        // The instance socket lives here: a test never reaches the user's editor.
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder());
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        app.setProcessEnvironment(env);
-        app.setProcessChannelMode(QProcess::SeparateChannels);
+    static void start(QProcess& app) {
         app.start(QStringLiteral(CORVANTA_APP_PATH), QStringList());
         ASSERT_TRUE(app.waitForStarted());
-    }
-
-    QString runtimeFolder() const {
-        const QString folder = home.path() + QStringLiteral("/runtime");
-        QDir().mkpath(folder);
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        return folder;
     }
 
     // Reads standard output up to the first line starting with `prefix` and
@@ -73,8 +59,6 @@ protected:
         } while (app.waitForReadyRead(int(std::max<qint64>(0, deadline.remainingTime()))));
         return {};
     }
-
-    QTemporaryDir home{QDir::tempPath() + QStringLiteral("/corvanta-app-XXXXXX")};
 };
 
 TEST_F(StartupTest, LoadsAHandWrittenWorkspaceAndRewritesItInTheExactFormat) {
@@ -88,12 +72,10 @@ TEST_F(StartupTest, LoadsAHandWrittenWorkspaceAndRewritesItInTheExactFormat) {
         "testCases":[{"id":"9A8B7C6D-3333-4E5F-8A9B-000000000003","input":"1","expectedOutput":"2"}]})");
     QProcess app;
     start(app);
-    EXPECT_EQ(waitForLine(app, QStringLiteral("📂 저장 경로: ")),
-              QStringLiteral("📂 저장 경로: ") + savePath());
-    EXPECT_EQ(waitForLine(app, QStringLiteral("✅ 로드 완료: ")),
-              QStringLiteral("✅ 로드 완료: 0개 폴더, 1개 파일, 1개 테스트케이스"));
-    EXPECT_EQ(waitForLine(app, QStringLiteral("✅ 저장 완료: ")),
-              QStringLiteral("✅ 저장 완료: 1개 파일, 1개 테스트케이스"));
+    EXPECT_EQ(waitForLine(app, u"📂 저장 경로: "_s), u"📂 저장 경로: "_s + savePath());
+    EXPECT_EQ(waitForLine(app, u"✅ 로드 완료: "_s),
+              u"✅ 로드 완료: 0개 폴더, 1개 파일, 1개 테스트케이스"_s);
+    EXPECT_EQ(waitForLine(app, u"✅ 저장 완료: "_s), u"✅ 저장 완료: 1개 파일, 1개 테스트케이스"_s);
     app.terminate();
     ASSERT_TRUE(app.waitForFinished(10000));
 
@@ -111,9 +93,9 @@ TEST_F(StartupTest, LoadsAHandWrittenWorkspaceAndRewritesItInTheExactFormat) {
 TEST_F(StartupTest, TerminationSignalRunsTheLastSave) {
     QProcess app;
     start(app);
-    ASSERT_FALSE(waitForLine(app, QStringLiteral("📂 저장 파일 없음")).isEmpty());
+    ASSERT_FALSE(waitForLine(app, u"📂 저장 파일 없음"_s).isEmpty());
     ::kill(pid_t(app.processId()), SIGTERM);
-    EXPECT_FALSE(waitForLine(app, QStringLiteral("✅ 저장 완료: ")).isEmpty());
+    EXPECT_FALSE(waitForLine(app, u"✅ 저장 완료: "_s).isEmpty());
     ASSERT_TRUE(app.waitForFinished(10000));
     EXPECT_EQ(app.exitStatus(), QProcess::NormalExit);
     EXPECT_TRUE(QFile::exists(savePath()));
@@ -123,7 +105,7 @@ TEST_F(StartupTest, KillingTheProgramDuringSavesNeverLeavesAHalfWrittenFile) {
     // A large workspace makes each save long enough to be caught in the middle.
     WorkspaceSnapshot snapshot;
     for (int i = 0; i < 40; ++i) {
-        FileItem file = FileItem::make(QStringLiteral("f%1.cpp").arg(i), ProgrammingLanguage::cpp);
+        FileItem file = FileItem::make(u"f%1.cpp"_s.arg(i), ProgrammingLanguage::cpp);
         file.content = QString(200000, QLatin1Char('/'));
         snapshot.files.append(file);
     }
@@ -131,7 +113,7 @@ TEST_F(StartupTest, KillingTheProgramDuringSavesNeverLeavesAHalfWrittenFile) {
     for (int round = 0; round < 4; ++round) {
         QProcess app;
         start(app);
-        ASSERT_FALSE(waitForLine(app, QStringLiteral("✅ 로드 완료: ")).isEmpty());
+        ASSERT_FALSE(waitForLine(app, u"✅ 로드 완료: "_s).isEmpty());
         QThread::msleep(2950 + 40 * round);
         app.kill();
         app.waitForFinished();
@@ -173,25 +155,23 @@ TEST_F(SingleInstanceTest, SecondStartRaisesTheRunningWindowAndLeavesTheSaveFile
     // The first instance rewrites the file every three seconds on its own; a
     // round counts only when none of its saves fell inside it.
     for (int round = 0; round < 3; ++round) {
-        ASSERT_FALSE(waitForLine(first, QStringLiteral("✅ 저장 완료: ")).isEmpty());
+        ASSERT_FALSE(waitForLine(first, u"✅ 저장 완료: "_s).isEmpty());
         const SaveFileStamp before = stamp();
         QProcess second;
         start(second);
         ASSERT_TRUE(second.waitForFinished(15000));
         EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(second.exitCode(), 0);
-        EXPECT_FALSE(waitForLine(second, QStringLiteral("🪟 ")).isEmpty());
+        EXPECT_FALSE(waitForLine(second, u"🪟 "_s).isEmpty());
         QStringList passed;
-        ASSERT_FALSE(
-            waitForLine(first, QStringLiteral("🪟 다시 실행됨"), 15000, &passed).isEmpty());
+        ASSERT_FALSE(waitForLine(first, u"🪟 다시 실행됨"_s, 15000, &passed).isEmpty());
         EXPECT_EQ(first.state(), QProcess::Running);
         if (stamp() == before) {
             stop(first);
             return;
         }
-        const bool firstSaved =
-            passed.filter(QStringLiteral("✅ 저장 완료: ")).size() > 0 ||
-            !waitForLine(first, QStringLiteral("✅ 저장 완료: "), 3500).isEmpty();
+        const bool firstSaved = passed.filter(u"✅ 저장 완료: "_s).size() > 0 ||
+                                !waitForLine(first, u"✅ 저장 완료: "_s, 3500).isEmpty();
         ASSERT_TRUE(firstSaved) << "the save file changed, and not by the running instance";
     }
     ADD_FAILURE() << "every round overlapped an auto-save of the running instance";
@@ -200,14 +180,14 @@ TEST_F(SingleInstanceTest, SecondStartRaisesTheRunningWindowAndLeavesTheSaveFile
 TEST_F(SingleInstanceTest, StartAfterTheFirstWasKilledRunsNormally) {
     QProcess first;
     start(first);
-    ASSERT_FALSE(waitForLine(first, QStringLiteral("📂 저장 파일 없음")).isEmpty());
+    ASSERT_FALSE(waitForLine(first, u"📂 저장 파일 없음"_s).isEmpty());
     first.kill();
     ASSERT_TRUE(first.waitForFinished(10000));
 
     QProcess second;
     start(second);
-    EXPECT_FALSE(waitForLine(second, QStringLiteral("📂 저장 경로: ")).isEmpty());
-    EXPECT_FALSE(waitForLine(second, QStringLiteral("✅ 저장 완료: ")).isEmpty());
+    EXPECT_FALSE(waitForLine(second, u"📂 저장 경로: "_s).isEmpty());
+    EXPECT_FALSE(waitForLine(second, u"✅ 저장 완료: "_s).isEmpty());
     stop(second);
 }
 
@@ -217,16 +197,16 @@ TEST_F(SingleInstanceTest, StartAfterTheFirstWasKilledRunsNormally) {
 TEST_F(SingleInstanceTest, HungFirstInstanceIsReplacedAndNeverSavesAgain) {
     QProcess first;
     start(first);
-    ASSERT_FALSE(waitForLine(first, QStringLiteral("📂 저장 파일 없음")).isEmpty());
+    ASSERT_FALSE(waitForLine(first, u"📂 저장 파일 없음"_s).isEmpty());
     ::kill(pid_t(first.processId()), SIGSTOP);
 
     QProcess second;
     start(second);
-    EXPECT_FALSE(waitForLine(second, QStringLiteral("⚠️ ")).isEmpty());
-    EXPECT_FALSE(waitForLine(second, QStringLiteral("✅ 저장 완료: ")).isEmpty());
+    EXPECT_FALSE(waitForLine(second, u"⚠️ "_s).isEmpty());
+    EXPECT_FALSE(waitForLine(second, u"✅ 저장 완료: "_s).isEmpty());
 
     ::kill(pid_t(first.processId()), SIGCONT);
-    EXPECT_FALSE(waitForLine(first, QStringLiteral("❌ 저장 실패: ")).isEmpty());
+    EXPECT_FALSE(waitForLine(first, u"❌ 저장 실패: "_s).isEmpty());
     stop(first);
     stop(second);
 }

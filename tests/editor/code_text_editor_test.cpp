@@ -9,6 +9,8 @@
 #include <QTextLayout>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QList<int> numbers(const LineNumberGutter* gutter) {
@@ -21,28 +23,28 @@ QList<int> numbers(const LineNumberGutter* gutter) {
 } // namespace
 
 TEST(CodeTextEditor, UnknownFontFallsBackToTheFixedFontAtTheChosenSize) {
-    Shown shown(QStringLiteral("int x;"));
+    Shown shown(u"int x;"_s);
     const QFont font = shown.view()->font();
     EXPECT_EQ(font.family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
     EXPECT_EQ(font.pointSizeF(), 13);
 }
 
 TEST(CodeTextEditor, ReplacingTheTextKeepsTheCaretInsideIt) {
-    Shown shown(QStringLiteral("0123456789"));
+    Shown shown(u"0123456789"_s);
     QTextCursor cursor = shown.view()->textCursor();
     cursor.setPosition(8);
     shown.view()->setTextCursor(cursor);
     QSignalSpy edited(&shown.editor, &CodeTextEditor::edited);
 
-    shown.editor.setText(QStringLiteral("abc"));
+    shown.editor.setText(u"abc"_s);
     EXPECT_EQ(shown.view()->textCursor().position(), 3);
-    shown.editor.setText(QStringLiteral("abcdefghijkl"));
+    shown.editor.setText(u"abcdefghijkl"_s);
     EXPECT_EQ(shown.view()->textCursor().position(), 3);
     EXPECT_EQ(edited.count(), 0) << "text from outside is not an edit";
 
-    QTest::keyClicks(shown.view(), QStringLiteral("Z"));
+    QTest::keyClicks(shown.view(), u"Z"_s);
     EXPECT_EQ(edited.count(), 1);
-    EXPECT_EQ(shown.editor.text(), QStringLiteral("abcZdefghijkl"));
+    EXPECT_EQ(shown.editor.text(), u"abcZdefghijkl"_s);
 }
 
 TEST(LineNumberGutter, EmptyDocumentShowsOne) {
@@ -54,7 +56,7 @@ TEST(LineNumberGutter, EmptyDocumentShowsOne) {
 
 TEST(LineNumberGutter, AWrappedLineTakesOneNumberPerRow) {
     const QString longLine(300, QLatin1Char('x'));
-    Shown shown(QStringLiteral("a\n") + longLine + QStringLiteral("\nb"));
+    Shown shown(u"a\n"_s + longLine + u"\nb"_s);
     const int rowsOfLongLine = shown.view()->document()->findBlockByNumber(1).layout()->lineCount();
     ASSERT_GT(rowsOfLongLine, 1);
     QList<int> expected;
@@ -70,7 +72,7 @@ TEST(LineNumberGutter, AWrappedLineTakesOneNumberPerRow) {
 TEST(LineNumberGutter, ScrolledFileStartsAtTheFirstVisibleLine) {
     QStringList lines;
     for (int i = 1; i <= 500; ++i)
-        lines.append(QStringLiteral("line %1").arg(i));
+        lines.append(u"line %1"_s.arg(i));
     Shown shown(lines.join(QLatin1Char('\n')));
     QScrollBar* bar = shown.view()->verticalScrollBar();
     bar->setValue(bar->maximum() / 2);
@@ -83,12 +85,12 @@ TEST(LineNumberGutter, ScrolledFileStartsAtTheFirstVisibleLine) {
 }
 
 TEST(LineNumberGutter, ExistsOnlyWhenLineNumbersWereOnAtCreation) {
-    Shown without(QStringLiteral("x"), ProgrammingLanguage::cpp, false);
+    Shown without(u"x"_s, ProgrammingLanguage::cpp, false);
     EXPECT_FALSE(without.editor.gutter());
     without.editor.applyConfig(editorConfig());
     EXPECT_FALSE(without.editor.gutter());
 
-    Shown with(QStringLiteral("x"));
+    Shown with(u"x"_s);
     with.editor.applyConfig(editorConfig(ProgrammingLanguage::cpp, false));
     EXPECT_FALSE(with.editor.gutter()->isVisible());
 }

@@ -1,12 +1,10 @@
 #include "editor/char_classes.h"
-#include "editor/highlight_rules.h"
 #include "editor/highlighter.h"
 #include "support/printers.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -136,12 +134,6 @@ TEST(HighlighterTest, SpansOfAWindowKeepDocumentPositions) {
                                                        {8, 1, ColorRole::number}}));
     EXPECT_TRUE(roles.spans(5, 5).isEmpty());
     EXPECT_TRUE(RoleMap().spans().isEmpty());
-}
-
-TEST(HighlighterTest, RulePatternsAreValid) {
-    EXPECT_TRUE(highlightRules(ProgrammingLanguage::txt).isEmpty());
-    for (const HighlightRule& rule : highlightRules(cpp) + highlightRules(python))
-        EXPECT_TRUE(QRegularExpression(rule.pattern).isValid()) << rule.pattern.toStdString();
 }
 
 // The fast engine's scans rely on these properties of the engine's classes.

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using ColourRun = LineColours::Run;
@@ -20,7 +22,7 @@ void PrintTo(const LineColours::Run& run, std::ostream* out) {
 }
 
 TEST(LineColours, RunsAreRelativeToTheirLine) {
-    const QString text = QStringLiteral("int a;\n\n  return 0; // x\nint b;");
+    const QString text = u"int a;\n\n  return 0; // x\nint b;"_s;
     const LineColours colours(text, highlight(text, ProgrammingLanguage::cpp));
     ASSERT_EQ(colours.lineCount(), 4);
     EXPECT_EQ(runsOf(colours, 0),
@@ -35,7 +37,7 @@ TEST(LineColours, RunsAreRelativeToTheirLine) {
 // The digest tells lines apart by their runs alone: equal runs on other
 // lines or with other text digest alike, a plain line digests to 0.
 TEST(LineColours, DigestFollowsTheRuns) {
-    const QString text = QStringLiteral("int a;\nint b;\nint  c;\nfloat a;\nx\n\n");
+    const QString text = u"int a;\nint b;\nint  c;\nfloat a;\nx\n\n"_s;
     const LineColours colours(text, highlight(text, ProgrammingLanguage::cpp));
     ASSERT_EQ(colours.lineCount(), 7);
     EXPECT_EQ(colours.digest(0), colours.digest(1));

@@ -4,6 +4,8 @@
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString letters(qsizetype size, char16_t first) {
@@ -48,18 +50,18 @@ TEST(TextMirror, SnapshotKeepsTheTextItWasTakenFrom) {
     mirror.assign(letters(50'000, u'a'));
     const QString before = mirror.text();
     const TextMirror::Snapshot snapshot = mirror.snapshot();
-    mirror.replace(25'000, 10, QStringLiteral("edit"));
+    mirror.replace(25'000, 10, u"edit"_s);
     EXPECT_EQ(TextMirror::join(snapshot), before);
-    EXPECT_EQ(mirror.text(), QString(before).replace(25'000, 10, QStringLiteral("edit")));
+    EXPECT_EQ(mirror.text(), QString(before).replace(25'000, 10, u"edit"_s));
 }
 
 TEST(TextMirror, EmptyAndEmptied) {
     TextMirror mirror;
     EXPECT_EQ(mirror.text(), QString());
-    mirror.replace(5, 5, QStringLiteral("x"));
-    EXPECT_EQ(mirror.text(), QStringLiteral("x"));
+    mirror.replace(5, 5, u"x"_s);
+    EXPECT_EQ(mirror.text(), u"x"_s);
     mirror.replace(0, 1, QString());
     EXPECT_EQ(mirror.size(), 0);
-    mirror.replace(0, 0, QStringLiteral("yz"));
-    EXPECT_EQ(mirror.text(), QStringLiteral("yz"));
+    mirror.replace(0, 0, u"yz"_s);
+    EXPECT_EQ(mirror.text(), u"yz"_s);
 }

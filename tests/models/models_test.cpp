@@ -24,7 +24,7 @@ QStringList rows(const QAbstractItemModel& model, const QModelIndex& parent = {}
         QString line =
             QString(parent.isValid() ? 2 : 0, QLatin1Char(' ')) + index.data().toString();
         if (index.data(IsFolderRole).toBool())
-            line += QStringLiteral(" (%1)").arg(index.data(FileCountRole).toInt());
+            line += u" (%1)"_s.arg(index.data(FileCountRole).toInt());
         lines.append(line);
         lines.append(rows(model, index));
     }
@@ -105,66 +105,62 @@ protected:
 };
 
 TEST_F(ModelsTest, FollowAWholeSessionRowByRow) {
-    state->createFolder(QStringLiteral("그래프"));
-    state->createFolder(QStringLiteral("dp"));
+    state->createFolder(u"그래프"_s);
+    state->createFolder(u"dp"_s);
     const QUuid graph = state->folders()[0].id;
     const QUuid dp = state->folders()[1].id;
-    state->createFile(QStringLiteral("main.cpp"), ProgrammingLanguage::cpp);
-    state->createFile(QStringLiteral("bfs.py"), ProgrammingLanguage::python, graph);
-    state->createFile(QStringLiteral("dfs.c"), ProgrammingLanguage::c, graph);
-    state->createFile(QStringLiteral("knapsack.java"), ProgrammingLanguage::java, dp);
-    state->renameFile(named(QStringLiteral("dfs.c")).id, QStringLiteral("a_dfs"));
-    state->moveFile(named(QStringLiteral("knapsack.java")).id, graph);
-    state->duplicateFile(named(QStringLiteral("bfs.py")).id);
+    state->createFile(u"main.cpp"_s, ProgrammingLanguage::cpp);
+    state->createFile(u"bfs.py"_s, ProgrammingLanguage::python, graph);
+    state->createFile(u"dfs.c"_s, ProgrammingLanguage::c, graph);
+    state->createFile(u"knapsack.java"_s, ProgrammingLanguage::java, dp);
+    state->renameFile(named(u"dfs.c"_s).id, u"a_dfs"_s);
+    state->moveFile(named(u"knapsack.java"_s).id, graph);
+    state->duplicateFile(named(u"bfs.py"_s).id);
     state->toggleFolder(dp);
-    state->renameFolder(dp, QStringLiteral("DP"));
-    state->closeTab(named(QStringLiteral("main.cpp")).id);
-    state->updateFileContent(QStringLiteral("print(1)"));
+    state->renameFolder(dp, u"DP"_s);
+    state->closeTab(named(u"main.cpp"_s).id);
+    state->updateFileContent(u"print(1)"_s);
     EXPECT_EQ(rows(*workspace),
-              (QStringList{QStringLiteral("그래프 (3)"), QStringLiteral("  a_dfs.c"),
-                           QStringLiteral("  bfs.py"), QStringLiteral("  knapsack.java"),
-                           QStringLiteral("DP (0)"), QStringLiteral("bfs_copy.py"),
-                           QStringLiteral("main.cpp")}));
+              (QStringList{u"그래프 (3)"_s, u"  a_dfs.c"_s, u"  bfs.py"_s, u"  knapsack.java"_s,
+                           u"DP (0)"_s, u"bfs_copy.py"_s, u"main.cpp"_s}));
     EXPECT_FALSE(workspace->indexOfFolder(dp).data(ExpandedRole).toBool());
     EXPECT_EQ(rows(*tabs),
-              (QStringList{QStringLiteral("bfs.py"), QStringLiteral("a_dfs.c"),
-                           QStringLiteral("knapsack.java"), QStringLiteral("bfs_copy.py")}));
+              (QStringList{u"bfs.py"_s, u"a_dfs.c"_s, u"knapsack.java"_s, u"bfs_copy.py"_s}));
     const QModelIndex selected = tabs->indexOfFile(*state->selectedFileId());
     EXPECT_EQ(selected.row(), 3);
     EXPECT_TRUE(selected.data(SelectedRole).toBool());
     EXPECT_TRUE(workspace->indexOfFile(*state->selectedFileId()).data(SelectedRole).toBool());
 
     state->deleteFolder(graph);
-    state->deleteFile(named(QStringLiteral("main.cpp")).id);
-    EXPECT_EQ(rows(*workspace),
-              (QStringList{QStringLiteral("DP (0)"), QStringLiteral("bfs_copy.py")}));
-    EXPECT_EQ(rows(*tabs), QStringList{QStringLiteral("bfs_copy.py")});
+    state->deleteFile(named(u"main.cpp"_s).id);
+    EXPECT_EQ(rows(*workspace), (QStringList{u"DP (0)"_s, u"bfs_copy.py"_s}));
+    EXPECT_EQ(rows(*tabs), QStringList{u"bfs_copy.py"_s});
 
     state->addTestCase();
     state->duplicateTestCase(state->testCases()[0]);
     state->deleteTestCase(state->testCases()[1]);
     EXPECT_EQ(testCases->rowCount(), 2);
     state->resetData();
-    EXPECT_EQ(rows(*workspace), QStringList{QStringLiteral("DP (0)")});
+    EXPECT_EQ(rows(*workspace), QStringList{u"DP (0)"_s});
     EXPECT_EQ(tabs->rowCount(), 0);
     EXPECT_EQ(testCases->rowCount(), 1);
 }
 
 TEST_F(ModelsTest, ATextCommitTouchesOnlyItsFilesRow) {
-    state->createFolder(QStringLiteral("f"));
+    state->createFolder(u"f"_s);
     for (const char* name : {"a.cpp", "b.cpp", "c.cpp"})
         state->createFile(QString::fromUtf8(name), ProgrammingLanguage::cpp,
                           state->folders()[0].id);
-    state->createFile(QStringLiteral("root.cpp"), ProgrammingLanguage::cpp);
-    state->openFile(named(QStringLiteral("b.cpp")).id);
+    state->createFile(u"root.cpp"_s, ProgrammingLanguage::cpp);
+    state->openFile(named(u"b.cpp"_s).id);
 
     WideChanges workspaceWide(*workspace), tabsWide(*tabs), casesWide(*testCases);
     QSignalSpy workspaceRows(workspace.get(), &QAbstractItemModel::dataChanged);
     QSignalSpy tabRows(tabs.get(), &QAbstractItemModel::dataChanged);
     QSignalSpy caseRows(testCases.get(), &QAbstractItemModel::dataChanged);
-    ASSERT_TRUE(state->updateFileContent(QStringLiteral("int main() {}")));
+    ASSERT_TRUE(state->updateFileContent(u"int main() {}"_s));
 
-    const QUuid b = named(QStringLiteral("b.cpp")).id;
+    const QUuid b = named(u"b.cpp"_s).id;
     ASSERT_EQ(workspaceRows.count(), 1);
     EXPECT_EQ(workspaceRows[0][0].toModelIndex(), workspace->indexOfFile(b));
     EXPECT_EQ(workspaceRows[0][1].toModelIndex(), workspace->indexOfFile(b));
@@ -227,9 +223,9 @@ TEST_F(ModelsTest, WriteBacksAndRenamesMoveRowsWithoutAReset) {
 }
 
 TEST_F(ModelsTest, DraggingAFileOutOfAFolderDropsItAtTheRoot) {
-    state->createFolder(QStringLiteral("f"));
+    state->createFolder(u"f"_s);
     const QUuid folder = state->folders()[0].id;
-    state->createFile(QStringLiteral("inner.cpp"), ProgrammingLanguage::cpp, folder);
+    state->createFile(u"inner.cpp"_s, ProgrammingLanguage::cpp, folder);
     const QUuid id = state->files()[0].id;
 
     std::unique_ptr<QMimeData> payload(workspace->mimeData({workspace->indexOfFile(id)}));
@@ -240,24 +236,24 @@ TEST_F(ModelsTest, DraggingAFileOutOfAFolderDropsItAtTheRoot) {
 
     EXPECT_TRUE(workspace->dropMimeData(payload.get(), Qt::MoveAction, -1, -1, {}));
     EXPECT_FALSE(state->files()[0].folderId);
-    EXPECT_EQ(rows(*workspace),
-              (QStringList{QStringLiteral("f (0)"), QStringLiteral("inner.cpp")}));
+    EXPECT_EQ(rows(*workspace), (QStringList{u"f (0)"_s, u"inner.cpp"_s}));
 
     // Plain text from elsewhere: only strings naming a file move anything.
     QMimeData text;
-    text.setText(QStringLiteral("not an id\n") + uuidString(id).toLower());
+    text.setText(u"not an id\n"_s + uuidString(id).toLower());
     EXPECT_TRUE(
         workspace->dropMimeData(&text, Qt::CopyAction, -1, -1, workspace->indexOfFolder(folder)));
     EXPECT_EQ(state->files()[0].folderId, folder);
     EXPECT_TRUE(readSaveFile().contains("folderId")) << "a drop saves at once";
+    EXPECT_EQ(state->openTabIds(), QList<QUuid>{id}) << "a moved file keeps its tab";
 
-    workspace->setSearchText(QStringLiteral("inner"));
+    workspace->setSearchText(u"inner"_s);
     EXPECT_FALSE(workspace->canDropMimeData(&text, Qt::MoveAction, -1, -1, {}))
         << "search results show no folders to drop on";
 }
 
 TEST_F(ModelsTest, FolderRowsExpandThroughTheModel) {
-    state->createFolder(QStringLiteral("f"));
+    state->createFolder(u"f"_s);
     const QModelIndex folder = workspace->indexOfFolder(state->folders()[0].id);
     QSignalSpy changed(workspace.get(), &QAbstractItemModel::dataChanged);
     EXPECT_TRUE(workspace->setData(folder, false, ExpandedRole));
@@ -268,19 +264,19 @@ TEST_F(ModelsTest, FolderRowsExpandThroughTheModel) {
 
 TEST_F(ModelsTest, TestCaseRowsEditTheirCaseAndShowResults) {
     const QModelIndex first = testCases->index(0);
-    EXPECT_TRUE(testCases->setData(first, QStringLiteral("1 2"), InputRole));
-    EXPECT_TRUE(testCases->setData(first, QStringLiteral("3"), ExpectedOutputRole));
-    EXPECT_FALSE(testCases->setData(first, QStringLiteral("3"), ActualOutputRole));
-    EXPECT_EQ(state->testCases()[0].input, QStringLiteral("1 2"));
-    EXPECT_EQ(state->testCases()[0].expectedOutput, QStringLiteral("3"));
+    EXPECT_TRUE(testCases->setData(first, u"1 2"_s, InputRole));
+    EXPECT_TRUE(testCases->setData(first, u"3"_s, ExpectedOutputRole));
+    EXPECT_FALSE(testCases->setData(first, u"3"_s, ActualOutputRole));
+    EXPECT_EQ(state->testCases()[0].input, u"1 2"_s);
+    EXPECT_EQ(state->testCases()[0].expectedOutput, u"3"_s);
     EXPECT_FALSE(first.data(PassedRole).isValid()) << "no result before a run";
 
     TestCase result = state->testCases()[0];
-    result.actualOutput = QStringLiteral("3");
+    result.actualOutput = u"3"_s;
     result.passed = true;
     result.executionTime = 12.5;
     state->updateTestCase(result);
-    EXPECT_EQ(first.data(ActualOutputRole).toString(), QStringLiteral("3"));
+    EXPECT_EQ(first.data(ActualOutputRole).toString(), u"3"_s);
     EXPECT_TRUE(first.data(PassedRole).toBool());
     EXPECT_EQ(first.data(ExecutionTimeRole).toDouble(), 12.5);
 

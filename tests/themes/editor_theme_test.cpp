@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using enum EditorTheme;
@@ -13,8 +15,7 @@ using enum ThemeRole;
 
 // Names in picker order and every colour as last reviewed.
 TEST(EditorTheme, AsReviewed) {
-    expectCliMatchesGolden({QStringLiteral("themes")},
-                           QStringLiteral(CORVANTA_TEST_DATA_DIR "/themes.json"));
+    expectCliMatchesGolden({u"themes"_s}, QStringLiteral(CORVANTA_TEST_DATA_DIR "/themes.json"));
 }
 
 TEST(EditorTheme, RawValueLookupIsExactAndCaseSensitive) {
@@ -36,7 +37,7 @@ TEST(ThemeResolver, EditorRolesTakeTheirFieldOrTheBuiltInEntry) {
         {ColorRole::comment, syntaxComment, &CustomTheme::syntaxComment},
         {ColorRole::preprocessor, syntaxPreprocessor, &CustomTheme::syntaxPreprocessor},
     };
-    const CustomTheme custom = sampleTheme(QStringLiteral("half"), 0.5);
+    const CustomTheme custom = sampleTheme(u"half"_s, 0.5);
     for (const auto& [colorRole, role, field] : mapping) {
         EXPECT_EQ(resolveColor(colorRole, light, nullptr), builtInColor(light, role));
         EXPECT_EQ(resolveColor(colorRole, light, &custom), (custom.*field).toRgba())

@@ -5,16 +5,16 @@
 #include <gtest/gtest.h>
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString prefixMessage =
-    QStringLiteral("올바른 테마 코드가 아닙니다.\n'PLUMETHEME:'로 시작해야 합니다.");
-const QString decodingMessage =
-    QStringLiteral("코드 디코딩에 실패했습니다.\n코드가 손상되었을 수 있습니다.");
-const QString formatMessage = QStringLiteral("테마 형식이 올바르지 않습니다.");
+const QString prefixMessage = u"올바른 테마 코드가 아닙니다.\n'PLUMETHEME:'로 시작해야 합니다."_s;
+const QString decodingMessage = u"코드 디코딩에 실패했습니다.\n코드가 손상되었을 수 있습니다."_s;
+const QString formatMessage = u"테마 형식이 올바르지 않습니다."_s;
 
 QString codeOf(const QByteArray& json) {
-    return QStringLiteral("PLUMETHEME:") + QString::fromLatin1(json.toBase64());
+    return u"PLUMETHEME:"_s + QString::fromLatin1(json.toBase64());
 }
 
 CustomTheme imported(const QString& code, const QList<CustomTheme>& existing = {}) {
@@ -27,9 +27,9 @@ CustomTheme imported(const QString& code, const QList<CustomTheme>& existing = {
 }
 
 TEST(ShareCode, IsThePrefixAndBase64OfTheJson) {
-    const CustomTheme theme = sampleTheme(QStringLiteral("공유"));
+    const CustomTheme theme = sampleTheme(u"공유"_s);
     const QString code = makeShareCode(theme);
-    ASSERT_TRUE(code.startsWith(QStringLiteral("PLUMETHEME:")));
+    ASSERT_TRUE(code.startsWith(u"PLUMETHEME:"_s));
     const QByteArray payload = code.mid(11).toLatin1();
     EXPECT_FALSE(payload.contains('\n'));
     EXPECT_EQ(payload.size() % 4, 0);
@@ -37,7 +37,7 @@ TEST(ShareCode, IsThePrefixAndBase64OfTheJson) {
 }
 
 TEST(ShareCode, ImportChangesOnlyTheIdAndAnExactlyTakenName) {
-    const CustomTheme theme = sampleTheme(QStringLiteral("Ocean"), 0.5);
+    const CustomTheme theme = sampleTheme(u"Ocean"_s, 0.5);
     const QString code = makeShareCode(theme);
 
     CustomTheme alone = imported(code);
@@ -47,40 +47,37 @@ TEST(ShareCode, ImportChangesOnlyTheIdAndAnExactlyTakenName) {
     EXPECT_EQ(alone, theme) << "every colour, alpha 0.5 included, and the name";
 
     const CustomTheme first = imported(code, {theme});
-    EXPECT_EQ(first.name, QStringLiteral("Ocean (복사본)"));
+    EXPECT_EQ(first.name, u"Ocean (복사본)"_s);
     const CustomTheme second = imported(code, {theme, first});
-    EXPECT_EQ(second.name, QStringLiteral("Ocean (복사본)")) << "the suffix is added once only";
+    EXPECT_EQ(second.name, u"Ocean (복사본)"_s) << "the suffix is added once only";
     EXPECT_NE(second.id, first.id);
 
     // Only an exact collision counts; white space around the code is trimmed.
     for (const char* other : {"ocean", "Ocean ", "Ocean (복사본)"})
-        EXPECT_EQ(imported(code, {sampleTheme(QString::fromUtf8(other))}).name,
-                  QStringLiteral("Ocean"))
+        EXPECT_EQ(imported(code, {sampleTheme(QString::fromUtf8(other))}).name, u"Ocean"_s)
             << other;
-    EXPECT_EQ(imported(QStringLiteral("  \n\t") + code + QStringLiteral("\r\n  ")).name,
-              QStringLiteral("Ocean"));
+    EXPECT_EQ(imported(u"  \n\t"_s + code + u"\r\n  "_s).name, u"Ocean"_s);
 }
 
 TEST(ShareCode, EachFailureHasItsMessage) {
-    const QString good = makeShareCode(sampleTheme(QStringLiteral("t")));
+    const QString good = makeShareCode(sampleTheme(u"t"_s));
     const QString payload = good.mid(11);
     const std::pair<QString, QString> cases[] = {
         {QString(), prefixMessage},
-        {QStringLiteral("   \n"), prefixMessage},
-        {QStringLiteral("plumetheme:") + payload, prefixMessage},
-        {QStringLiteral("THEME:") + payload, prefixMessage},
-        {QStringLiteral("x") + good, prefixMessage},
-        {QStringLiteral("PLUMETHEME:%%%"), decodingMessage},
-        {QStringLiteral("PLUMETHEME:e30"), decodingMessage}, // unpadded "{}"
-        {QStringLiteral("PLUMETHEME:e3 0="), decodingMessage},
-        {good.left(40) + QStringLiteral("\n") + good.mid(40), decodingMessage},
-        {QStringLiteral("PLUMETHEME:e-0="), decodingMessage}, // URL alphabet
-        {QStringLiteral("PLUMETHEME:가나다라"), decodingMessage},
-        {QStringLiteral("PLUMETHEME:"), formatMessage},
+        {u"   \n"_s, prefixMessage},
+        {u"plumetheme:"_s + payload, prefixMessage},
+        {u"x"_s + good, prefixMessage},
+        {u"PLUMETHEME:%%%"_s, decodingMessage},
+        {u"PLUMETHEME:e30"_s, decodingMessage}, // unpadded "{}"
+        {u"PLUMETHEME:e3 0="_s, decodingMessage},
+        {good.left(40) + u"\n"_s + good.mid(40), decodingMessage},
+        {u"PLUMETHEME:e-0="_s, decodingMessage}, // URL alphabet
+        {u"PLUMETHEME:가나다라"_s, decodingMessage},
+        {u"PLUMETHEME:"_s, formatMessage},
         {codeOf("{}"), formatMessage},
         {codeOf("[]"), formatMessage},
         {codeOf("not json"), formatMessage},
-        {codeOf(encodeCustomThemes({sampleTheme(QStringLiteral("list"))}).value()), formatMessage},
+        {codeOf(encodeCustomThemes({sampleTheme(u"list"_s)}).value()), formatMessage},
     };
     for (const auto& [code, message] : cases) {
         auto result = importShareCode(code, {});
@@ -90,9 +87,9 @@ TEST(ShareCode, EachFailureHasItsMessage) {
 }
 
 TEST(ShareCode, UnencodableThemeExportsTheFailureText) {
-    CustomTheme theme = sampleTheme(QStringLiteral("t"));
+    CustomTheme theme = sampleTheme(u"t"_s);
     theme.syntaxString.red = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(makeShareCode(theme), QStringLiteral("인코딩 실패"));
+    EXPECT_EQ(makeShareCode(theme), u"인코딩 실패"_s);
     auto result = importShareCode(makeShareCode(theme), {});
     EXPECT_EQ(std::get<QString>(result), prefixMessage);
 }

@@ -11,25 +11,24 @@
 #include "workspace/commands.h"
 
 #include <QAbstractButton>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
 // "objectName: text" for every label of the shown section, in reading order.
 QString dumpSection(const HelpPanel& panel) {
     QString dump;
-    const QWidget* page = panel.findChild<QWidget*>(QStringLiteral("helpContent"));
+    const QWidget* page = panel.findChild<QWidget*>(u"helpContent"_s);
     for (const QLabel* label : page->findChildren<QLabel*>()) {
         if (!label->text().isEmpty())
-            dump += label->objectName() + QStringLiteral(": ") + label->text() + u'\n';
+            dump += label->objectName() + u": "_s + label->text() + u'\n';
     }
     return dump;
 }
@@ -51,11 +50,6 @@ protected:
         pane->resize(900, 600);
         pane->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(pane.get()));
-    }
-
-    void TearDown() override {
-        pane.reset();
-        state.reset();
     }
 
     std::unique_ptr<AppState> state;
@@ -82,22 +76,19 @@ TEST_F(HelpAndTemplatesTest, EachHelpSectionShowsExactlyItsRows) {
     }
 }
 
-TEST_F(HelpAndTemplatesTest, InsertWithoutASelectedFileChangesNothingAndStaysOpen) {
-    TemplateBrowser browser(*state, commands, pane.get());
-    browser.open();
-    browser.findChild<QAbstractButton*>(QStringLiteral("insertButton"))->click();
-    EXPECT_TRUE(browser.isVisible());
-    EXPECT_TRUE(state->files().isEmpty());
-}
-
-TEST_F(HelpAndTemplatesTest, InsertClosesTheBrowserAndTheEditorShowsTheText) {
-    state->createFile(QStringLiteral("a.py"), ProgrammingLanguage::python);
+TEST_F(HelpAndTemplatesTest, InsertNeedsASelectedFileThenClosesTheBrowserAndShowsTheText) {
     TemplateBrowser browser(*state, commands, pane.get(), AlgorithmCategory::graph);
     browser.open();
-    const AlgorithmTemplate& first = templates(AlgorithmCategory::graph).first();
-    browser.findChild<QAbstractButton*>(QStringLiteral("insertButton"))->click();
+    auto* insert = browser.findChild<QAbstractButton*>(u"insertButton"_s);
+    insert->click();
+    EXPECT_TRUE(browser.isVisible()) << "nothing selected: the browser stays";
+    EXPECT_TRUE(state->files().isEmpty());
+
+    state->createFile(u"a.py"_s, ProgrammingLanguage::python);
+    insert->click();
     EXPECT_FALSE(browser.isVisible());
     ASSERT_TRUE(pane->editor());
+    const AlgorithmTemplate& first = templates(AlgorithmCategory::graph).first();
     EXPECT_TRUE(pane->editor()->text().endsWith(templateCode(ProgrammingLanguage::python, first)));
     EXPECT_EQ(pane->editor()->text(), state->selectedFile()->content);
 }
@@ -107,7 +98,7 @@ TEST_F(HelpAndTemplatesTest, InsertClosesTheBrowserAndTheEditorShowsTheText) {
 TEST_F(HelpAndTemplatesTest, EverySheetIsNamedAndClosesWithEscape) {
     CustomTheme theme;
     theme.id = QUuid::createUuid();
-    theme.name = QStringLiteral("Mint");
+    theme.name = u"Mint"_s;
     state->addCustomTheme(theme);
     CustomThemeSettingsSection page(*state, pane.get());
     EXPECT_EQ(unnamedControls(&page), QStringList());

@@ -8,13 +8,12 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QDir>
 #include <QMenuBar>
-#include <QSettings>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTest>
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -59,7 +58,7 @@ TEST_F(MainWindowTest, EveryCommandSitsInItsMenuAndAnswersItsShortcut) {
         QTest::keySequence(window.get(), info.shortcut);
         EXPECT_EQ(emitted.count(), 1);
     }
-    EXPECT_EQ(tooltipText(ActionId::newFile), QStringLiteral("새 파일 (Ctrl+N)"));
+    EXPECT_EQ(tooltipText(ActionId::newFile), u"새 파일 (Ctrl+N)"_s);
 }
 
 // What a screen reader says must be what a person reads: the visible text,
@@ -79,11 +78,11 @@ TEST_F(MainWindowTest, EveryControlHasTheNameAPersonReads) {
     EXPECT_EQ(unnamedControls(window.get()), QStringList());
     checkIconButtons();
 
-    state->createFile(QStringLiteral("solution.cpp"), ProgrammingLanguage::cpp);
+    state->createFile(u"solution.cpp"_s, ProgrammingLanguage::cpp);
     EXPECT_EQ(unnamedControls(window.get()), QStringList());
     checkIconButtons();
-    state->renameFile(*state->selectedFileId(), QStringLiteral("main"));
+    state->renameFile(*state->selectedFileId(), u"main"_s);
     QAccessibleInterface* focused = QAccessible::queryAccessibleInterface(window->focusWidget());
     EXPECT_EQ(focused->role(), QAccessible::EditableText);
-    EXPECT_EQ(focused->text(QAccessible::Name), QStringLiteral("main.cpp"));
+    EXPECT_EQ(focused->text(QAccessible::Name), u"main.cpp"_s);
 }

@@ -1,16 +1,14 @@
 #include "local_http_server.h"
 #include "support/printers.h"
+#include "support/test_support.h"
 #include "ui/problem/problem_tab.h"
 #include "workspace/app_state.h"
 
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -36,9 +34,7 @@ QByteArray randomQuery(SolvedTier tier) {
 class ProblemTabTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/Corvanta"_s)
-            .removeRecursively();
-        QSettings().clear();
+        startAsFirstRun();
         server.route("/problem/1260", {200, judgePage(u"1260"_s)});
         server.route("/api/v3/problem/show?problemId=1260",
                      {200, tierAnswer(9), "application/json"});
@@ -104,14 +100,10 @@ protected:
     std::unique_ptr<ProblemTab> tab;
 };
 
-TEST_F(ProblemTabTest, ReturnWithAnEmptyNumberDoesNothing) {
-    QTest::keyClick(find<QLineEdit>(u"problemNumber"_s), Qt::Key_Return);
-    EXPECT_EQ(searchButton()->text(), u"검색"_s);
-    EXPECT_FALSE(searchButton()->isEnabled());
-    EXPECT_FALSE(state->lastBaekjoonFetchTime());
-}
-
 TEST_F(ProblemTabTest, ShowsTheFetchedProblemAndCountsTheCooldownDownFromItsEnd) {
+    QTest::keyClick(find<QLineEdit>(u"problemNumber"_s), Qt::Key_Return);
+    EXPECT_FALSE(state->lastBaekjoonFetchTime()) << "an empty number fetches nothing";
+    EXPECT_FALSE(searchButton()->isEnabled());
     fetch(u"1260"_s);
     EXPECT_EQ(find<QLabel>(u"problemTitle"_s)->text(), u"DFS와 BFS"_s);
     EXPECT_EQ(texts(u"tierBadge"_s), QStringList{u"Silver 2"_s});

@@ -1,26 +1,24 @@
-#include "models/item_roles.h"
 #include "models/workspace_model.h"
 #include "support/accessibility_audit.h"
 #include "support/printers.h"
+#include "support/test_support.h"
+#include "support/widgets.h"
 #include "ui/sidebar/root_drop_area.h"
 #include "ui/sidebar/sidebar.h"
 #include "ui/sidebar/workspace_row_delegate.h"
 #include "ui/sidebar/workspace_tree_view.h"
 #include "workspace/app_state.h"
+#include "workspace/workspace_fixture.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
-#include <QContextMenuEvent>
 #include <QDialog>
-#include <QDir>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 class SidebarTest : public ::testing::Test {
 protected:
@@ -30,10 +28,7 @@ protected:
     void start() {
         sidebar.reset();
         state.reset();
-        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-             QStringLiteral("/Corvanta"))
-            .removeRecursively();
-        QSettings().clear();
+        startAsFirstRun();
         state = std::make_unique<AppState>();
         sidebar = std::make_unique<Sidebar>(*state);
         sidebar->resize(260, 640);
@@ -41,30 +36,18 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(sidebar.get()));
     }
 
-    void TearDown() override {
-        sidebar.reset();
-        state.reset();
-    }
-
     // A folder "graphs" holding solution.cpp and bfs.py, and main.c at the root.
     QUuid fillWorkspace() {
-        state->createFolder(QStringLiteral("graphs"));
+        state->createFolder(u"graphs"_s);
         const QUuid folder = state->folders()[0].id;
-        state->createFile(QStringLiteral("solution.cpp"), ProgrammingLanguage::cpp, folder);
-        state->createFile(QStringLiteral("bfs.py"), ProgrammingLanguage::python, folder);
-        state->createFile(QStringLiteral("main.c"), ProgrammingLanguage::c);
+        state->createFile(u"solution.cpp"_s, ProgrammingLanguage::cpp, folder);
+        state->createFile(u"bfs.py"_s, ProgrammingLanguage::python, folder);
+        state->createFile(u"main.c"_s, ProgrammingLanguage::c);
         return folder;
     }
 
-    // The visible control a person would find by that name.
     template <typename T = QWidget> T* named(const QString& name, QWidget* within = nullptr) {
-        for (QWidget* widget : (within ? within : sidebar.get())->findChildren<T*>()) {
-            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
-            if (widget->isVisible() && face && face->text(QAccessible::Name) == name)
-                return static_cast<T*>(widget);
-        }
-        ADD_FAILURE() << "nothing visible is named " << name.toStdString();
-        return nullptr;
+        return ::named<T>(within ? within : sidebar.get(), name);
     }
 
     QModelIndex rowOf(const QUuid& id) const {
@@ -72,26 +55,9 @@ protected:
         return file.isValid() ? file : sidebar->model().indexOfFolder(id);
     }
 
-    // Right-clicks the row and chooses `entry` in its menu.
     void chooseFromMenu(const QUuid& id, const QString& entry) {
         WorkspaceTreeView* list = sidebar->list();
-        const QPoint at = list->visualRect(rowOf(id)).center();
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
-        QApplication::sendEvent(list->viewport(), &event);
-        QMenu* menu = nullptr;
-        for (QMenu* candidate : sidebar->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
-            if (candidate->isVisible())
-                menu = candidate;
-        }
-        ASSERT_TRUE(menu);
-        for (QAction* action : menu->actions()) {
-            if (action->text() == entry) {
-                menu->close();
-                action->trigger();
-                return;
-            }
-        }
-        FAIL() << "no menu entry " << entry.toStdString();
+        chooseFromContextMenu(list->viewport(), list->visualRect(rowOf(id)).center(), entry);
     }
 
     void answer(const QString& button) {
@@ -117,43 +83,34 @@ protected:
     std::unique_ptr<Sidebar> sidebar;
 };
 
-TEST_F(SidebarTest, SearchShowsMatchingFilesFlatAndNeverTheFolders) {
+// What matches is the model's rule; here, that the field drives it.
+TEST_F(SidebarTest, TheSearchFieldListsMatchesFlatAndHidesTheDropArea) {
     fillWorkspace();
-    const struct {
-        QString text;
-        QStringList rows;
-    } cases[] = {
-        {QStringLiteral("zzz"), {}},
-        {QStringLiteral("SOL"), {QStringLiteral("solution.cpp")}},
-        {QStringLiteral(".c"), {QStringLiteral("main.c"), QStringLiteral("solution.cpp")}},
+    const auto rows = [&] {
+        QStringList names;
+        for (int row = 0; row < sidebar->model().rowCount(); ++row)
+            names.append(sidebar->model().index(row, 0).data().toString());
+        return names;
     };
-    auto* search = named<QLineEdit>(QStringLiteral("파일 검색"));
-    for (const auto& c : cases) {
-        search->setText(c.text);
-        QStringList rows;
-        const WorkspaceModel& model = sidebar->model();
-        for (int row = 0; row < model.rowCount(); ++row) {
-            EXPECT_FALSE(model.index(row, 0).data(IsFolderRole).toBool()) << c.text.toStdString();
-            rows.append(model.index(row, 0).data().toString());
-        }
-        EXPECT_EQ(rows, c.rows) << c.text.toStdString();
-        EXPECT_FALSE(sidebar->rootDropArea()->isVisible()) << "nothing can drop while searching";
-    }
+    auto* search = named<QLineEdit>(u"파일 검색"_s);
+    search->setText(u".c"_s);
+    EXPECT_EQ(rows(), (QStringList{u"main.c"_s, u"solution.cpp"_s}));
+    EXPECT_FALSE(sidebar->rootDropArea()->isVisible()) << "nothing can drop while searching";
     search->clear();
-    EXPECT_EQ(sidebar->model().rowCount(), 2) << "the folder and the root file";
+    EXPECT_EQ(rows(), (QStringList{u"graphs"_s, u"main.c"_s}));
     EXPECT_TRUE(sidebar->rootDropArea()->isVisible());
 }
 
 TEST_F(SidebarTest, DeletingFromTheSidebarAsksFirstAndOnlyDeleteDeletes) {
     for (const bool folder : {false, true}) {
-        for (const QString& reply : {QStringLiteral("취소"), QStringLiteral("삭제")}) {
+        for (const QString& reply : {u"취소"_s, u"삭제"_s}) {
             start();
             const QUuid folderId = fillWorkspace();
             const QUuid target = folder ? folderId : state->files()[0].id;
-            chooseFromMenu(target, QStringLiteral("삭제"));
+            chooseFromMenu(target, u"삭제"_s);
             EXPECT_EQ(state->files().size(), 3) << "nothing goes before the answer";
             answer(reply);
-            const bool deleted = reply == QStringLiteral("삭제");
+            const bool deleted = reply == u"삭제"_s;
             EXPECT_EQ(state->files().size(), deleted ? (folder ? 1 : 2) : 3) << folder;
             EXPECT_EQ(state->folders().size(), deleted && folder ? 0 : 1);
             for (const QUuid& tab : state->openTabIds())
@@ -189,67 +146,63 @@ TEST_F(SidebarTest, DroppingAFileRowMovesItToTheRootAreaOrIntoAFolder) {
 
 TEST_F(SidebarTest, QuickCreateButtonsMakeUniqueDefaultNames) {
     for (int i = 0; i < 3; ++i)
-        named<QAbstractButton>(QStringLiteral("C++"))->click();
-    named<QAbstractButton>(QStringLiteral("Python"))->click();
-    QStringList names;
-    for (const FileItem& file : state->files())
-        names.append(file.name);
-    EXPECT_EQ(names,
-              (QStringList{QStringLiteral("solution.cpp"), QStringLiteral("solution_1.cpp"),
-                           QStringLiteral("solution_2.cpp"), QStringLiteral("solution.py")}));
-    EXPECT_FALSE(sidebar->findChild<QWidget*>(QStringLiteral("sidebarEmpty"))->isVisible());
+        named<QAbstractButton>(u"C++"_s)->click();
+    named<QAbstractButton>(u"Python"_s)->click();
+    EXPECT_EQ(fileNames(state->files()), (QStringList{u"solution.cpp"_s, u"solution_1.cpp"_s,
+                                                      u"solution_2.cpp"_s, u"solution.py"_s}));
+    EXPECT_FALSE(sidebar->findChild<QWidget*>(u"sidebarEmpty"_s)->isVisible());
 }
 
 TEST_F(SidebarTest, RenamingAFileKeepsItsExtensionAndRefusesATakenName) {
     fillWorkspace();
     const QUuid file = state->files()[0].id;
-    chooseFromMenu(file, QStringLiteral("이름 변경"));
-    auto* field = named<QLineEdit>(QStringLiteral("파일 이름"));
-    EXPECT_EQ(field->text(), QStringLiteral("solution")) << "the base name only";
+    chooseFromMenu(file, u"이름 변경"_s);
+    auto* field = named<QLineEdit>(u"파일 이름"_s);
+    EXPECT_EQ(field->text(), u"solution"_s) << "the base name only";
     EXPECT_EQ(openSheet()->focusWidget(), field);
 
-    field->setText(QStringLiteral("main"));
+    field->setText(u"main"_s);
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_EQ(state->file(file)->name, QStringLiteral("main.cpp"));
+    EXPECT_EQ(state->file(file)->name, u"main.cpp"_s);
 
     // bfs.py exists: a Python file may not take that name, and the sheet says so.
     const QUuid python = state->files()[1].id;
-    state->createFile(QStringLiteral("dfs.py"), ProgrammingLanguage::python);
-    chooseFromMenu(state->files().last().id, QStringLiteral("이름 변경"));
-    field = named<QLineEdit>(QStringLiteral("파일 이름"));
-    field->setText(QStringLiteral("bfs"));
+    state->createFile(u"dfs.py"_s, ProgrammingLanguage::python);
+    chooseFromMenu(state->files().last().id, u"이름 변경"_s);
+    field = named<QLineEdit>(u"파일 이름"_s);
+    field->setText(u"bfs"_s);
     QTest::keyClick(field, Qt::Key_Return);
     EXPECT_TRUE(openSheet()->isVisible());
-    EXPECT_TRUE(openSheet()->findChild<QWidget*>(QStringLiteral("sheetError"))->isVisible());
-    EXPECT_EQ(state->files().last().name, QStringLiteral("dfs.py"));
-    EXPECT_EQ(state->file(python)->name, QStringLiteral("bfs.py"));
+    EXPECT_TRUE(openSheet()->findChild<QWidget*>(u"sheetError"_s)->isVisible());
+    EXPECT_EQ(state->files().last().name, u"dfs.py"_s);
+    EXPECT_EQ(state->file(python)->name, u"bfs.py"_s);
     QTest::keyClick(field, Qt::Key_Escape);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !sidebar->findChild<QDialog*>(); }));
-    EXPECT_EQ(state->files().last().name, QStringLiteral("dfs.py"));
+    EXPECT_EQ(state->files().last().name, u"dfs.py"_s);
 }
 
 TEST_F(SidebarTest, FolderSheetsCreateAndRenameAndEscapeChangesNothing) {
-    named<QAbstractButton>(QStringLiteral("새 폴더"))->click();
-    auto* field = named<QLineEdit>(QStringLiteral("폴더 이름"));
+    named<QAbstractButton>(u"새 폴더"_s)->click();
+    auto* field = named<QLineEdit>(u"폴더 이름"_s);
     QTest::keyClick(field, Qt::Key_Escape);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !sidebar->findChild<QDialog*>(); }));
     EXPECT_TRUE(state->folders().isEmpty());
 
-    named<QAbstractButton>(QStringLiteral("새 폴더"))->click();
-    field = named<QLineEdit>(QStringLiteral("폴더 이름"));
+    named<QAbstractButton>(u"새 폴더"_s)->click();
+    field = named<QLineEdit>(u"폴더 이름"_s);
     EXPECT_EQ(openSheet()->focusWidget(), field);
-    QTest::keyClicks(field, QStringLiteral("dp"));
+    QTest::keyClicks(field, u"dp"_s);
     QTest::keyClick(field, Qt::Key_Return);
     ASSERT_EQ(state->folders().size(), 1);
     const QUuid folder = state->folders()[0].id;
     EXPECT_TRUE(sidebar->rootDropArea()->isVisible()) << "a folder exists";
 
-    chooseFromMenu(folder, QStringLiteral("이름 변경"));
-    field = named<QLineEdit>(QStringLiteral("폴더 이름"));
-    EXPECT_EQ(field->text(), QStringLiteral("dp"));
-    field->setText(QStringLiteral("DP"));
+    chooseFromMenu(folder, u"이름 변경"_s);
+    field = named<QLineEdit>(u"폴더 이름"_s);
+    EXPECT_EQ(field->text(), u"dp"_s);
+    field->setText(u"DP"_s);
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_EQ(state->folder(folder)->name, QStringLiteral("DP"));
+    EXPECT_EQ(state->folder(folder)->name, u"DP"_s);
 
     // The folder row's "+" asks for a new file in it and leaves the folder as it was.
     WorkspaceTreeView* list = sidebar->list();
@@ -257,12 +210,12 @@ TEST_F(SidebarTest, FolderSheetsCreateAndRenameAndEscapeChangesNothing) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       WorkspaceRowDelegate::addButtonRect(row).center());
     EXPECT_TRUE(state->folder(folder)->isExpanded);
-    named<QAbstractButton>(QStringLiteral("Python"), openSheet())->click();
-    field = named<QLineEdit>(QStringLiteral("파일 이름 입력"));
-    QTest::keyClicks(field, QStringLiteral("knapsack"));
+    named<QAbstractButton>(u"Python"_s, openSheet())->click();
+    field = named<QLineEdit>(u"파일 이름 입력"_s);
+    QTest::keyClicks(field, u"knapsack"_s);
     QTest::keyClick(field, Qt::Key_Return);
     ASSERT_EQ(state->files().size(), 1);
-    EXPECT_EQ(state->files()[0].name, QStringLiteral("knapsack.py"));
+    EXPECT_EQ(state->files()[0].name, u"knapsack.py"_s);
     EXPECT_EQ(state->files()[0].folderId, folder);
 }
 

@@ -9,14 +9,13 @@
 #include "workspace/commands.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 // The style as the window applies it, checked on painted pixels, so a sheet
 // rule that names the wrong widget shows up as a wrong colour.
@@ -53,7 +52,7 @@ protected:
 TEST_F(StyleTest, WelcomeKeepsTheBuiltInColoursWhilePanesFollowTheThemeInForce) {
     CustomTheme custom;
     custom.id = QUuid::createUuid();
-    custom.name = QStringLiteral("mine");
+    custom.name = u"mine"_s;
     custom.background = CodableColor{1, 0, 0, 1};
     custom.sidebarBackground = CodableColor{0, 0.5, 0, 1};
     const QRgb customBackground = toQColor(custom.background.toRgba()).rgba();
@@ -66,7 +65,7 @@ TEST_F(StyleTest, WelcomeKeepsTheBuiltInColoursWhilePanesFollowTheThemeInForce) 
     EXPECT_EQ(pixel(pane->welcomeView(), {2, 2}),
               builtIn(EditorTheme::light, ThemeRole::background));
 
-    state->createFile(QStringLiteral("a.txt"), ProgrammingLanguage::txt);
+    state->createFile(u"a.txt"_s, ProgrammingLanguage::txt);
     EXPECT_EQ(pixel(child("editorHeader"), {2, 2}), customSidebar);
     EXPECT_EQ(pixel(child("statusBar"), {2, 2}), customBackground);
     EXPECT_EQ(QApplication::palette().color(QPalette::Base).rgba(), customBackground);
@@ -76,23 +75,23 @@ TEST_F(StyleTest, WelcomeKeepsTheBuiltInColoursWhilePanesFollowTheThemeInForce) 
               builtIn(EditorTheme::nord, ThemeRole::sidebarBackground));
     EXPECT_EQ(QApplication::palette().color(QPalette::Base).rgba(),
               builtIn(EditorTheme::nord, ThemeRole::background));
-    EXPECT_EQ(QIcon::themeName(), QStringLiteral("breeze-dark"));
+    EXPECT_EQ(QIcon::themeName(), u"breeze-dark"_s);
     state->selectBuiltInTheme(EditorTheme::light);
-    EXPECT_EQ(QIcon::themeName(), QStringLiteral("breeze"));
+    EXPECT_EQ(QIcon::themeName(), u"breeze"_s);
 }
 
 TEST_F(StyleTest, BadgesAreDrawnInTheirLanguagesColour) {
     for (ProgrammingLanguage language : allLanguages()) {
         SCOPED_TRACE(rawValue(language).toStdString());
-        auto* card = pane->welcomeView()->findChild<QPushButton*>(QStringLiteral("quickCreate_") +
+        auto* card = pane->welcomeView()->findChild<QPushButton*>(u"quickCreate_"_s +
                                                                   fileExtension(language));
         ASSERT_TRUE(card);
-        QLabel* cardBadge = card->findChild<QLabel*>(QStringLiteral("cardBadge"));
+        QLabel* cardBadge = card->findChild<QLabel*>(u"cardBadge"_s);
         EXPECT_EQ(pixel(cardBadge, {cardBadge->width() / 2, 1}), badgeColor(language).rgba());
     }
     for (ProgrammingLanguage language : allLanguages()) {
         SCOPED_TRACE(rawValue(language).toStdString());
-        state->createFile(QStringLiteral("a.") + fileExtension(language), language);
+        state->createFile(u"a."_s + fileExtension(language), language);
         QWidget* badge = child("headerBadge");
         EXPECT_EQ(pixel(badge, {badge->width() / 2, 1}), badgeColor(language).rgba());
         EXPECT_EQ(pixel(child("languageDot"), {4, 4}), badgeColor(language).rgba());

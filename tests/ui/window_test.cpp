@@ -1,38 +1,32 @@
 #include "runner/test_run.h"
 #include "support/printers.h"
 #include "support/test_support.h"
+#include "support/widgets.h"
 #include "ui/main_window.h"
-#include "ui/sheets/new_file_sheet.h"
 #include "workspace/app_state.h"
 #include "workspace/commands.h"
+#include "workspace/workspace_fixture.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QFile>
 #include <QMenu>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QTest>
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 // The window as a person uses it: controls found by the names a screen
 // reader says, pressed with the mouse and the keyboard.
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-             QStringLiteral("/Corvanta"))
-            .removeRecursively();
-        QSettings().clear();
+        startAsFirstRun();
         openWindow();
     }
-
-    void TearDown() override { closeWindow(); }
 
     void openWindow() {
         state = std::make_unique<AppState>();
@@ -49,24 +43,11 @@ protected:
 
     template <typename Widget = QAbstractButton>
     Widget* named(const QString& name, QWidget* root = nullptr) const {
-        for (auto* widget : (root ? root : window.get())->findChildren<Widget*>()) {
-            QAccessibleInterface* node = QAccessible::queryAccessibleInterface(widget);
-            if (widget->isVisible() && node && node->text(QAccessible::Name) == name)
-                return widget;
-        }
-        ADD_FAILURE() << "nothing visible named " << name.toStdString();
-        return nullptr;
+        return ::named<Widget>(root ? root : window.get(), name);
     }
 
     QAbstractButton* closeButtonOf(const QString& fileName) const {
-        return named(QStringLiteral("닫기"), named(fileName));
-    }
-
-    QStringList tabNames() const {
-        QStringList names;
-        for (const QUuid& id : state->openTabIds())
-            names.append(state->file(id)->name);
-        return names;
+        return named(u"닫기"_s, named(fileName));
     }
 
     QString selectedName() const {
@@ -79,31 +60,9 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    // Waits until the tab's context menu is up and chooses the entry.
     void chooseFromTabMenu(const QString& fileName, const QString& entry) {
         QWidget* tab = named(fileName);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, tab->rect().center(),
-                                tab->mapToGlobal(tab->rect().center()));
-        QApplication::sendEvent(tab, &event);
-        QMenu* menu = nullptr;
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())); }));
-        for (QAction* action : menu->actions()) {
-            if (action->text() == entry) {
-                menu->close();
-                action->trigger();
-                return;
-            }
-        }
-        ADD_FAILURE() << "no menu entry " << entry.toStdString();
-    }
-
-    static bool anyDialogOpen() {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->isVisible() && qobject_cast<QDialog*>(widget))
-                return true;
-        }
-        return false;
+        chooseFromContextMenu(tab, tab->rect().center(), entry);
     }
 
     std::unique_ptr<AppState> state;
@@ -115,61 +74,59 @@ protected:
 // however the middle tab is closed.
 TEST_F(WindowTest, ClosingTheSelectedTabSelectsTheRightmost) {
     const QList<std::function<void()>> closers = {
-        [this] { closeButtonOf(QStringLiteral("b.cpp"))->click(); },
-        [this] { QTest::mouseClick(named(QStringLiteral("b.cpp")), Qt::MiddleButton); },
-        [this] { chooseFromTabMenu(QStringLiteral("b.cpp"), QStringLiteral("닫기")); },
+        [this] { closeButtonOf(u"b.cpp"_s)->click(); },
+        [this] { QTest::mouseClick(named(u"b.cpp"_s), Qt::MiddleButton); },
+        [this] { chooseFromTabMenu(u"b.cpp"_s, u"닫기"_s); },
     };
     for (qsizetype i = 0; i < closers.size(); ++i) {
         SCOPED_TRACE(i);
         for (const QUuid& id : state->openTabIds())
             state->closeTab(id);
-        openFiles({QStringLiteral("a.cpp"), QStringLiteral("b.cpp"), QStringLiteral("c.cpp")});
-        named(QStringLiteral("b.cpp"))->click();
-        ASSERT_EQ(selectedName(), QStringLiteral("b.cpp"));
+        openFiles({u"a.cpp"_s, u"b.cpp"_s, u"c.cpp"_s});
+        named(u"b.cpp"_s)->click();
+        ASSERT_EQ(selectedName(), u"b.cpp"_s);
         closers[i]();
         QCoreApplication::processEvents();
-        EXPECT_EQ(tabNames(), (QStringList{QStringLiteral("a.cpp"), QStringLiteral("c.cpp")}));
-        EXPECT_EQ(selectedName(), QStringLiteral("c.cpp"));
-        EXPECT_TRUE(named(QStringLiteral("c.cpp"))->isChecked());
-        EXPECT_FALSE(named(QStringLiteral("a.cpp"))->isChecked());
+        EXPECT_EQ(tabNames(*state), (QStringList{u"a.cpp"_s, u"c.cpp"_s}));
+        EXPECT_EQ(selectedName(), u"c.cpp"_s);
+        EXPECT_TRUE(named(u"c.cpp"_s)->isChecked());
+        EXPECT_FALSE(named(u"a.cpp"_s)->isChecked());
     }
 }
 
 TEST_F(WindowTest, TabMenuClosesOthersDuplicatesAndDeletesWithoutAsking) {
-    openFiles({QStringLiteral("a.cpp"), QStringLiteral("b.cpp"), QStringLiteral("c.cpp")});
-    chooseFromTabMenu(QStringLiteral("a.cpp"), QStringLiteral("다른 탭 모두 닫기"));
-    EXPECT_EQ(tabNames(), QStringList{QStringLiteral("a.cpp")});
+    openFiles({u"a.cpp"_s, u"b.cpp"_s, u"c.cpp"_s});
+    chooseFromTabMenu(u"a.cpp"_s, u"다른 탭 모두 닫기"_s);
+    EXPECT_EQ(tabNames(*state), QStringList{u"a.cpp"_s});
 
-    chooseFromTabMenu(QStringLiteral("a.cpp"), QStringLiteral("파일 복제"));
+    chooseFromTabMenu(u"a.cpp"_s, u"파일 복제"_s);
     ASSERT_EQ(state->files().size(), 4);
 
-    const qsizetype before = state->files().size();
-    chooseFromTabMenu(QStringLiteral("a.cpp"), QStringLiteral("파일 삭제"));
-    EXPECT_FALSE(anyDialogOpen());
-    EXPECT_EQ(state->files().size(), before - 1);
-    EXPECT_FALSE(tabNames().contains(QStringLiteral("a.cpp")));
+    chooseFromTabMenu(u"a.cpp"_s, u"파일 삭제"_s);
+    EXPECT_FALSE(QApplication::activeModalWidget()) << "nothing asks first";
+    EXPECT_EQ(state->files().size(), 3);
+    EXPECT_FALSE(tabNames(*state).contains(u"a.cpp"_s));
 }
 
 TEST_F(WindowTest, ToolbarDuplicatesAndDeletesTheSelectedFileWithoutAsking) {
-    QAbstractButton* remove = named(QStringLiteral("삭제"));
+    QAbstractButton* remove = named(u"삭제"_s);
     EXPECT_FALSE(remove->isEnabled()) << "nothing selected";
-    openFiles({QStringLiteral("a.cpp"), QStringLiteral("b.cpp")});
-    named(QStringLiteral("복제"))->click();
+    openFiles({u"a.cpp"_s, u"b.cpp"_s});
+    named(u"복제"_s)->click();
     ASSERT_EQ(state->files().size(), 3);
 
     const QString doomed = selectedName();
     remove->click();
-    EXPECT_FALSE(anyDialogOpen());
-    ASSERT_EQ(state->files().size(), 2);
-    for (const FileItem& file : state->files())
-        EXPECT_NE(file.name, doomed);
+    EXPECT_FALSE(QApplication::activeModalWidget()) << "nothing asks first";
+    EXPECT_EQ(state->files().size(), 2);
+    EXPECT_FALSE(fileNames(state->files()).contains(doomed));
 }
 
 TEST_F(WindowTest, TemplateShortcutNeedsASelectionWhileTheButtonAlwaysOpens) {
     QSignalSpy opened(window.get(), &MainWindow::templateBrowserRequested);
     QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(opened.count(), 0);
-    named(QStringLiteral("알고리즘 템플릿"))->click();
+    named(u"알고리즘 템플릿"_s)->click();
     EXPECT_EQ(opened.count(), 1);
     // The browser it opened is modal; closed, the window takes keys again.
     for (QDialog* sheet : window->findChildren<QDialog*>())
@@ -177,13 +134,13 @@ TEST_F(WindowTest, TemplateShortcutNeedsASelectionWhileTheButtonAlwaysOpens) {
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 
-    openFiles({QStringLiteral("a.cpp")});
+    openFiles({u"a.cpp"_s});
     QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(opened.count(), 2);
 }
 
 TEST_F(WindowTest, ThemeMenuChecksTheThemeInUse) {
-    QAbstractButton* themes = named(QStringLiteral("테마"));
+    QAbstractButton* themes = named(u"테마"_s);
     QMenu* menu = themes->findChild<QMenu*>();
     ASSERT_TRUE(menu);
     const auto checked = [&] {
@@ -203,27 +160,27 @@ TEST_F(WindowTest, ThemeMenuChecksTheThemeInUse) {
 
 TEST_F(WindowTest, StopButtonStopsTheRunningProgram) {
     state->settings().setExecution({.executionTimeout = 0});
-    state->createFile(QStringLiteral("forever.py"), ProgrammingLanguage::python);
-    const QString marker = testHome() + QStringLiteral("/running");
+    state->createFile(u"forever.py"_s, ProgrammingLanguage::python);
+    const QString marker = testHome() + u"/running"_s;
     state->updateFileContent(QStringLiteral("import time\nopen('%1', 'w').close()\n"
                                             "while True:\n    time.sleep(0.05)\n")
                                  .arg(marker));
-    QAbstractButton* run = named(QStringLiteral("실행"));
+    QAbstractButton* run = named(u"실행"_s);
     ASSERT_TRUE(startTestRun(*state));
-    EXPECT_EQ(named(QStringLiteral("중지")), run);
+    EXPECT_EQ(named(u"중지"_s), run);
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(marker); }, 20000));
 
     run->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !state->isRunning(); }, 20000));
-    EXPECT_TRUE(state->consoleOutput().contains(QStringLiteral("⏹️ 실행 중지됨")))
+    EXPECT_TRUE(state->consoleOutput().contains(u"⏹️ 실행 중지됨"_s))
         << state->consoleOutput().toStdString();
-    EXPECT_EQ(run->text(), QStringLiteral("실행"));
+    EXPECT_EQ(run->text(), u"실행"_s);
 }
 
 TEST_F(WindowTest, SplitterSizesSurviveARestart) {
     const auto splitters = [this] {
-        return QList<QSplitter*>{window->findChild<QSplitter*>(QStringLiteral("sidebarSplitter")),
-                                 window->findChild<QSplitter*>(QStringLiteral("mainAreaSplitter"))};
+        return QList<QSplitter*>{window->findChild<QSplitter*>(u"sidebarSplitter"_s),
+                                 window->findChild<QSplitter*>(u"mainAreaSplitter"_s)};
     };
     for (QSplitter* splitter : splitters()) {
         QSplitterHandle* handle = splitter->handle(1);
@@ -243,17 +200,4 @@ TEST_F(WindowTest, SplitterSizesSurviveARestart) {
     openWindow();
     EXPECT_EQ(splitters()[0]->sizes(), sidebar);
     EXPECT_EQ(splitters()[1]->sizes(), mainArea);
-}
-
-TEST_F(WindowTest, PlusOpensTheNewFileSheetAndEscapeClosesIt) {
-    named(QStringLiteral("새 파일 만들기"))->click();
-    NewFileSheet* sheet = nullptr;
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        sheet = window->findChild<NewFileSheet*>();
-        return sheet && sheet->isVisible();
-    }));
-    QTest::keyClick(sheet, Qt::Key_Escape);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !sheet->isVisible(); }));
-    EXPECT_FALSE(state->showNewFileSheet());
-    EXPECT_TRUE(state->files().isEmpty());
 }
