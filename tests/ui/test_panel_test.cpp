@@ -29,6 +29,17 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+TestCase caseOf(const QString& input, const QString& expectedOutput = {}) {
+    TestCase testCase;
+    testCase.input = input;
+    testCase.expectedOutput = expectedOutput;
+    return testCase;
+}
+
+} // namespace
+
 class TestPanelTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -67,7 +78,7 @@ protected:
     void fillCases(int count) {
         QList<TestCase> cases;
         for (int i = 0; i < count; ++i)
-            cases.append({.input = QString::number(i), .expectedOutput = QString::number(i)});
+            cases.append(caseOf(QString::number(i), QString::number(i)));
         state->setTestCases(cases);
     }
 
@@ -120,9 +131,7 @@ TEST_F(TestPanelTest, DeleteAllLeavesOneEmptyCase) {
 TEST_F(TestPanelTest, CardsShowVerdictFrameAndTimeOfARealRun) {
     state->createFile(u"echo.py"_s, ProgrammingLanguage::python);
     state->updateFileContent(u"print(input())\n"_s);
-    state->setTestCases({{.input = u"7"_s, .expectedOutput = u"7"_s},
-                         {.input = u"8"_s, .expectedOutput = u"9"_s},
-                         {.input = u"5"_s}});
+    state->setTestCases({caseOf(u"7"_s, u"7"_s), caseOf(u"8"_s, u"9"_s), caseOf(u"5"_s)});
     find(u"runButton"_s)->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !state->isRunning(); }, 60000));
 
@@ -134,8 +143,9 @@ TEST_F(TestPanelTest, CardsShowVerdictFrameAndTimeOfARealRun) {
         const auto& [badgeText, frame] = expected[row];
         EXPECT_EQ(find<QWidget>(u"caseBadge"_s, card(row))->isVisibleTo(card(row)),
                   !badgeText.isEmpty());
-        if (!badgeText.isEmpty())
+        if (!badgeText.isEmpty()) {
             EXPECT_EQ(find<QLabel>(u"caseBadgeText"_s, card(row))->text(), badgeText);
+        }
         EXPECT_EQ(find<QWidget>(u"actualOutputFrame"_s, card(row))->property("verdict"), frame);
         auto* time = find<QLabel>(u"caseTime"_s, card(row));
         EXPECT_TRUE(time->isVisibleTo(card(row)));
