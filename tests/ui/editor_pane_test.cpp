@@ -1,3 +1,5 @@
+#include "editor_pane_fixture.h"
+
 #include "editor/code_text_editor.h"
 #include "editor/syntax_text_view.h"
 #include "library/algorithm_templates.h"
@@ -19,26 +21,13 @@
 
 using namespace Qt::StringLiterals;
 
-class EditorPaneTest : public ::testing::Test {
+class EditorPaneTest : public EditorPaneFixture {
 protected:
-    void SetUp() override {
-        startAsFirstRun();
-        state = std::make_unique<AppState>();
-        pane = std::make_unique<EditorPane>(*state, commands);
-        pane->resize(900, 600);
-        pane->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(pane.get()));
-    }
-
     void click(const QString& objectName) {
         auto* button = pane->findChild<QAbstractButton*>(objectName);
         ASSERT_TRUE(button) << objectName.toStdString();
         button->click();
     }
-
-    std::unique_ptr<AppState> state;
-    Commands commands;
-    std::unique_ptr<EditorPane> pane;
 };
 
 TEST_F(EditorPaneTest, WelcomeScreenCreatesFilesAndShowsNativeShortcuts) {

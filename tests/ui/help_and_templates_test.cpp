@@ -1,3 +1,5 @@
+#include "editor_pane_fixture.h"
+
 #include "editor/code_text_editor.h"
 #include "library/template_insertion.h"
 #include "support/accessibility_audit.h"
@@ -41,21 +43,7 @@ QString goldenPath(HelpSection section) {
 
 } // namespace
 
-class HelpAndTemplatesTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        startAsFirstRun();
-        state = std::make_unique<AppState>();
-        pane = std::make_unique<EditorPane>(*state, commands);
-        pane->resize(900, 600);
-        pane->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(pane.get()));
-    }
-
-    std::unique_ptr<AppState> state;
-    Commands commands;
-    std::unique_ptr<EditorPane> pane;
-};
+using HelpAndTemplatesTest = EditorPaneFixture;
 
 // The expected files are the reviewed texts; CORVANTA_WRITE_GOLDEN=1 rewrites
 // them from the current build after a deliberate change.
