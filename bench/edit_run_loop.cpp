@@ -1,6 +1,6 @@
 // The edit-run loop: a one-case A+B program, edited before every run (a
 // counter in a comment) so the compiled-program cache always misses, run
-// through TestRun as the window runs it. Prints medians in milliseconds:
+// through JudgeRun as the window runs it. Prints medians in milliseconds:
 //   loop_ms_starter, loop_ms_starter_plain  the default C++ starter's
 //                                           includes, with and without the
 //                                           precompiled header
@@ -11,7 +11,7 @@
 // Usage: edit_run_loop [RUNS] (default 7).
 #include "base/app_identity.h"
 #include "base/starter_code.h"
-#include "runner/test_run.h"
+#include "runner/judge_run.h"
 
 #include "support/bench_stats.h"
 #include "support/run_timing.h"

@@ -13,10 +13,10 @@
 #include "base/app_identity.h"
 #include "runner/run_controller.h"
 #include "runner/run_report.h"
+#include "ui/commands.h"
 #include "ui/icons.h"
-#include "ui/testpanel/test_panel.h"
+#include "ui/testpanel/cases_panel.h"
 #include "workspace/app_state.h"
-#include "workspace/commands.h"
 
 #include "support/bench_stats.h"
 
@@ -78,7 +78,7 @@ struct Bench {
     AppState state;
     Commands commands;
     RunController runs{state};
-    TestPanel panel{state, commands, runs};
+    CasesPanel panel{state, commands, runs};
 
     explicit Bench(int count) {
         state.createFile(QStringLiteral("a.cpp"), ProgrammingLanguage::cpp);

@@ -8,7 +8,7 @@
 // Usage: run_overhead [REPETITIONS] (default 5).
 #include "base/app_identity.h"
 #include "runner/code_runner.h"
-#include "runner/test_run.h"
+#include "runner/judge_run.h"
 
 #include "support/bench_stats.h"
 #include "support/run_timing.h"

@@ -21,12 +21,12 @@
 #include "base/app_identity.h"
 #include "editor/code_text_editor.h"
 #include "editor/syntax_text_view.h"
+#include "models/case_model.h"
 #include "models/open_tabs_model.h"
-#include "models/test_case_model.h"
 #include "models/workspace_model.h"
+#include "ui/commands.h"
 #include "ui/main_window.h"
 #include "workspace/app_state.h"
-#include "workspace/commands.h"
 #include "workspace/save_file.h"
 
 #include "support/bench_stats.h"
@@ -123,7 +123,7 @@ CommitFigures measureCommit(const QByteArray& saveFile) {
     timer.start();
     WorkspaceModel workspace(state);
     OpenTabsModel tabs(state);
-    TestCaseModel testCases(state);
+    CaseModel testCases(state);
     const double modelsMs = double(timer.nsecsElapsed()) / 1e6;
 
     window.show();

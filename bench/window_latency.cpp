@@ -20,9 +20,9 @@
 #include "base/app_identity.h"
 #include "editor/code_text_editor.h"
 #include "editor/syntax_text_view.h"
+#include "ui/commands.h"
 #include "ui/main_window.h"
 #include "workspace/app_state.h"
-#include "workspace/commands.h"
 #include "workspace/save_file.h"
 
 #include "support/bench_stats.h"

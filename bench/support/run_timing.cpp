@@ -1,6 +1,6 @@
 #include "run_timing.h"
 
-#include "runner/test_run.h"
+#include "runner/judge_run.h"
 
 #include <QEventLoop>
 #include <chrono>
@@ -10,9 +10,9 @@
 double timeTestRun(const FileItem& file, const QList<TestCase>& testCases, int timeoutSeconds,
                    const QString& passed) {
     const auto start = std::chrono::steady_clock::now();
-    TestRun run(file, testCases, timeoutSeconds);
+    JudgeRun run(file, testCases, timeoutSeconds);
     QEventLoop loop;
-    QObject::connect(&run, &TestRun::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&run, &JudgeRun::finished, &loop, &QEventLoop::quit);
     run.start();
     loop.exec();
     const double elapsed =

@@ -3,10 +3,10 @@
 #include "app/startup_heap.h"
 #include "base/app_identity.h"
 #include "base/diagnostics.h"
+#include "ui/commands.h"
 #include "ui/icons.h"
 #include "ui/main_window.h"
 #include "workspace/app_state.h"
-#include "workspace/commands.h"
 
 #include <QApplication>
 #include <QDir>

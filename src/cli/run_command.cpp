@@ -1,6 +1,6 @@
 #include "cli/cli_commands.h"
 
-#include "runner/test_run.h"
+#include "runner/judge_run.h"
 
 #include <QCollator>
 #include <QDir>
@@ -22,7 +22,7 @@ const QString verb = u"run"_s;
 constexpr int defaultTimeoutSeconds = 5;
 constexpr int stopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
-std::atomic<TestRun*> activeRun{nullptr};
+std::atomic<JudgeRun*> activeRun{nullptr};
 
 std::optional<QString> readText(const QString& path, QString* error) {
     QFile file(path);
@@ -91,7 +91,7 @@ std::optional<QList<TestCase>> readTestCases(const QDir& folder, QString* error)
 // terminal's Ctrl+C: the signal stops the run instead, which kills it. A
 // second signal ends this process the usual way.
 void stopActiveRun(int) {
-    if (TestRun* run = activeRun.load())
+    if (JudgeRun* run = activeRun.load())
         run->cancel();
 }
 
@@ -150,11 +150,11 @@ int runRun(const QStringList& arguments) {
 
     FileItem file = FileItem::make(source.fileName(), *language);
     file.content = *code;
-    TestRun run(file, *testCases, timeoutSeconds);
+    JudgeRun run(file, *testCases, timeoutSeconds);
     run.setSourceName(positional[0]);
     QEventLoop loop;
     bool allPassed = false;
-    QObject::connect(&run, &TestRun::finished, &loop, [&](const QString&, bool passed) {
+    QObject::connect(&run, &JudgeRun::finished, &loop, [&](const QString&, bool passed) {
         allPassed = passed;
         loop.quit();
     });

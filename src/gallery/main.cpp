@@ -5,10 +5,10 @@
 #include "gallery/scene.h"
 
 #include "base/app_identity.h"
+#include "ui/commands.h"
 #include "ui/icons.h"
 #include "ui/main_window.h"
 #include "workspace/app_state.h"
-#include "workspace/commands.h"
 
 #include <QApplication>
 #include <QDialog>

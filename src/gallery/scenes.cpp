@@ -3,17 +3,17 @@
 
 #include "problems/page_conversion.h"
 #include "problems/problem_cache.h"
+#include "ui/commands.h"
 #include "ui/main_window.h"
 #include "ui/problem/problem_tab.h"
 #include "ui/settings/settings_window.h"
 #include "ui/sheets/onboarding_sheet.h"
 #include "ui/sidebar/sidebar.h"
 #include "ui/sidebar/sidebar_commands.h"
-#include "ui/testpanel/test_case_card.h"
-#include "ui/testpanel/test_cases_view.h"
-#include "ui/testpanel/test_panel.h"
+#include "ui/testpanel/case_card.h"
+#include "ui/testpanel/cases_panel.h"
+#include "ui/testpanel/cases_view.h"
 #include "workspace/app_state.h"
-#include "workspace/commands.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -33,7 +33,7 @@ void onboardingAt(SceneContext& context, int step) {
 
 // The problem tab, shown in the test panel.
 ProblemTab& problemTab(SceneContext& context) {
-    context.window.findChild<TestPanel*>()->selectTab(TestPanel::Tab::baekjoon);
+    context.window.findChild<CasesPanel*>()->selectTab(CasesPanel::Tab::baekjoon);
     return *context.window.findChild<ProblemTab*>();
 }
 
@@ -57,13 +57,13 @@ Sidebar& sidebarOf(SceneContext& context) {
     return *context.window.findChild<Sidebar*>();
 }
 
-TestPanel& testPanel(SceneContext& context) {
-    return *context.window.findChild<TestPanel*>();
+CasesPanel& testPanel(SceneContext& context) {
+    return *context.window.findChild<CasesPanel*>();
 }
 
 // Cases after a real run: two passes, a wrong answer, a case without an
 // expected output.
-void runSampleCases(SceneContext& context, TestPanel::Tab tab) {
+void runSampleCases(SceneContext& context, CasesPanel::Tab tab) {
     fillSampleWorkspace(context.state);
     const QString echoSum = QStringLiteral("a, b = map(int, input().split())\nprint(a + b)\n");
     context.state.createFile(QStringLiteral("sum.py"), ProgrammingLanguage::python);
@@ -81,7 +81,7 @@ void runSampleCases(SceneContext& context, TestPanel::Tab tab) {
     context.state.setTestCases(cases);
     // A busy machine must not turn the picture's passes into time-outs.
     context.state.settings().setExecution({.executionTimeout = 60});
-    TestPanel& panel = testPanel(context);
+    CasesPanel& panel = testPanel(context);
     emit context.commands.executeCode();
     while (context.state.isRunning())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
@@ -165,9 +165,9 @@ const QList<Scene>& gallery() {
             {QStringLiteral("onboarding-4.png"),
              [](SceneContext& context) { onboardingAt(context, 3); }},
             {QStringLiteral("testcases.png"),
-             [](SceneContext& context) { runSampleCases(context, TestPanel::Tab::testCases); }},
+             [](SceneContext& context) { runSampleCases(context, CasesPanel::Tab::testCases); }},
             {QStringLiteral("console.png"),
-             [](SceneContext& context) { runSampleCases(context, TestPanel::Tab::console); }},
+             [](SceneContext& context) { runSampleCases(context, CasesPanel::Tab::console); }},
             settingsScene(QStringLiteral("editor"), SettingsTab::editor),
             settingsScene(QStringLiteral("indentation"), SettingsTab::indentation),
             settingsScene(QStringLiteral("templates"), SettingsTab::templates),

@@ -1,11 +1,11 @@
 #include "runner/run_controller.h"
 
-#include "runner/test_run.h"
+#include "runner/judge_run.h"
 
 RunController::RunController(AppState& state, QObject* parent) : QObject(parent), m_state(state) {}
 
 void RunController::start() {
-    TestRun* run = startTestRun(m_state);
+    JudgeRun* run = startJudgeRun(m_state);
     if (!run)
         return;
     m_run = run;

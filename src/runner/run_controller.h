@@ -4,7 +4,7 @@
 #include <QPointer>
 
 class AppState;
-class TestRun;
+class JudgeRun;
 
 // The one owner of the window's running test run. The test panel's run
 // button and the run command start it here; the toolbar's stop button stops
@@ -29,5 +29,5 @@ signals:
 
 private:
     AppState& m_state;
-    QPointer<TestRun> m_run;
+    QPointer<JudgeRun> m_run;
 };

@@ -1,7 +1,7 @@
 #include "ui/actions.h"
 
+#include "ui/commands.h"
 #include "ui/icons.h"
-#include "workspace/commands.h"
 
 #include <QAction>
 

@@ -3,12 +3,12 @@
 #include "editor/code_text_editor.h"
 #include "editor/syntax_text_view.h"
 #include "ui/accessibility.h"
+#include "ui/commands.h"
 #include "ui/editor/welcome_view.h"
 #include "ui/editor_config.h"
 #include "ui/icons.h"
 #include "ui/style/style.h"
 #include "workspace/app_state.h"
-#include "workspace/commands.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

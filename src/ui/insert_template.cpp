@@ -1,8 +1,8 @@
 #include "ui/insert_template.h"
 
 #include "library/template_insertion.h"
+#include "ui/commands.h"
 #include "workspace/app_state.h"
-#include "workspace/commands.h"
 
 bool insertTemplate(AppState& state, Commands& commands, const AlgorithmTemplate& algorithm) {
     // The editor may still hold keystrokes the workspace has not seen.

@@ -2,6 +2,7 @@
 
 #include "runner/run_controller.h"
 #include "ui/actions.h"
+#include "ui/commands.h"
 #include "ui/editor_pane.h"
 #include "ui/settings/settings_window.h"
 #include "ui/sheets/help_panel.h"
@@ -13,10 +14,9 @@
 #include "ui/splitter_memory.h"
 #include "ui/style/style.h"
 #include "ui/tabs/tab_bar.h"
-#include "ui/testpanel/test_panel.h"
+#include "ui/testpanel/cases_panel.h"
 #include "ui/toolbar/toolbar.h"
 #include "workspace/app_state.h"
-#include "workspace/commands.h"
 
 #include <QFontDatabase>
 #include <QMenuBar>
@@ -67,7 +67,7 @@ QWidget* MainWindow::buildSidebar() {
 }
 
 QWidget* MainWindow::buildTestPanel() {
-    return new TestPanel(m_state, m_commands, *new RunController(m_state, this));
+    return new CasesPanel(m_state, m_commands, *new RunController(m_state, this));
 }
 
 QWidget* MainWindow::buildPanes() {

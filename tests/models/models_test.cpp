@@ -1,6 +1,6 @@
+#include "models/case_model.h"
 #include "models/item_roles.h"
 #include "models/open_tabs_model.h"
-#include "models/test_case_model.h"
 #include "models/workspace_model.h"
 #include "support/printers.h"
 #include "workspace/app_state.h"
@@ -69,7 +69,7 @@ protected:
         state = std::make_unique<AppState>();
         workspace = std::make_unique<WorkspaceModel>(*state);
         tabs = std::make_unique<OpenTabsModel>(*state);
-        testCases = std::make_unique<TestCaseModel>(*state);
+        testCases = std::make_unique<CaseModel>(*state);
         // Each tester checks every signal against the model's answers; a
         // broken promise is a Qt warning, which fails the test.
         using Mode = QAbstractItemModelTester::FailureReportingMode;
@@ -100,7 +100,7 @@ protected:
     std::unique_ptr<AppState> state;
     std::unique_ptr<WorkspaceModel> workspace;
     std::unique_ptr<OpenTabsModel> tabs;
-    std::unique_ptr<TestCaseModel> testCases;
+    std::unique_ptr<CaseModel> testCases;
     std::vector<std::unique_ptr<QAbstractItemModelTester>> testers;
 };
 

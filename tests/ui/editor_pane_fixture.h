@@ -1,9 +1,9 @@
 #pragma once
 
 #include "support/test_support.h"
+#include "ui/commands.h"
 #include "ui/editor_pane.h"
 #include "workspace/app_state.h"
-#include "workspace/commands.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

@@ -3,14 +3,14 @@
 #include "editor/code_text_editor.h"
 #include "editor/syntax_text_view.h"
 #include "library/algorithm_templates.h"
-#include "runner/test_run.h"
+#include "runner/judge_run.h"
 #include "support/printers.h"
 #include "support/test_support.h"
+#include "ui/commands.h"
 #include "ui/editor/welcome_view.h"
 #include "ui/editor_pane.h"
 #include "ui/insert_template.h"
 #include "workspace/app_state.h"
-#include "workspace/commands.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -150,7 +150,7 @@ TEST_F(EditorPaneTest, ARunJudgesTheTextJustTyped) {
     TestCase testCase = state->testCases()[0];
     testCase.expectedOutput = u"42"_s;
     state->updateTestCase(testCase);
-    ASSERT_TRUE(startTestRun(*state));
+    ASSERT_TRUE(startJudgeRun(*state));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !state->isRunning(); }, 20000));
     EXPECT_EQ(state->testCases()[0].passed, true);
 }

@@ -5,12 +5,12 @@
 #include "support/accessibility_audit.h"
 #include "support/printers.h"
 #include "support/test_support.h"
+#include "ui/commands.h"
 #include "ui/editor_pane.h"
 #include "ui/settings/custom_theme_section.h"
 #include "ui/sheets/help_panel.h"
 #include "ui/sheets/template_browser.h"
 #include "workspace/app_state.h"
-#include "workspace/commands.h"
 
 #include <QAbstractButton>
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "library/template_insertion.h"
 #include "support/printers.h"
 #include "support/test_support.h"
+#include "ui/commands.h"
 #include "ui/insert_template.h"
 #include "workspace/app_state.h"
-#include "workspace/commands.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 #include "support/printers.h"
 #include "support/test_support.h"
 #include "ui/actions.h"
+#include "ui/commands.h"
 #include "ui/main_window.h"
 #include "workspace/app_state.h"
-#include "workspace/commands.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

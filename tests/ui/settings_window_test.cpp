@@ -1,13 +1,13 @@
 #include "support/accessibility_audit.h"
 #include "support/printers.h"
 #include "support/test_support.h"
+#include "ui/commands.h"
 #include "ui/main_window.h"
 #include "ui/settings/font_candidates.h"
 #include "ui/settings/settings_window.h"
 #include "ui/settings/template_settings_page.h"
 #include "ui/sheets/onboarding_sheet.h"
 #include "workspace/app_state.h"
-#include "workspace/commands.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

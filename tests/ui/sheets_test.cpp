@@ -2,12 +2,12 @@
 #include "support/printers.h"
 #include "support/test_support.h"
 #include "support/widgets.h"
+#include "ui/commands.h"
 #include "ui/main_window.h"
 #include "ui/sheets/new_file_sheet.h"
 #include "ui/sheets/onboarding_sheet.h"
 #include "ui/sheets/quick_create_overlay.h"
 #include "workspace/app_state.h"
-#include "workspace/commands.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

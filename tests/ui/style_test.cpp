@@ -1,12 +1,12 @@
 #include "support/printers.h"
 #include "support/test_support.h"
 #include "themes/theme_resolver.h"
+#include "ui/commands.h"
 #include "ui/editor/welcome_view.h"
 #include "ui/editor_pane.h"
 #include "ui/style/colors.h"
 #include "ui/style/style.h"
 #include "workspace/app_state.h"
-#include "workspace/commands.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,10 +1,10 @@
-#include "runner/test_run.h"
+#include "runner/judge_run.h"
 #include "support/printers.h"
 #include "support/test_support.h"
 #include "support/widgets.h"
+#include "ui/commands.h"
 #include "ui/main_window.h"
 #include "workspace/app_state.h"
-#include "workspace/commands.h"
 #include "workspace/workspace_fixture.h"
 
 #include <QAbstractButton>
@@ -166,7 +166,7 @@ TEST_F(WindowTest, StopButtonStopsTheRunningProgram) {
                                             "while True:\n    time.sleep(0.05)\n")
                                  .arg(marker));
     QAbstractButton* run = named(u"실행"_s);
-    ASSERT_TRUE(startTestRun(*state));
+    ASSERT_TRUE(startJudgeRun(*state));
     EXPECT_EQ(named(u"중지"_s), run);
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(marker); }, 20000));
 

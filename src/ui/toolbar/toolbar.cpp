@@ -1,12 +1,12 @@
 #include "ui/toolbar/toolbar.h"
 
-#include "runner/test_run.h"
+#include "runner/judge_run.h"
 #include "ui/accessibility.h"
 #include "ui/actions.h"
+#include "ui/commands.h"
 #include "ui/icons.h"
 #include "ui/style/style.h"
 #include "workspace/app_state.h"
-#include "workspace/commands.h"
 
 #include <QActionGroup>
 #include <QLabel>
@@ -131,7 +131,7 @@ void Toolbar::showRunState(bool running) {
 // the run's cancel, whoever started it.
 void Toolbar::runOrStop() {
     if (m_state.isRunning())
-        stopTestRun(m_state);
+        stopJudgeRun(m_state);
     else
         emit m_commands.executeCode();
 }

@@ -1,7 +1,7 @@
-#include "ui/testpanel/test_cases_view.h"
+#include "ui/testpanel/cases_view.h"
 
 #include "ui/icons.h"
-#include "ui/testpanel/test_case_card.h"
+#include "ui/testpanel/case_card.h"
 #include "workspace/app_state.h"
 
 #include <QAbstractItemModel>
@@ -25,7 +25,7 @@ QPushButton* barButton(const QString& objectName, const QString& text, QWidget* 
 
 } // namespace
 
-TestCasesView::TestCasesView(AppState& state, QAbstractItemModel& model, QWidget* parent)
+CasesView::CasesView(AppState& state, QAbstractItemModel& model, QWidget* parent)
     : QWidget(parent), m_state(state), m_model(model) {
     setObjectName(QStringLiteral("testCasesView"));
     auto* column = new QVBoxLayout(this);
@@ -61,16 +61,16 @@ TestCasesView::TestCasesView(AppState& state, QAbstractItemModel& model, QWidget
             [this](const QModelIndex& from, const QModelIndex& to) {
                 refreshCards(from.row(), to.row());
             });
-    connect(&m_model, &QAbstractItemModel::modelReset, this, &TestCasesView::rebuild);
+    connect(&m_model, &QAbstractItemModel::modelReset, this, &CasesView::rebuild);
     connect(m_scroll->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            &TestCasesView::buildCardsInView);
+            &CasesView::buildCardsInView);
     connect(m_scroll->verticalScrollBar(), &QScrollBar::rangeChanged, this,
-            &TestCasesView::buildCardsInView);
+            &CasesView::buildCardsInView);
     m_scroll->viewport()->installEventFilter(this);
     rebuild();
 }
 
-QWidget* TestCasesView::buildBottomBar() {
+QWidget* CasesView::buildBottomBar() {
     auto* bar = new QWidget(this);
     bar->setObjectName(QStringLiteral("testCaseBar"));
     auto* row = new QHBoxLayout(bar);
@@ -94,7 +94,7 @@ QWidget* TestCasesView::buildBottomBar() {
     return bar;
 }
 
-void TestCasesView::insertCards(int first, int last) {
+void CasesView::insertCards(int first, int last) {
     for (int row = first; row <= last; ++row) {
         m_cards.insert(row, nullptr);
         if (m_placeholderHeight == 0) {
@@ -111,10 +111,10 @@ void TestCasesView::insertCards(int first, int last) {
         reveal(last, m_reveal);
 }
 
-void TestCasesView::removeCards(int first, int last) {
+void CasesView::removeCards(int first, int last) {
     for (int row = last; row >= first; --row) {
         // Later, not now: the card's own delete button may be what asked for it.
-        if (TestCaseCard* card = m_cards.takeAt(row)) {
+        if (CaseCard* card = m_cards.takeAt(row)) {
             card->hide();
             card->deleteLater();
         }
@@ -124,41 +124,41 @@ void TestCasesView::removeCards(int first, int last) {
     buildCardsInView();
 }
 
-void TestCasesView::refreshCards(int first, int last) {
+void CasesView::refreshCards(int first, int last) {
     for (int row = first; row <= last && row < m_cards.size(); ++row) {
         if (m_cards[row])
             m_cards[row]->refresh();
     }
 }
 
-void TestCasesView::rebuild() {
+void CasesView::rebuild() {
     if (!m_cards.isEmpty())
         removeCards(0, int(m_cards.size()) - 1);
     if (m_model.rowCount() > 0)
         insertCards(0, m_model.rowCount() - 1);
 }
 
-TestCaseCard* TestCasesView::card(int row) {
+CaseCard* CasesView::card(int row) {
     if (!m_cards.at(row))
         buildCard(row);
     return m_cards.at(row);
 }
 
-int TestCasesView::builtCardCount() const {
+int CasesView::builtCardCount() const {
     return int(m_cards.size() - m_cards.count(nullptr));
 }
 
 // Puts a card in the place its row's placeholder held.
-void TestCasesView::buildCard(int row) {
-    auto* card = new TestCaseCard(m_model, row, m_column->parentWidget());
-    connect(card, &TestCaseCard::duplicateRequested, this, [this](const QUuid& id) {
+void CasesView::buildCard(int row) {
+    auto* card = new CaseCard(m_model, row, m_column->parentWidget());
+    connect(card, &CaseCard::duplicateRequested, this, [this](const QUuid& id) {
         if (const TestCase* testCase = m_state.testCase(id)) {
             m_reveal = Reveal::scroll;
             m_state.duplicateTestCase(*testCase);
             m_reveal = Reveal::none;
         }
     });
-    connect(card, &TestCaseCard::deleteRequested, this, [this](const QUuid& id) {
+    connect(card, &CaseCard::deleteRequested, this, [this](const QUuid& id) {
         if (const TestCase* testCase = m_state.testCase(id))
             m_state.deleteTestCase(*testCase);
     });
@@ -175,13 +175,13 @@ void TestCasesView::buildCard(int row) {
 
 // Tab goes down the list, not in the order the cards happened to be built:
 // the new card's fields follow those of the built card above it.
-void TestCasesView::chainTabStops(int row) {
+void CasesView::chainTabStops(int row) {
     QWidget* previous = nullptr;
     for (int above = row - 1; above >= 0 && !previous; --above) {
         if (m_cards[above])
             previous = m_cards[above]->tabStops().constLast();
     }
-    const auto chain = [&previous](const TestCaseCard* card) {
+    const auto chain = [&previous](const CaseCard* card) {
         for (QWidget* stop : card->tabStops()) {
             if (previous)
                 setTabOrder(previous, stop);
@@ -193,7 +193,7 @@ void TestCasesView::chainTabStops(int row) {
         return;
     }
     // Nothing above it: the list is chained anew from this card down.
-    for (const TestCaseCard* card : std::as_const(m_cards)) {
+    for (const CaseCard* card : std::as_const(m_cards)) {
         if (card)
             chain(card);
     }
@@ -202,7 +202,7 @@ void TestCasesView::chainTabStops(int row) {
 // Builds the placeholders within the view and one screen below it, and
 // those of the last two screens: the end of the list, where new cases go,
 // is where a person scrolls most, and its height should be the real one.
-void TestCasesView::buildCardsInView() {
+void CasesView::buildCardsInView() {
     const auto heightOf = [this](int row) {
         // A spacer's height includes the spacing a card gets beside it.
         return m_column->itemAt(row)->sizeHint().height() +
@@ -226,14 +226,14 @@ void TestCasesView::buildCardsInView() {
     }
 }
 
-bool TestCasesView::eventFilter(QObject* watched, QEvent* event) {
+bool CasesView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_scroll->viewport() && event->type() == QEvent::Resize)
         buildCardsInView();
     return QWidget::eventFilter(watched, event);
 }
 
-void TestCasesView::reveal(int row, Reveal how) {
-    TestCaseCard* shown = card(row);
+void CasesView::reveal(int row, Reveal how) {
+    CaseCard* shown = card(row);
     // The scroll range follows the column only once its layout has run.
     m_column->activate();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
@@ -242,7 +242,7 @@ void TestCasesView::reveal(int row, Reveal how) {
         shown->focusInput();
 }
 
-void TestCasesView::renumberFrom(int row) {
+void CasesView::renumberFrom(int row) {
     for (; row < m_cards.size(); ++row) {
         if (m_cards[row])
             m_cards[row]->setRow(row);

@@ -1,4 +1,4 @@
-#include "models/test_case_model.h"
+#include "models/case_model.h"
 
 #include "models/item_roles.h"
 #include "workspace/app_state.h"
@@ -19,19 +19,19 @@ QList<QUuid> idsOf(const QList<TestCase>& testCases) {
 
 } // namespace
 
-TestCaseModel::TestCaseModel(AppState& state, QObject* parent)
+CaseModel::CaseModel(AppState& state, QObject* parent)
     : QAbstractListModel(parent), m_state(state), m_cases(idsOf(state.testCases())) {
-    connect(&state, &AppState::testCaseAdded, this, &TestCaseModel::added);
-    connect(&state, &AppState::testCaseRemoved, this, &TestCaseModel::removed);
-    connect(&state, &AppState::testCaseChanged, this, &TestCaseModel::changed);
-    connect(&state, &AppState::testCasesReplaced, this, &TestCaseModel::replaced);
+    connect(&state, &AppState::testCaseAdded, this, &CaseModel::added);
+    connect(&state, &AppState::testCaseRemoved, this, &CaseModel::removed);
+    connect(&state, &AppState::testCaseChanged, this, &CaseModel::changed);
+    connect(&state, &AppState::testCasesReplaced, this, &CaseModel::replaced);
 }
 
-int TestCaseModel::rowCount(const QModelIndex& parent) const {
+int CaseModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_cases.size());
 }
 
-const TestCase* TestCaseModel::caseAt(int row) const {
+const TestCase* CaseModel::caseAt(int row) const {
     // The rows and the state's list agree except while a removal is being
     // announced; the lookup by id covers that moment.
     const QList<TestCase>& cases = m_state.testCases();
@@ -40,7 +40,7 @@ const TestCase* TestCaseModel::caseAt(int row) const {
     return m_state.testCase(m_cases[row]);
 }
 
-QVariant TestCaseModel::data(const QModelIndex& index, int role) const {
+QVariant CaseModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     const TestCase* testCase = caseAt(index.row());
@@ -64,7 +64,7 @@ QVariant TestCaseModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-bool TestCaseModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+bool CaseModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid) ||
         (role != InputRole && role != ExpectedOutputRole))
         return false;
@@ -77,20 +77,20 @@ bool TestCaseModel::setData(const QModelIndex& index, const QVariant& value, int
     return true;
 }
 
-Qt::ItemFlags TestCaseModel::flags(const QModelIndex& index) const {
+Qt::ItemFlags CaseModel::flags(const QModelIndex& index) const {
     if (!index.isValid())
         return QAbstractListModel::flags(index);
     return QAbstractListModel::flags(index) | Qt::ItemIsEditable;
 }
 
-void TestCaseModel::added(const QUuid& id) {
+void CaseModel::added(const QUuid& id) {
     const int row = int(m_cases.size());
     beginInsertRows({}, row, row);
     m_cases.append(id);
     endInsertRows();
 }
 
-void TestCaseModel::removed(const QUuid& id) {
+void CaseModel::removed(const QUuid& id) {
     const int row = int(m_cases.indexOf(id));
     if (row < 0)
         return;
@@ -99,13 +99,13 @@ void TestCaseModel::removed(const QUuid& id) {
     endRemoveRows();
 }
 
-void TestCaseModel::changed(const QUuid& id) {
+void CaseModel::changed(const QUuid& id) {
     const int row = int(m_cases.indexOf(id));
     if (row >= 0)
         emit dataChanged(index(row), index(row));
 }
 
-void TestCaseModel::replaced() {
+void CaseModel::replaced() {
     beginResetModel();
     m_cases = idsOf(m_state.testCases());
     endResetModel();

@@ -1,4 +1,4 @@
-#include "runner/test_run.h"
+#include "runner/judge_run.h"
 
 #include "runner/code_runner.h"
 #include "workspace/app_state.h"
@@ -6,31 +6,31 @@
 #include <algorithm>
 #include <optional>
 
-TestRun::TestRun(const FileItem& file, const QList<TestCase>& testCases, int timeoutSeconds,
-                 QObject* parent)
+JudgeRun::JudgeRun(const FileItem& file, const QList<TestCase>& testCases, int timeoutSeconds,
+                   QObject* parent)
     : QObject(parent), m_file(file), m_sourceName(file.name), m_testCases(testCases),
       m_timeoutSeconds(timeoutSeconds) {}
 
-TestRun::~TestRun() {
+JudgeRun::~JudgeRun() {
     cancel();
     if (m_worker.joinable())
         m_worker.join();
 }
 
-void TestRun::start() {
+void JudgeRun::start() {
     if (m_worker.joinable() || m_finished)
         return;
-    m_worker = std::thread(&TestRun::work, this);
+    m_worker = std::thread(&JudgeRun::work, this);
 }
 
-void TestRun::cancel() {
+void JudgeRun::cancel() {
     m_stop.stop();
 }
 
 // On the worker. Results travel to the run's own thread as queued calls,
 // which keep their order; the run's destructor joins this thread before any
 // of them could reach a deleted object.
-void TestRun::work() {
+void JudgeRun::work() {
     std::optional<PreparedProgram> program;
     QList<TestRunRecord> records;
     PrepareOptions options;
@@ -63,12 +63,12 @@ void TestRun::work() {
         Qt::QueuedConnection);
 }
 
-void TestRun::receiveCase(const QUuid& testCaseId, const TestRunRecord& record) {
+void JudgeRun::receiveCase(const QUuid& testCaseId, const TestRunRecord& record) {
     m_records.append(record);
     emit caseFinished(testCaseId, record);
 }
 
-void TestRun::finish(const QString& report) {
+void JudgeRun::finish(const QString& report) {
     m_worker.join();
     m_finished = true;
     m_report = report;
@@ -77,7 +77,7 @@ void TestRun::finish(const QString& report) {
     emit finished(m_report, allPassed);
 }
 
-TestRun* startTestRun(AppState& state) {
+JudgeRun* startJudgeRun(AppState& state) {
     if (!state.selectedFile() || state.isRunning())
         return nullptr;
     // Run what the editor shows, including keystrokes not yet written back.
@@ -87,9 +87,9 @@ TestRun* startTestRun(AppState& state) {
     state.setConsoleOutput(runningMessage(file));
     state.clearTestResults();
 
-    auto* run =
-        new TestRun(file, state.testCases(), state.settings().execution().executionTimeout, &state);
-    QObject::connect(run, &TestRun::caseFinished, &state,
+    auto* run = new JudgeRun(file, state.testCases(), state.settings().execution().executionTimeout,
+                             &state);
+    QObject::connect(run, &JudgeRun::caseFinished, &state,
                      [&state](const QUuid& testCaseId, const TestRunRecord& record) {
                          const TestCase* current = state.testCase(testCaseId);
                          if (!current)
@@ -102,7 +102,7 @@ TestRun* startTestRun(AppState& state) {
                          updated.executionTime = record.executionTime;
                          state.updateTestCase(updated);
                      });
-    QObject::connect(run, &TestRun::finished, &state, [&state, run](const QString& report) {
+    QObject::connect(run, &JudgeRun::finished, &state, [&state, run](const QString& report) {
         state.setConsoleOutput(report);
         state.setIsRunning(false);
         run->deleteLater();
@@ -111,9 +111,9 @@ TestRun* startTestRun(AppState& state) {
     return run;
 }
 
-void stopTestRun(AppState& state) {
+void stopJudgeRun(AppState& state) {
     // The runs belong to the state until they finish; cancelling one that
     // already has is harmless.
-    for (TestRun* run : state.findChildren<TestRun*>(Qt::FindDirectChildrenOnly))
+    for (JudgeRun* run : state.findChildren<JudgeRun*>(Qt::FindDirectChildrenOnly))
         run->cancel();
 }

@@ -1,4 +1,4 @@
-#include "runner/test_run.h"
+#include "runner/judge_run.h"
 #include "runner_test_support.h"
 #include "support/printers.h"
 #include "workspace/app_state.h"
@@ -29,13 +29,13 @@ FileItem file(const QString& name, ProgrammingLanguage language, const QString& 
 
 // Collects what a run hands back, noting a case that arrives after the report.
 struct Collected {
-    explicit Collected(TestRun& run) : finished(&run, &TestRun::finished) {
-        QObject::connect(&run, &TestRun::caseFinished,
+    explicit Collected(JudgeRun& run) : finished(&run, &JudgeRun::finished) {
+        QObject::connect(&run, &JudgeRun::caseFinished,
                          [this](const QUuid&, const TestRunRecord& record) {
                              casesAfterReport |= !report.isEmpty();
                              records.append(record);
                          });
-        QObject::connect(&run, &TestRun::finished, [this](const QString& text, bool passed) {
+        QObject::connect(&run, &JudgeRun::finished, [this](const QString& text, bool passed) {
             report = text;
             allPassed = passed;
         });
@@ -63,7 +63,7 @@ const QString pythonEcho = u"print(input())\n"_s;
 TEST_F(TestRunTest, StartTestRunAppliesEveryOutcomeToTheState) {
     ASSERT_TRUE(toolInstalled("python3"));
     AppState state;
-    EXPECT_EQ(startTestRun(state), nullptr) << "no file is selected";
+    EXPECT_EQ(startJudgeRun(state), nullptr) << "no file is selected";
     EXPECT_TRUE(state.consoleOutput().isEmpty());
     state.createFile(u"sum.py"_s, ProgrammingLanguage::python);
     state.updateFileContent(u"a, b = map(int, input().split())\nprint(a + b)\n"_s);
@@ -77,14 +77,14 @@ TEST_F(TestRunTest, StartTestRunAppliesEveryOutcomeToTheState) {
         testCase(u"2 2"_s, u" \n"_s),  // blank, yet stored: the verdict is shown
     });
 
-    TestRun* run = startTestRun(state);
+    JudgeRun* run = startJudgeRun(state);
     ASSERT_NE(run, nullptr);
     EXPECT_TRUE(state.isRunning());
     EXPECT_EQ(state.consoleOutput(), u"🦦 sum.py 실행 중...\n\n"_s);
     for (const TestCase& c : state.testCases()) {
         EXPECT_FALSE(c.actualOutput || c.passed || c.executionTime) << "old results stay";
     }
-    EXPECT_EQ(startTestRun(state), nullptr) << "a second run while one goes on";
+    EXPECT_EQ(startJudgeRun(state), nullptr) << "a second run while one goes on";
 
     Collected collected(*run);
     bool allShownWhenDone = false;
@@ -123,7 +123,7 @@ TEST_F(TestRunTest, EditsDuringTheRunDoNotAffectIt) {
     state.updateFileContent(pythonEcho);
     state.setTestCases({testCase(u"first"_s, u"first"_s), testCase(u"second"_s, u"second"_s)});
 
-    ASSERT_NE(startTestRun(state), nullptr);
+    ASSERT_NE(startJudgeRun(state), nullptr);
     state.updateFileContent(u"raise SystemExit(1)\n"_s);
     TestCase edited = state.testCases()[1];
     edited.input = u"changed"_s;
@@ -169,7 +169,7 @@ TEST_F(TestRunTest, CompilesOnceForAllCasesAndReportsACompileErrorOnEach) {
     };
     for (const auto& r : runs) {
         SCOPED_TRACE(r.name);
-        TestRun run(file(u"a.c"_s, ProgrammingLanguage::c, r.code), r.cases, 5);
+        JudgeRun run(file(u"a.c"_s, ProgrammingLanguage::c, r.code), r.cases, 5);
         Collected collected(run);
         run.start();
         ASSERT_TRUE(collected.finished.wait(60000));
@@ -193,7 +193,7 @@ TEST_F(TestRunTest, CancelStopsTheRunningCaseAndRunsNoFurtherOne) {
     const QString marker = dir.filePath(u"started"_s);
     const QString code = u"import time\nx = input()\nif x == 'hang':\n    open('"_s + marker +
                          u"', 'w').close()\n    time.sleep(60)\nprint(x)\n"_s;
-    TestRun run(
+    JudgeRun run(
         file(u"h.py"_s, ProgrammingLanguage::python, code),
         {testCase(u"a"_s, u"a"_s), testCase(u"hang"_s, u"hang"_s), testCase(u"c"_s, u"c"_s)}, 0);
     Collected collected(run);
@@ -213,8 +213,8 @@ TEST_F(TestRunTest, CancelStopsTheRunningCaseAndRunsNoFurtherOne) {
 // A stop that came before the first case used to finish with no case at
 // all and a report of every test passed.
 TEST_F(TestRunTest, ARunStoppedBeforeItsFirstCaseSaysSo) {
-    TestRun run(file(u"e.py"_s, ProgrammingLanguage::python, pythonEcho),
-                {testCase(u"a"_s, u"a"_s), testCase(u"b"_s, u"b"_s)}, 0);
+    JudgeRun run(file(u"e.py"_s, ProgrammingLanguage::python, pythonEcho),
+                 {testCase(u"a"_s, u"a"_s), testCase(u"b"_s, u"b"_s)}, 0);
     Collected collected(run);
     run.cancel();
     run.start();
@@ -232,8 +232,8 @@ TEST_F(TestRunTest, DestroyingARunKillsItsProgram) {
     const QString pidFile = dir.filePath(u"pid"_s);
     const QString code = u"import os, time\nwith open('"_s + pidFile +
                          u"', 'w') as f:\n    f.write(str(os.getpid()))\ntime.sleep(60)\n"_s;
-    auto run = std::make_unique<TestRun>(file(u"s.py"_s, ProgrammingLanguage::python, code),
-                                         QList<TestCase>{testCase({}, {})}, 0);
+    auto run = std::make_unique<JudgeRun>(file(u"s.py"_s, ProgrammingLanguage::python, code),
+                                          QList<TestCase>{testCase({}, {})}, 0);
     run->start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(pidFile).size() > 0; }, 30000));
     const QByteArray programPid = readFile(pidFile);

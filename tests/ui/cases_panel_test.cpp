@@ -3,14 +3,14 @@
 #include "support/printers.h"
 #include "support/test_support.h"
 #include "ui/actions.h"
+#include "ui/commands.h"
+#include "ui/testpanel/case_card.h"
+#include "ui/testpanel/cases_panel.h"
+#include "ui/testpanel/cases_view.h"
 #include "ui/testpanel/console_view.h"
 #include "ui/testpanel/copy_code_button.h"
 #include "ui/testpanel/output_view.h"
-#include "ui/testpanel/test_case_card.h"
-#include "ui/testpanel/test_cases_view.h"
-#include "ui/testpanel/test_panel.h"
 #include "workspace/app_state.h"
-#include "workspace/commands.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -46,7 +46,7 @@ protected:
         startAsFirstRun();
         state = std::make_unique<AppState>();
         runs = std::make_unique<RunController>(*state);
-        panel = std::make_unique<TestPanel>(*state, commands, *runs);
+        panel = std::make_unique<CasesPanel>(*state, commands, *runs);
         // The window turns the run command into executeCode; so does this test.
         QObject::connect(&commands, &Commands::runCode, &commands, &Commands::executeCode);
         panel->addAction(makeAction(ActionId::runCode, commands, panel.get()));
@@ -72,7 +72,7 @@ protected:
         return widget;
     }
 
-    TestCaseCard* card(int row) const { return panel->testCasesView()->card(row); }
+    CaseCard* card(int row) const { return panel->testCasesView()->card(row); }
 
     // Cases "0", "1", ... each expecting its own input back.
     void fillCases(int count) {
@@ -85,7 +85,7 @@ protected:
     std::unique_ptr<AppState> state;
     Commands commands;
     std::unique_ptr<RunController> runs;
-    std::unique_ptr<TestPanel> panel;
+    std::unique_ptr<CasesPanel> panel;
 };
 
 TEST_F(TestPanelTest, EveryControlCanBeNamed) {
@@ -106,7 +106,7 @@ TEST_F(TestPanelTest, RunCommandStartsARunOnlyWithASelectedFile) {
         EXPECT_EQ(reached.count(), 1);
         EXPECT_EQ(state->isRunning(), withFile);
         EXPECT_EQ(panel->selectedTab(),
-                  withFile ? TestPanel::Tab::console : TestPanel::Tab::testCases);
+                  withFile ? CasesPanel::Tab::console : CasesPanel::Tab::testCases);
         EXPECT_EQ(state->consoleOutput().isEmpty(), !withFile);
         EXPECT_FALSE(find(u"runButton"_s)->isEnabled());
     }
@@ -176,7 +176,7 @@ TEST_F(TestPanelTest, SecondCopyClickKeepsTheConfirmationUntilTheFirstReset) {
 }
 
 TEST_F(TestPanelTest, ConsoleFollowsTheEndAndClearsToThePlaceholder) {
-    panel->selectTab(TestPanel::Tab::console);
+    panel->selectTab(CasesPanel::Tab::console);
     OutputView* console = panel->consoleView()->text();
     QStringList lines;
     for (int i = 0; i < 500; ++i)
@@ -195,7 +195,7 @@ TEST_F(TestPanelTest, ConsoleFollowsTheEndAndClearsToThePlaceholder) {
 // scroll into view, showing the case as it is then.
 TEST_F(TestPanelTest, LongListsBuildCardsAsTheyComeIntoView) {
     fillCases(200);
-    TestCasesView* view = panel->testCasesView();
+    CasesView* view = panel->testCasesView();
     EXPECT_EQ(view->cardCount(), 200);
     EXPECT_LT(view->builtCardCount(), 12);
 
@@ -237,7 +237,7 @@ TEST_F(TestPanelTest, LongListsBuildCardsAsTheyComeIntoView) {
 // A result arriving during a run must not disturb the case being typed in.
 TEST_F(TestPanelTest, AResultRefreshesOnlyItsOwnCard) {
     fillCases(5);
-    QList<TestCaseCard*> before;
+    QList<CaseCard*> before;
     for (int row = 0; row < 5; ++row)
         before.append(card(row));
     auto* typing = find<QPlainTextEdit>(u"테스트 #4 입력"_s);

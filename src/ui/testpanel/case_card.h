@@ -15,11 +15,11 @@ class QToolButton;
 // straight into the case, and the actual output in a frame coloured by the
 // verdict. The card shows the model's row it is given and reads it again
 // only when told that row changed.
-class TestCaseCard : public QFrame {
+class CaseCard : public QFrame {
     Q_OBJECT
 
 public:
-    TestCaseCard(QAbstractItemModel& model, int row, QWidget* parent = nullptr);
+    CaseCard(QAbstractItemModel& model, int row, QWidget* parent = nullptr);
 
     int row() const { return m_row; }
     // The card's place moved (a case above it was removed).

@@ -20,13 +20,13 @@ class AppState;
 // program (that case fails with "⏹️ 실행 중지됨"), runs no further case and
 // still finishes with the report. Destroying a run cancels it and waits for
 // the worker, so nothing it started outlives it.
-class TestRun : public QObject {
+class JudgeRun : public QObject {
     Q_OBJECT
 
 public:
-    TestRun(const FileItem& file, const QList<TestCase>& testCases, int timeoutSeconds,
-            QObject* parent = nullptr);
-    ~TestRun() override;
+    JudgeRun(const FileItem& file, const QList<TestCase>& testCases, int timeoutSeconds,
+             QObject* parent = nullptr);
+    ~JudgeRun() override;
 
     // How compiler messages name the file; its name unless set. Before start().
     void setSourceName(const QString& name) { m_sourceName = name; }
@@ -63,8 +63,8 @@ private:
 // case's last results, and applies each case's outcome (a case whose stored
 // expected output is empty gets no verdict) and finally the report to the
 // state. The run belongs to the state and deletes itself when finished.
-TestRun* startTestRun(AppState& state);
+JudgeRun* startJudgeRun(AppState& state);
 
 // The stop command: cancels the run going on in the state, whoever started
 // it. Nothing happens when no run goes on.
-void stopTestRun(AppState& state);
+void stopJudgeRun(AppState& state);

@@ -7,7 +7,7 @@ class AppState;
 class QAbstractItemModel;
 class QScrollArea;
 class QVBoxLayout;
-class TestCaseCard;
+class CaseCard;
 
 // The test cases tab: a scrolling column of cards over the test-case model,
 // and the bar with "테스트 추가", "결과 초기화" and "모두 삭제". A change of
@@ -18,15 +18,15 @@ class TestCaseCard;
 // a long list builds only the cards in view and one screen beyond; the rest
 // hold their place as empty space of a card's height and are built when
 // scrolled near. A card once built stays, with its focus and undo history.
-class TestCasesView : public QWidget {
+class CasesView : public QWidget {
     Q_OBJECT
 
 public:
-    TestCasesView(AppState& state, QAbstractItemModel& model, QWidget* parent = nullptr);
+    CasesView(AppState& state, QAbstractItemModel& model, QWidget* parent = nullptr);
 
     int cardCount() const { return int(m_cards.size()); }
     // The card of a row, built now if it was still a placeholder.
-    TestCaseCard* card(int row);
+    CaseCard* card(int row);
     int builtCardCount() const;
 
 protected:
@@ -53,7 +53,7 @@ private:
     QScrollArea* m_scroll = nullptr;
     QVBoxLayout* m_column = nullptr;
     // One entry per row; null while the row is a placeholder in the column.
-    QList<TestCaseCard*> m_cards;
+    QList<CaseCard*> m_cards;
     int m_placeholderHeight = 0;
     Reveal m_reveal = Reveal::none;
 };

@@ -10,25 +10,25 @@ class QButtonGroup;
 class QLabel;
 class QStackedWidget;
 class RunController;
-class TestCaseModel;
-class TestCasesView;
+class CaseModel;
+class CasesView;
 
 // The lower pane of the window: a header with the tabs "테스트", "콘솔" and
 // "백준", the copy-code button, the pass summary and the run button, over
 // the selected tab's page. Runs go through the window's run controller;
 // the run command reaches it here, and every run that starts shows the
 // console.
-class TestPanel : public QWidget {
+class CasesPanel : public QWidget {
     Q_OBJECT
 
 public:
     enum class Tab { testCases, console, baekjoon };
 
-    TestPanel(AppState& state, Commands& commands, RunController& runs, QWidget* parent = nullptr);
+    CasesPanel(AppState& state, Commands& commands, RunController& runs, QWidget* parent = nullptr);
 
     Tab selectedTab() const;
     void selectTab(Tab tab);
-    TestCasesView* testCasesView() const { return m_testCases; }
+    CasesView* testCasesView() const { return m_testCases; }
     ConsoleView* consoleView() const { return m_console; }
 
 private:
@@ -39,10 +39,10 @@ private:
 
     AppState& m_state;
     RunController& m_runs;
-    TestCaseModel* m_model = nullptr;
+    CaseModel* m_model = nullptr;
     QButtonGroup* m_tabs = nullptr;
     QLabel* m_summary = nullptr;
     QStackedWidget* m_pages = nullptr;
-    TestCasesView* m_testCases = nullptr;
+    CasesView* m_testCases = nullptr;
     ConsoleView* m_console = nullptr;
 };

@@ -1,4 +1,4 @@
-#include "ui/testpanel/test_case_card.h"
+#include "ui/testpanel/case_card.h"
 
 #include "models/item_roles.h"
 #include "ui/accessibility.h"
@@ -49,7 +49,7 @@ QLabel* fieldTitle(const QString& text, QWidget* parent) {
 
 } // namespace
 
-TestCaseCard::TestCaseCard(QAbstractItemModel& model, int row, QWidget* parent)
+CaseCard::CaseCard(QAbstractItemModel& model, int row, QWidget* parent)
     : QFrame(parent), m_model(model), m_row(row) {
     setObjectName(QStringLiteral("testCaseCard"));
     auto* column = new QVBoxLayout(this);
@@ -65,7 +65,7 @@ TestCaseCard::TestCaseCard(QAbstractItemModel& model, int row, QWidget* parent)
     m_actualBlock->ensurePolished();
 }
 
-QWidget* TestCaseCard::buildHeader() {
+QWidget* CaseCard::buildHeader() {
     auto* header = new QWidget(this);
     auto* row = new QHBoxLayout(header);
     row->setContentsMargins(0, 0, 0, 0);
@@ -107,7 +107,7 @@ QWidget* TestCaseCard::buildHeader() {
     return header;
 }
 
-QWidget* TestCaseCard::buildBody() {
+QWidget* CaseCard::buildBody() {
     m_body = new QWidget(this);
     auto* column = new QVBoxLayout(m_body);
     column->setContentsMargins(0, 0, 0, 0);
@@ -136,7 +136,7 @@ QWidget* TestCaseCard::buildBody() {
     return m_body;
 }
 
-QPlainTextEdit* TestCaseCard::addField(const QString& title, QWidget* body) {
+QPlainTextEdit* CaseCard::addField(const QString& title, QWidget* body) {
     body->layout()->addWidget(fieldTitle(title, body));
     auto* editor = new QPlainTextEdit(body);
     editor->setObjectName(QStringLiteral("caseEditor"));
@@ -148,7 +148,7 @@ QPlainTextEdit* TestCaseCard::addField(const QString& title, QWidget* body) {
     return editor;
 }
 
-void TestCaseCard::setRow(int row) {
+void CaseCard::setRow(int row) {
     m_row = row;
     const QString title = QStringLiteral("테스트 #%1").arg(row + 1);
     m_title->setText(title);
@@ -157,7 +157,7 @@ void TestCaseCard::setRow(int row) {
     m_actual->setAccessibleName(title + QStringLiteral(" 실제 출력"));
 }
 
-void TestCaseCard::setExpanded(bool expanded) {
+void CaseCard::setExpanded(bool expanded) {
     m_expanded = expanded;
     m_body->setVisible(expanded);
     setSymbol(m_chevron,
@@ -166,16 +166,16 @@ void TestCaseCard::setExpanded(bool expanded) {
     nameIconButton(m_chevron, expanded ? QStringLiteral("접기") : QStringLiteral("펼치기"));
 }
 
-void TestCaseCard::focusInput() {
+void CaseCard::focusInput() {
     setExpanded(true);
     m_inputEditor->setFocus(Qt::OtherFocusReason);
 }
 
-QList<QWidget*> TestCaseCard::tabStops() const {
+QList<QWidget*> CaseCard::tabStops() const {
     return {m_inputEditor, m_expectedEditor, m_actual};
 }
 
-void TestCaseCard::refresh() {
+void CaseCard::refresh() {
     const QModelIndex index = m_model.index(m_row, 0);
     m_id = index.data(IdRole).toUuid();
     const QVariant passed = index.data(PassedRole);
@@ -213,14 +213,14 @@ void TestCaseCard::refresh() {
 }
 
 // Keystrokes go straight into the case; the model's echo finds its own text.
-void TestCaseCard::write(int role, QPlainTextEdit* editor, QString& known) {
+void CaseCard::write(int role, QPlainTextEdit* editor, QString& known) {
     if (m_refreshing)
         return;
     known = editor->toPlainText();
     m_model.setData(m_model.index(m_row, 0), known, role);
 }
 
-void TestCaseCard::showEditorText(QPlainTextEdit* editor, const QString& text, QString& known) {
+void CaseCard::showEditorText(QPlainTextEdit* editor, const QString& text, QString& known) {
     if (text == known)
         return;
     known = text;
@@ -228,7 +228,7 @@ void TestCaseCard::showEditorText(QPlainTextEdit* editor, const QString& text, Q
 }
 
 // Grows with its lines up to a few, then scrolls.
-void TestCaseCard::fitHeight(QPlainTextEdit* editor, int minLines) {
+void CaseCard::fitHeight(QPlainTextEdit* editor, int minLines) {
     editor->ensurePolished();
     const int lines = std::clamp(editor->document()->blockCount(), minLines, maxVisibleLines);
     const QMargins margins = editor->contentsMargins();

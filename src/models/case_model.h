@@ -12,11 +12,11 @@ struct TestCase;
 // and written straight into the case. Adding, deleting and each result of a
 // run touch one row; only replacing the whole list (the problem's samples,
 // "delete all") resets the model.
-class TestCaseModel : public QAbstractListModel {
+class CaseModel : public QAbstractListModel {
     Q_OBJECT
 
 public:
-    explicit TestCaseModel(AppState& state, QObject* parent = nullptr);
+    explicit CaseModel(AppState& state, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

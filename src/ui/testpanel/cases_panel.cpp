@@ -1,16 +1,16 @@
-#include "ui/testpanel/test_panel.h"
+#include "ui/testpanel/cases_panel.h"
 
-#include "models/test_case_model.h"
+#include "models/case_model.h"
 #include "runner/run_controller.h"
+#include "ui/commands.h"
 #include "ui/icons.h"
 #include "ui/problem/problem_tab.h"
 #include "ui/style/style.h"
+#include "ui/testpanel/cases_view.h"
 #include "ui/testpanel/console_view.h"
 #include "ui/testpanel/copy_code_button.h"
 #include "ui/testpanel/run_button.h"
-#include "ui/testpanel/test_cases_view.h"
 #include "workspace/app_state.h"
-#include "workspace/commands.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -20,8 +20,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-TestPanel::TestPanel(AppState& state, Commands& commands, RunController& runs, QWidget* parent)
-    : QWidget(parent), m_state(state), m_runs(runs), m_model(new TestCaseModel(state, this)) {
+CasesPanel::CasesPanel(AppState& state, Commands& commands, RunController& runs, QWidget* parent)
+    : QWidget(parent), m_state(state), m_runs(runs), m_model(new CaseModel(state, this)) {
     setObjectName(QStringLiteral("testPanel"));
     setAttribute(Qt::WA_StyledBackground);
     auto* column = new QVBoxLayout(this);
@@ -35,7 +35,7 @@ TestPanel::TestPanel(AppState& state, Commands& commands, RunController& runs, Q
     column->addWidget(line);
 
     m_pages = new QStackedWidget(this);
-    m_testCases = new TestCasesView(m_state, *m_model, m_pages);
+    m_testCases = new CasesView(m_state, *m_model, m_pages);
     m_console = new ConsoleView(m_state, m_pages);
     m_pages->addWidget(m_testCases);
     m_pages->addWidget(m_console);
@@ -46,14 +46,14 @@ TestPanel::TestPanel(AppState& state, Commands& commands, RunController& runs, Q
     connect(&commands, &Commands::executeCode, &m_runs, &RunController::start);
     connect(&m_runs, &RunController::started, this, [this] { selectTab(Tab::console); });
     for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
-        connect(m_model, signal, this, &TestPanel::updateSummary);
-    connect(m_model, &QAbstractItemModel::dataChanged, this, &TestPanel::updateSummary);
-    connect(m_model, &QAbstractItemModel::modelReset, this, &TestPanel::updateSummary);
+        connect(m_model, signal, this, &CasesPanel::updateSummary);
+    connect(m_model, &QAbstractItemModel::dataChanged, this, &CasesPanel::updateSummary);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &CasesPanel::updateSummary);
     updateSummary();
     selectTab(Tab::testCases);
 }
 
-QWidget* TestPanel::buildHeader() {
+QWidget* CasesPanel::buildHeader() {
     auto* header = new QWidget(this);
     header->setObjectName(QStringLiteral("testPanelHeader"));
     header->setAttribute(Qt::WA_StyledBackground);
@@ -82,8 +82,8 @@ QWidget* TestPanel::buildHeader() {
     return header;
 }
 
-QAbstractButton* TestPanel::addTabButton(Tab tab, const QString& symbol, const QString& label,
-                                         QWidget* header) {
+QAbstractButton* CasesPanel::addTabButton(Tab tab, const QString& symbol, const QString& label,
+                                          QWidget* header) {
     auto* button = new QToolButton(header);
     button->setObjectName(QStringLiteral("testPanelTab"));
     button->setCheckable(true);
@@ -96,16 +96,16 @@ QAbstractButton* TestPanel::addTabButton(Tab tab, const QString& symbol, const Q
     return button;
 }
 
-TestPanel::Tab TestPanel::selectedTab() const {
+CasesPanel::Tab CasesPanel::selectedTab() const {
     return Tab(m_pages->currentIndex());
 }
 
-void TestPanel::selectTab(Tab tab) {
+void CasesPanel::selectTab(Tab tab) {
     m_pages->setCurrentIndex(int(tab));
     m_tabs->button(int(tab))->setChecked(true);
 }
 
-void TestPanel::updateSummary() {
+void CasesPanel::updateSummary() {
     const QList<TestCase>& cases = m_state.testCases();
     m_summary->setVisible(!cases.isEmpty());
     const auto passed = std::count_if(cases.begin(), cases.end(), [](const TestCase& testCase) {
