@@ -1,6 +1,7 @@
 #include "runner/compiler_messages.h"
 
 #include <QRegularExpression>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -31,18 +32,6 @@ MessageSeverity severityOf(QStringView word) {
 
 QStringView lastPart(QStringView path) {
     return path.mid(path.lastIndexOf(u'/') + 1);
-}
-
-QStringView sourceLine(const MessageSource& source, int line) {
-    QStringView rest = source.text;
-    for (int i = 1; i < line; ++i) {
-        const qsizetype feed = rest.indexOf(u'\n');
-        if (feed < 0)
-            return {};
-        rest = rest.mid(feed + 1);
-    }
-    const qsizetype feed = rest.indexOf(u'\n');
-    return feed < 0 ? rest : rest.left(feed);
 }
 
 // Columns g++ shows: a tab moves to the next multiple of 8, East Asian wide
@@ -109,6 +98,22 @@ public:
     QList<CompilerMessage> take() { return std::move(m_messages); }
 
 private:
+    // A line of the source, 1-based; its line starts are found once.
+    QStringView sourceLine(int line) {
+        const QStringView text = m_source.text;
+        if (m_lineStarts.empty()) {
+            m_lineStarts.push_back(0);
+            for (qsizetype at = text.indexOf(u'\n'); at >= 0; at = text.indexOf(u'\n', at + 1))
+                m_lineStarts.push_back(at + 1);
+        }
+        if (line < 1 || size_t(line) > m_lineStarts.size())
+            return {};
+        const qsizetype start = m_lineStarts[size_t(line - 1)];
+        const qsizetype end =
+            size_t(line) < m_lineStarts.size() ? m_lineStarts[size_t(line)] - 1 : text.size();
+        return text.mid(start, end - start);
+    }
+
     bool readHeader(QStringView line) {
         static const QRegularExpression gcc(
             u"^(.+?):(\\d+):(?:(\\d+):)? (fatal error|error|warning|note): (.*)$"_s);
@@ -142,7 +147,7 @@ private:
         CompilerMessage message{
             file, line, column, 0, severityOf(severity), text, printed.toString()};
         if (tool == Tool::gcc && column > 0 && isAboutSource(message, m_source))
-            message.column = unitColumn(sourceLine(m_source, line), column);
+            message.column = unitColumn(sourceLine(line), column);
         m_messages.append(std::move(message));
         m_open = {m_messages.size() - 1, tool, false};
     }
@@ -181,7 +186,7 @@ private:
         m_open.placeRead = true;
         const int shownStart = int(start) + 1;
         if (isAboutSource(message, m_source)) {
-            const QStringView text = sourceLine(m_source, message.line);
+            const QStringView text = sourceLine(message.line);
             message.column = unitColumn(text, shownStart);
             message.length = unitColumn(text, shownStart + int(length)) - message.column;
         } else {
@@ -228,7 +233,7 @@ private:
         // Python prints the line without its indentation, four spaces in.
         if (!chosen->marker.isEmpty() && isAboutSource(message, m_source)) {
             const auto [start, length] = markedRun(chosen->marker);
-            message.column = int(indentation(sourceLine(m_source, chosen->line)) + start - 4) + 1;
+            message.column = int(indentation(sourceLine(chosen->line)) + start - 4) + 1;
             message.length = int(length);
         }
         m_messages.append(std::move(message));
@@ -241,6 +246,7 @@ private:
     Open m_open;
     QList<Frame> m_frames;
     QString m_block;
+    std::vector<qsizetype> m_lineStarts;
 };
 
 } // namespace
