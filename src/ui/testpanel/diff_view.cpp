@@ -18,7 +18,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Outputs larger than this together are compared on the worker.
-constexpr qsizetype comparedOnWorkerAbove = qsizetype(1) << 20;
+constexpr qsizetype comparedOnWorkerAbove = qsizetype(256) << 10;
 
 QPlainTextEdit* addPane(const QString& title, QBoxLayout* into) {
     auto* column = new QVBoxLayout;
