@@ -407,6 +407,22 @@ void compareLines(Lines& expected, Lines& actual, RowBuilder& rows, const DiffLi
     qsizetype a = 0;
     bool stopped = false;
     while (!stopped) {
+        // Most of a long output is equal line for line; only what is not goes to the diff.
+        for (bool equal = true; equal && !stopped;) {
+            expected.extend(e + limits.window);
+            actual.extend(a + limits.window);
+            const qsizetype until = std::min(expected.available() - e, actual.available() - a);
+            equal = until > 0;
+            for (qsizetype i = 0; i < until && equal && !stopped; ++i) {
+                equal = expected.line(e) == actual.line(a);
+                if (equal) {
+                    rows.common(e++, a++);
+                    stopped = rows.full() && !rows.wantsContext();
+                }
+            }
+        }
+        if (stopped)
+            break;
         expected.extend(e + limits.window);
         actual.extend(a + limits.window);
         const qsizetype ne = std::min<qsizetype>(limits.window, expected.available() - e);
