@@ -1,10 +1,15 @@
 #include "editor/code_text_editor.h"
 
+#include "editor/diagnostic_markers.h"
 #include "editor/line_number_gutter.h"
 #include "editor/syntax_text_view.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QHelpEvent>
+#include <QShortcut>
+#include <QTextBlock>
+#include <QToolTip>
 
 namespace {
 
@@ -33,12 +38,14 @@ bool colouringDiffers(const SyntaxTextView* view, const EditorConfig& config) {
 } // namespace
 
 CodeTextEditor::CodeTextEditor(const EditorConfig& config, const QString& text, QWidget* parent)
-    : QWidget(parent), m_textView(new SyntaxTextView(this)) {
+    : QWidget(parent), m_textView(new SyntaxTextView(this)),
+      m_diagnostics(new DiagnosticMarkers(m_textView->document(), this)) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     if (config.editor.showLineNumbers) {
         m_gutter = new LineNumberGutter(m_textView, this);
+        m_gutter->setDiagnostics(m_diagnostics);
         layout->addWidget(m_gutter);
     }
     layout->addWidget(m_textView);
@@ -54,6 +61,13 @@ CodeTextEditor::CodeTextEditor(const EditorConfig& config, const QString& text, 
         if (!m_settingText)
             emit edited();
     });
+    connect(m_diagnostics, &DiagnosticMarkers::changed, this,
+            &CodeTextEditor::underlineDiagnostics);
+    m_textView->viewport()->installEventFilter(this);
+    new QShortcut(QKeySequence(Qt::Key_F8), this, this, &CodeTextEditor::goToNextDiagnostic,
+                  Qt::WidgetWithChildrenShortcut);
+    new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F8), this, this,
+                  &CodeTextEditor::goToPreviousDiagnostic, Qt::WidgetWithChildrenShortcut);
     // Sets the text colour at once; the pass itself runs in the background.
     m_textView->highlight();
 }
@@ -100,12 +114,78 @@ void CodeTextEditor::applyConfig(const EditorConfig& config) {
         m_gutter->setVisible(config.editor.showLineNumbers);
 }
 
+void CodeTextEditor::setDiagnostics(const QList<CompilerMessage>& messages) {
+    m_diagnostics->set(messages);
+}
+
+void CodeTextEditor::clearDiagnostics() {
+    m_diagnostics->clear();
+}
+
+void CodeTextEditor::goToDiagnostic(const CompilerMessage& message) {
+    int position = 0;
+    if (const DiagnosticMarkers::Marker* marker = m_diagnostics->find(message)) {
+        position = marker->range.selectionStart();
+    } else {
+        // Its marker went with an edit; the line and column may still be close.
+        const QTextDocument* document = m_textView->document();
+        const QTextBlock block =
+            document->findBlockByNumber(std::clamp(message.line, 1, document->blockCount()) - 1);
+        position = block.position() + std::clamp(message.column - 1, 0, block.length() - 1);
+    }
+    QTextCursor cursor = m_textView->textCursor();
+    cursor.setPosition(position);
+    m_textView->setTextCursor(cursor);
+    m_textView->ensureCursorVisible();
+    m_textView->setFocus(Qt::OtherFocusReason);
+    const QPoint at = m_textView->viewport()->mapToGlobal(m_textView->cursorRect().bottomLeft());
+    QToolTip::showText(at, DiagnosticMarkers::describe(message), m_textView);
+}
+
+void CodeTextEditor::goToNextDiagnostic() {
+    if (const DiagnosticMarkers::Marker* marker =
+            m_diagnostics->next(m_textView->textCursor().position()))
+        goToDiagnostic(marker->message);
+}
+
+void CodeTextEditor::goToPreviousDiagnostic() {
+    if (const DiagnosticMarkers::Marker* marker =
+            m_diagnostics->previous(m_textView->textCursor().position()))
+        goToDiagnostic(marker->message);
+}
+
+void CodeTextEditor::underlineDiagnostics() {
+    QList<QTextEdit::ExtraSelection> underlines;
+    for (const DiagnosticMarkers::Marker& marker : m_diagnostics->markers()) {
+        QTextEdit::ExtraSelection underline;
+        underline.cursor = marker.range;
+        underline.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+        underline.format.setUnderlineColor(m_diagnostics->colour(marker.message.severity));
+        underlines.append(underline);
+    }
+    m_textView->setExtraSelections(underlines);
+}
+
+bool CodeTextEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_textView->viewport() || event->type() != QEvent::ToolTip)
+        return QWidget::eventFilter(watched, event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const int position = m_textView->cursorForPosition(help->pos()).position();
+    if (const DiagnosticMarkers::Marker* marker = m_diagnostics->at(position))
+        QToolTip::showText(help->globalPos(), DiagnosticMarkers::describe(marker->message),
+                           m_textView);
+    else
+        QToolTip::hideText();
+    return true;
+}
+
 void CodeTextEditor::applyColours(const EditorConfig& config) {
     // The text colour is the view's: it follows the theme the view colours with.
     QPalette palette = m_textView->palette();
     palette.setColor(QPalette::Base, config.backgroundColor);
     m_textView->setPalette(palette);
     m_textView->setCursorColor(config.cursorColor);
+    m_diagnostics->setColours(config.errorColor, config.warningColor, config.noteColor);
     if (m_gutter) {
         m_gutter->setLabelFont(m_textView->font());
         m_gutter->setTextColor(config.lineNumberColor);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/compiler_message.h"
 #include "base/programming_language.h"
 #include "editor/typing_aids.h"
 #include "themes/custom_theme.h"
@@ -10,6 +11,7 @@
 #include <QWidget>
 #include <optional>
 
+class DiagnosticMarkers;
 class LineNumberGutter;
 class SyntaxTextView;
 
@@ -24,13 +26,19 @@ struct EditorConfig {
     QColor lineNumberColor;
     QColor lineNumberBgColor;
     QColor cursorColor;
+    // Markers and underlines of the compiler's messages, by severity.
+    QColor errorColor;
+    QColor warningColor;
+    QColor noteColor;
     ProgrammingLanguage language = ProgrammingLanguage::txt;
     EditorTheme theme = EditorTheme::dark;
     std::optional<CustomTheme> customTheme;
 };
 
 // Hosts one SyntaxTextView and, when line numbers were on at creation, its
-// gutter. The pane pushes text and configuration in. An edit is announced
+// gutter. The pane pushes text and configuration in, and the compiler's
+// messages about the file: marked in the gutter, underlined, told on hover,
+// visited with F8 and Shift+F8. An edit is announced
 // by `edited` without the text: copying a large document on every keystroke
 // is the receiver's choice, and it usually wants to coalesce.
 class CodeTextEditor : public QWidget {
@@ -45,6 +53,16 @@ public:
     QString text() const;
     void applyConfig(const EditorConfig& config);
 
+    // The messages about this file; they replace any shown before.
+    void setDiagnostics(const QList<CompilerMessage>& messages);
+    void clearDiagnostics();
+    const DiagnosticMarkers& diagnostics() const { return *m_diagnostics; }
+    // Puts the caret at a message's range (where it is now, if the text moved)
+    // and tells the message, as for a click on it in the console.
+    void goToDiagnostic(const CompilerMessage& message);
+    void goToNextDiagnostic();
+    void goToPreviousDiagnostic();
+
     SyntaxTextView* textView() const { return m_textView; }
     LineNumberGutter* gutter() const { return m_gutter; }
 
@@ -55,10 +73,16 @@ public:
 signals:
     void edited();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void applyColours(const EditorConfig& config);
+    void underlineDiagnostics();
+    void showDiagnostic(int position);
 
     SyntaxTextView* m_textView = nullptr;
     LineNumberGutter* m_gutter = nullptr;
+    DiagnosticMarkers* m_diagnostics = nullptr;
     bool m_settingText = false;
 };

@@ -1,11 +1,14 @@
 #include "editor/line_number_gutter.h"
 
+#include "editor/diagnostic_markers.h"
 #include "editor/syntax_text_view.h"
 
+#include <QHelpEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QToolTip>
 
 LineNumberGutter::LineNumberGutter(SyntaxTextView* textView, QWidget* parent)
     : QWidget(parent), m_textView(textView) {
@@ -31,6 +34,49 @@ void LineNumberGutter::setTextColor(const QColor& color) {
 void LineNumberGutter::setBackgroundColor(const QColor& color) {
     m_backgroundColor = color;
     update();
+}
+
+void LineNumberGutter::setDiagnostics(const DiagnosticMarkers* diagnostics) {
+    m_diagnostics = diagnostics;
+    connect(diagnostics, &DiagnosticMarkers::changed, this, qOverload<>(&QWidget::update));
+    update();
+}
+
+QList<std::pair<int, QRectF>> LineNumberGutter::markedRows() const {
+    QList<std::pair<int, QRectF>> rows;
+    if (!m_textView || !m_diagnostics)
+        return rows;
+    const qreal viewportTop =
+        m_textView->viewport()->mapToGlobal(QPoint(0, 0)).y() - mapToGlobal(QPoint(0, 0)).y();
+    for (const DiagnosticMarkers::Marker& marker : m_diagnostics->markers()) {
+        const QTextBlock block = marker.range.block();
+        if (!rows.isEmpty() && rows.last().first == block.blockNumber())
+            continue;
+        const QRectF box =
+            m_textView->blockBoundingGeometry(block).translated(m_textView->contentOffset());
+        const QTextLayout* layout = block.layout();
+        const qreal height = layout->lineCount() > 0 ? layout->lineAt(0).height() : box.height();
+        if (box.top() + height >= 0 && box.top() <= m_textView->viewport()->height())
+            rows.append({block.blockNumber(), QRectF(0, viewportTop + box.top(), width(), height)});
+    }
+    return rows;
+}
+
+bool LineNumberGutter::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip || !m_diagnostics)
+        return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    for (const auto& [blockNumber, row] : markedRows()) {
+        if (row.top() <= help->pos().y() && help->pos().y() < row.bottom()) {
+            QStringList lines;
+            for (const DiagnosticMarkers::Marker* marker : m_diagnostics->onBlock(blockNumber))
+                lines << DiagnosticMarkers::describe(marker->message);
+            QToolTip::showText(help->globalPos(), lines.join(u'\n'), this);
+            return true;
+        }
+    }
+    QToolTip::hideText();
+    return true;
 }
 
 QList<LineNumberGutter::Row> LineNumberGutter::visibleRows() const {
@@ -87,5 +133,18 @@ void LineNumberGutter::paintEvent(QPaintEvent*) {
     for (const Row& row : visibleRows()) {
         const QRectF box(0, row.rect.top(), thickness - rightMargin, row.rect.height());
         painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, QString::number(row.number));
+    }
+    if (!m_diagnostics)
+        return;
+    // The dot left of the numbers, in the colour of the line's gravest message.
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    for (const auto& [blockNumber, row] : markedRows()) {
+        MessageSeverity gravest = MessageSeverity::note;
+        for (const DiagnosticMarkers::Marker* marker : m_diagnostics->onBlock(blockNumber))
+            gravest = std::min(gravest, marker->message.severity);
+        painter.setBrush(m_diagnostics->colour(gravest));
+        constexpr qreal diameter = 7;
+        painter.drawEllipse(QRectF(3, row.center().y() - diameter / 2, diameter, diameter));
     }
 }

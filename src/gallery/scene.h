@@ -26,3 +26,5 @@ struct Scene {
 const QList<Scene>& gallery();
 // The help panel, the template browser and the custom-theme sheets.
 QList<Scene> sheetScenes();
+// The diff of a case's outputs and an editor with the compiler's messages.
+QList<Scene> diffScenes();

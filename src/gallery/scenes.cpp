@@ -178,6 +178,6 @@ const QList<Scene>& gallery() {
             settingsScene(QStringLiteral("changelog"), SettingsTab::changelog),
             settingsScene(QStringLiteral("about"), SettingsTab::about),
         } +
-        sheetScenes();
+        sheetScenes() + diffScenes();
     return scenes;
 }

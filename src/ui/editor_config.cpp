@@ -14,6 +14,9 @@ EditorConfig editorConfig(const AppState& state, ProgrammingLanguage language) {
     config.lineNumberColor = toQColor(state.themeLineNumber());
     config.lineNumberBgColor = withAlpha(toQColor(state.themeSidebar()), 0.3);
     config.cursorColor = toQColor(state.themeCursor());
+    config.errorColor = standardColor(QStringLiteral("red"));
+    config.warningColor = standardColor(QStringLiteral("orange"));
+    config.noteColor = toQColor(state.themeLineNumber());
     config.language = language;
     config.theme = state.theme();
     if (const CustomTheme* custom = state.activeCustomTheme())

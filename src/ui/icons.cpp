@@ -38,6 +38,7 @@ QString freedesktopIconName(const QString& symbol) {
         {QStringLiteral("checkmark"), QStringLiteral("dialog-ok")},
         {QStringLiteral("textformat.size.smaller"), QStringLiteral("zoom-out")},
         {QStringLiteral("textformat.size.larger"), QStringLiteral("zoom-in")},
+        {QStringLiteral("arrow.up.left.and.arrow.down.right"), QStringLiteral("view-fullscreen")},
         {QStringLiteral("xmark.circle.fill"), QStringLiteral("window-close")},
         {QStringLiteral("arrow.up.arrow.down"), QStringLiteral("view-sort")},
         {QStringLiteral("magnifyingglass"), QStringLiteral("edit-find")},

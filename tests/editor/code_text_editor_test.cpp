@@ -1,12 +1,17 @@
+#include "editor/diagnostic_markers.h"
 #include "editor/line_number_gutter.h"
+#include "runner/compiler_messages.h"
 #include "shown_editor.h"
 #include "support/printers.h"
+#include "support/process_runner.h"
 
 #include <QFontDatabase>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -20,7 +25,79 @@ QList<int> numbers(const LineNumberGutter* gutter) {
     return result;
 }
 
+QPoint caret(const SyntaxTextView* view) {
+    const QTextCursor cursor = view->textCursor();
+    return {cursor.blockNumber() + 1, cursor.positionInBlock() + 1};
+}
+
+QStringList underlined(const SyntaxTextView* view) {
+    QStringList texts;
+    for (const QTextEdit::ExtraSelection& selection : view->extraSelections())
+        texts << selection.cursor.selectedText();
+    return texts;
+}
+
+// What g++ says about `source`, read as the editor is given it.
+QList<CompilerMessage> compilerMessages(const QString& source) {
+    QTemporaryDir folder;
+    QFile file(folder.filePath(u"solution.cpp"_s));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(source.toUtf8());
+    file.close();
+    const ProcessOutcome outcome =
+        runProcess(u"g++"_s, {u"-c"_s, u"solution.cpp"_s}, 120000, folder.path());
+    return parseCompilerMessages(outcome.err, {u"solution.cpp"_s, source});
+}
+
 } // namespace
+
+TEST(CodeTextEditor, CompileErrorsAreMarkedAndF8VisitsThemInTurn) {
+    const QString source = u"int main() {\n\tint a = 1;\n\tint x = missing;\n\treturn a\n}\n"_s;
+    Shown shown(source);
+    shown.editor.setDiagnostics(compilerMessages(source));
+    ASSERT_EQ(shown.editor.diagnostics().markers().size(), 2);
+    EXPECT_EQ(underlined(shown.view()), (QStringList{u"missing"_s, u"a"_s}));
+
+    QTest::keyClick(shown.view(), Qt::Key_F8);
+    EXPECT_EQ(caret(shown.view()), QPoint(3, 10));
+    EXPECT_TRUE(QToolTip::text().contains(u"missing"_s)) << QToolTip::text().toStdString();
+    QTest::keyClick(shown.view(), Qt::Key_F8);
+    EXPECT_EQ(caret(shown.view()).x(), 4);
+    QTest::keyClick(shown.view(), Qt::Key_F8);
+    EXPECT_EQ(caret(shown.view()), QPoint(3, 10)) << "goes round to the first";
+    QTest::keyClick(shown.view(), Qt::Key_F8, Qt::ShiftModifier);
+    EXPECT_EQ(caret(shown.view()).x(), 4);
+
+    // Hovering the underline tells the message.
+    QToolTip::hideText();
+    QTextCursor missing(shown.view()->document()->findBlockByNumber(2));
+    missing.setPosition(missing.position() + 10);
+    const QPoint at = shown.view()->cursorRect(missing).center();
+    QHelpEvent hover(QEvent::ToolTip, at, shown.view()->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(shown.view()->viewport(), &hover);
+    EXPECT_TRUE(QToolTip::text().startsWith(u"오류: "_s)) << QToolTip::text().toStdString();
+}
+
+TEST(CodeTextEditor, EditingAMarkedLineRemovesOnlyItsMarker) {
+    Shown shown(u"a\nb\nc\nd\n"_s);
+    shown.editor.setDiagnostics(
+        {{u"solution.cpp"_s, 2, 1, 1, MessageSeverity::error, u"x"_s, {}},
+         {u"solution.cpp"_s, 4, 1, 1, MessageSeverity::warning, u"y"_s, {}}});
+    QTextCursor cursor(shown.view()->document()->findBlockByNumber(1));
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    shown.view()->setTextCursor(cursor);
+    QTest::keyClicks(shown.view(), u"2"_s);
+    QTest::keyClick(shown.view(), Qt::Key_Return);
+
+    ASSERT_EQ(shown.editor.diagnostics().markers().size(), 1);
+    const DiagnosticMarkers::Marker& left = shown.editor.diagnostics().markers().first();
+    EXPECT_EQ(left.message.text, u"y"_s);
+    EXPECT_EQ(left.range.blockNumber(), 4) << "moved down with its line";
+    EXPECT_EQ(underlined(shown.view()), QStringList{u"d"_s});
+
+    shown.editor.clearDiagnostics();
+    EXPECT_TRUE(underlined(shown.view()).isEmpty());
+}
 
 TEST(CodeTextEditor, UnknownFontFallsBackToTheFixedFontAtTheChosenSize) {
     Shown shown(u"int x;"_s);

@@ -3,6 +3,7 @@
 #include "themes/theme_resolver.h"
 #include "ui/icons.h"
 #include "ui/style/colors.h"
+#include "ui/style/diff_colors.h"
 #include "ui/style/problem_sheet.h"
 #include "workspace/app_state.h"
 
@@ -296,7 +297,7 @@ QString themeStyleSheet(const WindowColours& window, const WindowColours& welcom
     QString sheet = QString::fromUtf16(sheetTemplate);
     for (const auto& [placeholder, colour] : colours)
         sheet.replace(QString::fromUtf16(placeholder), css(colour));
-    return sheet + badgeRules() + problemTabSheet(window);
+    return sheet + badgeRules() + problemTabSheet(window) + diffViewSheet(window);
 }
 
 Style::Style(const AppState& state, QObject* parent) : QObject(parent), m_state(state) {
