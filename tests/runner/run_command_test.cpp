@@ -130,7 +130,7 @@ TEST(RunCommandTest, BadUsage) {
         const ProcessOutcome run = runVerb(arguments);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_TRUE(run.out.isEmpty());
-        EXPECT_TRUE(run.err.contains(u"usage: corvanta-cli run FILE TESTDIR"_s));
+        EXPECT_TRUE(run.err.contains(u"usage: corvanta-cli run FILE... TESTDIR"_s));
     }
 }
 
