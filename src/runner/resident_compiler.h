@@ -57,7 +57,9 @@ public:
 
     static constexpr int compilesPerServer = 100;
     static constexpr int failuresBeforeGivingUp = 3;
-    static constexpr std::chrono::milliseconds defaultAnswerTimeLimit{20000};
+    // Generous: a cold server's first compiles on a busy machine take tens of
+    // seconds, and a real hang is rare.
+    static constexpr std::chrono::milliseconds defaultAnswerTimeLimit{60000};
 
     explicit ResidentCompiler(Prepare prepare, AfterLaunch afterLaunch = {});
     ~ResidentCompiler();
