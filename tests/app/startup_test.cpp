@@ -158,6 +158,10 @@ TEST_F(StartupTest, TheCompileServerOfAShownJavaFileEndsWithTheKilledEditor) {
     QProcess app;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(u"CORVANTA_RESIDENT"_s);
+    // The killed editor leaves its working folders behind: in the test's home.
+    const QString temporary = testHome() + u"/tmp"_s;
+    QDir().mkpath(temporary);
+    environment.insert(u"TMPDIR"_s, temporary);
     app.setProcessEnvironment(environment);
     start(app);
     QByteArray server;
