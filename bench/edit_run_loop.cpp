@@ -32,6 +32,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -107,9 +108,11 @@ void measureResident(const char* name, const char* plainName, const char* memory
     setResident(true);
     CompileServers::session().start(language, ResidentCompiler::Priority::normal);
     const ResidentCompiler* server = CompileServers::session().server(language);
-    while (server->processId() == 0)
+    const auto deadline = Clock::now() + std::chrono::minutes(3);
+    while (server->processId() == 0 && Clock::now() < deadline)
         QThread::msleep(20);
     runOnce(fileName, language, code, ++edit);
+    const qint64 warm = server->processId();
     std::vector<double> with, without;
     for (int i = 0; i < runs; ++i) {
         setResident(true);
@@ -118,6 +121,12 @@ void measureResident(const char* name, const char* plainName, const char* memory
         without.push_back(runOnce(fileName, language, code, ++edit));
     }
     setResident(true);
+    // A server that failed a compile was replaced, and the plain compiler
+    // stood in: such a figure would mean nothing.
+    if (warm == 0 || server->processId() != warm) {
+        std::fprintf(stderr, "the %s server did not serve every run\n", name);
+        std::exit(1);
+    }
     printFigure(name, median(with));
     printFigure(plainName, median(without));
     printFigure(memoryName, residentMegabytes(server->processId()));

@@ -48,7 +48,8 @@ QByteArray withoutSampleClasses(const QByteArray& classList) {
 } // namespace
 
 JavaClassSharing::JavaClassSharing(const QString& folder) {
-    if (!folder.isEmpty() && QDir().mkpath(folder))
+    if (!folder.isEmpty() && QDir().mkpath(folder) &&
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
         m_folder = folder;
 }
 
