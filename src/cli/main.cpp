@@ -36,13 +36,14 @@ const std::map<QString, Verb>& verbs() {
          {QStringLiteral("starters"),
           QStringLiteral("Prints each language's starter texts as one JSON array."), runStarters}},
         {QStringLiteral("run"),
-         {QStringLiteral("run FILE TESTDIR [--timeout SECONDS] [--language NAME]"),
+         {QStringLiteral("run FILE... TESTDIR [--timeout SECONDS] [--language NAME]"),
           QStringLiteral(
-              "Judges FILE against every TESTDIR/NAME.in, with NAME.out or NAME.ans beside it\n"
-              "as the expected output. When TESTDIR has no .in file at its top, the cases one\n"
-              "and two folders down are used (data/sample/1.in, data/secret/02.in), in natural\n"
-              "order of their paths. Exit status: 0 every case passes, 1 one fails, 2 bad usage\n"
-              "or no cases."),
+              "Judges each FILE against every TESTDIR/NAME.in, with NAME.out or NAME.ans beside\n"
+              "it as the expected output; with several files each report follows a line\n"
+              "\"==> FILE <==\". When TESTDIR has no .in file at its top, the cases one and two\n"
+              "folders down are used (data/sample/1.in, data/secret/02.in), in natural order of\n"
+              "their paths. Exit status: 0 every case passes, 1 one fails, 2 bad usage or no\n"
+              "cases."),
           runRun}},
         {QStringLiteral("highlight"),
          {QStringLiteral("highlight FILE [--language NAME] [--reference]"),

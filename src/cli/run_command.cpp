@@ -1,5 +1,6 @@
 #include "cli/cli_commands.h"
 
+#include "runner/compile_servers.h"
 #include "runner/judge_run.h"
 
 #include <QCollator>
@@ -23,6 +24,7 @@ constexpr int defaultTimeoutSeconds = 5;
 constexpr int stopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 std::atomic<JudgeRun*> activeRun{nullptr};
+std::atomic<bool> interrupted{false};
 
 std::optional<QString> readText(const QString& path, QString* error) {
     QFile file(path);
@@ -91,8 +93,40 @@ std::optional<QList<TestCase>> readTestCases(const QDir& folder, QString* error)
 // terminal's Ctrl+C: the signal stops the run instead, which kills it. A
 // second signal ends this process the usual way.
 void stopActiveRun(int) {
+    interrupted = true;
     if (JudgeRun* run = activeRun.load())
         run->cancel();
+}
+
+// Judges one file and prints its report; true when every case passed.
+bool judge(const FileItem& file, const QString& sourceName, const QList<TestCase>& testCases,
+           int timeoutSeconds) {
+    JudgeRun run(file, testCases, timeoutSeconds);
+    run.setSourceName(sourceName);
+    QEventLoop loop;
+    bool allPassed = false;
+    QObject::connect(&run, &JudgeRun::finished, &loop, [&](const QString&, bool passed) {
+        allPassed = passed;
+        loop.quit();
+    });
+
+    struct sigaction stop = {};
+    stop.sa_handler = stopActiveRun;
+    stop.sa_flags = SA_RESETHAND;
+    struct sigaction previous[std::size(stopSignals)];
+    activeRun = &run;
+    for (std::size_t i = 0; i < std::size(stopSignals); ++i)
+        sigaction(stopSignals[i], &stop, &previous[i]);
+    run.start();
+    loop.exec();
+    for (std::size_t i = 0; i < std::size(stopSignals); ++i)
+        sigaction(stopSignals[i], &previous[i], nullptr);
+    activeRun = nullptr;
+
+    const QByteArray report = run.report().toUtf8();
+    std::fwrite(report.constData(), 1, std::size_t(report.size()), stdout);
+    std::fflush(stdout);
+    return allPassed;
 }
 
 } // namespace
@@ -123,57 +157,51 @@ int runRun(const QStringList& arguments) {
             positional.append(argument);
         }
     }
-    if (positional.size() != 2)
+    if (positional.size() < 2)
         return badUsage(verb, u"expected FILE and TESTDIR"_s);
+    const QString testFolderPath = positional.takeLast();
 
-    const QFileInfo source(positional[0]);
-    if (!language)
-        language = languageOfFile(positional[0]);
-    if (!language) {
-        return badUsage(verb, u"no language has the extension of "_s + positional[0] +
-                                  u"; pass --language NAME"_s);
+    QList<ProgrammingLanguage> languages;
+    for (const QString& path : std::as_const(positional)) {
+        const std::optional<ProgrammingLanguage> fileLanguage =
+            language ? language : languageOfFile(path);
+        if (!fileLanguage) {
+            return badUsage(verb, u"no language has the extension of "_s + path +
+                                      u"; pass --language NAME"_s);
+        }
+        languages.append(*fileLanguage);
     }
-    const QDir testFolder(positional[1]);
+    const QDir testFolder(testFolderPath);
     if (!testFolder.exists())
-        return badUsage(verb, u"no such test folder: "_s + positional[1]);
+        return badUsage(verb, u"no such test folder: "_s + testFolderPath);
     QString error;
-    const std::optional<QString> code = readText(source.filePath(), &error);
-    if (!code)
-        return badUsage(verb, error);
+    QList<FileItem> files;
+    for (qsizetype i = 0; i < positional.size(); ++i) {
+        const std::optional<QString> code = readText(positional[i], &error);
+        if (!code)
+            return badUsage(verb, error);
+        FileItem file = FileItem::make(QFileInfo(positional[i]).fileName(), languages[i]);
+        file.content = *code;
+        files.append(file);
+    }
     const std::optional<QList<TestCase>> testCases = readTestCases(testFolder, &error);
     if (!testCases)
         return badUsage(verb, error);
     if (testCases->isEmpty()) {
-        return badUsage(verb, u"no test cases in "_s + positional[1] +
+        return badUsage(verb, u"no test cases in "_s + testFolderPath +
                                   u": no NAME.in at its top or one or two folders down"_s);
     }
 
-    FileItem file = FileItem::make(source.fileName(), *language);
-    file.content = *code;
-    JudgeRun run(file, *testCases, timeoutSeconds);
-    run.setSourceName(positional[0]);
-    QEventLoop loop;
-    bool allPassed = false;
-    QObject::connect(&run, &JudgeRun::finished, &loop, [&](const QString&, bool passed) {
-        allPassed = passed;
-        loop.quit();
-    });
-
-    struct sigaction stop = {};
-    stop.sa_handler = stopActiveRun;
-    stop.sa_flags = SA_RESETHAND;
-    struct sigaction previous[std::size(stopSignals)];
-    activeRun = &run;
-    for (std::size_t i = 0; i < std::size(stopSignals); ++i)
-        sigaction(stopSignals[i], &stop, &previous[i]);
-    run.start();
-    loop.exec();
-    for (std::size_t i = 0; i < std::size(stopSignals); ++i)
-        sigaction(stopSignals[i], &previous[i], nullptr);
-    activeRun = nullptr;
-
-    const QByteArray report = run.report().toUtf8();
-    std::fwrite(report.constData(), 1, std::size_t(report.size()), stdout);
-    std::fflush(stdout);
+    // A compile server pays for its start from the second compile on.
+    for (const ProgrammingLanguage fileLanguage : std::as_const(languages)) {
+        if (languages.count(fileLanguage) > 1)
+            CompileServers::session().start(fileLanguage, ResidentCompiler::Priority::normal);
+    }
+    bool allPassed = true;
+    for (qsizetype i = 0; i < files.size() && !interrupted; ++i) {
+        if (files.size() > 1)
+            std::printf("==> %s <==\n", qPrintable(positional[i]));
+        allPassed = judge(files[i], positional[i], *testCases, timeoutSeconds) && allPassed;
+    }
     return allPassed ? 0 : 1;
 }

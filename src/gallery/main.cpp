@@ -33,6 +33,8 @@ void usePrivateHome(const QTemporaryDir& home) {
     qputenv("XDG_CONFIG_HOME", root + "/.config");
     qputenv("XDG_CACHE_HOME", root + "/.cache");
     qputenv("XDG_RUNTIME_DIR", root + "/runtime");
+    // Pictures compile nothing: a Java scene need not start a compile server.
+    qputenv("CORVANTA_RESIDENT", "off");
     QDir().mkpath(home.path() + QStringLiteral("/runtime"));
     QFile::setPermissions(home.path() + QStringLiteral("/runtime"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

@@ -1,5 +1,7 @@
 #include "runner/code_runner.h"
 
+#include "runner/java_class_sharing.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -89,12 +91,23 @@ bool writeText(const QString& path, const QString& text, QString* error) {
     return true;
 }
 
-CompileOutcome compileWith(const QStringList& arguments, const StopSignal* stop,
-                           const QString& missingMessage, const QString& errorPrefix,
-                           bool reportStandardOutput) {
+// A resident compiler answers as the plain one would; the plain one runs
+// when there is none or it cannot answer.
+ProgramRun::Outcome runCompiler(const QStringList& arguments, const StopSignal* stop,
+                                ResidentCompiler* server) {
+    if (server) {
+        if (std::optional<ProgramRun::Outcome> answer = server->compile(arguments.mid(1), stop))
+            return *answer;
+    }
     ProgramRun compiler(launcher, arguments);
     compiler.setStopSignal(stop);
-    const ProgramRun::Outcome outcome = compiler.run();
+    return compiler.run();
+}
+
+CompileOutcome compileWith(const QStringList& arguments, const StopSignal* stop,
+                           const QString& missingMessage, const QString& errorPrefix,
+                           bool reportStandardOutput, ResidentCompiler* server = nullptr) {
+    const ProgramRun::Outcome outcome = runCompiler(arguments, stop, server);
     switch (outcome.status) {
     case Status::failedToStart:
         return {false, missingMessage};
@@ -210,15 +223,15 @@ CompileOutcome CodeRunner::compileNative(const QString& sourcePath, const QStrin
 }
 
 CompileOutcome CodeRunner::compileJava(const QString& mainJavaPath, const QString& classDirectory,
-                                       const StopSignal* stop) {
+                                       const StopSignal* stop, ResidentCompiler* server) {
     return compileWith(javaCompileArguments(mainJavaPath, classDirectory), stop,
-                       javaMissingMessage(), u"🔴 Java 컴파일 에러:\n"_s, false);
+                       javaMissingMessage(), u"🔴 Java 컴파일 에러:\n"_s, false, server);
 }
 
 CompileOutcome CodeRunner::compileCSharp(const QString& sourcePath, const QString& assemblyPath,
-                                         const StopSignal* stop) {
+                                         const StopSignal* stop, ResidentCompiler* server) {
     return compileWith(csharpCompileArguments(sourcePath, assemblyPath), stop,
-                       csharpMissingMessage(), u"🔴 C# 컴파일 에러:\n"_s, false);
+                       csharpMissingMessage(), u"🔴 C# 컴파일 에러:\n"_s, false, server);
 }
 
 PreparedProgram::PreparedProgram() = default;
@@ -259,6 +272,7 @@ PreparedProgram PreparedProgram::prepare(const QString& code, ProgrammingLanguag
         return arguments.replaceInStrings(folder, QStringLiteral("{tmp}"));
     };
     const StopSignal* stop = options.stop;
+    ResidentCompiler* server = options.servers ? options.servers->server(language) : nullptr;
     switch (language) {
     case ProgrammingLanguage::txt:
         program.m_buildFailure = RunResult{u"📝 텍스트 파일은 실행할 수 없습니다."_s, true, 0};
@@ -308,12 +322,13 @@ PreparedProgram PreparedProgram::prepare(const QString& code, ProgrammingLanguag
         const bool built = program.build(
             options, repaired, QStringLiteral("Main.java"), QStringLiteral("javac"),
             keyed(javaCompileArguments(mainJava, folder)),
-            [&] { return CodeRunner::compileJava(mainJava, folder, stop); },
+            [&] { return CodeRunner::compileJava(mainJava, folder, stop, server); },
             [&] { return classFiles(folder); });
         if (built) {
             program.m_program = launcher;
-            program.m_arguments = {QStringLiteral("java"), QStringLiteral("-cp"), folder,
-                                   QStringLiteral("Main")};
+            program.m_arguments =
+                QStringList{QStringLiteral("java")} + JavaClassSharing::standard().runFlags() +
+                QStringList{QStringLiteral("-cp"), folder, QStringLiteral("Main")};
         }
         break;
     }
@@ -322,7 +337,7 @@ PreparedProgram PreparedProgram::prepare(const QString& code, ProgrammingLanguag
         const bool built = program.build(
             options, repaired, sourceFile, QStringLiteral("mcs"),
             keyed(csharpCompileArguments(source, assembly)),
-            [&] { return CodeRunner::compileCSharp(source, assembly, stop); },
+            [&] { return CodeRunner::compileCSharp(source, assembly, stop, server); },
             [] { return QStringList{QStringLiteral("solution.exe")}; });
         if (built) {
             program.m_program = launcher;

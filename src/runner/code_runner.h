@@ -2,6 +2,7 @@
 
 #include "base/programming_language.h"
 #include "runner/compile_cache.h"
+#include "runner/compile_servers.h"
 #include "runner/precompiled_headers.h"
 #include "runner/program_run.h"
 
@@ -45,12 +46,14 @@ public:
     static CompileOutcome compileNative(const QString& sourcePath, const QString& outputPath,
                                         const QString& compiler, const QStringList& flags,
                                         const StopSignal* stop = nullptr);
-    // javac -d classDirectory mainJavaPath
+    // javac -d classDirectory mainJavaPath, through `server` when it answers
     static CompileOutcome compileJava(const QString& mainJavaPath, const QString& classDirectory,
-                                      const StopSignal* stop = nullptr);
-    // mcs -out:assemblyPath sourcePath
+                                      const StopSignal* stop = nullptr,
+                                      ResidentCompiler* server = nullptr);
+    // mcs -out:assemblyPath sourcePath, through `server` when it answers
     static CompileOutcome compileCSharp(const QString& sourcePath, const QString& assemblyPath,
-                                        const StopSignal* stop = nullptr);
+                                        const StopSignal* stop = nullptr,
+                                        ResidentCompiler* server = nullptr);
 };
 
 struct PrepareOptions {
@@ -60,6 +63,8 @@ struct PrepareOptions {
     const StopSignal* stop = nullptr;
     CompileCache programs = CompileCache::standard();
     PrecompiledHeaders headers = PrecompiledHeaders::standard();
+    // Java and C# compile through its servers when they run; null: plain compilers.
+    CompileServers* servers = &CompileServers::session();
 
     // Every compile from scratch.
     static PrepareOptions withoutCaches() {

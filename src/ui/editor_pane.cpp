@@ -2,6 +2,7 @@
 
 #include "editor/code_text_editor.h"
 #include "editor/syntax_text_view.h"
+#include "runner/compile_servers.h"
 #include "ui/accessibility.h"
 #include "ui/commands.h"
 #include "ui/editor/welcome_view.h"
@@ -200,6 +201,8 @@ void EditorPane::showSelection() {
         m_editor->setText(file->content);
     }
     m_fileId = file->id;
+    // A Java or C# file shown will likely be run: its compiler gets ready.
+    CompileServers::session().start(file->language, ResidentCompiler::Priority::background);
     // A file just created or chosen is there to be typed in.
     m_editor->textView()->setFocus();
     applyConfig();

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QTest>
 #include <QThread>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -121,6 +122,54 @@ TEST_F(StartupTest, KillingTheProgramDuringSavesNeverLeavesAHalfWrittenFile) {
         ASSERT_TRUE(std::holds_alternative<LoadedWorkspace>(decoded)) << "round " << round;
         EXPECT_EQ(std::get<LoadedWorkspace>(decoded).files.size(), 40);
     }
+}
+
+// The process `parent` started whose command line holds `marker`; empty when
+// there is none.
+QByteArray childWith(qint64 parent, const QByteArray& marker) {
+    for (const QString& pid : QDir(u"/proc"_s).entryList(QDir::Dirs)) {
+        QFile stat(u"/proc/"_s + pid + u"/stat"_s);
+        QFile commandLine(u"/proc/"_s + pid + u"/cmdline"_s);
+        if (!stat.open(QIODevice::ReadOnly) || !commandLine.open(QIODevice::ReadOnly))
+            continue;
+        const QList<QByteArray> fields = stat.readAll().split(')').value(1).split(' ');
+        if (fields.value(2).toLongLong() == parent && commandLine.readAll().contains(marker))
+            return pid.toLatin1();
+    }
+    return {};
+}
+
+// Gone, or a zombie its new parent has not collected yet.
+bool isGone(const QByteArray& pid) {
+    QFile stat(u"/proc/"_s + QString::fromLatin1(pid) + u"/stat"_s);
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray state = stat.readAll().split(')').value(1).trimmed().left(1);
+    return state == "Z" || state == "X";
+}
+
+// A Java file shown gets its compile server; the editor killed outright
+// takes the server with it.
+TEST_F(StartupTest, TheCompileServerOfAShownJavaFileEndsWithTheKilledEditor) {
+    WorkspaceSnapshot snapshot;
+    snapshot.files.append(FileItem::make(u"Main.java"_s, ProgrammingLanguage::java));
+    snapshot.selectedFileId = snapshot.files[0].id;
+    writeSaveFile(encodeWorkspace(snapshot));
+    QProcess app;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(u"CORVANTA_RESIDENT"_s);
+    // The killed editor leaves its working folders behind: in the test's home.
+    const QString temporary = testHome() + u"/tmp"_s;
+    QDir().mkpath(temporary);
+    environment.insert(u"TMPDIR"_s, temporary);
+    app.setProcessEnvironment(environment);
+    start(app);
+    QByteArray server;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !(server = childWith(app.processId(), "CompileServer")).isEmpty(); }, 180000));
+    app.kill();
+    ASSERT_TRUE(app.waitForFinished());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return isGone(server); }, 10000));
 }
 
 // What a write of the save file would change: its bytes, its time, and its

@@ -110,6 +110,30 @@ TEST(RunCommandTest, RejectedSolutionsFailWithTheirMessages) {
     }
 }
 
+// Several files against one folder, each report after its name; the call
+// fails when one of them does. Two Java files bring up the compile server,
+// which may change neither a result nor the tool's ending.
+TEST(RunCommandTest, SeveralFilesAreJudgedInTurn) {
+    ASSERT_TRUE(toolInstalled("javac"));
+    const QString folder = tests(u"aplusb"_s);
+    const QString java = solution(u"aplusb"_s, u"sum.java"_s);
+    QTemporaryDir copies;
+    const QString edited = copies.filePath(u"edited.java"_s);
+    writeFile(edited, readFile(java) + "// edited, so no compiled copy serves\n");
+    qunsetenv("CORVANTA_RESIDENT");
+    const ProcessOutcome passing = runCli({u"run"_s, java, edited, folder}, 300000);
+    qputenv("CORVANTA_RESIDENT", "off");
+    EXPECT_EQ(passing.exitCode, 0) << passing.out.toStdString();
+    EXPECT_TRUE(passing.out.startsWith(u"==> "_s + java + u" <==\n"_s));
+    EXPECT_TRUE(passing.out.contains(allPassed + u"==> "_s + edited + u" <==\n"_s));
+    EXPECT_TRUE(passing.out.endsWith(allPassed));
+
+    const ProcessOutcome failing =
+        runVerb({solution(u"aplusb"_s, u"wrong.cpp"_s), solution(u"aplusb"_s, u"sum.c"_s), folder});
+    EXPECT_EQ(failing.exitCode, 1);
+    EXPECT_EQ(failing.out.count(allPassed), 1);
+}
+
 TEST(RunCommandTest, BadUsage) {
     const QString sum = solution(u"aplusb"_s, u"sum.c"_s);
     const QString folder = tests(u"aplusb"_s);
@@ -130,7 +154,7 @@ TEST(RunCommandTest, BadUsage) {
         const ProcessOutcome run = runVerb(arguments);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_TRUE(run.out.isEmpty());
-        EXPECT_TRUE(run.err.contains(u"usage: corvanta-cli run FILE TESTDIR"_s));
+        EXPECT_TRUE(run.err.contains(u"usage: corvanta-cli run FILE... TESTDIR"_s));
     }
 }
 

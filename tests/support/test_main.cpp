@@ -40,6 +40,9 @@ void useTemporaryHome() {
     // A background header build would outlive the test that started it; the
     // tests of precompiled headers enable them in folders of their own.
     qputenv("CORVANTA_PCH", "off");
+    // Nor does a test that shows a Java file want a compile server; the
+    // tests of compile servers turn them on.
+    qputenv("CORVANTA_RESIDENT", "off");
     QFile::setPermissions(home->path() + QStringLiteral("/runtime"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }

@@ -1,0 +1,156 @@
+#include "runner/compile_servers.h"
+#include "runner/judge_run.h"
+#include "runner_test_support.h"
+#include "support/printers.h"
+
+#include <QSignalSpy>
+#include <QThread>
+#include <QUuid>
+#include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int serverStartMs = 180000;
+
+// The session's servers, which the test main turns off, on.
+class CompileServersTest : public ::testing::Test {
+protected:
+    void SetUp() override { qunsetenv("CORVANTA_RESIDENT"); }
+    void TearDown() override { qputenv("CORVANTA_RESIDENT", "off"); }
+
+    // Null when it did not start in time.
+    static ResidentCompiler* runningServer(ProgrammingLanguage language) {
+        CompileServers::session().start(language, ResidentCompiler::Priority::normal);
+        ResidentCompiler* server = CompileServers::session().server(language);
+        const bool running =
+            QTest::qWaitFor([&] { return server->processId() != 0; }, serverStartMs);
+        return running ? server : nullptr;
+    }
+};
+
+// A run of a source no earlier run compiled, so the compile cache cannot
+// answer for the compiler.
+bool javaSumPasses() {
+    FileItem file = FileItem::make(u"Main.java"_s, ProgrammingLanguage::java);
+    file.content = u"// "_s + QUuid::createUuid().toString() +
+                   u"\npublic class Main { public static void main(String[] a) {\n"
+                   u"    java.util.Scanner in = new java.util.Scanner(System.in);\n"
+                   u"    System.out.println(in.nextInt() + in.nextInt()); } }\n"_s;
+    TestCase sum;
+    sum.input = u"40 2\n"_s;
+    sum.expectedOutput = u"42\n"_s;
+    JudgeRun run(file, {sum}, 10);
+    QSignalSpy finished(&run, &JudgeRun::finished);
+    run.start();
+    return finished.wait(serverStartMs) && finished.at(0).at(1).toBool();
+}
+
+QByteArray pidText(qint64 pid) {
+    return QByteArray::number(pid);
+}
+
+// The same exit status and the same bytes on both streams for every source,
+// and for Java the same class files.
+TEST_F(CompileServersTest, AnswersExactlyAsThePlainCompilers) {
+    for (const char* tool : {"javac", "mcs", "mono"})
+        ASSERT_TRUE(toolInstalled(tool));
+    const struct {
+        ProgrammingLanguage language;
+        QString file;
+        QByteArray source;
+    } cases[] = {
+        {ProgrammingLanguage::java, u"Main.java"_s,
+         "public class Main { public static void main(String[] a) { int x = 1 } }\n"},
+        {ProgrammingLanguage::java, u"Main.java"_s,
+         "import java.util.*;\npublic class Main {\n  public static void main(String[] a) {\n"
+         "    List<String> raw = new ArrayList();\n    int 값 = \"문자열\";\n"
+         "    System.out.println(missing);\n  }\n}\n"},
+        {ProgrammingLanguage::java, u"Main.java"_s,
+         "public class Main { public static void main(String[] a) {\n"
+         "  Runnable r = () -> System.out.println(\"안녕\"); r.run(); } }\n"},
+        {ProgrammingLanguage::csharp, u"solution.cs"_s,
+         "class P { static void Main() { int x = 1 } }\n"},
+        {ProgrammingLanguage::csharp, u"solution.cs"_s,
+         "class P { static void Main() { int unused; int 값 = \"문자열\";\n"
+         "  System.Console.WriteLine(missing); } }\n"},
+        {ProgrammingLanguage::csharp, u"solution.cs"_s,
+         "class P { static void Main() { int unused; } }\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.source.toStdString());
+        const QTemporaryDir folder;
+        const QString source = folder.filePath(c.file);
+        writeFile(source, c.source);
+        const bool java = c.language == ProgrammingLanguage::java;
+        const auto arguments = [&](const QString& output) {
+            const QString path = folder.filePath(output);
+            return java ? QStringList{u"-d"_s, path, source}
+                        : QStringList{u"-out:"_s + path + u".exe"_s, source};
+        };
+        ProgramRun plainCompiler(u"/usr/bin/env"_s,
+                                 QStringList{java ? u"javac"_s : u"mcs"_s} + arguments(u"plain"_s));
+        const ProgramRun::Outcome plain = plainCompiler.run();
+        ResidentCompiler* server = runningServer(c.language);
+        ASSERT_TRUE(server);
+        const std::optional<ProgramRun::Outcome> resident =
+            server->compile(arguments(u"resident"_s));
+        ASSERT_TRUE(resident) << "the server did not answer";
+        EXPECT_EQ(resident->exitCode, plain.exitCode);
+        EXPECT_EQ(resident->standardOutput, plain.standardOutput);
+        EXPECT_EQ(resident->standardError, plain.standardError);
+        if (java && plain.exitCode == 0) {
+            for (const QString& name : QDir(folder.filePath(u"plain"_s)).entryList(QDir::Files)) {
+                EXPECT_EQ(readFile(folder.filePath(u"resident/"_s + name)),
+                          readFile(folder.filePath(u"plain/"_s + name)))
+                    << name.toStdString();
+            }
+        }
+    }
+}
+
+// Whatever becomes of the server, the run gets its verdict from the plain
+// compiler: turned off it is never asked (stopped here, it would hold the run
+// up for an hour), killed mid-compile or hung past the limit it is replaced.
+TEST_F(CompileServersTest, RunsPassWhenTheServerIsOffKilledOrHung) {
+    ASSERT_TRUE(toolInstalled("javac"));
+    ResidentCompiler* server = runningServer(ProgrammingLanguage::java);
+    ASSERT_TRUE(server);
+    EXPECT_TRUE(javaSumPasses());
+
+    const qint64 stopped = server->processId();
+    ::kill(pid_t(stopped), SIGSTOP);
+    server->setAnswerTimeLimit(std::chrono::hours(1));
+    qputenv("CORVANTA_RESIDENT", "off");
+    EXPECT_TRUE(javaSumPasses());
+    qunsetenv("CORVANTA_RESIDENT");
+
+    // Killed once the request waits in its input.
+    bool passed = false;
+    QThread* runner = QThread::create([&] { passed = javaSumPasses(); });
+    runner->start();
+    const int input = ::open(QByteArray("/proc/" + pidText(stopped) + "/fd/0").constData(),
+                             O_RDONLY | O_NONBLOCK);
+    pollfd request{input, POLLIN, 0};
+    EXPECT_EQ(::poll(&request, 1, serverStartMs), 1);
+    ::close(input);
+    ::kill(pid_t(stopped), SIGKILL);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return runner->isFinished(); }, serverStartMs));
+    delete runner;
+    EXPECT_TRUE(passed);
+
+    server->setAnswerTimeLimit(std::chrono::milliseconds(200));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return server->processId() != 0 && server->processId() != stopped; }, serverStartMs));
+    const qint64 hung = server->processId();
+    ::kill(pid_t(hung), SIGSTOP);
+    EXPECT_TRUE(javaSumPasses());
+    EXPECT_TRUE(becomesDead(pidText(hung)));
+    server->setAnswerTimeLimit(ResidentCompiler::defaultAnswerTimeLimit);
+}
+
+} // namespace
