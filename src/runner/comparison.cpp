@@ -6,6 +6,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -60,19 +61,30 @@ CheckResult compareExact(QByteArrayView output, QByteArrayView expected) {
 // line, blanks are trimmed from each.
 class LineReader {
 public:
-    explicit LineReader(QByteArrayView text) : m_text(text) {}
+    explicit LineReader(QByteArrayView text)
+        : m_text(text),
+          m_hasReturns(!text.isEmpty() && std::memchr(text.data(), '\r', size_t(text.size()))) {}
 
     bool atEnd() const { return m_position > m_text.size(); }
     qsizetype lineNumber() const { return m_lineNumber; }
 
     QByteArrayView next() {
-        qsizetype end = m_position;
-        while (end < m_text.size() && m_text[end] != '\n' && m_text[end] != '\r')
-            ++end;
+        const qsizetype size = m_text.size();
+        qsizetype end = size;
+        if (!m_hasReturns) {
+            const void* newline = m_position < size ? std::memchr(m_text.data() + m_position, '\n',
+                                                                  size_t(size - m_position))
+                                                    : nullptr;
+            if (newline)
+                end = static_cast<const char*>(newline) - m_text.data();
+        } else {
+            end = m_position;
+            while (end < size && m_text[end] != '\n' && m_text[end] != '\r')
+                ++end;
+        }
         qsizetype begin = m_position;
         m_position = end + 1;
-        if (end < m_text.size() && m_text[end] == '\r' && end + 1 < m_text.size() &&
-            m_text[end + 1] == '\n')
+        if (end + 1 < size && m_text[end] == '\r' && m_text[end + 1] == '\n')
             ++m_position;
         ++m_lineNumber;
         while (begin < end && isBlank(m_text[begin]))
@@ -98,18 +110,33 @@ public:
 
 private:
     QByteArrayView m_text;
+    bool m_hasReturns;
     qsizetype m_position = 0;
     qsizetype m_lineNumber = 0;
 };
 
 // Bytes the fast line comparison does not model: anything beyond ASCII
 // (Unicode blanks, canonically equivalent forms) and the page breaks that
-// only the whole text's ends trim.
+// only the whole text's ends trim. Eight bytes at a time.
 bool needsFullRule(QByteArrayView text) {
-    bool found = false;
-    for (const char c : text)
-        found |= (static_cast<unsigned char>(c) >= 0x80) | (c == '\v') | (c == '\f');
-    return found;
+    constexpr quint64 ones = 0x0101010101010101;
+    constexpr quint64 highBits = 0x8080808080808080;
+    const auto hasZeroByte = [](quint64 word) { return (word - ones) & ~word & highBits; };
+    const auto special = [&](quint64 word) {
+        return (word & highBits) || hasZeroByte(word ^ (ones * '\v')) ||
+               hasZeroByte(word ^ (ones * '\f'));
+    };
+    qsizetype i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        quint64 word;
+        std::memcpy(&word, text.data() + i, sizeof word);
+        if (special(word))
+            return true;
+    }
+    quint64 tail = 0;
+    if (i < text.size())
+        std::memcpy(&tail, text.data() + i, size_t(text.size() - i));
+    return special(tail);
 }
 
 CheckResult compareLines(QByteArrayView output, QByteArrayView expected) {
@@ -150,26 +177,26 @@ CheckResult compareLines(QByteArrayView output, QByteArrayView expected) {
 
 class TokenReader {
 public:
-    explicit TokenReader(QByteArrayView text) : m_text(text) {}
+    explicit TokenReader(QByteArrayView text)
+        : m_position(text.data()), m_end(text.data() + text.size()) {}
 
     qsizetype count() const { return m_count; }
 
     // Empty at the end of the text.
     QByteArrayView next() {
-        const qsizetype size = m_text.size();
-        while (m_position < size && isWhiteSpace[static_cast<unsigned char>(m_text[m_position])])
+        while (m_position != m_end && isWhiteSpace[static_cast<unsigned char>(*m_position)])
             ++m_position;
-        const qsizetype begin = m_position;
-        while (m_position < size && !isWhiteSpace[static_cast<unsigned char>(m_text[m_position])])
+        const char* begin = m_position;
+        while (m_position != m_end && !isWhiteSpace[static_cast<unsigned char>(*m_position)])
             ++m_position;
-        if (m_position > begin)
+        if (m_position != begin)
             ++m_count;
-        return m_text.sliced(begin, m_position - begin);
+        return QByteArrayView(begin, m_position);
     }
 
 private:
-    QByteArrayView m_text;
-    qsizetype m_position = 0;
+    const char* m_position;
+    const char* m_end;
     qsizetype m_count = 0;
 };
 
