@@ -2,7 +2,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
+#include <QThread>
+#include <atomic>
 
 using namespace Qt::StringLiterals;
 
@@ -30,6 +31,30 @@ QString readFeedback(const QString& folder, const QString& name) {
     QFile file(folder + u'/' + name);
     return file.open(QIODevice::ReadOnly) ? shortText(file.read(messageLimit)) : QString();
 }
+
+// One check's files, removed with it; the feedback folder stays, emptied.
+struct CheckFiles {
+    CheckFiles(QString inputPath, QString outputPath, QString answerPath, QString feedbackFolder)
+        : input(std::move(inputPath)), output(std::move(outputPath)), answer(std::move(answerPath)),
+          feedback(std::move(feedbackFolder)) {}
+
+    QString input;
+    QString output;
+    QString answer;
+    QString feedback;
+
+    CheckFiles(const CheckFiles&) = delete;
+    CheckFiles& operator=(const CheckFiles&) = delete;
+    ~CheckFiles() {
+        for (const QString& file : {input, output, answer})
+            QFile::remove(file);
+        if (feedback.isEmpty())
+            return;
+        QDir folder(feedback);
+        for (const QString& file : folder.entryList(QDir::Files | QDir::Hidden))
+            folder.remove(file);
+    }
+};
 
 bool writeBytes(const QString& path, QByteArrayView bytes, QString* error) {
     QFile file(path);
@@ -135,27 +160,34 @@ CheckResult Checker::check(QByteArrayView input, QByteArrayView output, QByteArr
                            int timeLimitSeconds, const StopSignal* stop) const {
     if (const std::optional<RunResult> failed = m_program.failure())
         return failure(u"채점기를 준비하지 못했습니다"_s, failed->output);
-    const QTemporaryDir folder(m_program.workingFolder() + u"/check-XXXXXX"_s);
-    const QString inputPath = folder.filePath(u"input.txt"_s);
-    const QString outputPath = folder.filePath(u"output.txt"_s);
-    const QString answerPath = folder.filePath(u"answer.txt"_s);
-    const QString feedbackFolder = folder.filePath(u"feedback"_s);
-    QString error = folder.errorString();
-    if (!folder.isValid() || !writeBytes(inputPath, input, &error) ||
-        !writeBytes(outputPath, output, &error) || !writeBytes(answerPath, answer, &error))
+    // Files named per check, so threads may check at once. No folder per
+    // check: making and removing one costs more than many checkers take to
+    // run on some file systems (ext4 mounted with discard), so each thread
+    // reuses a feedback folder of its own and empties it.
+    static std::atomic<quint64> checks{0};
+    const QString folder = m_program.workingFolder();
+    const QString prefix = folder + u"/check-"_s + QString::number(++checks) + u'-';
+    const CheckFiles files{
+        prefix + u"input.txt"_s, prefix + u"output.txt"_s, prefix + u"answer.txt"_s,
+        m_style == CheckerStyle::package
+            ? folder + u"/feedback-"_s + QString::number(quintptr(QThread::currentThreadId()))
+            : QString()};
+    QString error;
+    if (!writeBytes(files.input, input, &error) || !writeBytes(files.output, output, &error) ||
+        !writeBytes(files.answer, answer, &error))
         return failure(u"파일 생성 실패: "_s + error);
-    if (m_style == CheckerStyle::package && !QDir().mkdir(feedbackFolder))
-        return failure(u"파일 생성 실패: "_s + feedbackFolder);
+    if (!files.feedback.isEmpty() && !QDir().mkpath(files.feedback))
+        return failure(u"파일 생성 실패: "_s + files.feedback);
 
     QStringList arguments = m_program.arguments();
     if (m_style == CheckerStyle::testlib)
-        arguments << inputPath << outputPath << answerPath;
+        arguments << files.input << files.output << files.answer;
     else
-        arguments << inputPath << answerPath << feedbackFolder + u'/';
+        arguments << files.input << files.answer << files.feedback + u'/';
     ProgramRun process(m_program.program(), arguments + m_extraArguments);
     if (m_style == CheckerStyle::package)
-        process.setInputFile(outputPath);
+        process.setInputFile(files.output);
     process.setTimeLimit(timeLimitSeconds);
     process.setStopSignal(stop);
-    return interpretCheckerEnd(m_style, process.run(), timeLimitSeconds, feedbackFolder);
+    return interpretCheckerEnd(m_style, process.run(), timeLimitSeconds, files.feedback);
 }
