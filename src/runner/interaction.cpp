@@ -280,6 +280,8 @@ void reap(Side& side, Side& other, Transcript& transcript) {
     side.outcome.status = side.endedFor.value_or(Status::finished);
     side.outcome.endedAt = Clock::now();
     side.running = false;
+    // Readable for good now: watching it would spin.
+    side.exitWatch.reset();
 }
 
 int millisecondsUntil(Clock::time_point deadline) {
