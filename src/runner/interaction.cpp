@@ -137,6 +137,9 @@ struct Side {
     Descriptor error;
     QByteArray unread; // written by the other side, not yet taken by this one
     bool running = false;
+    // 1 or 2: which of the two stopped talking first (its output ended, or
+    // it was reaped); 0 while it talks.
+    int silencedAs = 0;
     std::optional<Status> endedFor;
     ProgramRun::Outcome outcome;
 
@@ -289,6 +292,14 @@ int millisecondsUntil(Clock::time_point deadline) {
     return int(std::clamp<qint64>(left, 0, 24 * 3600 * 1000));
 }
 
+// A side's input closes only after the other fell silent, so the order in
+// which outputs end is the order of cause and effect, whatever the order in
+// which this loop sees the processes exit.
+void noteSilence(Side& side, int& silenced) {
+    if (!side.output.isOpen() && side.silencedAs == 0)
+        side.silencedAs = ++silenced;
+}
+
 // Relays between the two until both have ended.
 void converse(Side& solution, Side& interactor, const InteractionLimits& limits,
               const StopSignal* stop, Transcript& transcript) {
@@ -298,6 +309,7 @@ void converse(Side& solution, Side& interactor, const InteractionLimits& limits,
     Side* sides[] = {&solution, &interactor};
     bool stopSeen = false;
     bool pollBroken = false;
+    int silenced = 0;
     while (solution.running || interactor.running) {
         if (deadline && Clock::now() >= *deadline) {
             deadline.reset();
@@ -346,6 +358,7 @@ void converse(Side& solution, Side& interactor, const InteractionLimits& limits,
             Side& side = *sides[i];
             Side& other = *sides[1 - i];
             collect(side, other, transcript, other.unread.size() < relayLimit);
+            noteSilence(side, silenced);
             feed(other);
             // The writer is done and everything it wrote was delivered.
             if (!side.output.isOpen() && other.unread.isEmpty())
@@ -356,8 +369,10 @@ void converse(Side& solution, Side& interactor, const InteractionLimits& limits,
             if (!side.running)
                 continue;
             pollfd exited{side.exitWatch.get(), POLLIN, 0};
-            if (pollBroken || !side.exitWatch.isOpen() || ::poll(&exited, 1, 0) > 0)
+            if (pollBroken || !side.exitWatch.isOpen() || ::poll(&exited, 1, 0) > 0) {
                 reap(side, *sides[1 - i], transcript);
+                noteSilence(side, silenced);
+            }
         }
     }
 }
@@ -427,7 +442,7 @@ InteractionResult Interaction::run(const PreparedProgram& solution,
     const int limitSeconds = int((limits.time.count() + 999) / 1000);
     result.interactor =
         interpretCheckerEnd(style, interactorSide.outcome, limitSeconds, feedbackFolder);
-    const bool interactorFirst = interactorSide.outcome.endedAt < solutionSide.outcome.endedAt;
+    const bool interactorFirst = interactorSide.silencedAs < solutionSide.silencedAs;
     result.solutionFailed =
         !result.solution.exitedCleanly() && !(interactorFirst && isWrong(result.interactor));
     result.transcript = transcript.text();

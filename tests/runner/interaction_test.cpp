@@ -1,6 +1,7 @@
 #include "runner/interaction.h"
 #include "runner_test_support.h"
 
+#include <QScopeGuard>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -47,6 +48,13 @@ TEST_F(InteractionTest, ASolutionThatFlushesIsAcceptedWithTheConversationMarked)
 }
 
 TEST_F(InteractionTest, ASolutionThatDoesNotFlushRunsOutOfTime) {
+    // The judge's Python buffers its output; this variable would flush it.
+    const QByteArray unbuffered = qgetenv("PYTHONUNBUFFERED");
+    qunsetenv("PYTHONUNBUFFERED");
+    const auto restore = qScopeGuard([&] {
+        if (!unbuffered.isNull())
+            qputenv("PYTHONUNBUFFERED", unbuffered);
+    });
     for (const QString& solution : {u"sum_no_flush.cpp"_s, u"sum_no_flush.py"_s}) {
         SCOPED_TRACE(solution.toStdString());
         const InteractionResult result = talk(solution, 1s);
