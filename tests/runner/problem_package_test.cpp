@@ -80,7 +80,7 @@ TEST(ProblemPackage, ReadsLimitsValidationCasesAndSubmissions) {
     const ProblemPackage hello = load(u"hello"_s);
     EXPECT_EQ(hello.name, u"Hello"_s);
     EXPECT_EQ(hello.validation, Validation::standard);
-    EXPECT_EQ(hello.timeLimitSeconds, 3);
+    EXPECT_EQ(hello.timeLimitSeconds, 5);
     EXPECT_EQ(hello.timeMultiplier, 5);
     EXPECT_EQ(hello.memoryMegabytes, 256);
     EXPECT_EQ(hello.submissions.size(), 11);
