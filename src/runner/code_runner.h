@@ -99,6 +99,16 @@ public:
                       Clock::time_point startedAt);
 
     QString workingFolder() const;
+    // The command an execution starts (the compiled program, or the
+    // interpreter and its arguments), for callers that run it their own way
+    // with arguments of their own; empty when preparing failed.
+    QString program() const { return m_program; }
+    QStringList arguments() const { return m_arguments; }
+    // What every execution returns instead of running: a file that could not
+    // be written, a Text file, a compile error.
+    std::optional<RunResult> failure() const {
+        return m_writeFailure ? m_writeFailure : m_buildFailure;
+    }
 
 private:
     PreparedProgram();

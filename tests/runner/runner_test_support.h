@@ -108,3 +108,11 @@ inline void setAge(const QString& folder, int secondsAgo) {
     const timespec times[2] = {{time(nullptr) - secondsAgo, 0}, {time(nullptr) - secondsAgo, 0}};
     ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(folder).constData(), times, 0), 0);
 }
+
+// A source file of the test data made ready to run, in the language its
+// extension names.
+inline PreparedProgram prepareDataFile(const QString& path) {
+    return PreparedProgram::prepare(
+        QString::fromUtf8(readFile(path)),
+        languageFromExtension(QFileInfo(path).suffix()).value_or(ProgrammingLanguage::txt));
+}

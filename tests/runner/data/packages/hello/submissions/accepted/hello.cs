@@ -1,0 +1,5 @@
+using System;
+
+class Hello {
+    static void Main() { Console.WriteLine("Hello World!"); }
+}

@@ -1,0 +1,2 @@
+print("Hello World!")
+raise SystemExit(3)
