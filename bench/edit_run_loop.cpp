@@ -10,7 +10,7 @@
 //   loop_ms_java, loop_ms_csharp            for the record
 // Usage: edit_run_loop [RUNS] (default 7).
 #include "base/app_identity.h"
-#include "base/starter_code.h"
+#include "library/starter_code.h"
 #include "runner/judge_run.h"
 
 #include "support/bench_stats.h"
@@ -43,8 +43,7 @@ void setHeaders(bool enabled) {
 
 // One edited run; the source is `code` with `edit` substituted for %1.
 double runOnce(const QString& name, ProgrammingLanguage language, const QString& code, int edit) {
-    FileItem file = FileItem::make(name, language);
-    file.content = code.arg(edit);
+    const FileItem file = FileItem::make(name, language, code.arg(edit));
     TestCase sum;
     sum.input = u"40 2\n"_s;
     sum.expectedOutput = u"42\n"_s;
@@ -96,7 +95,7 @@ int main(int argc, char** argv) {
 
     const QString sumMain = u"\n// edit %1\nint main() {\n    long long a, b;\n    cin >> a >> b;\n"
                             u"    cout << a + b << '\\n';\n}\n"_s;
-    QString starter = registeredDefaultTemplate(ProgrammingLanguage::cpp);
+    QString starter = corvanta::registeredDefaultTemplate(ProgrammingLanguage::cpp);
     starter.truncate(starter.indexOf(u"int main()"_s));
     measureCpp("loop_ms_starter", "loop_ms_starter_plain", starter + sumMain, runs, edit);
 

@@ -148,8 +148,7 @@ int runRun(const QStringList& arguments) {
                                   u": no NAME.in at its top or one or two folders down"_s);
     }
 
-    FileItem file = FileItem::make(source.fileName(), *language);
-    file.content = *code;
+    const FileItem file = FileItem::make(source.fileName(), *language, *code);
     JudgeRun run(file, *testCases, timeoutSeconds);
     run.setSourceName(positional[0]);
     QEventLoop loop;
