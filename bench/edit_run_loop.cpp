@@ -16,7 +16,7 @@
 //                                           (medians of 4 x RUNS)
 // Usage: edit_run_loop [RUNS] [cpp|java|csharp...] (default 7 runs of all).
 #include "base/app_identity.h"
-#include "base/starter_code.h"
+#include "library/starter_code.h"
 #include "runner/code_runner.h"
 #include "runner/compile_servers.h"
 #include "runner/java_class_sharing.h"
@@ -55,8 +55,7 @@ void setHeaders(bool enabled) {
 
 // One edited run; the source is `code` with `edit` substituted for %1.
 double runOnce(const QString& name, ProgrammingLanguage language, const QString& code, int edit) {
-    FileItem file = FileItem::make(name, language);
-    file.content = code.arg(edit);
+    const FileItem file = FileItem::make(name, language, code.arg(edit));
     TestCase sum;
     sum.input = u"40 2\n"_s;
     sum.expectedOutput = u"42\n"_s;
@@ -157,7 +156,7 @@ void measureJavaStarts(const QString& code, int runs) {
 void measureCppLoops(int runs, int& edit) {
     const QString sumMain = u"\n// edit %1\nint main() {\n    long long a, b;\n    cin >> a >> b;\n"
                             u"    cout << a + b << '\\n';\n}\n"_s;
-    QString starter = registeredDefaultTemplate(ProgrammingLanguage::cpp);
+    QString starter = corvanta::registeredDefaultTemplate(ProgrammingLanguage::cpp);
     starter.truncate(starter.indexOf(u"int main()"_s));
     measureCpp("loop_ms_starter", "loop_ms_starter_plain", starter + sumMain, runs, edit);
 

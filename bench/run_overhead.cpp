@@ -95,8 +95,7 @@ int main(int argc, char** argv) {
     setAppIdentity();
     const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
 
-    FileItem file = FileItem::make(u"sum.cpp"_s, ProgrammingLanguage::cpp);
-    file.content = source;
+    const FileItem file = FileItem::make(u"sum.cpp"_s, ProgrammingLanguage::cpp, source);
     QList<TestCase> testCases;
     QStringList inputFiles;
     for (int i = 0; i < caseCount; ++i) {

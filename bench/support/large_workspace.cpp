@@ -1,5 +1,7 @@
 #include "large_workspace.h"
 
+#include "library/starter_code.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -23,10 +25,9 @@ WorkspaceSnapshot largeWorkspace(int openTabs) {
     for (int f = 0; f < 50; ++f)
         snapshot.folders.append(FolderItem::make(QStringLiteral("폴더 %1").arg(f)));
     for (int i = 0; i < 1000; ++i) {
-        FileItem file = FileItem::make(QStringLiteral("solution_%1.cpp").arg(i),
-                                       ProgrammingLanguage::cpp, snapshot.folders[i % 50].id);
-        file.content = codeOfSize(16 * 1024, i);
-        snapshot.files.append(file);
+        snapshot.files.append(FileItem::make(QStringLiteral("solution_%1.cpp").arg(i),
+                                             ProgrammingLanguage::cpp, codeOfSize(16 * 1024, i),
+                                             snapshot.folders[i % 50].id));
     }
     for (int i = 0; i < openTabs; ++i)
         snapshot.openTabIds.append(snapshot.files[i * 97].id);
@@ -42,7 +43,8 @@ WorkspaceSnapshot largeWorkspace(int openTabs) {
 }
 
 void addLongFile(WorkspaceSnapshot& snapshot, const QString& name, int lines) {
-    FileItem file = FileItem::make(name, ProgrammingLanguage::cpp);
+    FileItem file = FileItem::make(name, ProgrammingLanguage::cpp,
+                                   corvanta::builtInStarterCode(ProgrammingLanguage::cpp));
     for (int i = 0; i < lines; ++i)
         file.content +=
             QStringLiteral("    sum += values[%1] * %2; // line %1\n").arg(i).arg(i % 13);

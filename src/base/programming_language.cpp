@@ -1,7 +1,5 @@
 #include "base/programming_language.h"
 
-#include "base/starter_code.h"
-
 namespace {
 
 struct LanguageFacts {
@@ -73,8 +71,4 @@ QString templateKey(ProgrammingLanguage language) {
 
 bool isRunnable(ProgrammingLanguage language) {
     return language != ProgrammingLanguage::txt;
-}
-
-QString defaultCode(ProgrammingLanguage language) {
-    return builtInStarterCode(language);
 }

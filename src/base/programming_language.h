@@ -24,5 +24,3 @@ QString badgeColorName(ProgrammingLanguage language);
 // The settings key of the user's starter text; empty for Text.
 QString templateKey(ProgrammingLanguage language);
 bool isRunnable(ProgrammingLanguage language);
-// The built-in starter text a freshly constructed file receives.
-QString defaultCode(ProgrammingLanguage language);

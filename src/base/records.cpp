@@ -46,10 +46,10 @@ QDateTime Timestamp::toDateTime() const {
                                           Qt::UTC);
 }
 
-FileItem FileItem::make(const QString& name, ProgrammingLanguage language,
+FileItem FileItem::make(const QString& name, ProgrammingLanguage language, const QString& content,
                         std::optional<QUuid> folderId) {
     const Timestamp now = Timestamp::now();
-    return FileItem{QUuid::createUuid(), name, defaultCode(language), language, now, now, folderId};
+    return FileItem{QUuid::createUuid(), name, content, language, now, now, folderId};
 }
 
 FolderItem FolderItem::make(const QString& name) {

@@ -51,8 +51,8 @@ struct FileItem {
     Timestamp modifiedAt;
     std::optional<QUuid> folderId;
 
-    // Fresh id, the language's built-in starter text, both times now.
-    static FileItem make(const QString& name, ProgrammingLanguage language,
+    // Fresh id, the given starter text, both times now.
+    static FileItem make(const QString& name, ProgrammingLanguage language, const QString& content,
                          std::optional<QUuid> folderId = std::nullopt);
 
     bool operator==(const FileItem&) const = default;

@@ -180,9 +180,7 @@ int runRun(const QStringList& arguments) {
         const std::optional<QString> code = readText(positional[i], &error);
         if (!code)
             return badUsage(verb, error);
-        FileItem file = FileItem::make(QFileInfo(positional[i]).fileName(), languages[i]);
-        file.content = *code;
-        files.append(file);
+        files.append(FileItem::make(QFileInfo(positional[i]).fileName(), languages[i], *code));
     }
     const std::optional<QList<TestCase>> testCases = readTestCases(testFolder, &error);
     if (!testCases)

@@ -1,7 +1,7 @@
 #include "cli/cli_commands.h"
 
-#include "base/starter_code.h"
 #include "library/snippets.h"
+#include "library/starter_code.h"
 #include "themes/editor_theme.h"
 
 #include <QFile>
@@ -9,7 +9,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
-#include <utility>
 
 namespace {
 
@@ -25,32 +24,15 @@ int printJson(const QString& verb, const QStringList& arguments, const QJsonArra
     return 0;
 }
 
-// Named as the custom-theme fields that override them.
-const std::pair<ThemeRole, const char*> themeRoles[] = {
-    {ThemeRole::background, "background"},
-    {ThemeRole::textColor, "textColor"},
-    {ThemeRole::lineNumberColor, "lineNumberColor"},
-    {ThemeRole::sidebarBackground, "sidebarBackground"},
-    {ThemeRole::cursorColor, "cursorColor"},
-    {ThemeRole::syntaxKeyword, "syntaxKeyword"},
-    {ThemeRole::syntaxString, "syntaxString"},
-    {ThemeRole::syntaxComment, "syntaxComment"},
-    {ThemeRole::syntaxFunction, "syntaxFunction"},
-    {ThemeRole::syntaxType, "syntaxType"},
-    {ThemeRole::syntaxNumber, "syntaxNumber"},
-    {ThemeRole::syntaxVariable, "syntaxVariable"},
-    {ThemeRole::syntaxPreprocessor, "syntaxPreprocessor"},
-};
-
 } // namespace
 
 int runThemes(const QStringList& arguments) {
     QJsonArray table;
     for (EditorTheme theme : allEditorThemes()) {
         QJsonObject colours;
-        for (const auto& [role, name] : themeRoles) {
+        for (ThemeRole role : allThemeRoles()) {
             const Rgba colour = builtInColor(theme, role);
-            colours.insert(QLatin1String(name),
+            colours.insert(themeRoleKey(role),
                            QJsonArray{colour.red, colour.green, colour.blue, colour.alpha});
         }
         table.append(QJsonObject{{QStringLiteral("name"), rawValue(theme)},
@@ -62,7 +44,7 @@ int runThemes(const QStringList& arguments) {
 int runSnippets(const QStringList& arguments) {
     QJsonArray table;
     for (const QList<CodeSnippet>* snippets :
-         {&cppSnippets(), &pythonSnippets(), &javaSnippets()}) {
+         {&corvanta::cppSnippets(), &corvanta::pythonSnippets(), &corvanta::javaSnippets()}) {
         for (const CodeSnippet& snippet : *snippets) {
             table.append(QJsonObject{{QStringLiteral("language"), snippet.language},
                                      {QStringLiteral("trigger"), snippet.trigger},
@@ -76,11 +58,11 @@ int runSnippets(const QStringList& arguments) {
 int runStarters(const QStringList& arguments) {
     QJsonArray table;
     for (ProgrammingLanguage language : allLanguages()) {
-        table.append(
-            QJsonObject{{QStringLiteral("language"), rawValue(language)},
-                        {QStringLiteral("builtIn"), builtInStarterCode(language)},
-                        {QStringLiteral("registeredDefault"), registeredDefaultTemplate(language)},
-                        {QStringLiteral("reset"), resetTemplate(language)}});
+        table.append(QJsonObject{
+            {QStringLiteral("language"), rawValue(language)},
+            {QStringLiteral("builtIn"), corvanta::builtInStarterCode(language)},
+            {QStringLiteral("registeredDefault"), corvanta::registeredDefaultTemplate(language)},
+            {QStringLiteral("reset"), corvanta::resetTemplate(language)}});
     }
     return printJson(QStringLiteral("starters"), arguments, table);
 }

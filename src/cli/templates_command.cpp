@@ -9,7 +9,7 @@ int runTemplates(const QStringList& arguments) {
     if (!arguments.isEmpty())
         return badUsage(QStringLiteral("templates"), QStringLiteral("takes no arguments"));
     QFile out;
-    if (!out.open(stdout, QIODevice::WriteOnly) || out.write(templateLibraryJson()) < 0) {
+    if (!out.open(stdout, QIODevice::WriteOnly) || out.write(corvanta::templateLibraryJson()) < 0) {
         QTextStream(stderr) << "corvanta-cli: cannot write to standard output\n";
         return 1;
     }

@@ -109,7 +109,7 @@ std::optional<TypingEdit> expandSnippet(const CaretContext& context, const Typin
     if (wordStart == caret)
         return std::nullopt;
     const std::optional<CodeSnippet> snippet =
-        findSnippet(flags.language, context.line.sliced(wordStart, caret - wordStart));
+        corvanta::findSnippet(flags.language, context.line.sliced(wordStart, caret - wordStart));
     if (!snippet)
         return std::nullopt;
 

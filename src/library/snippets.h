@@ -7,9 +7,9 @@
 #include <QUuid>
 #include <optional>
 
-// The constant snippet tables the editor expands on Tab. Each table is built
-// once, on first use (thread-safe), and kept for the life of the process; ids
-// are fresh per process and only identify rows in lists.
+// The constant snippet tables the editor expands on Tab. Each table is read
+// from its data file once, on first use (thread-safe), and kept for the life
+// of the process; ids are fresh per process and only identify rows in lists.
 struct CodeSnippet {
     QUuid id;
     QString trigger;
@@ -23,6 +23,8 @@ struct CodeSnippet {
     bool operator==(const CodeSnippet&) const = default;
 };
 
+namespace corvanta {
+
 // The three tables in their fixed order (the settings window lists them).
 const QList<CodeSnippet>& cppSnippets();
 const QList<CodeSnippet>& pythonSnippets();
@@ -35,3 +37,5 @@ const QList<CodeSnippet>& snippets(ProgrammingLanguage language);
 // The first snippet of the language's table whose trigger equals `trigger`
 // exactly (case-sensitive); nullopt when there is none.
 std::optional<CodeSnippet> findSnippet(ProgrammingLanguage language, const QString& trigger);
+
+} // namespace corvanta

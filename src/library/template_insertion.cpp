@@ -1,5 +1,7 @@
 #include "library/template_insertion.h"
 
+namespace corvanta {
+
 QString templateHeader(ProgrammingLanguage language, const AlgorithmTemplate& algorithm) {
     switch (language) {
     case ProgrammingLanguage::c:
@@ -34,3 +36,5 @@ QString templateCode(ProgrammingLanguage language, const AlgorithmTemplate& algo
     }
     return {};
 }
+
+} // namespace corvanta

@@ -6,6 +6,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+namespace corvanta {
+
 QByteArray templateLibraryJson() {
     QJsonArray library;
     for (AlgorithmCategory category : allAlgorithmCategories()) {
@@ -23,3 +25,5 @@ QByteArray templateLibraryJson() {
     }
     return QJsonDocument(library).toJson(QJsonDocument::Indented);
 }
+
+} // namespace corvanta

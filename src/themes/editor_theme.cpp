@@ -1,174 +1,40 @@
 #include "themes/editor_theme.h"
 
+#include "base/resource_data.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
 #include <array>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Palette {
-    Rgba background;
-    Rgba textColor;
-    Rgba lineNumberColor;
-    Rgba sidebarBackground;
-    Rgba cursorColor;
-    Rgba syntaxKeyword;
-    Rgba syntaxString;
-    Rgba syntaxComment;
-    Rgba syntaxFunction;
-    Rgba syntaxType;
-    Rgba syntaxNumber;
-    Rgba syntaxVariable;
-    Rgba syntaxPreprocessor;
-};
+// Indexed by ThemeRole.
+constexpr std::array<const char16_t*, 13> roleKeys = {
+    u"background",    u"textColor",      u"lineNumberColor",   u"sidebarBackground", u"cursorColor",
+    u"syntaxKeyword", u"syntaxString",   u"syntaxComment",     u"syntaxFunction",    u"syntaxType",
+    u"syntaxNumber",  u"syntaxVariable", u"syntaxPreprocessor"};
 
-struct BuiltInTheme {
-    EditorTheme theme;
+using Palette = std::array<Rgba, roleKeys.size()>;
+
+// data/<raw value in lower case, spaces as hyphens>.json: each role's red,
+// green and blue from 0 to 1.
+Palette readPalette(EditorTheme theme) {
+    const QString path =
+        u":/themes/"_s + rawValue(theme).toLower().replace(u' ', u'-') + u".json"_s;
+    const QJsonObject colors = resourceJson(path).object();
     Palette palette;
-};
-
-constexpr Rgba c(double red, double green, double blue) {
-    return Rgba{red, green, blue, 1.0};
-}
-
-// The values are the designed two-decimal components, taken as they are.
-constexpr std::array<BuiltInTheme, 8> builtInThemes = {{
-    {EditorTheme::dark,
-     {
-         .background = c(0.10, 0.10, 0.12),
-         .textColor = c(0.85, 0.85, 0.85),
-         .lineNumberColor = c(0.40, 0.40, 0.45),
-         .sidebarBackground = c(0.12, 0.12, 0.14),
-         .cursorColor = c(1.00, 1.00, 1.00),
-         .syntaxKeyword = c(0.77, 0.53, 0.75),
-         .syntaxString = c(0.81, 0.57, 0.47),
-         .syntaxComment = c(0.42, 0.60, 0.33),
-         .syntaxFunction = c(0.86, 0.86, 0.67),
-         .syntaxType = c(0.31, 0.79, 0.69),
-         .syntaxNumber = c(0.71, 0.81, 0.66),
-         .syntaxVariable = c(0.61, 0.86, 1.00),
-         .syntaxPreprocessor = c(0.34, 0.61, 0.84),
-     }},
-    {EditorTheme::light,
-     {
-         .background = c(0.98, 0.98, 0.98),
-         .textColor = c(0.20, 0.20, 0.20),
-         .lineNumberColor = c(0.60, 0.60, 0.60),
-         .sidebarBackground = c(0.95, 0.95, 0.95),
-         .cursorColor = c(0.00, 0.00, 0.00),
-         .syntaxKeyword = c(0.00, 0.00, 0.67),
-         .syntaxString = c(0.64, 0.08, 0.08),
-         .syntaxComment = c(0.00, 0.50, 0.00),
-         .syntaxFunction = c(0.47, 0.31, 0.00),
-         .syntaxType = c(0.00, 0.47, 0.47),
-         .syntaxNumber = c(0.00, 0.50, 0.50),
-         .syntaxVariable = c(0.00, 0.00, 0.00),
-         .syntaxPreprocessor = c(0.50, 0.00, 0.50),
-     }},
-    {EditorTheme::monokai,
-     {
-         .background = c(0.15, 0.16, 0.13),
-         .textColor = c(0.97, 0.97, 0.95),
-         .lineNumberColor = c(0.55, 0.55, 0.50),
-         .sidebarBackground = c(0.17, 0.18, 0.15),
-         .cursorColor = c(0.97, 0.97, 0.95),
-         .syntaxKeyword = c(0.97, 0.15, 0.45),
-         .syntaxString = c(0.90, 0.86, 0.45),
-         .syntaxComment = c(0.46, 0.44, 0.37),
-         .syntaxFunction = c(0.65, 0.89, 0.18),
-         .syntaxType = c(0.40, 0.85, 0.94),
-         .syntaxNumber = c(0.68, 0.51, 1.00),
-         .syntaxVariable = c(0.97, 0.97, 0.95),
-         .syntaxPreprocessor = c(0.97, 0.15, 0.45),
-     }},
-    {EditorTheme::dracula,
-     {
-         .background = c(0.16, 0.16, 0.21),
-         .textColor = c(0.97, 0.97, 0.95),
-         .lineNumberColor = c(0.38, 0.40, 0.52),
-         .sidebarBackground = c(0.13, 0.13, 0.18),
-         .cursorColor = c(0.97, 0.97, 0.95),
-         .syntaxKeyword = c(1.00, 0.47, 0.65),
-         .syntaxString = c(0.95, 0.98, 0.48),
-         .syntaxComment = c(0.38, 0.45, 0.55),
-         .syntaxFunction = c(0.31, 0.98, 0.48),
-         .syntaxType = c(0.55, 0.93, 0.99),
-         .syntaxNumber = c(0.74, 0.58, 0.98),
-         .syntaxVariable = c(0.97, 0.97, 0.95),
-         .syntaxPreprocessor = c(1.00, 0.47, 0.65),
-     }},
-    {EditorTheme::nord,
-     {
-         .background = c(0.18, 0.20, 0.25),
-         .textColor = c(0.85, 0.87, 0.91),
-         .lineNumberColor = c(0.30, 0.34, 0.42),
-         .sidebarBackground = c(0.15, 0.17, 0.22),
-         .cursorColor = c(0.85, 0.87, 0.91),
-         .syntaxKeyword = c(0.51, 0.63, 0.76),
-         .syntaxString = c(0.64, 0.75, 0.55),
-         .syntaxComment = c(0.38, 0.43, 0.50),
-         .syntaxFunction = c(0.53, 0.75, 0.82),
-         .syntaxType = c(0.53, 0.75, 0.82),
-         .syntaxNumber = c(0.70, 0.56, 0.68),
-         .syntaxVariable = c(0.85, 0.87, 0.91),
-         .syntaxPreprocessor = c(0.51, 0.63, 0.76),
-     }},
-    {EditorTheme::solarizedDark,
-     {
-         .background = c(0.00, 0.17, 0.21),
-         .textColor = c(0.51, 0.58, 0.59),
-         .lineNumberColor = c(0.35, 0.43, 0.46),
-         .sidebarBackground = c(0.00, 0.14, 0.18),
-         .cursorColor = c(0.51, 0.58, 0.59),
-         .syntaxKeyword = c(0.52, 0.60, 0.00),
-         .syntaxString = c(0.16, 0.63, 0.60),
-         .syntaxComment = c(0.35, 0.43, 0.46),
-         .syntaxFunction = c(0.15, 0.55, 0.82),
-         .syntaxType = c(0.71, 0.54, 0.00),
-         .syntaxNumber = c(0.16, 0.63, 0.60),
-         .syntaxVariable = c(0.51, 0.58, 0.59),
-         .syntaxPreprocessor = c(0.80, 0.29, 0.09),
-     }},
-    {EditorTheme::oneDark,
-     {
-         .background = c(0.16, 0.17, 0.20),
-         .textColor = c(0.67, 0.72, 0.79),
-         .lineNumberColor = c(0.35, 0.38, 0.43),
-         .sidebarBackground = c(0.13, 0.14, 0.17),
-         .cursorColor = c(0.53, 0.75, 0.98),
-         .syntaxKeyword = c(0.78, 0.47, 0.65),
-         .syntaxString = c(0.60, 0.76, 0.45),
-         .syntaxComment = c(0.35, 0.40, 0.45),
-         .syntaxFunction = c(0.38, 0.68, 0.93),
-         .syntaxType = c(0.90, 0.75, 0.47),
-         .syntaxNumber = c(0.82, 0.53, 0.44),
-         .syntaxVariable = c(0.88, 0.53, 0.47),
-         .syntaxPreprocessor = c(0.78, 0.47, 0.65),
-     }},
-    {EditorTheme::githubDark,
-     {
-         .background = c(0.06, 0.07, 0.09),
-         .textColor = c(0.79, 0.82, 0.87),
-         .lineNumberColor = c(0.28, 0.31, 0.35),
-         .sidebarBackground = c(0.04, 0.05, 0.07),
-         .cursorColor = c(1.00, 1.00, 1.00),
-         .syntaxKeyword = c(1.00, 0.48, 0.52),
-         .syntaxString = c(0.64, 0.83, 1.00),
-         .syntaxComment = c(0.55, 0.58, 0.63),
-         .syntaxFunction = c(0.82, 0.68, 1.00),
-         .syntaxType = c(0.49, 0.75, 0.62),
-         .syntaxNumber = c(0.49, 0.75, 0.62),
-         .syntaxVariable = c(0.79, 0.82, 0.87),
-         .syntaxPreprocessor = c(1.00, 0.48, 0.52),
-     }},
-}};
-
-constexpr bool inDeclarationOrder() {
-    for (std::size_t i = 0; i < builtInThemes.size(); ++i) {
-        if (builtInThemes[i].theme != EditorTheme(i))
-            return false;
+    for (ThemeRole role : allThemeRoles()) {
+        const QJsonArray components = colors.value(themeRoleKey(role)).toArray();
+        if (components.size() != 3)
+            qWarning("%s: %s is not three components", qPrintable(path),
+                     qPrintable(themeRoleKey(role)));
+        palette[static_cast<std::size_t>(role)] = Rgba{
+            components.at(0).toDouble(), components.at(1).toDouble(), components.at(2).toDouble()};
     }
-    return true;
+    return palette;
 }
-static_assert(inDeclarationOrder(), "builtInThemes is indexed by EditorTheme");
 
 } // namespace
 
@@ -210,37 +76,28 @@ std::optional<EditorTheme> editorThemeFromRawValue(const QString& raw) {
     return std::nullopt;
 }
 
+const QList<ThemeRole>& allThemeRoles() {
+    static const QList<ThemeRole> all = [] {
+        QList<ThemeRole> roles;
+        for (std::size_t i = 0; i < roleKeys.size(); ++i)
+            roles.append(ThemeRole(i));
+        return roles;
+    }();
+    return all;
+}
+
+QString themeRoleKey(ThemeRole role) {
+    return QString::fromUtf16(roleKeys[static_cast<std::size_t>(role)]);
+}
+
 Rgba builtInColor(EditorTheme theme, ThemeRole role) {
-    const Palette& palette = builtInThemes[static_cast<std::size_t>(theme)].palette;
-    switch (role) {
-    case ThemeRole::background:
-        return palette.background;
-    case ThemeRole::textColor:
-        return palette.textColor;
-    case ThemeRole::lineNumberColor:
-        return palette.lineNumberColor;
-    case ThemeRole::sidebarBackground:
-        return palette.sidebarBackground;
-    case ThemeRole::cursorColor:
-        return palette.cursorColor;
-    case ThemeRole::syntaxKeyword:
-        return palette.syntaxKeyword;
-    case ThemeRole::syntaxString:
-        return palette.syntaxString;
-    case ThemeRole::syntaxComment:
-        return palette.syntaxComment;
-    case ThemeRole::syntaxFunction:
-        return palette.syntaxFunction;
-    case ThemeRole::syntaxType:
-        return palette.syntaxType;
-    case ThemeRole::syntaxNumber:
-        return palette.syntaxNumber;
-    case ThemeRole::syntaxVariable:
-        return palette.syntaxVariable;
-    case ThemeRole::syntaxPreprocessor:
-        return palette.syntaxPreprocessor;
-    }
-    return palette.textColor;
+    static const auto palettes = [] {
+        std::array<Palette, 8> all;
+        for (EditorTheme each : allEditorThemes())
+            all[static_cast<std::size_t>(each)] = readPalette(each);
+        return all;
+    }();
+    return palettes[static_cast<std::size_t>(theme)][static_cast<std::size_t>(role)];
 }
 
 ThemeRole themeRole(ColorRole role) {

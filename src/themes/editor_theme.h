@@ -12,7 +12,8 @@
 enum class EditorTheme { dark, light, monokai, dracula, nord, solarizedDark, oneDark, githubDark };
 
 // The thirteen colours a built-in theme answers. Each bears the name of the
-// custom-theme field that overrides it.
+// custom-theme field that overrides it, which is also its key in the theme's
+// data file.
 enum class ThemeRole {
     background,
     textColor,
@@ -36,7 +37,12 @@ QString rawValue(EditorTheme theme);
 // Exact, case-sensitive lookup.
 std::optional<EditorTheme> editorThemeFromRawValue(const QString& raw);
 
-// The constant table: always opaque.
+// In declaration order; the key is the role's name ("background", "syntaxKeyword", ...).
+const QList<ThemeRole>& allThemeRoles();
+QString themeRoleKey(ThemeRole role);
+
+// Always opaque. The eight themes are read from their data files on the first
+// call and kept for the life of the process.
 Rgba builtInColor(EditorTheme theme, ThemeRole role);
 
 // The theme role a highlighter role is painted with (plain text uses textColor).

@@ -11,8 +11,8 @@ bool insertTemplate(AppState& state, Commands& commands, const AlgorithmTemplate
     if (!selected)
         return false;
     const QString content = selected->content + QStringLiteral("\n\n") +
-                            templateHeader(selected->language, algorithm) +
-                            templateCode(selected->language, algorithm);
+                            corvanta::templateHeader(selected->language, algorithm) +
+                            corvanta::templateCode(selected->language, algorithm);
     // A selection that outlived its file would take text that nothing keeps.
     if (!state.updateFileContent(content))
         return false;

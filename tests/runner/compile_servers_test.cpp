@@ -36,11 +36,12 @@ protected:
 // A run of a source no earlier run compiled, so the compile cache cannot
 // answer for the compiler.
 bool javaSumPasses() {
-    FileItem file = FileItem::make(u"Main.java"_s, ProgrammingLanguage::java);
-    file.content = u"// "_s + QUuid::createUuid().toString() +
-                   u"\npublic class Main { public static void main(String[] a) {\n"
-                   u"    java.util.Scanner in = new java.util.Scanner(System.in);\n"
-                   u"    System.out.println(in.nextInt() + in.nextInt()); } }\n"_s;
+    const FileItem file =
+        FileItem::make(u"Main.java"_s, ProgrammingLanguage::java,
+                       u"// "_s + QUuid::createUuid().toString() +
+                           u"\npublic class Main { public static void main(String[] a) {\n"
+                           u"    java.util.Scanner in = new java.util.Scanner(System.in);\n"
+                           u"    System.out.println(in.nextInt() + in.nextInt()); } }\n"_s);
     TestCase sum;
     sum.input = u"40 2\n"_s;
     sum.expectedOutput = u"42\n"_s;

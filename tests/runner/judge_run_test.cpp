@@ -22,9 +22,7 @@ TestCase testCase(const QString& input, const QString& expectedOutput) {
 }
 
 FileItem file(const QString& name, ProgrammingLanguage language, const QString& content) {
-    FileItem item = FileItem::make(name, language);
-    item.content = content;
-    return item;
+    return FileItem::make(name, language, content);
 }
 
 // Collects what a run hands back, noting a case that arrives after the report.

@@ -9,9 +9,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 FileItem file(const QString& name, ProgrammingLanguage language) {
-    FileItem item = FileItem::make(name, language);
-    item.content.clear();
-    return item;
+    return FileItem::make(name, language, {});
 }
 
 // Names the first line that differs, which a whole-text comparison of a long

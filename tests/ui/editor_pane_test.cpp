@@ -134,7 +134,7 @@ TEST_F(EditorPaneTest, InsertedTemplateFollowsWhatWasJustTyped) {
     state->createFile(u"a.py"_s, ProgrammingLanguage::python);
     pane->editor()->setText(QString());
     QTest::keyClicks(pane->editor()->textView(), u"print(1)"_s);
-    const AlgorithmTemplate& gcd = templates(AlgorithmCategory::math).first();
+    const AlgorithmTemplate& gcd = corvanta::templates(AlgorithmCategory::math).first();
     ASSERT_TRUE(insertTemplate(*state, commands, gcd));
     EXPECT_TRUE(pane->editor()->text().startsWith(u"print(1)\n\n"_s));
     EXPECT_EQ(state->files()[0].content, pane->editor()->text());

@@ -76,8 +76,9 @@ TEST_F(HelpAndTemplatesTest, InsertNeedsASelectedFileThenClosesTheBrowserAndShow
     insert->click();
     EXPECT_FALSE(browser.isVisible());
     ASSERT_TRUE(pane->editor());
-    const AlgorithmTemplate& first = templates(AlgorithmCategory::graph).first();
-    EXPECT_TRUE(pane->editor()->text().endsWith(templateCode(ProgrammingLanguage::python, first)));
+    const AlgorithmTemplate& first = corvanta::templates(AlgorithmCategory::graph).first();
+    EXPECT_TRUE(pane->editor()->text().endsWith(
+        corvanta::templateCode(ProgrammingLanguage::python, first)));
     EXPECT_EQ(pane->editor()->text(), state->selectedFile()->content);
 }
 

@@ -20,7 +20,7 @@ protected:
         state.updateFileContent(content);
     }
 
-    const AlgorithmTemplate& algorithm = templates(AlgorithmCategory::math).first();
+    const AlgorithmTemplate& algorithm = corvanta::templates(AlgorithmCategory::math).first();
     bool cleared = (startAsFirstRun(), true);
     AppState state;
     Commands commands;
@@ -38,8 +38,8 @@ TEST_F(TemplateInsertionTest, AppendsToTheSelectedFileEachTimeAndAnnouncesTheTex
             selectFile(language, before);
             const Timestamp edited = state.selectedFile()->modifiedAt;
             QSignalSpy inserted(&commands, &Commands::templateInserted);
-            const QString once =
-                u"\n\n"_s + templateHeader(language, algorithm) + templateCode(language, algorithm);
+            const QString once = u"\n\n"_s + corvanta::templateHeader(language, algorithm) +
+                                 corvanta::templateCode(language, algorithm);
 
             ASSERT_TRUE(insertTemplate(state, commands, algorithm));
             ASSERT_TRUE(insertTemplate(state, commands, algorithm));

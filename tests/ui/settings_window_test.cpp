@@ -1,3 +1,4 @@
+#include "library/starter_code.h"
 #include "support/accessibility_audit.h"
 #include "support/printers.h"
 #include "support/test_support.h"
@@ -122,8 +123,9 @@ TEST_F(SettingsWindowTest, ResettingAnEditedStarterStoresAndShowsTheResetText) {
         << "every keystroke is stored";
 
     named<QAbstractButton>(templates, u"resetTemplateButton"_s)->click();
-    EXPECT_EQ(state->settings().templates().templateJava, resetTemplate(ProgrammingLanguage::java));
-    EXPECT_EQ(editor->toPlainText(), resetTemplate(ProgrammingLanguage::java));
+    EXPECT_EQ(state->settings().templates().templateJava,
+              corvanta::resetTemplate(ProgrammingLanguage::java));
+    EXPECT_EQ(editor->toPlainText(), corvanta::resetTemplate(ProgrammingLanguage::java));
 }
 
 TEST_F(SettingsWindowTest, CancellingEitherResetChangesNothing) {

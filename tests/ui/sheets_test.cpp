@@ -1,3 +1,4 @@
+#include "library/starter_code.h"
 #include "support/accessibility_audit.h"
 #include "support/printers.h"
 #include "support/test_support.h"
@@ -107,7 +108,7 @@ TEST_F(SheetsTest, NewFileSheetPreviewsTheBuiltInStarterAndCreatesWithTheUsersOn
     sheet.open();
     click(&sheet, u"languageCard_c"_s);
     auto* preview = sheet.findChild<QPlainTextEdit*>(u"templatePreview"_s);
-    EXPECT_EQ(preview->toPlainText(), defaultCode(ProgrammingLanguage::c));
+    EXPECT_EQ(preview->toPlainText(), corvanta::builtInStarterCode(ProgrammingLanguage::c));
 
     nameField(&sheet)->setText(u"main"_s);
     QTest::keyClick(nameField(&sheet), Qt::Key_Return);

@@ -7,7 +7,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 FileItem file(const char* name, ProgrammingLanguage language = ProgrammingLanguage::cpp) {
-    return FileItem::make(QString::fromUtf8(name), language);
+    return FileItem::make(QString::fromUtf8(name), language, {});
 }
 
 } // namespace

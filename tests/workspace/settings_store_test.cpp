@@ -1,4 +1,3 @@
-#include "base/starter_code.h"
 #include "support/golden.h"
 #include "support/printers.h"
 #include "workspace/settings_store.h"
@@ -133,9 +132,3 @@ TEST_F(SettingsStoreTest, StoredValuesAreClampedToWhatTheProgramCanUse) {
 }
 
 } // namespace
-
-// The three starter texts of each language as last reviewed.
-TEST(StarterCode, AsReviewed) {
-    expectCliMatchesGolden({u"starters"_s},
-                           QStringLiteral(CORVANTA_TEST_DATA_DIR "/starters.json"));
-}

@@ -36,9 +36,9 @@ ExtensionsSettingsPage::ExtensionsSettingsPage(AppState& state, QWidget* parent)
                                     &TypingAidSettings::snippetsEnabled, this));
     column->addWidget(caption(QStringLiteral("tab으로 사용"), this));
     column->addWidget(buildExamples());
-    column->addWidget(snippetGroup(QStringLiteral("C++"), cppSnippets()));
-    column->addWidget(snippetGroup(QStringLiteral("Python"), pythonSnippets()));
-    column->addWidget(snippetGroup(QStringLiteral("Java"), javaSnippets()));
+    column->addWidget(snippetGroup(QStringLiteral("C++"), corvanta::cppSnippets()));
+    column->addWidget(snippetGroup(QStringLiteral("Python"), corvanta::pythonSnippets()));
+    column->addWidget(snippetGroup(QStringLiteral("Java"), corvanta::javaSnippets()));
 
     column->addWidget(divider(this));
     column->addWidget(settingToggle(QStringLiteral("랜덤 타이핑"), store, typingAidGroup,

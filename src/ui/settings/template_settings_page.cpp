@@ -1,6 +1,6 @@
 #include "ui/settings/template_settings_page.h"
 
-#include "base/starter_code.h"
+#include "library/starter_code.h"
 #include "ui/settings/page_parts.h"
 #include "ui/settings/segmented_control.h"
 #include "workspace/app_state.h"
@@ -82,6 +82,6 @@ void TemplateSettingsPage::storeEdit() {
 
 void TemplateSettingsPage::resetToDefault() {
     TemplateSettings templates = m_state.settings().templates();
-    templates.setText(m_language, resetTemplate(m_language));
+    templates.setText(m_language, corvanta::resetTemplate(m_language));
     m_state.settings().setTemplates(templates);
 }

@@ -1,5 +1,6 @@
 #include "ui/sheets/new_file_sheet.h"
 
+#include "library/starter_code.h"
 #include "ui/icons.h"
 #include "ui/sheets/language_badge.h"
 #include "ui/sheets/sheet_header.h"
@@ -115,7 +116,7 @@ void NewFileSheet::chooseLanguage(ProgrammingLanguage language) {
     if (m_name->text().isEmpty() || m_name->text() == defaultBaseName)
         m_name->setText(defaultBaseName);
     m_extension->setText(QLatin1Char('.') + fileExtension(language));
-    m_preview->setPlainText(defaultCode(language));
+    m_preview->setPlainText(corvanta::builtInStarterCode(language));
 }
 
 void NewFileSheet::create() {

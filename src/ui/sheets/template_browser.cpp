@@ -39,11 +39,11 @@ TemplateBrowser::TemplateBrowser(AppState& state, Commands& commands, QWidget* p
     buttons->setContentsMargins(8, 8, 8, 8);
     buttons->setSpacing(4);
     m_categories = new QButtonGroup(this);
-    for (AlgorithmCategory each : allAlgorithmCategories()) {
+    for (AlgorithmCategory each : corvanta::allAlgorithmCategories()) {
         auto* button = new QToolButton(column);
         button->setObjectName(QStringLiteral("categoryButton"));
-        button->setText(rawValue(each));
-        button->setIcon(symbolIcon(icon(each)));
+        button->setText(corvanta::rawValue(each));
+        button->setIcon(symbolIcon(corvanta::icon(each)));
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         button->setCheckable(true);
@@ -89,7 +89,7 @@ void TemplateBrowser::showCategory(AlgorithmCategory category) {
     auto* layout = new QVBoxLayout(list);
     layout->setContentsMargins(16, 16, 16, 16);
     layout->setSpacing(12);
-    for (const AlgorithmTemplate& algorithm : templates(category))
+    for (const AlgorithmTemplate& algorithm : corvanta::templates(category))
         layout->addWidget(buildCard(algorithm, list));
     layout->addStretch();
     m_cards->setWidget(list);

@@ -1,0 +1,1 @@
+// C++에서는 lower_bound(arr.begin(), arr.end(), target) 사용

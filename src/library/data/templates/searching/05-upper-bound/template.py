@@ -1,0 +1,2 @@
+from bisect import bisect_right
+# bisect_right(arr, target) 사용

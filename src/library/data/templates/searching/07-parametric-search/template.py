@@ -1,0 +1,12 @@
+def parametric_search(lo, hi, check):
+    # [lo, hi]에서 check(x)가 참인 가장 큰 x를 반환 (하나도 없으면 lo - 1)
+    # check는 어떤 값까지 참이고 그 뒤로는 거짓이어야 한다
+    ans = lo - 1
+    while lo <= hi:
+        mid = (lo + hi) // 2
+        if check(mid):
+            ans = mid
+            lo = mid + 1
+        else:
+            hi = mid - 1
+    return ans

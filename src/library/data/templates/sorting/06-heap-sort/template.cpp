@@ -1,0 +1,1 @@
+// C++에서는 make_heap, sort_heap 또는 priority_queue 사용

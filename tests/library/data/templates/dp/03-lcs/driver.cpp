@@ -1,0 +1,1 @@
+    cout << lcs("ACAYKP", "CAPCAK") << ' ' << lcs("", "ABC") << ' ' << lcs("ABC", "ABC") << '\n';

@@ -1,0 +1,1 @@
+print(lcs("ACAYKP", "CAPCAK"), lcs("", "ABC"), lcs("ABC", "ABC"))

@@ -1,0 +1,3 @@
+    cout << editDistance("kitten", "sitting") << ' ' << editDistance("", "abc") << ' '
+         << editDistance("abc", "") << ' ' << editDistance("intention", "execution") << ' '
+         << editDistance("abc", "abc") << '\n';

@@ -1,0 +1,11 @@
+    vector<vector<int>> adj = adjacency(6, {{0, 1}, {1, 2}, {2, 0}, {3, 4}}, true);
+    visited.assign(6, false);
+    dfs(adj, 0);
+    printInts(vector<int>(visited.begin(), visited.end()));
+    dfs(adj, 3);
+    printInts(vector<int>(visited.begin(), visited.end()));
+    vector<vector<int>> chain(5000);
+    for (int i = 0; i + 1 < 5000; i++) chain[i].push_back(i + 1);
+    visited.assign(5000, false);
+    dfs(chain, 0);
+    cout << (count(visited.begin(), visited.end(), true) == 5000 ? "deep ok" : "deep failed") << '\n';

@@ -1,0 +1,6 @@
+    for (int c = 0; c < 6; c++) {
+        int arr[9], n = sortLengths[c];
+        memcpy(arr, sortCases[c], sizeof arr);
+        insertionSort(arr, n);
+        printInts(arr, n);
+    }

@@ -1,0 +1,2 @@
+for case in SORT_CASES:
+    print(*quick_sort(case))

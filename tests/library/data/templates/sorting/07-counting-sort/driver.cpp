@@ -1,0 +1,4 @@
+    for (vector<int> arr : sortCases()) {
+        countingSort(arr);
+        printInts(arr);
+    }

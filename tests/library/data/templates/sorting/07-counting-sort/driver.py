@@ -1,0 +1,2 @@
+for case in SORT_CASES:
+    print(*counting_sort(case))

@@ -1,0 +1,2 @@
+for case in RADIX_CASES:
+    print(*radix_sort(case))

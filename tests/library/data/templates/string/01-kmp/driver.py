@@ -1,0 +1,3 @@
+print(*get_failure("ABABCABAB"), '|', *get_failure("aabaaab"), '|',
+      *kmp("ABABDABACDABABCABAB", "ABABCABAB"), '|', *kmp("aaaaa", "aa"), '|',
+      f'{len(kmp("abc", ""))}{len(kmp("ab", "abc"))}')

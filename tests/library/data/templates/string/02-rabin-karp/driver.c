@@ -1,0 +1,14 @@
+static int found[2000];
+static char text[2000];
+int count = rabinKarp("abracadabra", "abra", found);
+for (int i = 0; i < count; i++) printf("%d ", found[i]);
+printf("|");
+count = rabinKarp("aaaaa", "aa", found);
+for (int i = 0; i < count; i++) printf(" %d", found[i]);
+printf(" | %d%d", rabinKarp("ab", "abc", found), rabinKarp("abc", "", found));
+printf("%d", rabinKarp("abc", "abc", found));
+memset(text, 'a', 1000);
+strcpy(text + 1000, "b\xff");
+count = rabinKarp(text, "aab\xff", found);
+for (int i = 0; i < count; i++) printf(" %d", found[i]);
+printf("\n");

@@ -1,0 +1,1 @@
+print(*z_function("aabxaab"), '|', *z_function("aaaaa"), '|', len(z_function("")))
