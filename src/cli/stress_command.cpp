@@ -40,7 +40,7 @@ struct Options {
     QStringList files;
     StressBudget budget;
     QString pattern;
-    ComparisonMode comparison;
+    std::optional<ComparisonMode> comparison;
     QString checker;
     CheckerStyle checkerStyle = CheckerStyle::testlib;
     bool checkerStyleGiven = false;
@@ -83,11 +83,10 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* status) {
         } else if (argument == u"--args"_s) {
             options.pattern = value;
         } else if (argument == u"--compare"_s) {
-            const std::optional<ComparisonMode> mode = ComparisonMode::fromName(value);
-            if (!mode)
+            options.comparison = ComparisonMode::fromName(value);
+            if (!options.comparison)
                 return fail(u"unknown comparison \""_s + value +
                             u"\" (one of exact, lines, tokens, float, float:EPS)"_s);
-            options.comparison = *mode;
         } else if (argument == u"--checker"_s) {
             options.checker = value;
         } else if (argument == u"--checker-style"_s) {
@@ -104,6 +103,8 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* status) {
     }
     if (options.files.size() != 3)
         return fail(u"expected SOLUTION, BRUTE and GENERATOR"_s);
+    if (options.comparison && !options.checker.isEmpty())
+        return fail(u"--compare and --checker exclude each other: the checker compares"_s);
     if (options.checkerStyleGiven && options.checker.isEmpty())
         return fail(u"--checker-style goes with --checker"_s);
     if (!budgetGiven)
@@ -292,7 +293,7 @@ int runStress(const QStringList& arguments) {
             return badUsage(verb, error);
         setup.sources.checkerStyle = options->checkerStyle;
     }
-    setup.comparison = options->comparison;
+    setup.comparison = options->comparison.value_or(ComparisonMode());
     setup.timeLimitSeconds = options->timeoutSeconds;
     setup.budget = options->budget;
 

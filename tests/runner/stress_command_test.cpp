@@ -60,6 +60,8 @@ TEST(StressCommandTest, BadUsageExitsWithTwoBeforeRunningAnything) {
         {solution + QStringList{u"--args"_s, u"[5..1]"_s}, u"--args: 1번째 글자: 범위의 시작"_s},
         {solution + QStringList{u"--compare"_s, u"fuzzy"_s}, u"unknown comparison \"fuzzy\""_s},
         {solution + QStringList{u"--checker-style"_s, u"package"_s}, u"--checker-style goes"_s},
+        {solution + QStringList{u"--compare"_s, u"exact"_s, u"--checker"_s, u"c.cpp"_s},
+         u"--compare and --checker exclude"_s},
         {solution + QStringList{u"--rounds"_s, u"0"_s}, u"--rounds needs"_s},
         {solution + QStringList{u"--seconds"_s}, u"--seconds needs a value"_s},
         {QStringList{u"stress"_s, u"missing.cpp"_s} + solution.sliced(2), u"missing.cpp: "_s},
