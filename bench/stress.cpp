@@ -5,8 +5,10 @@
 //   stress_floor_rounds_per_s  median of the same rounds run back to back by
 //                              this program on one core: posix_spawn, pipes,
 //                              nothing else
+//   stress_one_core_rounds_per_s  a session of one worker held to one core like
+//                              the floor: what the session's own work costs
 //   stress_workers             the session's workers
-//   stress_ratio               the first over the second (target: 0.8 x workers)
+//   stress_ratio               the first over the floor (target: 0.8 x workers)
 //   load_average               the machine's one-minute load when the trials end
 // Floor and session alternate so both see the same load.
 // Usage: stress [TRIALS] [SECONDS] (default 5 trials of 3 seconds each).
@@ -91,16 +93,29 @@ QByteArray spawnAndRead(const QByteArray& program, const std::vector<QByteArray>
     return output;
 }
 
-// Rounds per second of the three programs run in turn, this process and its
-// children held to the core it is on.
+// This thread, and the threads and processes it starts, held to the core it
+// is on for the life of the object.
+class OneCore {
+public:
+    OneCore() {
+        ::sched_getaffinity(0, sizeof m_everything, &m_everything);
+        cpu_set_t one;
+        CPU_ZERO(&one);
+        CPU_SET(::sched_getcpu(), &one);
+        ::sched_setaffinity(0, sizeof one, &one);
+    }
+    ~OneCore() { ::sched_setaffinity(0, sizeof m_everything, &m_everything); }
+    OneCore(const OneCore&) = delete;
+    OneCore& operator=(const OneCore&) = delete;
+
+private:
+    cpu_set_t m_everything;
+};
+
+// Rounds per second of the three programs run in turn.
 double floorRate(const PreparedProgram& generatorProgram, const PreparedProgram& brute,
                  const PreparedProgram& solution, double seconds) {
-    cpu_set_t everything;
-    ::sched_getaffinity(0, sizeof everything, &everything);
-    cpu_set_t one;
-    CPU_ZERO(&one);
-    CPU_SET(::sched_getcpu(), &one);
-    ::sched_setaffinity(0, sizeof one, &one);
+    const OneCore oneCore;
     const QByteArray generatorPath = generatorProgram.program().toUtf8();
     const QByteArray brutePath = brute.program().toUtf8();
     const QByteArray solutionPath = solution.program().toUtf8();
@@ -114,9 +129,7 @@ double floorRate(const PreparedProgram& generatorProgram, const PreparedProgram&
             std::abort();
         ++rounds;
     }
-    const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
-    ::sched_setaffinity(0, sizeof everything, &everything);
-    return double(rounds) / elapsed;
+    return double(rounds) / std::chrono::duration<double>(Clock::now() - start).count();
 }
 
 double sessionRate(const StressSetup& setup) {
@@ -162,16 +175,23 @@ int main(int argc, char** argv) {
     if (generatorProgram.failure() || brute.failure() || solution.failure())
         std::abort();
 
+    StressSetup oneWorker = setup;
+    oneWorker.workers = 1;
+
     std::vector<double> floors;
     std::vector<double> sessions;
+    std::vector<double> oneCoreSessions;
     for (int i = 0; i < trials; ++i) {
         floors.push_back(floorRate(generatorProgram, brute, solution, seconds));
         sessions.push_back(sessionRate(setup));
+        const OneCore oneCore;
+        oneCoreSessions.push_back(sessionRate(oneWorker));
     }
     const double floor = median(floors);
     const double session = median(sessions);
     printFigure("stress_rounds_per_s", session);
     printFigure("stress_floor_rounds_per_s", floor);
+    printFigure("stress_one_core_rounds_per_s", median(oneCoreSessions));
     printFigure("stress_workers", QThread::idealThreadCount());
     printFigure("stress_ratio", session / floor);
     printFigure("load_average", loadAverage());
