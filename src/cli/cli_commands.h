@@ -45,3 +45,9 @@ int runHighlight(const QStringList& arguments);
 // Prints problem NUMBER, fetched or converted from a saved page (--html), as
 // one JSON object; on failure prints the error's description and returns 1.
 int runProblem(const QStringList& arguments);
+
+// Runs SOLUTION against BRUTE on inputs from GENERATOR until they differ or
+// the budget ends: 0 when no difference was found, 1 with the smallest
+// counterexample found saved as a case, 3 when a program did not compile,
+// another program failed or the case could not be saved, 130 when interrupted.
+int runStress(const QStringList& arguments);

@@ -45,6 +45,27 @@ const std::map<QString, Verb>& verbs() {
               "their paths. Exit status: 0 every case passes, 1 one fails, 2 bad usage or no\n"
               "cases."),
           runRun}},
+        {QStringLiteral("stress"),
+         {QStringLiteral(
+              "stress SOLUTION BRUTE GENERATOR [--rounds N] [--seconds S] [--args PATTERN]\n"
+              "      [--compare MODE] [--checker FILE [--checker-style testlib|package]]\n"
+              "      [--timeout SECONDS] [--out DIR]"),
+          QStringLiteral(
+              "Runs GENERATOR with a seed (1, 2, 3, ...) and the words of PATTERN as its\n"
+              "arguments, feeds its output to BRUTE and SOLUTION, and compares their outputs\n"
+              "(--compare exact|lines|tokens|float[:EPS], lines by default, or a checker\n"
+              "program) on one worker per core, until SOLUTION fails a round or the budget\n"
+              "ends: --rounds rounds, --seconds seconds of rounds (10 when neither is given).\n"
+              "In PATTERN, [LOW..HIGH] inside a word stands for a whole number drawn anew\n"
+              "each round: \"10 [1..100]\". A wrong answer, time limit (--timeout, 5 by\n"
+              "default) or runtime error of SOLUTION is shrunk for up to 10 seconds towards\n"
+              "the smallest input the pattern reaches and saved as DIR/N.in and DIR/N.ans\n"
+              "(the current folder by default; N after the folder's highest case number).\n"
+              "Progress goes to standard error when it is a terminal. Exit status: 0 no\n"
+              "difference found, 1 a counterexample saved, 2 bad usage, 3 a program did not\n"
+              "compile, GENERATOR, BRUTE or the checker failed, or the case could not be\n"
+              "saved, 130 interrupted."),
+          runStress}},
         {QStringLiteral("highlight"),
          {QStringLiteral("highlight FILE [--language NAME] [--reference]"),
           QStringLiteral(
