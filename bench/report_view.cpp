@@ -100,9 +100,10 @@ struct Bench {
     // What the run's queued calls do with one case's outcome.
     void deliver(int row, const QString& output) {
         TestCase result = state.testCases()[row];
-        result.actualOutput = output;
-        result.passed = output.startsWith(result.expectedOutput);
-        result.executionTime = 12.5;
+        const VerdictKind kind = output.startsWith(result.expectedOutput)
+                                     ? VerdictKind::accepted
+                                     : VerdictKind::wrongAnswer;
+        result.result = CaseResult{{kind}, output, {}, 12.5, 10, 3456};
         state.updateTestCase(result);
     }
 
@@ -110,7 +111,8 @@ struct Bench {
     QString report(const QStringList& outputs) const {
         QList<TestRunRecord> records;
         for (int row = 0; row < outputs.size(); ++row)
-            records.append({row, outputs[row], true, 12.5});
+            records.append(
+                {row, CaseResult{{VerdictKind::accepted}, outputs[row], {}, 12.5, 10, 3456}});
         return buildRunReport(*state.selectedFile(), records);
     }
 

@@ -5,6 +5,10 @@
 //   direct_ms            one g++ compile plus the 10 executions, by hand
 //   direct_exec_ms       the 10 executions alone
 //   per_case_compile_ms  compiling anew for every case, as a naive runner does
+//   memory_overhead_ms_per_case  what starting a case through the exec helper
+//                        (limits, peak memory, CPU time) adds to starting it directly
+//   memory_overhead_cpu_ms_per_case  the same in CPU time, which a loaded
+//                        machine's scheduling does not inflate
 // Usage: run_overhead [REPETITIONS] (default 5).
 #include "base/app_identity.h"
 #include "runner/code_runner.h"
@@ -21,6 +25,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -83,6 +88,32 @@ double runTestRun(const FileItem& file, const QList<TestCase>& testCases) {
     return timeTestRun(file, testCases, 5, u"10/10 통과"_s);
 }
 
+// CPU time of every finished child process so far, in milliseconds.
+double childrenCpuMs() {
+    rusage usage{};
+    ::getrusage(RUSAGE_CHILDREN, &usage);
+    const auto ms = [](const timeval& time) { return time.tv_sec * 1e3 + time.tv_usec / 1e3; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+struct Cost {
+    double wallMs;
+    double cpuMs;
+};
+
+// One execution of the compiled program through ProgramRun, measured or not.
+Cost timeExecution(const QString& program, const QString& inputFile, bool measured) {
+    const auto start = Clock::now();
+    const double cpuBefore = childrenCpuMs();
+    ProgramRun run(program, {});
+    run.setInputFile(inputFile);
+    if (measured)
+        run.setMeasured(ResourceLimits{qint64(256) * 1024, 0, qint64(256) * 1024, {}});
+    if (!run.run().exitedCleanly())
+        std::abort();
+    return {millisecondsSince(start), childrenCpuMs() - cpuBefore};
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -123,7 +154,8 @@ int main(int argc, char** argv) {
     // Headers and compiler into the page cache before anything is timed.
     spawnAndWait(compile);
 
-    std::vector<double> run, warmRun, direct, directExec, perCaseCompile;
+    std::vector<double> run, warmRun, direct, directExec, perCaseCompile, memoryOverhead,
+        memoryOverheadCpu;
     for (int repetition = 0; repetition < repetitions; ++repetition) {
         QDir(CompileCache::standard().folder()).removeRecursively();
         run.push_back(runTestRun(file, testCases));
@@ -139,12 +171,19 @@ int main(int argc, char** argv) {
 
         const auto perCaseStart = Clock::now();
         for (const TestCase& testCase : testCases) {
-            const auto caseStart = PreparedProgram::Clock::now();
             PreparedProgram fresh = PreparedProgram::prepare(source, ProgrammingLanguage::cpp,
                                                              PrepareOptions::withoutCaches());
-            fresh.execute(testCase.input, 5, nullptr, caseStart);
+            fresh.execute(testCase.input, RunLimits{});
         }
         perCaseCompile.push_back(millisecondsSince(perCaseStart));
+
+        // Side by side, case by case, so that the machine's load falls on both.
+        for (const QString& input : inputFiles) {
+            const Cost plain = timeExecution(QFile::decodeName(program), input, false);
+            const Cost measured = timeExecution(QFile::decodeName(program), input, true);
+            memoryOverhead.push_back(measured.wallMs - plain.wallMs);
+            memoryOverheadCpu.push_back(measured.cpuMs - plain.cpuMs);
+        }
     }
 
     printFigure("run_ms", median(run));
@@ -152,5 +191,7 @@ int main(int argc, char** argv) {
     printFigure("per_case_compile_ms", median(perCaseCompile));
     printFigure("warm_run_ms", median(warmRun));
     printFigure("direct_exec_ms", median(directExec));
+    printFigure("memory_overhead_ms_per_case", median(memoryOverhead));
+    printFigure("memory_overhead_cpu_ms_per_case", median(memoryOverheadCpu));
     return 0;
 }

@@ -10,7 +10,7 @@
 double timeTestRun(const FileItem& file, const QList<TestCase>& testCases, int timeoutSeconds,
                    const QString& passed) {
     const auto start = std::chrono::steady_clock::now();
-    JudgeRun run(file, testCases, timeoutSeconds);
+    JudgeRun run(file, testCases, RunLimits::fromSettings({.executionTimeout = timeoutSeconds}));
     QEventLoop loop;
     QObject::connect(&run, &JudgeRun::finished, &loop, &QEventLoop::quit);
     run.start();

@@ -5,7 +5,8 @@
 #include <QList>
 #include <QString>
 
-// Milliseconds for one JudgeRun of `file` over `testCases`, as the window
+// Milliseconds for one JudgeRun of `file` over `testCases` (the default
+// memory limit, the timeout as the time limit), as the window
 // starts it, from construction to its finished signal. Exits the process
 // with the report when the report lacks `passed` (e.g. "10/10 통과"): a
 // figure for a run that failed would mean nothing.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/programming_language.h"
+#include "base/verdict.h"
 
 #include <QDateTime>
 #include <QString>
@@ -73,10 +74,8 @@ struct TestCase {
     QUuid id = QUuid::createUuid();
     QString input;
     QString expectedOutput;
-    // Results of the last run; absent before any run and never saved.
-    std::optional<QString> actualOutput;
-    std::optional<bool> passed;
-    std::optional<double> executionTime;
+    // The last run's result; absent before any run and never saved.
+    std::optional<CaseResult> result;
 
     bool operator==(const TestCase&) const = default;
 };

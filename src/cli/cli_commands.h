@@ -34,8 +34,9 @@ int runThemes(const QStringList& arguments);
 int runSnippets(const QStringList& arguments);
 int runStarters(const QStringList& arguments);
 
-// Runs FILE against the cases of TESTDIR and prints the run report: 0 when
-// every case passes, 1 when one fails.
+// Runs FILE against the cases of TESTDIR and prints the run report, or with
+// --json the verdicts, times and peak memory: 0 when every case passes, 1
+// when one fails.
 int runRun(const QStringList& arguments);
 
 // Prints the colour roles of FILE as "START LENGTH ROLE" lines, one per

@@ -36,14 +36,17 @@ const std::map<QString, Verb>& verbs() {
          {QStringLiteral("starters"),
           QStringLiteral("Prints each language's starter texts as one JSON array."), runStarters}},
         {QStringLiteral("run"),
-         {QStringLiteral("run FILE... TESTDIR [--timeout SECONDS] [--language NAME]"),
+         {QStringLiteral("run FILE... TESTDIR [--timeout SECONDS] [--memory MB] [--language NAME] "
+                         "[--json]"),
           QStringLiteral(
               "Judges each FILE against every TESTDIR/NAME.in, with NAME.out or NAME.ans beside\n"
               "it as the expected output; with several files each report follows a line\n"
               "\"==> FILE <==\". When TESTDIR has no .in file at its top, the cases one and two\n"
               "folders down are used (data/sample/1.in, data/secret/02.in), in natural order of\n"
-              "their paths. Exit status: 0 every case passes, 1 one fails, 2 bad usage or no\n"
-              "cases."),
+              "their paths. --timeout (default 5, 0: none) is the time limit and the hard stop;\n"
+              "--memory (default 256, 0: none) the memory limit. --json prints the verdicts,\n"
+              "times and peak memory as JSON instead of the reports (an array for several\n"
+              "files). Exit status: 0 every case passes, 1 one fails, 2 bad usage or no cases."),
           runRun}},
         {QStringLiteral("stress"),
          {QStringLiteral(

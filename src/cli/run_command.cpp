@@ -8,6 +8,9 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTextStream>
 #include <algorithm>
 #include <atomic>
@@ -21,6 +24,9 @@ namespace {
 
 const QString verb = u"run"_s;
 constexpr int defaultTimeoutSeconds = 5;
+constexpr int defaultMemoryMB = 256;
+// The settings' largest memory limit.
+constexpr int largestMemoryMB = 1024 * 1024;
 constexpr int stopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 std::atomic<JudgeRun*> activeRun{nullptr};
@@ -64,10 +70,16 @@ QStringList findInputs(const QDir& folder) {
     return inputs;
 }
 
+// The cases of a test folder; a case is named by its input's path without ".in".
+struct NamedCases {
+    QStringList names;
+    QList<TestCase> cases;
+};
+
 // Each input with NAME.out (or NAME.ans) beside it; a case without an
 // expected file expects nothing.
-std::optional<QList<TestCase>> readTestCases(const QDir& folder, QString* error) {
-    QList<TestCase> testCases;
+std::optional<NamedCases> readTestCases(const QDir& folder, QString* error) {
+    NamedCases testCases;
     for (const QString& input : findInputs(folder)) {
         const QString base = folder.filePath(input.chopped(3));
         TestCase testCase;
@@ -84,9 +96,56 @@ std::optional<QList<TestCase>> readTestCases(const QDir& folder, QString* error)
                 break;
             }
         }
-        testCases.append(testCase);
+        testCases.names.append(input.chopped(3));
+        testCases.cases.append(testCase);
     }
     return testCases;
+}
+
+// What went wrong first, or the best that went right.
+VerdictKind runVerdict(const JudgeRun& run) {
+    if (run.runFailure())
+        return run.runFailure()->verdict.kind;
+    bool compared = false;
+    for (const TestRunRecord& record : run.records()) {
+        if (!record.result.verdict.passes())
+            return record.result.verdict.kind;
+        compared |= record.result.verdict.kind == VerdictKind::accepted;
+    }
+    return compared ? VerdictKind::accepted : VerdictKind::noExpectedOutput;
+}
+
+QJsonObject runJson(const JudgeRun& run, const FileItem& file, const QStringList& names,
+                    const RunLimits& limits) {
+    QJsonArray cases;
+    int passed = 0;
+    for (const TestRunRecord& record : run.records()) {
+        const CaseResult& result = record.result;
+        QJsonObject entry{{u"name"_s, names.value(record.index)},
+                          {u"verdict"_s, verdictWord(result.verdict.kind)},
+                          {u"wallMs"_s, result.wallMs},
+                          {u"cpuMs"_s, result.cpuMs},
+                          {u"peakMemoryKiB"_s, result.peakMemoryKiB}};
+        if (result.verdict.kind == VerdictKind::runtimeError) {
+            entry.insert(u"exitCode"_s, result.verdict.exitCode);
+            entry.insert(u"signal"_s, result.verdict.signal);
+        }
+        cases.append(entry);
+        passed += result.verdict.passes() ? 1 : 0;
+    }
+    const QJsonObject object{
+        {u"file"_s, file.name},
+        {u"language"_s, rawValue(file.language)},
+        {u"verdict"_s, verdictWord(runVerdict(run))},
+        {u"passed"_s, passed},
+        {u"total"_s, cases.size()},
+        {u"limits"_s, QJsonObject{{u"timeLimitMs"_s, limits.timeLimitMs},
+                                  {u"memoryLimitKiB"_s, limits.memoryLimitKiB},
+                                  {u"timeoutSeconds"_s, limits.timeoutSeconds}}},
+        {u"compileMessages"_s, run.runFailure() ? run.runFailure()->message : QString()},
+        {u"cases"_s, cases},
+    };
+    return object;
 }
 
 // A program runs in a process group of its own, out of reach of the
@@ -98,10 +157,11 @@ void stopActiveRun(int) {
         run->cancel();
 }
 
-// Judges one file and prints its report; true when every case passed.
-bool judge(const FileItem& file, const QString& sourceName, const QList<TestCase>& testCases,
-           int timeoutSeconds) {
-    JudgeRun run(file, testCases, timeoutSeconds);
+// Judges one file; true when every case passed. Without `json` its report is
+// printed, with it the run is appended to `json`.
+bool judge(const FileItem& file, const QString& sourceName, const NamedCases& testCases,
+           const RunLimits& limits, QJsonArray* json) {
+    JudgeRun run(file, testCases.cases, limits);
     run.setSourceName(sourceName);
     QEventLoop loop;
     bool allPassed = false;
@@ -123,6 +183,10 @@ bool judge(const FileItem& file, const QString& sourceName, const QList<TestCase
         sigaction(stopSignals[i], &previous[i], nullptr);
     activeRun = nullptr;
 
+    if (json) {
+        json->append(runJson(run, file, testCases.names, limits));
+        return allPassed;
+    }
     const QByteArray report = run.report().toUtf8();
     std::fwrite(report.constData(), 1, std::size_t(report.size()), stdout);
     std::fflush(stdout);
@@ -133,16 +197,26 @@ bool judge(const FileItem& file, const QString& sourceName, const QList<TestCase
 
 int runRun(const QStringList& arguments) {
     QStringList positional;
-    int timeoutSeconds = defaultTimeoutSeconds;
+    ExecutionSettings limits{defaultTimeoutSeconds, defaultMemoryMB};
     std::optional<ProgrammingLanguage> language;
+    bool json = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (argument == u"--timeout"_s) {
             bool ok = false;
-            timeoutSeconds = arguments.value(i + 1).toInt(&ok);
-            if (!ok || timeoutSeconds < 0)
+            limits.executionTimeout = arguments.value(i + 1).toInt(&ok);
+            if (!ok || limits.executionTimeout < 0)
                 return badUsage(verb, u"--timeout needs a whole number of seconds (0: no limit)"_s);
             ++i;
+        } else if (argument == u"--memory"_s) {
+            bool ok = false;
+            limits.memoryLimit = arguments.value(i + 1).toInt(&ok);
+            if (!ok || limits.memoryLimit < 0 || limits.memoryLimit > largestMemoryMB)
+                return badUsage(verb, u"--memory needs a whole number of megabytes up to "_s +
+                                          QString::number(largestMemoryMB) + u" (0: no limit)"_s);
+            ++i;
+        } else if (argument == u"--json"_s) {
+            json = true;
         } else if (argument == u"--language"_s) {
             if (++i == arguments.size())
                 return badUsage(verb, u"--language needs a name"_s);
@@ -182,10 +256,10 @@ int runRun(const QStringList& arguments) {
             return badUsage(verb, error);
         files.append(FileItem::make(QFileInfo(positional[i]).fileName(), languages[i], *code));
     }
-    const std::optional<QList<TestCase>> testCases = readTestCases(testFolder, &error);
+    const std::optional<NamedCases> testCases = readTestCases(testFolder, &error);
     if (!testCases)
         return badUsage(verb, error);
-    if (testCases->isEmpty()) {
+    if (testCases->cases.isEmpty()) {
         return badUsage(verb, u"no test cases in "_s + testFolderPath +
                                   u": no NAME.in at its top or one or two folders down"_s);
     }
@@ -195,11 +269,21 @@ int runRun(const QStringList& arguments) {
         if (languages.count(fileLanguage) > 1)
             CompileServers::session().start(fileLanguage, ResidentCompiler::Priority::normal);
     }
+    const RunLimits runLimits = RunLimits::fromSettings(limits);
+    QJsonArray runs;
     bool allPassed = true;
     for (qsizetype i = 0; i < files.size() && !interrupted; ++i) {
-        if (files.size() > 1)
+        if (files.size() > 1 && !json)
             std::printf("==> %s <==\n", qPrintable(positional[i]));
-        allPassed = judge(files[i], positional[i], *testCases, timeoutSeconds) && allPassed;
+        allPassed = judge(files[i], positional[i], *testCases, runLimits, json ? &runs : nullptr) &&
+                    allPassed;
+    }
+    if (json) {
+        // One file's run as an object, several as an array of them.
+        const QJsonDocument document =
+            runs.size() == 1 ? QJsonDocument(runs.first().toObject()) : QJsonDocument(runs);
+        std::fputs(document.toJson(QJsonDocument::Indented).constData(), stdout);
+        std::fflush(stdout);
     }
     return allPassed ? 0 : 1;
 }

@@ -132,6 +132,8 @@ QString failureWords(StressRound::Failure failure) {
         return u"틀렸습니다"_s;
     case StressRound::Failure::timeLimit:
         return u"시간 초과"_s;
+    case StressRound::Failure::memoryLimit:
+        return u"메모리 초과"_s;
     case StressRound::Failure::runtimeError:
         return u"런타임 에러"_s;
     case StressRound::Failure::outputLimit:

@@ -53,12 +53,8 @@ QVariant CaseModel::data(const QModelIndex& index, int role) const {
         return testCase->input;
     case ExpectedOutputRole:
         return testCase->expectedOutput;
-    case ActualOutputRole:
-        return optionalValue(testCase->actualOutput);
-    case PassedRole:
-        return optionalValue(testCase->passed);
-    case ExecutionTimeRole:
-        return optionalValue(testCase->executionTime);
+    case ResultRole:
+        return optionalValue(testCase->result);
     default:
         return {};
     }

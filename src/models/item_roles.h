@@ -22,10 +22,8 @@ enum ItemRole {
     // Test-case rows.
     InputRole,
     ExpectedOutputRole,
-    // Absent (an invalid QVariant) before a run.
-    ActualOutputRole,
-    PassedRole,
-    ExecutionTimeRole,
+    // The last run's CaseResult; absent (an invalid QVariant) before a run.
+    ResultRole,
 };
 
 struct FileItem;

@@ -133,6 +133,8 @@ CheckResult interpretCheckerEnd(CheckerStyle style, const ProgramRun::Outcome& o
                        errors);
     case Status::outputLimitExceeded:
         return failure(u"채점기 출력 초과 (64MB)"_s);
+    case Status::memoryLimitExceeded:
+        return failure(u"채점기 메모리 초과"_s, errors);
     case Status::stopped:
         return failure(u"⏹️ 실행 중지됨"_s);
     case Status::finished:
@@ -158,8 +160,8 @@ Checker Checker::prepare(const QString& code, ProgrammingLanguage language, Chec
 
 CheckResult Checker::check(QByteArrayView input, QByteArrayView output, QByteArrayView answer,
                            int timeLimitSeconds, const StopSignal* stop) const {
-    if (const std::optional<RunResult> failed = m_program.failure())
-        return failure(u"채점기를 준비하지 못했습니다"_s, failed->output);
+    if (const std::optional<CaseResult>& failed = m_program.failure())
+        return failure(u"채점기를 준비하지 못했습니다"_s, failed->message);
     // Files named per check, so threads may check at once. No folder per
     // check: making and removing one costs more than many checkers take to
     // run on some file systems (ext4 mounted with discard), so each thread
@@ -187,7 +189,7 @@ CheckResult Checker::check(QByteArrayView input, QByteArrayView output, QByteArr
     ProgramRun process(m_program.program(), arguments + m_extraArguments);
     if (m_style == CheckerStyle::package)
         process.setInputFile(files.output);
-    process.setTimeLimit(timeLimitSeconds);
+    process.setTimeLimit(std::chrono::seconds(timeLimitSeconds));
     process.setStopSignal(stop);
     return interpretCheckerEnd(m_style, process.run(), timeLimitSeconds, files.feedback);
 }

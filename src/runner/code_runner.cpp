@@ -25,10 +25,6 @@ QString fileErrorMessage(const QString& description) {
     return u"파일 생성 실패: "_s + description;
 }
 
-QString stoppedMessage() {
-    return u"⏹️ 실행 중지됨"_s;
-}
-
 QString nativeMissingMessage(const QString& compiler) {
     return u"컴파일러를 찾을 수 없습니다: "_s + compiler + u"\n\n설치 방법:\n- Debian: "_s +
            compiler + u" 설치 필요\n  sudo apt install "_s + compiler;
@@ -105,28 +101,101 @@ ProgramRun::Outcome runCompiler(const QStringList& arguments, const StopSignal* 
 }
 
 CompileOutcome compileWith(const QStringList& arguments, const StopSignal* stop,
-                           const QString& missingMessage, const QString& errorPrefix,
-                           bool reportStandardOutput, ResidentCompiler* server = nullptr) {
+                           const QString& missingMessage, bool reportStandardOutput,
+                           ResidentCompiler* server = nullptr) {
     const ProgramRun::Outcome outcome = runCompiler(arguments, stop, server);
     switch (outcome.status) {
     case Status::failedToStart:
-        return {false, missingMessage};
+        return {false, false, missingMessage};
     case Status::stopped:
-        return {false, stoppedMessage()};
+        return {false, true, {}};
     case Status::outputLimitExceeded:
-        return {false, errorPrefix + u"⛔ 출력 초과 (64MB)"_s};
+        return {false, false, u"컴파일러의 출력이 64MB를 넘었습니다"_s};
     case Status::finished:
     case Status::timedOut:
+    case Status::memoryLimitExceeded:
         break;
     }
     if (outcome.exitedCleanly())
-        return {true, {}};
+        return {true, false, {}};
     QString detail = decodeUtf8(outcome.standardError);
     if (detail.isEmpty() && reportStandardOutput)
         detail = decodeUtf8(outcome.standardOutput);
     if (detail.isEmpty())
         detail = u"알 수 없는 컴파일 에러"_s;
-    return {false, errorPrefix + detail};
+    return {false, false, detail};
+}
+
+CaseResult failedWith(VerdictKind kind, const QString& message) {
+    CaseResult result;
+    result.verdict.kind = kind;
+    result.message = message;
+    return result;
+}
+
+// What a program that died of a failed allocation says on its way out.
+bool reportsAllocationFailure(const QString& standardError) {
+    static const QString signs[] = {
+        u"std::bad_alloc"_s, u"MemoryError"_s, u"java.lang.OutOfMemoryError"_s,
+        u"System.OutOfMemoryException"_s, u"Garbage collector could not allocate"_s};
+    return std::any_of(std::begin(signs), std::end(signs),
+                       [&](const QString& sign) { return standardError.contains(sign); });
+}
+
+ResourceLimits resourceLimits(ProgrammingLanguage language, qint64 memoryKiB) {
+    ResourceLimits limits;
+    limits.memoryKiB = memoryKiB;
+    limits.stackKiB = memoryKiB;
+    if (memoryKiB == 0)
+        return limits;
+    switch (language) {
+    case ProgrammingLanguage::java:
+        break;
+    case ProgrammingLanguage::csharp:
+        limits.environment.append(u"MONO_GC_PARAMS=max-heap-size="_s + QString::number(memoryKiB) +
+                                  u'k');
+        break;
+    default:
+        // Room for what the runtime maps without touching, so that only a
+        // runaway allocation meets it, and fails at once.
+        limits.addressSpaceKiB = 2 * memoryKiB + 64 * 1024;
+        break;
+    }
+    return limits;
+}
+
+// The JVM reserves its heap and thread stacks itself.
+QStringList javaMemoryFlags(qint64 memoryKiB) {
+    if (memoryKiB == 0)
+        return {};
+    const qint64 largestStackKiB = 1024 * 1024;
+    return {u"-Xmx"_s + QString::number(memoryKiB) + u'k',
+            u"-Xss"_s + QString::number(std::min(memoryKiB, largestStackKiB)) + u'k'};
+}
+
+// Memory decides first, as on the judge: a program past the limit, or one
+// that failed for want of memory near it, did not get to show anything else.
+Verdict verdictOf(const ProgramRun::Outcome& outcome, const CaseResult& result,
+                  const RunLimits& limits) {
+    const qint64 memoryLimit = limits.memoryLimitKiB;
+    const bool failed = !outcome.exitedCleanly();
+    const bool nearMemoryLimit = memoryLimit > 0 && result.peakMemoryKiB * 10 >= memoryLimit * 9;
+    if (outcome.status == Status::memoryLimitExceeded ||
+        (memoryLimit > 0 && result.peakMemoryKiB > memoryLimit) ||
+        (failed && reportsAllocationFailure(result.message)) ||
+        (failed && outcome.crashSignal != 0 && nearMemoryLimit))
+        return {VerdictKind::memoryLimit};
+    if (outcome.status == Status::timedOut ||
+        (limits.timeLimitMs > 0 &&
+         (result.cpuMs > limits.timeLimitMs || result.wallMs > 2.0 * limits.timeLimitMs)))
+        return {VerdictKind::timeLimit};
+    if (outcome.status == Status::outputLimitExceeded)
+        return {VerdictKind::outputLimit};
+    if (outcome.status == Status::stopped)
+        return {VerdictKind::stopped};
+    if (failed)
+        return {VerdictKind::runtimeError, outcome.exitCode, outcome.crashSignal};
+    return {VerdictKind::accepted};
 }
 
 // Made once per process with mode 0700, so nobody else can plant a file or a
@@ -198,13 +267,12 @@ bool failedToLink(const CompileOutcome& outcome) {
 
 } // namespace
 
-RunResult CodeRunner::run(const QString& code, ProgrammingLanguage language, const QString& input,
-                          int timeoutSeconds, const StopSignal* stop) {
-    const auto startedAt = PreparedProgram::Clock::now();
+CaseResult CodeRunner::run(const QString& code, ProgrammingLanguage language, const QString& input,
+                           const RunLimits& limits, const StopSignal* stop) {
     PrepareOptions options;
     options.stop = stop;
     PreparedProgram program = PreparedProgram::prepare(code, language, options);
-    return program.execute(input, timeoutSeconds, stop, startedAt);
+    return program.execute(input, limits, stop);
 }
 
 CompileOutcome CodeRunner::compileNative(const QString& sourcePath, const QString& outputPath,
@@ -213,7 +281,7 @@ CompileOutcome CodeRunner::compileNative(const QString& sourcePath, const QStrin
     const auto compile = [&](const QStringList& linkerFlags) {
         return compileWith(
             nativeCompileArguments(sourcePath, outputPath, compiler, flags + linkerFlags), stop,
-            nativeMissingMessage(compiler), u"🔴 컴파일 에러:\n"_s, true);
+            nativeMissingMessage(compiler), true);
     };
     const QStringList fast = fastLinkerFlags();
     const CompileOutcome outcome = compile(fast);
@@ -225,13 +293,13 @@ CompileOutcome CodeRunner::compileNative(const QString& sourcePath, const QStrin
 CompileOutcome CodeRunner::compileJava(const QString& mainJavaPath, const QString& classDirectory,
                                        const StopSignal* stop, ResidentCompiler* server) {
     return compileWith(javaCompileArguments(mainJavaPath, classDirectory), stop,
-                       javaMissingMessage(), u"🔴 Java 컴파일 에러:\n"_s, false, server);
+                       javaMissingMessage(), false, server);
 }
 
 CompileOutcome CodeRunner::compileCSharp(const QString& sourcePath, const QString& assemblyPath,
                                          const StopSignal* stop, ResidentCompiler* server) {
     return compileWith(csharpCompileArguments(sourcePath, assemblyPath), stop,
-                       csharpMissingMessage(), u"🔴 C# 컴파일 에러:\n"_s, false, server);
+                       csharpMissingMessage(), false, server);
 }
 
 PreparedProgram::PreparedProgram() = default;
@@ -246,15 +314,17 @@ QString PreparedProgram::workingFolder() const {
 PreparedProgram PreparedProgram::prepare(const QString& code, ProgrammingLanguage language,
                                          const PrepareOptions& options) {
     PreparedProgram program;
+    program.m_language = language;
     if (!privateRoot().isValid()) {
-        program.m_writeFailure = RunResult{fileErrorMessage(privateRoot().errorString()), true, 0};
+        program.m_failure =
+            failedWith(VerdictKind::failedToStart, fileErrorMessage(privateRoot().errorString()));
         return program;
     }
     program.m_folder =
         std::make_unique<QTemporaryDir>(privateRoot().path() + QStringLiteral("/run-XXXXXX"));
     if (!program.m_folder->isValid()) {
-        program.m_writeFailure =
-            RunResult{fileErrorMessage(program.m_folder->errorString()), true, 0};
+        program.m_failure = failedWith(VerdictKind::failedToStart,
+                                       fileErrorMessage(program.m_folder->errorString()));
         return program;
     }
     const QString folder = program.m_folder->path();
@@ -263,7 +333,7 @@ PreparedProgram PreparedProgram::prepare(const QString& code, ProgrammingLanguag
     const QString repaired = repairQuotes(code);
     QString writeError;
     if (!writeText(source, repaired, &writeError)) {
-        program.m_writeFailure = RunResult{fileErrorMessage(writeError), true, 0};
+        program.m_failure = failedWith(VerdictKind::failedToStart, fileErrorMessage(writeError));
         return program;
     }
 
@@ -275,7 +345,8 @@ PreparedProgram PreparedProgram::prepare(const QString& code, ProgrammingLanguag
     ResidentCompiler* server = options.servers ? options.servers->server(language) : nullptr;
     switch (language) {
     case ProgrammingLanguage::txt:
-        program.m_buildFailure = RunResult{u"📝 텍스트 파일은 실행할 수 없습니다."_s, true, 0};
+        program.m_failure =
+            failedWith(VerdictKind::failedToStart, u"📝 텍스트 파일은 실행할 수 없습니다."_s);
         break;
     case ProgrammingLanguage::c:
     case ProgrammingLanguage::cpp: {
@@ -316,7 +387,8 @@ PreparedProgram PreparedProgram::prepare(const QString& code, ProgrammingLanguag
     case ProgrammingLanguage::java: {
         const QString mainJava = folder + QStringLiteral("/Main.java");
         if (!writeText(mainJava, repaired, &writeError)) {
-            program.m_writeFailure = RunResult{fileErrorMessage(writeError), true, 0};
+            program.m_failure =
+                failedWith(VerdictKind::failedToStart, fileErrorMessage(writeError));
             return program;
         }
         const bool built = program.build(
@@ -360,53 +432,53 @@ bool PreparedProgram::build(const PrepareOptions& options, const QString& source
     if (cache.restore(key, m_folder->path()))
         return true;
     const CompileOutcome outcome = compile();
+    if (outcome.stopped) {
+        m_failure = failedWith(VerdictKind::stopped, {});
+        return false;
+    }
     if (!outcome.succeeded) {
         const QString name = options.sourceName.isEmpty() ? workingFile : options.sourceName;
-        m_buildFailure = RunResult{
-            withUserFileName(outcome.message, m_folder->path(), workingFile, name), true, 0};
+        m_failure =
+            failedWith(VerdictKind::compileError,
+                       withUserFileName(outcome.message, m_folder->path(), workingFile, name));
         return false;
     }
     cache.store(key, m_folder->path(), products());
     return true;
 }
 
-RunResult PreparedProgram::execute(const QString& input, int timeoutSeconds, const StopSignal* stop,
-                                   Clock::time_point startedAt) {
-    if (m_writeFailure)
-        return *m_writeFailure;
+CaseResult PreparedProgram::execute(const QString& input, const RunLimits& limits,
+                                    const StopSignal* stop) {
+    if (m_failure)
+        return *m_failure;
     const QString inputPath = m_folder->path() + QStringLiteral("/input.txt");
     QString writeError;
     if (!writeText(inputPath, input, &writeError))
-        return RunResult{fileErrorMessage(writeError), true, 0};
-    if (m_buildFailure)
-        return *m_buildFailure;
+        return failedWith(VerdictKind::failedToStart, fileErrorMessage(writeError));
 
-    ProgramRun process(m_program, m_arguments);
+    QStringList arguments = m_arguments;
+    if (m_language == ProgrammingLanguage::java)
+        arguments = arguments.mid(0, 1) + javaMemoryFlags(limits.memoryLimitKiB) + arguments.mid(1);
+    ProgramRun process(m_program, arguments);
     process.setInputFile(inputPath);
-    process.setTimeLimit(timeoutSeconds);
+    process.setTimeLimit(limits.endAfter());
     process.setStopSignal(stop);
+    process.setMeasured(resourceLimits(m_language, limits.memoryLimitKiB));
     const ProgramRun::Outcome outcome = process.run();
-    const double elapsed =
-        outcome.started
-            ? std::chrono::duration<double, std::milli>(outcome.endedAt - startedAt).count()
-            : 0;
+    if (outcome.status == Status::failedToStart)
+        return failedWith(VerdictKind::failedToStart, outcome.errorDescription);
 
-    switch (outcome.status) {
-    case Status::failedToStart:
-        return RunResult{u"실행 실패: "_s + outcome.errorDescription, true, 0};
-    case Status::timedOut:
-        return RunResult{u"⏱️ 시간 초과 ("_s + QString::number(timeoutSeconds) + u"초)"_s,
-                         true, elapsed};
-    case Status::outputLimitExceeded:
-        return RunResult{u"⛔ 출력 초과 (64MB)"_s, true, elapsed};
-    case Status::stopped:
-        return RunResult{stoppedMessage(), true, elapsed};
-    case Status::finished:
-        break;
+    CaseResult result;
+    result.output = decodeUtf8(outcome.standardOutput);
+    result.message = decodeUtf8(outcome.standardError);
+    if (outcome.usage) {
+        result.wallMs = outcome.usage->wallMs;
+        result.cpuMs = outcome.usage->cpuMs;
+        result.peakMemoryKiB = outcome.usage->peakMemoryKiB;
+    } else {
+        result.wallMs =
+            std::chrono::duration<double, std::milli>(outcome.endedAt - outcome.launchedAt).count();
     }
-    if (!outcome.exitedCleanly()) {
-        const QString errorText = decodeUtf8(outcome.standardError);
-        return RunResult{errorText.isEmpty() ? u"런타임 에러"_s : errorText, true, elapsed};
-    }
-    return RunResult{decodeUtf8(outcome.standardOutput), false, elapsed};
+    result.verdict = verdictOf(outcome, result, limits);
+    return result;
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "base/programming_language.h"
+#include "base/verdict.h"
 #include "runner/compile_cache.h"
 #include "runner/compile_servers.h"
 #include "runner/precompiled_headers.h"
 #include "runner/program_run.h"
+#include "runner/run_limits.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,33 +16,22 @@
 
 class QTemporaryDir;
 
-// What one run of a program gave: its standard output on success, otherwise
-// a message (compile error, runtime error, time limit, refusal) with `error`
-// set. `executionTime` is in milliseconds from the start of the run to the
-// program's end, so it includes writing the files and any compile; it is 0
-// when the program never started.
-struct RunResult {
-    QString output;
-    bool error = false;
-    double executionTime = 0;
-
-    bool operator==(const RunResult&) const = default;
-};
-
 struct CompileOutcome {
     bool succeeded = false;
-    QString message; // empty on success
+    bool stopped = false;
+    QString message; // the compiler's messages, or why it could not run; empty on success
 };
 
 // Compiles and runs one source text on one input with the tools on the search
 // path (gcc, g++, python3, javac/java, mcs/mono), every tool started through
 // /usr/bin/env. Keeps no state; blocks until the program ends, so it is for a
 // worker thread. A raised StopSignal kills the compiler or program at once
-// and the result says it was stopped.
+// and the result says it was stopped. A program that runs cleanly within the
+// limits comes back accepted: comparing its output is the caller's part.
 class CodeRunner {
 public:
-    static RunResult run(const QString& code, ProgrammingLanguage language, const QString& input,
-                         int timeoutSeconds, const StopSignal* stop = nullptr);
+    static CaseResult run(const QString& code, ProgrammingLanguage language, const QString& input,
+                          const RunLimits& limits, const StopSignal* stop = nullptr);
 
     // compiler, then flags, then sourcePath, "-o", outputPath.
     static CompileOutcome compileNative(const QString& sourcePath, const QString& outputPath,
@@ -80,13 +71,19 @@ struct PrepareOptions {
 // 0700 made once per process), and compiled once or taken from the compile
 // cache. A C++ source whose include prefix has a precompiled header compiles
 // with it; when that compile fails in a way that names the header, the plain
-// compile decides, so the header can only ever cost time. A failure on the way (a file that cannot
-// be written, a Text file, a compile error) is kept and is what every execution returns. Move-only;
-// the working folder goes with it.
+// compile decides, so the header can only ever cost time. A failure on the
+// way (a file that cannot be written, a Text file, a compile error) is kept
+// and is what every execution returns. Move-only; the working folder goes
+// with it.
+//
+// A program runs through the exec helper under the run's limits, by one rule
+// for C, C++ and Python: its resident set is watched and the program killed
+// past the memory limit, its address space held to twice the limit plus
+// 64 MiB, its stack as large as the limit. Java gets -Xmx and -Xss from the
+// limit instead of an address-space limit, which the JVM does not survive;
+// C# gets mono's heap limit.
 class PreparedProgram {
 public:
-    using Clock = ProgramRun::Clock;
-
     static PreparedProgram prepare(const QString& code, ProgrammingLanguage language,
                                    const PrepareOptions& options = {});
 
@@ -94,21 +91,19 @@ public:
     PreparedProgram& operator=(PreparedProgram&&) noexcept;
     ~PreparedProgram();
 
-    // Feeds input on standard input; the time counts from startedAt.
-    RunResult execute(const QString& input, int timeoutSeconds, const StopSignal* stop,
-                      Clock::time_point startedAt);
+    // Feeds input on standard input.
+    CaseResult execute(const QString& input, const RunLimits& limits,
+                       const StopSignal* stop = nullptr);
 
+    // Why no execution can run (a file not written, a Text file, a compile
+    // error), when that is so.
+    const std::optional<CaseResult>& failure() const { return m_failure; }
     QString workingFolder() const;
     // The command an execution starts (the compiled program, or the
     // interpreter and its arguments), for callers that run it their own way
     // with arguments of their own; empty when preparing failed.
     QString program() const { return m_program; }
     QStringList arguments() const { return m_arguments; }
-    // What every execution returns instead of running: a file that could not
-    // be written, a Text file, a compile error.
-    std::optional<RunResult> failure() const {
-        return m_writeFailure ? m_writeFailure : m_buildFailure;
-    }
 
 private:
     PreparedProgram();
@@ -119,10 +114,8 @@ private:
                const std::function<QStringList()>& products);
 
     std::unique_ptr<QTemporaryDir> m_folder;
-    // Failures kept for every execution, in the order a single run meets
-    // them: the source file is written before the input, the compile after.
-    std::optional<RunResult> m_writeFailure;
-    std::optional<RunResult> m_buildFailure;
+    std::optional<CaseResult> m_failure;
+    ProgrammingLanguage m_language = ProgrammingLanguage::txt;
     QString m_program;
     QStringList m_arguments;
 };

@@ -396,13 +396,13 @@ InteractionResult Interaction::run(const PreparedProgram& solution,
                                    const InteractionLimits& limits, const StopSignal* stop) {
     InteractionResult result;
     result.interactor = {CheckResult::Verdict::checkerFailure, 0, {}};
-    if (const std::optional<RunResult> failed = solution.failure()) {
-        result.solution.errorDescription = failed->output;
+    if (const std::optional<CaseResult>& failed = solution.failure()) {
+        result.solution.errorDescription = failed->message;
         result.solutionFailed = true;
         return result;
     }
-    if (const std::optional<RunResult> failed = interactor.failure()) {
-        result.interactor.message = u"인터랙터를 준비하지 못했습니다\n"_s + failed->output;
+    if (const std::optional<CaseResult>& failed = interactor.failure()) {
+        result.interactor.message = u"인터랙터를 준비하지 못했습니다\n"_s + failed->message;
         return result;
     }
     const QTemporaryDir folder(interactor.workingFolder() + u"/interaction-XXXXXX"_s);

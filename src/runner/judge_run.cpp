@@ -6,10 +6,21 @@
 #include <algorithm>
 #include <optional>
 
-JudgeRun::JudgeRun(const FileItem& file, const QList<TestCase>& testCases, int timeoutSeconds,
+namespace {
+
+// A case that ran cleanly is judged by its output.
+CaseResult judged(CaseResult result, const QString& expectedOutput) {
+    if (result.verdict.kind == VerdictKind::accepted)
+        result.verdict = compareOutput(expectedOutput, result.output);
+    return result;
+}
+
+} // namespace
+
+JudgeRun::JudgeRun(const FileItem& file, const QList<TestCase>& testCases, const RunLimits& limits,
                    QObject* parent)
     : QObject(parent), m_file(file), m_sourceName(file.name), m_testCases(testCases),
-      m_timeoutSeconds(timeoutSeconds) {}
+      m_limits(limits) {}
 
 JudgeRun::~JudgeRun() {
     cancel();
@@ -32,6 +43,7 @@ void JudgeRun::cancel() {
 // of them could reach a deleted object.
 void JudgeRun::work() {
     std::optional<PreparedProgram> program;
+    std::optional<CaseResult> runFailure;
     QList<TestRunRecord> records;
     PrepareOptions options;
     options.sourceName = m_sourceName;
@@ -41,13 +53,19 @@ void JudgeRun::work() {
     // stopped case in the report, never a report of no case passing "all".
     for (int index = 0; index < m_testCases.size(); ++index) {
         const TestCase& testCase = m_testCases[index];
-        const auto startedAt = PreparedProgram::Clock::now();
-        if (!program)
+        if (!program) {
             program = PreparedProgram::prepare(m_file.content, m_file.language, options);
-        const RunResult result =
-            program->execute(testCase.input, m_timeoutSeconds, &m_stop, startedAt);
-        const TestRunRecord record{index, result.output, isPassing(result, testCase.expectedOutput),
-                                   result.executionTime};
+            const std::optional<CaseResult>& failure = program->failure();
+            if (failure && failure->verdict.kind != VerdictKind::stopped)
+                runFailure = failure;
+        }
+        TestRunRecord record{index, {}};
+        // The failure's message goes into the report once, not into every case.
+        if (runFailure)
+            record.result.verdict = runFailure->verdict;
+        else
+            record.result = judged(program->execute(testCase.input, m_limits, &m_stop),
+                                   testCase.expectedOutput);
         records.append(record);
         QMetaObject::invokeMethod(
             this, [this, id = testCase.id, record] { receiveCase(id, record); },
@@ -59,7 +77,10 @@ void JudgeRun::work() {
     // Built here: with an output of tens of megabytes the report takes long
     // enough to be felt on the window's thread.
     QMetaObject::invokeMethod(
-        this, [this, report = buildRunReport(m_file, records)] { finish(report); },
+        this,
+        [this, report = buildRunReport(m_file, records, runFailure), runFailure] {
+            finish(report, runFailure);
+        },
         Qt::QueuedConnection);
 }
 
@@ -68,12 +89,14 @@ void JudgeRun::receiveCase(const QUuid& testCaseId, const TestRunRecord& record)
     emit caseFinished(testCaseId, record);
 }
 
-void JudgeRun::finish(const QString& report) {
+void JudgeRun::finish(const QString& report, const std::optional<CaseResult>& runFailure) {
     m_worker.join();
     m_finished = true;
     m_report = report;
-    const bool allPassed = std::all_of(m_records.begin(), m_records.end(),
-                                       [](const TestRunRecord& record) { return record.passed; });
+    m_runFailure = runFailure;
+    const bool allPassed =
+        std::all_of(m_records.begin(), m_records.end(),
+                    [](const TestRunRecord& record) { return record.result.verdict.passes(); });
     emit finished(m_report, allPassed);
 }
 
@@ -87,19 +110,15 @@ JudgeRun* startJudgeRun(AppState& state) {
     state.setConsoleOutput(runningMessage(file));
     state.clearTestResults();
 
-    auto* run = new JudgeRun(file, state.testCases(), state.settings().execution().executionTimeout,
-                             &state);
+    auto* run = new JudgeRun(file, state.testCases(),
+                             RunLimits::fromSettings(state.settings().execution()), &state);
     QObject::connect(run, &JudgeRun::caseFinished, &state,
                      [&state](const QUuid& testCaseId, const TestRunRecord& record) {
                          const TestCase* current = state.testCase(testCaseId);
                          if (!current)
                              return;
                          TestCase updated = *current;
-                         updated.actualOutput = record.output;
-                         updated.passed = updated.expectedOutput.isEmpty()
-                                              ? std::nullopt
-                                              : std::optional<bool>(record.passed);
-                         updated.executionTime = record.executionTime;
+                         updated.result = record.result;
                          state.updateTestCase(updated);
                      });
     QObject::connect(run, &JudgeRun::finished, &state, [&state, run](const QString& report) {

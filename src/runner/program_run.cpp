@@ -1,6 +1,7 @@
 #include "runner/program_run.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
@@ -112,13 +113,17 @@ public:
     posix_spawnattr_t attributes;
 };
 
-// A launched program: its pid, our ends of its output pipes, and the watch
-// on its exit.
+// The descriptor the exec helper writes its report to.
+constexpr int reportDescriptor = 3;
+
+// A launched program: its pid, our ends of its output pipes (and of the exec
+// helper's report), and the watch on its exit.
 struct Child {
     pid_t pid = 0;
     Descriptor exitWatch;
     Descriptor output;
     Descriptor error;
+    Descriptor report;
     Clock::time_point launchedAt;
     // Why we ended it, when we did; the first reason stands.
     std::optional<ProgramRun::Status> endedFor;
@@ -130,10 +135,28 @@ struct Child {
     }
 };
 
+QStringList helperArguments(const ResourceLimits& limits, const QString& program,
+                            const QStringList& arguments) {
+    QStringList options;
+    const auto add = [&options](const char* name, qint64 value) {
+        options << QString::fromLatin1(name) << QString::number(value);
+    };
+    add("--memory", limits.memoryKiB);
+    add("--address-space", limits.addressSpaceKiB);
+    if (limits.stackKiB)
+        add("--stack", *limits.stackKiB);
+    for (const QString& assignment : limits.environment)
+        options << QStringLiteral("--env") << assignment;
+    add("--report-fd", reportDescriptor);
+    return options + QStringList{QStringLiteral("--"), program} + arguments;
+}
+
 // Starts the program with the input file (if any) on standard input and
-// pipes on standard output and error. Nothing on failure, with the reason.
-std::optional<Child> spawn(const QString& program, const QStringList& arguments,
-                           const QString& inputFile, ProgramRun::Outcome& outcome) {
+// pipes on standard output and error; a measured one through the exec
+// helper. Nothing on failure, with the reason.
+std::optional<Child> spawn(QString program, QStringList arguments, const QString& inputFile,
+                           const std::optional<ResourceLimits>& limits,
+                           ProgramRun::Outcome& outcome) {
     Descriptor input;
     if (!inputFile.isEmpty()) {
         input = Descriptor(::open(QFile::encodeName(inputFile).constData(), O_RDONLY | O_CLOEXEC));
@@ -149,11 +172,29 @@ std::optional<Child> spawn(const QString& program, const QStringList& arguments,
         return std::nullopt;
     }
 
+    Descriptor reportWrite;
+    if (limits) {
+        const QString helper = ProgramRun::execHelperPath();
+        if (helper.isEmpty()) {
+            outcome.errorDescription = QStringLiteral("corvanta-exec를 찾을 수 없습니다");
+            return std::nullopt;
+        }
+        if (!makePipe(child.report, reportWrite)) {
+            outcome.errorDescription = qt_error_string(errno);
+            return std::nullopt;
+        }
+        arguments = helperArguments(*limits, program, arguments);
+        program = helper;
+    }
+
     SpawnSettings spawn;
     if (input.isOpen())
         posix_spawn_file_actions_adddup2(&spawn.actions, input.get(), STDIN_FILENO);
     posix_spawn_file_actions_adddup2(&spawn.actions, outputWrite.get(), STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&spawn.actions, errorWrite.get(), STDERR_FILENO);
+    // Last: the descriptor it lands on may be one of those just moved.
+    if (reportWrite.isOpen())
+        posix_spawn_file_actions_adddup2(&spawn.actions, reportWrite.get(), reportDescriptor);
     // A group of its own, so the program and everything it starts can be
     // signalled together; signals as a fresh process would have them, whatever
     // the caller ignores or blocks.
@@ -183,6 +224,7 @@ std::optional<Child> spawn(const QString& program, const QStringList& arguments,
         return std::nullopt;
     }
     child.launchedAt = Clock::now();
+    outcome.launchedAt = child.launchedAt;
     outcome.started = true;
 
     // The exit becomes visible through the pidfd while the child stays a
@@ -197,12 +239,12 @@ std::optional<Child> spawn(const QString& program, const QStringList& arguments,
 // Collects the output until the program exits, ending it at the time limit
 // (SIGTERM, then SIGKILL after a grace), on a stop request or when a stream
 // passes the cap.
-void watch(Child& child, int timeLimitSeconds, const StopSignal* stop,
+void watch(Child& child, std::chrono::milliseconds timeLimit, const StopSignal* stop,
            ProgramRun::Outcome& outcome) {
     using Status = ProgramRun::Status;
     std::optional<Clock::time_point> terminateAt;
-    if (timeLimitSeconds > 0)
-        terminateAt = child.launchedAt + std::chrono::seconds(timeLimitSeconds);
+    if (timeLimit.count() > 0)
+        terminateAt = child.launchedAt + timeLimit;
     std::optional<Clock::time_point> killAt;
     bool stopSeen = false;
     bool exited = false;
@@ -259,6 +301,46 @@ void watch(Child& child, int timeLimitSeconds, const StopSignal* stop,
     outcome.endedAt = Clock::now();
 }
 
+// Takes the exec helper's report into the outcome: the solution's exit in
+// place of the helper's, and what it used. False when the solution could not
+// be started, with the reason.
+bool readReport(Child& child, ProgramRun::Outcome& outcome) {
+    QByteArray text;
+    drain(child.report, text);
+    if (text.startsWith("exec-error ")) {
+        outcome.errorDescription = qt_error_string(text.mid(11).trimmed().toInt());
+        return false;
+    }
+    if (!text.startsWith("pid ") && !child.endedFor) {
+        outcome.errorDescription = QStringLiteral("corvanta-exec가 프로그램을 시작하지 못했습니다");
+        return false;
+    }
+    std::optional<ResourceUsage> usage;
+    bool memoryKilled = false;
+    for (const QByteArray& line : text.split('\n')) {
+        const qsizetype space = line.indexOf(' ');
+        const QByteArray key = line.left(space);
+        const qint64 value = line.mid(space + 1).toLongLong();
+        if (key == "exited" || key == "signaled") {
+            outcome.exitCode = key == "exited" ? int(value) : 0;
+            outcome.crashSignal = key == "signaled" ? int(value) : 0;
+            usage.emplace();
+        } else if (usage && key == "memory-killed") {
+            memoryKilled = true;
+        } else if (usage && key == "wall-us") {
+            usage->wallMs = double(value) / 1000;
+        } else if (usage && key == "cpu-us") {
+            usage->cpuMs = double(value) / 1000;
+        } else if (usage && key == "peak-kib") {
+            usage->peakMemoryKiB = value;
+        }
+    }
+    outcome.usage = usage;
+    if (memoryKilled && !child.endedFor)
+        child.endedFor = ProgramRun::Status::memoryLimitExceeded;
+    return true;
+}
+
 // Kills what the program left in its group, takes what it already wrote (its
 // pipes' end of file is not waited for), collects its exit status.
 void reap(Child& child, ProgramRun::Outcome& outcome) {
@@ -274,7 +356,8 @@ void reap(Child& child, ProgramRun::Outcome& outcome) {
     else if (WIFSIGNALED(waitStatus))
         outcome.crashSignal = WTERMSIG(waitStatus);
 
-    if (!child.exitWatch.isOpen())
+    const bool started = !child.report.isOpen() || readReport(child, outcome);
+    if (!child.exitWatch.isOpen() || !started)
         outcome.status = ProgramRun::Status::failedToStart;
     else
         outcome.status = child.endedFor.value_or(ProgramRun::Status::finished);
@@ -304,10 +387,27 @@ ProgramRun::Outcome ProgramRun::run() {
         outcome.status = Status::stopped;
         return outcome;
     }
-    std::optional<Child> child = spawn(m_program, m_arguments, m_inputFile, outcome);
+    std::optional<Child> child = spawn(m_program, m_arguments, m_inputFile, m_limits, outcome);
     if (!child)
         return outcome;
-    watch(*child, m_timeLimitSeconds, m_stop, outcome);
+    watch(*child, m_timeLimit, m_stop, outcome);
     reap(*child, outcome);
     return outcome;
+}
+
+QString ProgramRun::execHelperPath() {
+    static const QString path = [] {
+        const QString folder = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+        const QString candidates[] = {
+            folder + QStringLiteral("/corvanta-exec"),
+            folder + u'/' + QStringLiteral(CORVANTA_EXEC_HELPER_FROM_BINDIR),
+            QStringLiteral(CORVANTA_EXEC_HELPER_BUILD_PATH),
+        };
+        for (const QString& candidate : candidates) {
+            if (QFileInfo(candidate).isExecutable())
+                return QFileInfo(candidate).absoluteFilePath();
+        }
+        return QString();
+    }();
+    return path;
 }

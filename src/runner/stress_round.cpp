@@ -48,6 +48,9 @@ QString endDescription(const ProgramRun::Outcome& end, int timeLimitSeconds) {
     case Status::outputLimitExceeded:
         what = u"출력 초과 (64MB)"_s;
         break;
+    case Status::memoryLimitExceeded:
+        what = u"메모리 초과"_s;
+        break;
     case Status::stopped:
         return u"⏹️ 실행 중지됨"_s;
     case Status::finished:
@@ -65,7 +68,7 @@ ProgramRun::Outcome execute(const PreparedProgram& program, const QStringList& e
                             const StopSignal* stop) {
     ProgramRun run(program.program(), program.arguments() + extraArguments);
     run.setInputFile(inputPath);
-    run.setTimeLimit(timeLimitSeconds);
+    run.setTimeLimit(std::chrono::seconds(timeLimitSeconds));
     run.setStopSignal(stop);
     return run.run();
 }
@@ -92,6 +95,8 @@ std::optional<StressRound::Failure> solutionFailure(const ProgramRun::Outcome& e
         return StressRound::Failure::timeLimit;
     case Status::outputLimitExceeded:
         return StressRound::Failure::outputLimit;
+    case Status::memoryLimitExceeded:
+        return StressRound::Failure::memoryLimit;
     case Status::finished:
         return end.exitedCleanly() ? std::nullopt
                                    : std::optional(StressRound::Failure::runtimeError);
@@ -198,9 +203,9 @@ std::optional<StressRound> StressPrograms::failure() const {
         {m_generator, StressRole::generator},
     };
     for (const auto& [program, role] : programs) {
-        if (const std::optional<RunResult> failed = program->failure()) {
+        if (const std::optional<CaseResult>& failed = program->failure()) {
             StressRound round;
-            return blame(round, role, failed->output);
+            return blame(round, role, failed->message);
         }
     }
     return std::nullopt;

@@ -27,7 +27,7 @@ struct StressRound {
         stopped,        // cut short by a stop request; says nothing
     };
     // How the solution failed.
-    enum class Failure { wrongAnswer, timeLimit, runtimeError, outputLimit };
+    enum class Failure { wrongAnswer, timeLimit, memoryLimit, runtimeError, outputLimit };
 
     Outcome outcome = Outcome::stopped;
     Failure failure = Failure::wrongAnswer;

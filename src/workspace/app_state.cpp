@@ -334,11 +334,9 @@ void AppState::updateTestCase(const TestCase& testCase) {
 
 void AppState::clearTestResults() {
     for (TestCase& testCase : m_testCases) {
-        if (!testCase.actualOutput && !testCase.passed && !testCase.executionTime)
+        if (!testCase.result)
             continue;
-        testCase.actualOutput.reset();
-        testCase.passed.reset();
-        testCase.executionTime.reset();
+        testCase.result.reset();
         emit testCaseChanged(testCase.id);
     }
 }

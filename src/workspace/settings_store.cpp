@@ -97,8 +97,10 @@ const auto& tableOf(Tag<TypingAidSettings>) {
 }
 
 const auto& tableOf(Tag<ExecutionSettings>) {
+    // Beyond a terabyte the limit would overflow the runner's kilobytes.
     static const auto fields = table(
-        u"execution"_s, field(u"executionTimeout"_s, &ExecutionSettings::executionTimeout, {0}));
+        u"execution"_s, field(u"executionTimeout"_s, &ExecutionSettings::executionTimeout, {0}),
+        field(u"memoryLimit"_s, &ExecutionSettings::memoryLimit, {0, 1024 * 1024}));
     return fields;
 }
 

@@ -40,6 +40,8 @@ struct TypingAidSettings {
 struct ExecutionSettings {
     // Seconds one program run may take; 0 means no limit.
     int executionTimeout = 5;
+    // Megabytes of memory one program run may hold; 0 means no limit.
+    int memoryLimit = 256;
 
     bool operator==(const ExecutionSettings&) const = default;
 };

@@ -266,23 +266,19 @@ TEST_F(ModelsTest, TestCaseRowsEditTheirCaseAndShowResults) {
     const QModelIndex first = testCases->index(0);
     EXPECT_TRUE(testCases->setData(first, u"1 2"_s, InputRole));
     EXPECT_TRUE(testCases->setData(first, u"3"_s, ExpectedOutputRole));
-    EXPECT_FALSE(testCases->setData(first, u"3"_s, ActualOutputRole));
+    EXPECT_FALSE(testCases->setData(first, u"3"_s, ResultRole));
     EXPECT_EQ(state->testCases()[0].input, u"1 2"_s);
     EXPECT_EQ(state->testCases()[0].expectedOutput, u"3"_s);
-    EXPECT_FALSE(first.data(PassedRole).isValid()) << "no result before a run";
+    EXPECT_FALSE(first.data(ResultRole).isValid()) << "no result before a run";
 
-    TestCase result = state->testCases()[0];
-    result.actualOutput = u"3"_s;
-    result.passed = true;
-    result.executionTime = 12.5;
-    state->updateTestCase(result);
-    EXPECT_EQ(first.data(ActualOutputRole).toString(), u"3"_s);
-    EXPECT_TRUE(first.data(PassedRole).toBool());
-    EXPECT_EQ(first.data(ExecutionTimeRole).toDouble(), 12.5);
+    TestCase ran = state->testCases()[0];
+    ran.result = CaseResult{{VerdictKind::accepted}, u"3"_s, {}, 12.5, 10, 2048};
+    state->updateTestCase(ran);
+    EXPECT_EQ(first.data(ResultRole).value<CaseResult>(), *ran.result);
 
     QSignalSpy changed(testCases.get(), &QAbstractItemModel::dataChanged);
     state->clearTestResults();
     state->clearTestResults();
     EXPECT_EQ(changed.count(), 1) << "only cases that had results change";
-    EXPECT_FALSE(first.data(ActualOutputRole).isValid());
+    EXPECT_FALSE(first.data(ResultRole).isValid());
 }

@@ -61,8 +61,7 @@ TEST(ProblemCache, ApplyingReplacesEveryTestCaseWithTheSamples) {
         state.addTestCase();
     ASSERT_EQ(state.testCases().size(), 5);
     TestCase withResult = state.testCases().first();
-    withResult.actualOutput = u"old"_s;
-    withResult.passed = false;
+    withResult.result = CaseResult{{VerdictKind::wrongAnswer}, u"old"_s, {}, 1, 1, 1};
     state.updateTestCase(withResult);
 
     applyProblemTestCases(state);
@@ -75,7 +74,7 @@ TEST(ProblemCache, ApplyingReplacesEveryTestCaseWithTheSamples) {
         const TestCase& testCase = state.testCases()[i];
         EXPECT_EQ(testCase.input, u"in %1"_s.arg(i + 1));
         EXPECT_EQ(testCase.expectedOutput, u"out %1"_s.arg(i + 1));
-        EXPECT_FALSE(testCase.actualOutput || testCase.passed || testCase.executionTime);
+        EXPECT_FALSE(testCase.result);
         EXPECT_NE(testCase.id, withResult.id);
     }
     EXPECT_NE(state.testCases()[0].id, state.testCases()[1].id);

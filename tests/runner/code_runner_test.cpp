@@ -1,9 +1,11 @@
 #include "runner/code_runner.h"
+#include "runner/run_report.h"
 #include "runner_test_support.h"
 #include "support/printers.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <csignal>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -12,40 +14,43 @@ namespace {
 
 using Language = ProgrammingLanguage;
 
-// Exactly `output`; or, when `piece` is given (the tools' own diagnostics),
-// `output` as the start and `piece` somewhere in it.
-void expectRun(const RunResult& result, bool error, const QString& output,
-               const QString& piece = {}) {
-    EXPECT_EQ(result.error, error);
+// A text exactly, or (the tools' own diagnostics) starting with `text` and
+// holding `piece` somewhere.
+void expectText(const QString& actual, const QString& text, const QString& piece) {
     if (piece.isEmpty())
-        EXPECT_EQ(result.output, output);
+        EXPECT_EQ(actual, text);
     else
-        EXPECT_TRUE(result.output.startsWith(output) && result.output.contains(piece))
-            << result.output.toStdString();
+        EXPECT_TRUE(actual.startsWith(text) && actual.contains(piece)) << actual.toStdString();
 }
 
+// `text` is what a card shows: the output, or the message of a failure.
 struct Case {
     const char* name;
     QString code;
-    bool error;
-    QString output;
+    Verdict verdict;
+    QString text;
     QString piece = {};
     QString input = {};
 };
 
-void check(Language language, std::initializer_list<Case> cases) {
-    // No case here is about the time limit; a generous one keeps a loaded
-    // machine (a slow interpreter start, a slow pipe) from turning a flood
-    // into a time-out.
-    const int seconds = 30;
+// No case here is about the time limit; a generous one keeps a loaded machine
+// (a slow interpreter start, a slow pipe) from turning a flood into a time-out.
+const RunLimits generous{60000, qint64(256) * 1024, 60};
+
+void check(Language language, std::initializer_list<Case> cases,
+           const RunLimits& limits = generous) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        expectRun(CodeRunner::run(c.code, language, c.input, seconds), c.error, c.output, c.piece);
+        const CaseResult result = CodeRunner::run(c.code, language, c.input, limits);
+        EXPECT_EQ(result.verdict, c.verdict);
+        expectText(shownText(result), c.text, c.piece);
     }
 }
 
 QString cMain(const QString& body) {
-    return u"#include <stdio.h>\n#include <stdlib.h>\nint main(void) { "_s + body + u" }\n"_s;
+    return u"#include <stdio.h>\n#include <stdlib.h>\n#include <string.h>\n#include <time.h>\n"
+           u"int main(void) { "_s +
+           body + u" }\n"_s;
 }
 
 bool isPrivate(const QFileInfo& folder) {
@@ -66,7 +71,13 @@ public class Main {
     }
 })"_s;
 
-const QString compileError = u"🔴 컴파일 에러:\n"_s;
+const Verdict accepted{VerdictKind::accepted};
+const Verdict compileError{VerdictKind::compileError};
+const Verdict memoryLimit{VerdictKind::memoryLimit};
+
+Verdict runtimeError(int exitCode, int signal = 0) {
+    return {VerdictKind::runtimeError, exitCode, signal};
+}
 
 // Accepted programs in every language are run by the command-line tests.
 TEST(CodeRunnerTest, C) {
@@ -76,22 +87,77 @@ TEST(CodeRunnerTest, C) {
         Language::c,
         {
             {"standard error is dropped on success",
-             cMain(uR"(fprintf(stderr, "note\n"); printf("ok\n"); return 0;)"_s), false, u"ok\n"_s},
-            {"runtime error reports standard error only", cMain(partial), true, u"boom\n"_s},
-            {"runtime error without standard error", cMain(uR"(printf("lost"); return 1;)"_s), true,
-             u"런타임 에러"_s},
-            {"crash", cMain(u"abort();"_s), true, u"런타임 에러"_s},
-            {"compile error", u"int main(void) { return }"_s, true, compileError, u"error"_s},
+             cMain(uR"(fprintf(stderr, "note\n"); printf("ok\n"); return 0;)"_s), accepted,
+             u"ok\n"_s},
+            {"a failure shows standard error", cMain(partial), runtimeError(3), u"boom\n"_s},
+            {"and nothing else", cMain(uR"(printf("partial"); return 1;)"_s), runtimeError(1),
+             QString()},
+            {"crash", cMain(u"abort();"_s), runtimeError(0, SIGABRT), QString()},
+            {"compile error", u"int main(void) { return }"_s, compileError, QString(), u"error"_s},
         });
 }
 
-// How the program is ended is ProgramRun's business; here, what the run says.
+// The timeout is the hard stop; the time limit decides by CPU time, or by wall
+// time past twice the limit.
 TEST(CodeRunnerTest, TimeLimit) {
     ASSERT_TRUE(toolInstalled("gcc"));
-    const RunResult result = CodeRunner::run(cMain(u"for (;;) {}"_s), Language::c, {}, 1);
-    expectRun(result, true, u"⏱️ 시간 초과 (1초)"_s);
-    // Counted from the start of the run, so the compile is in it too.
-    EXPECT_GE(result.executionTime, 1000);
+    const QString busy = cMain(u"while (clock() < CLOCKS_PER_SEC * 3 / 2) {} puts(\"done\");"_s);
+    const QString sleeps = u"#include <unistd.h>\nint main(void) { sleep(30); }\n"_s;
+    const Verdict timeLimit{VerdictKind::timeLimit};
+    check(Language::c, {{"endless loop at the timeout", cMain(u"for (;;) {}"_s), timeLimit, {}}},
+          RunLimits{1000, 0, 1});
+    check(Language::c,
+          {
+              {"1.5 s of CPU on a 1 s problem", busy, timeLimit, {}},
+              {"waiting past twice the limit", sleeps, timeLimit, {}},
+          },
+          RunLimits{1000, 0, 60});
+}
+
+// Near the limit a program runs out of memory its own way: killed, an
+// exception, an interpreter's error.
+TEST(CodeRunnerTest, MemoryLimitInEveryLanguage) {
+    for (const char* tool : {"gcc", "g++", "python3", "javac", "mcs"})
+        ASSERT_TRUE(toolInstalled(tool));
+    const std::tuple<const char*, Language, QString> cases[] = {
+        {"C", Language::c,
+         cMain(u"size_t n = (size_t)300 << 20; char* p = malloc(n); memset(p, 1, n); "
+               u"printf(\"%d\\n\", p[n - 1]);"_s)},
+        {"C++", Language::cpp,
+         u"#include <iostream>\n#include <vector>\nint main() { std::vector<char> v(size_t(300) "
+         u"<< 20, 1); std::cout << int(v.back()); }\n"_s},
+        {"Python", Language::python, u"print(len(b'x' * (300 << 20)))\n"_s},
+        {"Java", Language::java,
+         u"public class Main { public static void main(String[] a) { byte[] b = new "
+         u"byte[300 << 20]; System.out.println(b.length); } }\n"_s},
+        {"C#", Language::csharp,
+         u"class P { static void Main() { var b = new byte[300 << 20]; "
+         u"System.Console.WriteLine(b.Length); } }\n"_s},
+        {"C, allocating without end", Language::c,
+         cMain(u"for (;;) memset(malloc(1 << 20), 1, 1 << 20);"_s)},
+    };
+    for (const auto& [name, language, code] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(CodeRunner::run(code, language, {}, generous).verdict, memoryLimit);
+    }
+}
+
+TEST(CodeRunnerTest, WithinTheMemoryLimit) {
+    ASSERT_TRUE(toolInstalled("g++"));
+    const CaseResult allocated = CodeRunner::run(
+        cMain(u"size_t n = (size_t)200 << 20; char* p = malloc(n); memset(p, 1, n); "
+              u"printf(\"%d\\n\", p[n - 1]);"_s),
+        Language::c, {}, generous);
+    EXPECT_EQ(allocated.verdict, accepted);
+    EXPECT_GE(allocated.peakMemoryKiB, 200 * 1024);
+    EXPECT_LT(allocated.peakMemoryKiB, 220 * 1024);
+
+    // The stack is as large as the memory limit, as on the judge.
+    check(Language::cpp, {{"recursion a million deep",
+                           u"#include <cstdio>\nint depth(int n) { volatile char pad[64]; pad[0] = "
+                           u"1; return n == 0 ? 0 : depth(n - 1) + pad[0]; }\nint main() { "
+                           u"std::printf(\"%d\\n\", depth(1000000)); }\n"_s,
+                           accepted, u"1000000\n"_s}});
 }
 
 TEST(CodeRunnerTest, Cpp) {
@@ -100,13 +166,13 @@ TEST(CodeRunnerTest, Cpp) {
 int main() { int a, b; std::cin >> a >> b; std::cout << “sum ” << a + b << ‘\n’; })"_s;
     check(Language::cpp,
           {
-              {"curly quotes typed by a text system compile", curlyQuotes, false, u"sum 42\n"_s,
+              {"curly quotes typed by a text system compile", curlyQuotes, accepted, u"sum 42\n"_s,
                QString(), u"40 2"_s},
-              {"compile error", u"int main() { undeclared(); }"_s, true, compileError,
+              {"compile error", u"int main() { undeclared(); }"_s, compileError, QString(),
                u"undeclared"_s},
               // Linked fast, but a failure reads as the system linker has always put it.
-              {"link error", u"int missing();\nint main() { return missing(); }\n"_s, true,
-               compileError, u"undefined reference to `missing()'"_s},
+              {"link error", u"int missing();\nint main() { return missing(); }\n"_s, compileError,
+               QString(), u"undefined reference to `missing()'"_s},
           });
 }
 
@@ -114,14 +180,18 @@ TEST(CodeRunnerTest, Python) {
     ASSERT_TRUE(toolInstalled("python3"));
     check(Language::python,
           {
-              {"exception", u"raise ValueError('bad value')\n"_s, true, u"Traceback"_s,
+              {"exception", u"raise ValueError('bad value')\n"_s, runtimeError(1), u"Traceback"_s,
                u"ValueError: bad value"_s},
-              {"output past the cap is cut off",
-               u"import sys\nwhile True:\n    sys.stdout.write('x' * 1048576)\n"_s, true,
-               u"⛔ 출력 초과 (64MB)"_s},
               {"invalid UTF-8 reads as nothing",
-               u"import sys\nsys.stdout.buffer.write(b'\\xff\\xfe')\n"_s, false, QString()},
+               u"import sys\nsys.stdout.buffer.write(b'\\xff\\xfe')\n"_s, accepted, QString()},
           });
+}
+
+TEST(CodeRunnerTest, OutputPastTheCapIsCutOff) {
+    ASSERT_TRUE(toolInstalled("python3"));
+    const QString flood = u"import sys\nwhile True:\n    sys.stdout.write('x' * 1048576)\n"_s;
+    EXPECT_EQ(CodeRunner::run(flood, Language::python, {}, generous).verdict.kind,
+              VerdictKind::outputLimit);
 }
 
 TEST(CodeRunnerTest, Java) {
@@ -133,9 +203,10 @@ TEST(CodeRunnerTest, Java) {
     check(Language::java,
           {
               {"public class not named Main",
-               u"public class Solution { public static void main(String[] a) {} }"_s, true,
-               u"🔴 Java 컴파일 에러:\n"_s, u"Solution.java"_s},
-              {"exception", throwing, true, u"Exception"_s, u"IllegalStateException: bad state"_s},
+               u"public class Solution { public static void main(String[] a) {} }"_s, compileError,
+               QString(), u"Solution.java"_s},
+              {"exception", throwing, runtimeError(1), u"Exception"_s,
+               u"IllegalStateException: bad state"_s},
           });
 }
 
@@ -147,19 +218,20 @@ TEST(CodeRunnerTest, CSharp) {
 })"_s;
     check(Language::csharp,
           {
-              {"compile error", u"class Program { static void Main( { } }"_s, true,
-               u"🔴 C# 컴파일 에러:\n"_s, u"error CS"_s},
-              {"exception", throwing, true, u"\nUnhandled Exception"_s, u"bad state"_s},
+              {"compile error", u"class Program { static void Main( { } }"_s, compileError,
+               QString(), u"error CS"_s},
+              {"exception", throwing, runtimeError(1), u"\nUnhandled Exception"_s, u"bad state"_s},
           });
 }
 
 TEST(CodeRunnerTest, RefusalsRunNothing) {
-    EXPECT_EQ(CodeRunner::run(u"just notes"_s, Language::txt, {}, 5),
-              (RunResult{u"📝 텍스트 파일은 실행할 수 없습니다."_s, true, 0}));
+    const CaseResult text = CodeRunner::run(u"just notes"_s, Language::txt, {}, generous);
+    EXPECT_EQ(text.verdict.kind, VerdictKind::failedToStart);
+    EXPECT_EQ(text.message, u"📝 텍스트 파일은 실행할 수 없습니다."_s);
     StopSignal stop;
     stop.stop();
-    EXPECT_EQ(CodeRunner::run(cSum, Language::c, u"1 2"_s, 5, &stop),
-              (RunResult{u"⏹️ 실행 중지됨"_s, true, 0}));
+    EXPECT_EQ(CodeRunner::run(cSum, Language::c, u"1 2"_s, generous, &stop).verdict.kind,
+              VerdictKind::stopped);
 }
 
 // Only a compiler's standard error counts, except for gcc and g++, whose
@@ -169,24 +241,30 @@ TEST(CodeRunnerTest, DiagnosticsOnlyOnStandardOutput) {
     for (const char* name : {"gcc", "javac", "mcs"})
         tools.addScript(QString::fromUtf8(name), "echo 'only on stdout'\nexit 1\n");
     const std::pair<Language, QString> cases[] = {
-        {Language::c, compileError + u"only on stdout\n"_s},
-        {Language::java, u"🔴 Java 컴파일 에러:\n알 수 없는 컴파일 에러"_s},
-        {Language::csharp, u"🔴 C# 컴파일 에러:\n알 수 없는 컴파일 에러"_s},
+        {Language::c, u"only on stdout\n"_s},
+        {Language::java, u"알 수 없는 컴파일 에러"_s},
+        {Language::csharp, u"알 수 없는 컴파일 에러"_s},
     };
-    for (const auto& [language, message] : cases)
-        EXPECT_EQ(CodeRunner::run(u"x"_s, language, {}, 5), (RunResult{message, true, 0}));
+    for (const auto& [language, message] : cases) {
+        const CaseResult result = CodeRunner::run(u"x"_s, language, {}, generous);
+        EXPECT_EQ(result.verdict, compileError);
+        EXPECT_EQ(result.message, message);
+    }
 }
 
 // The launcher itself starts; it is the tool it looks for that is missing.
 TEST(CodeRunnerTest, ToolMissingFromSearchPathIsReportedByTheLauncher) {
     ScriptPath empty(ScriptPath::replace);
-    const std::tuple<Language, QString, QString> cases[] = {
-        {Language::cpp, compileError, u"g++"_s},
-        {Language::java, u"🔴 Java 컴파일 에러:\n"_s, u"javac"_s},
-        {Language::python, u"/usr/bin/env"_s, u"python3"_s},
+    const std::tuple<Language, VerdictKind, QString> cases[] = {
+        {Language::cpp, VerdictKind::compileError, u"g++"_s},
+        {Language::java, VerdictKind::compileError, u"javac"_s},
+        {Language::python, VerdictKind::runtimeError, u"python3"_s},
     };
-    for (const auto& [language, start, tool] : cases)
-        expectRun(CodeRunner::run(u"x"_s, language, {}, 5), true, start, tool);
+    for (const auto& [language, kind, tool] : cases) {
+        const CaseResult result = CodeRunner::run(u"x"_s, language, {}, generous);
+        EXPECT_EQ(result.verdict.kind, kind);
+        expectText(result.message, u"/usr/bin/env"_s, tool);
+    }
 }
 
 TEST(PreparedProgramTest, WorkingFilesLiveInAPrivateFolder) {
@@ -199,7 +277,7 @@ TEST(PreparedProgramTest, WorkingFilesLiveInAPrivateFolder) {
     };
     for (const auto& [language, code, files] : cases) {
         PreparedProgram program = PreparedProgram::prepare(code, language);
-        program.execute(u"1 2"_s, 5, nullptr, PreparedProgram::Clock::now());
+        program.execute(u"1 2"_s, generous);
         const QDir folder(program.workingFolder());
         EXPECT_EQ(folder.entryList(QDir::Files, QDir::Name), files);
 
@@ -223,7 +301,7 @@ TEST(PreparedProgramTest, CompiledProgramsAreReusedUntilSourceOrCompilerChanges)
     // Each run must behave like a fresh one.
     const auto expectRuns = [&](const QString& code, const QString& output, int calls) {
         PreparedProgram program = PreparedProgram::prepare(code, Language::cpp);
-        EXPECT_EQ(program.execute({}, 5, nullptr, PreparedProgram::Clock::now()).output, output);
+        EXPECT_EQ(program.execute({}, generous).output, output);
         EXPECT_EQ(tools.calls(), calls);
     };
 
@@ -238,11 +316,8 @@ TEST(PreparedProgramTest, CompiledProgramsAreReusedUntilSourceOrCompilerChanges)
         PreparedProgram::prepare(cSum, Language::c, PrepareOptions::withoutCaches());
     EXPECT_EQ(tools.calls(), 4);
     for (int a : {1, 300})
-        EXPECT_EQ(
-            uncached
-                .execute(QString::number(a) + u" 1"_s, 5, nullptr, PreparedProgram::Clock::now())
-                .output,
-            QString::number(a + 1) + u'\n');
+        EXPECT_EQ(uncached.execute(QString::number(a) + u" 1"_s, generous).output,
+                  QString::number(a + 1) + u'\n');
 
     EXPECT_TRUE(isPrivate(QFileInfo(CompileCache::standard().folder())));
 }
@@ -263,10 +338,10 @@ TEST(PreparedProgramTest, CompileErrorsNameTheUsersFile) {
         PrepareOptions options = PrepareOptions::withoutCaches();
         options.sourceName = name;
         PreparedProgram program = PreparedProgram::prepare(code, language, options);
-        const RunResult result = program.execute({}, 5, nullptr, PreparedProgram::Clock::now());
-        EXPECT_TRUE(result.output.contains(piece)) << result.output.toStdString();
-        EXPECT_FALSE(result.output.contains(QFileInfo(program.workingFolder()).path()))
-            << result.output.toStdString();
+        const CaseResult result = program.execute({}, generous);
+        EXPECT_TRUE((u'\n' + result.message).contains(piece)) << result.message.toStdString();
+        EXPECT_FALSE(result.message.contains(QFileInfo(program.workingFolder()).path()))
+            << result.message.toStdString();
     }
 }
 

@@ -45,7 +45,7 @@ bool javaSumPasses() {
     TestCase sum;
     sum.input = u"40 2\n"_s;
     sum.expectedOutput = u"42\n"_s;
-    JudgeRun run(file, {sum}, 10);
+    JudgeRun run(file, {sum}, RunLimits{.timeLimitMs = 10000, .timeoutSeconds = 10});
     QSignalSpy finished(&run, &JudgeRun::finished);
     run.start();
     return finished.wait(serverStartMs) && finished.at(0).at(1).toBool();

@@ -57,6 +57,11 @@ protected:
 };
 
 const QString pythonEcho = u"print(input())\n"_s;
+const RunLimits unlimited{0, 0, 0};
+
+VerdictKind verdictOf(const TestCase& testCase) {
+    return testCase.result ? testCase.result->verdict.kind : VerdictKind::failedToStart;
+}
 
 TEST_F(TestRunTest, StartTestRunAppliesEveryOutcomeToTheState) {
     ASSERT_TRUE(toolInstalled("python3"));
@@ -66,22 +71,19 @@ TEST_F(TestRunTest, StartTestRunAppliesEveryOutcomeToTheState) {
     state.createFile(u"sum.py"_s, ProgrammingLanguage::python);
     state.updateFileContent(u"a, b = map(int, input().split())\nprint(a + b)\n"_s);
     TestCase stale = testCase(u"1 2"_s, u"3"_s);
-    stale.actualOutput = u"old"_s;
-    stale.passed = false;
-    stale.executionTime = 1;
+    stale.result = CaseResult{{VerdictKind::wrongAnswer}, u"old"_s, {}, 1, 1, 1};
     state.setTestCases({
         stale, testCase(u"5 5"_s, u"11"_s),
-        testCase(u"0 0"_s, QString()), // no expected output: no verdict shown
-        testCase(u"2 2"_s, u" \n"_s),  // blank, yet stored: the verdict is shown
+        testCase(u"0 0"_s, QString()), // nothing to compare with
+        testCase(u"2 2"_s, u" \n"_s),  // nor here
     });
 
     JudgeRun* run = startJudgeRun(state);
     ASSERT_NE(run, nullptr);
     EXPECT_TRUE(state.isRunning());
     EXPECT_EQ(state.consoleOutput(), u"🦦 sum.py 실행 중...\n\n"_s);
-    for (const TestCase& c : state.testCases()) {
-        EXPECT_FALSE(c.actualOutput || c.passed || c.executionTime) << "old results stay";
-    }
+    for (const TestCase& c : state.testCases())
+        EXPECT_FALSE(c.result) << "old results stay";
     EXPECT_EQ(startJudgeRun(state), nullptr) << "a second run while one goes on";
 
     Collected collected(*run);
@@ -89,7 +91,7 @@ TEST_F(TestRunTest, StartTestRunAppliesEveryOutcomeToTheState) {
     QObject::connect(&state, &AppState::isRunningChanged, [&](bool running) {
         allShownWhenDone =
             !running && std::all_of(state.testCases().begin(), state.testCases().end(),
-                                    [](const TestCase& c) { return c.actualOutput.has_value(); });
+                                    [](const TestCase& c) { return c.result.has_value(); });
     });
     QSignalSpy done(&state, &AppState::isRunningChanged);
     ASSERT_TRUE(done.wait(60000));
@@ -97,19 +99,19 @@ TEST_F(TestRunTest, StartTestRunAppliesEveryOutcomeToTheState) {
     EXPECT_TRUE(allShownWhenDone);
     const QList<TestCase>& cases = state.testCases();
     ASSERT_EQ(cases.size(), 4);
-    EXPECT_EQ(cases[0].actualOutput, u"3\n"_s);
-    EXPECT_EQ(cases[0].passed, true);
-    EXPECT_GT(cases[0].executionTime.value_or(0), 0);
-    EXPECT_EQ(cases[1].passed, false);
-    EXPECT_EQ(cases[2].actualOutput, u"0\n"_s);
-    EXPECT_EQ(cases[2].passed, std::nullopt);
-    EXPECT_EQ(cases[3].passed, true);
-
+    ASSERT_TRUE(cases[0].result);
+    EXPECT_EQ(cases[0].result->output, u"3\n"_s);
+    EXPECT_GT(cases[0].result->wallMs, 0);
+    EXPECT_GT(cases[0].result->peakMemoryKiB, 0);
+    const VerdictKind verdicts[] = {VerdictKind::accepted, VerdictKind::wrongAnswer,
+                                    VerdictKind::noExpectedOutput, VerdictKind::noExpectedOutput};
     const QList<TestRunRecord>& records = collected.records;
     ASSERT_EQ(records.size(), 4);
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(verdictOf(cases[i]), verdicts[i]) << i;
         EXPECT_EQ(records[i].index, i);
-    EXPECT_EQ(records[2].passed, true) << "the report counts a case without expected output";
+        EXPECT_EQ(records[i].result, *cases[i].result);
+    }
     EXPECT_EQ(state.consoleOutput(), buildRunReport(*state.selectedFile(), records));
     EXPECT_TRUE(state.consoleOutput().contains(u"📊 결과: 3/4 통과\n"_s));
 }
@@ -131,13 +133,13 @@ TEST_F(TestRunTest, EditsDuringTheRunDoNotAffectIt) {
     QSignalSpy done(&state, &AppState::isRunningChanged);
     ASSERT_TRUE(done.wait(60000));
     ASSERT_EQ(state.testCases().size(), 1);
-    EXPECT_EQ(state.testCases()[0].actualOutput, u"second\n"_s);
-    EXPECT_EQ(state.testCases()[0].passed, true);
+    EXPECT_EQ(state.testCases()[0].result->output, u"second\n"_s);
+    EXPECT_EQ(verdictOf(state.testCases()[0]), VerdictKind::accepted);
     // The deleted case keeps its card.
     EXPECT_TRUE(state.consoleOutput().contains(u"결과: 2/2 통과"_s));
 }
 
-TEST_F(TestRunTest, CompilesOnceForAllCasesAndReportsACompileErrorOnEach) {
+TEST_F(TestRunTest, CompilesOnceForAllCasesAndShowsACompileErrorOnce) {
     ASSERT_TRUE(toolInstalled("gcc"));
     ScriptPath tools;
     tools.addCountingWrapper(u"gcc"_s, QStandardPaths::findExecutable(u"gcc"_s, {u"/usr/bin"_s}));
@@ -161,13 +163,13 @@ TEST_F(TestRunTest, CompilesOnceForAllCasesAndReportsACompileErrorOnEach) {
          {},
          0,
          u"🦦🦦🎉 결과: 0/0 통과 - 모든 테스트 통과! 이예이"_s},
-        {"compile error on every case", broken, three, 1, u"📊 결과: 0/3 통과"_s},
+        {"a compile error fails every case", broken, three, 1, u"📊 결과: 0/3 통과"_s},
         {"success", echo, three, 2, allPassed},
         {"the same source again comes from the cache", echo, three, 2, allPassed},
     };
     for (const auto& r : runs) {
         SCOPED_TRACE(r.name);
-        JudgeRun run(file(u"a.c"_s, ProgrammingLanguage::c, r.code), r.cases, 5);
+        JudgeRun run(file(u"a.c"_s, ProgrammingLanguage::c, r.code), r.cases, RunLimits{});
         Collected collected(run);
         run.start();
         ASSERT_TRUE(collected.finished.wait(60000));
@@ -176,12 +178,11 @@ TEST_F(TestRunTest, CompilesOnceForAllCasesAndReportsACompileErrorOnEach) {
         EXPECT_EQ(collected.allPassed, r.result.startsWith(u"🦦🦦🎉"_s));
         EXPECT_TRUE(collected.report.endsWith(
             r.result + u"\n═══════════════════════════════════════════\n"_s));
-        for (const TestRunRecord& record : collected.records) {
-            if (!record.passed) {
-                EXPECT_TRUE(record.output.startsWith(u"🔴 컴파일 에러:\n"_s));
-                EXPECT_EQ(record.executionTime, 0);
-            }
-        }
+        const bool compileError = run.runFailure().has_value();
+        EXPECT_EQ(compileError, r.code == broken && !r.cases.isEmpty());
+        EXPECT_EQ(collected.report.count(u"🔴 컴파일 에러"_s), compileError ? 1 : 0);
+        for (const TestRunRecord& record : collected.records)
+            EXPECT_EQ(record.result.verdict.kind == VerdictKind::compileError, compileError);
     }
 }
 
@@ -193,7 +194,8 @@ TEST_F(TestRunTest, CancelStopsTheRunningCaseAndRunsNoFurtherOne) {
                          u"', 'w').close()\n    time.sleep(60)\nprint(x)\n"_s;
     JudgeRun run(
         file(u"h.py"_s, ProgrammingLanguage::python, code),
-        {testCase(u"a"_s, u"a"_s), testCase(u"hang"_s, u"hang"_s), testCase(u"c"_s, u"c"_s)}, 0);
+        {testCase(u"a"_s, u"a"_s), testCase(u"hang"_s, u"hang"_s), testCase(u"c"_s, u"c"_s)},
+        unlimited);
     Collected collected(run);
     run.start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(marker); }, 30000));
@@ -201,9 +203,8 @@ TEST_F(TestRunTest, CancelStopsTheRunningCaseAndRunsNoFurtherOne) {
     ASSERT_TRUE(collected.finished.wait(10000));
 
     ASSERT_EQ(collected.records.size(), 2);
-    EXPECT_TRUE(collected.records[0].passed);
-    EXPECT_EQ(collected.records[1].output, u"⏹️ 실행 중지됨"_s);
-    EXPECT_FALSE(collected.records[1].passed);
+    EXPECT_EQ(collected.records[0].result.verdict.kind, VerdictKind::accepted);
+    EXPECT_EQ(collected.records[1].result.verdict.kind, VerdictKind::stopped);
     EXPECT_TRUE(run.report().endsWith(
         u"📊 결과: 1/2 통과\n═══════════════════════════════════════════\n"_s));
 }
@@ -212,15 +213,14 @@ TEST_F(TestRunTest, CancelStopsTheRunningCaseAndRunsNoFurtherOne) {
 // all and a report of every test passed.
 TEST_F(TestRunTest, ARunStoppedBeforeItsFirstCaseSaysSo) {
     JudgeRun run(file(u"e.py"_s, ProgrammingLanguage::python, pythonEcho),
-                 {testCase(u"a"_s, u"a"_s), testCase(u"b"_s, u"b"_s)}, 0);
+                 {testCase(u"a"_s, u"a"_s), testCase(u"b"_s, u"b"_s)}, unlimited);
     Collected collected(run);
     run.cancel();
     run.start();
     ASSERT_TRUE(collected.finished.wait(10000));
 
     ASSERT_EQ(collected.records.size(), 1);
-    EXPECT_EQ(collected.records[0].output, u"⏹️ 실행 중지됨"_s);
-    EXPECT_FALSE(collected.records[0].passed);
+    EXPECT_EQ(collected.records[0].result.verdict.kind, VerdictKind::stopped);
     EXPECT_TRUE(run.report().contains(u"📊 결과: 0/1 통과\n"_s)) << run.report().toStdString();
 }
 
@@ -231,7 +231,7 @@ TEST_F(TestRunTest, DestroyingARunKillsItsProgram) {
     const QString code = u"import os, time\nwith open('"_s + pidFile +
                          u"', 'w') as f:\n    f.write(str(os.getpid()))\ntime.sleep(60)\n"_s;
     auto run = std::make_unique<JudgeRun>(file(u"s.py"_s, ProgrammingLanguage::python, code),
-                                          QList<TestCase>{testCase({}, {})}, 0);
+                                          QList<TestCase>{testCase({}, {})}, unlimited);
     run->start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(pidFile).size() > 0; }, 30000));
     const QByteArray programPid = readFile(pidFile);

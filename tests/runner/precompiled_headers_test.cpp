@@ -78,14 +78,13 @@ protected:
 
     QString logPath() const { return tools.folder() + u"/g++.log"_s; }
 
-    RunResult run(const QString& code, const QString& input, bool withHeaders) {
+    CaseResult run(const QString& code, const QString& input, bool withHeaders) {
         PrepareOptions options = PrepareOptions::withoutCaches();
         if (withHeaders)
             options.headers = headers;
         options.sourceName = u"broken.cpp"_s;
-        const auto start = PreparedProgram::Clock::now();
         PreparedProgram program = PreparedProgram::prepare(code, Language::cpp, options);
-        return program.execute(input, 10, nullptr, start);
+        return program.execute(input, RunLimits{});
     }
 
     // Runs the code once, which starts the build of its prefix, and waits for it.
@@ -97,12 +96,16 @@ protected:
     }
 
     void expectSameAsWithout(const QString& code, const QString& input) {
-        RunResult with = run(code, input, true);
-        RunResult without = run(code, input, false);
-        with.executionTime = without.executionTime = 0;
+        CaseResult with = run(code, input, true);
+        CaseResult without = run(code, input, false);
+        // Only the figures may differ.
+        for (CaseResult* result : {&with, &without}) {
+            result->wallMs = result->cpuMs = 0;
+            result->peakMemoryKiB = 0;
+        }
         EXPECT_EQ(with, without);
-        EXPECT_FALSE(with.output.contains(QDir::tempPath() + u"/corvanta-"_s))
-            << qPrintable(with.output);
+        EXPECT_FALSE(with.message.contains(QDir::tempPath() + u"/corvanta-"_s))
+            << qPrintable(with.message);
     }
 
     ScriptPath tools;
@@ -135,10 +138,11 @@ TEST_F(PrecompiledHeaderTest, ResultsAndMessagesAreThoseOfThePlainCompile) {
         expectSameAsWithout(c.code, c.input);
     }
     // Line and column are the compiler's, in the user's file.
-    const RunResult error = run(cases[2].code, {}, true);
-    EXPECT_TRUE(error.output.startsWith(u"🔴 컴파일 에러:\nbroken.cpp: In function "_s) &&
-                error.output.contains(u"\nbroken.cpp:6:5: error: "_s))
-        << qPrintable(error.output);
+    const CaseResult error = run(cases[2].code, {}, true);
+    EXPECT_EQ(error.verdict.kind, VerdictKind::compileError);
+    EXPECT_TRUE(error.message.startsWith(u"broken.cpp: In function "_s) &&
+                error.message.contains(u"\nbroken.cpp:6:5: error: "_s))
+        << qPrintable(error.message);
     EXPECT_EQ(entries(headers.folder()).size(), 1) << "a header that serves is kept";
     EXPECT_TRUE(readFile(logPath()).contains("-include " + QFile::encodeName(headers.folder())));
 }
@@ -152,18 +156,18 @@ TEST_F(PrecompiledHeaderTest, WholeLibraryHeaderWithUsingNamespace) {
 // The checked library is chosen by a macro defined before the includes.
 TEST_F(PrecompiledHeaderTest, MacroBeforeTheIncludesStillTakesEffect) {
     makeReady(u"#include <vector>\nint main() {}\n"_s);
-    const RunResult result = run(u"#define _GLIBCXX_DEBUG\n#include <vector>\n"
-                                 u"int main() { std::vector<int> v(1); return v[5]; }\n"_s,
-                                 {}, true);
-    EXPECT_TRUE(result.error);
-    EXPECT_TRUE(result.output.contains(u"out-of-bounds"_s)) << qPrintable(result.output);
+    const CaseResult result = run(u"#define _GLIBCXX_DEBUG\n#include <vector>\n"
+                                  u"int main() { std::vector<int> v(1); return v[5]; }\n"_s,
+                                  {}, true);
+    EXPECT_EQ(result.verdict.kind, VerdictKind::runtimeError);
+    EXPECT_TRUE(result.message.contains(u"out-of-bounds"_s)) << qPrintable(result.message);
 }
 
 TEST_F(PrecompiledHeaderTest, DamagedHeaderCostsTimeOnly) {
     const QString code = withPrefix(vectorPrefix, sumBody);
     const QString broken = withPrefix(vectorPrefix, u"int main() { return }\n"_s);
-    const RunResult expectedSum = run(code, u"1 2"_s, false);
-    const RunResult expectedError = run(broken, {}, false);
+    const CaseResult expectedSum = run(code, u"1 2"_s, false);
+    const CaseResult expectedError = run(broken, {}, false);
     const std::pair<const char*, QByteArray> damages[] = {{"cut short", {}},
                                                           {"overwritten", "not a header"}};
     for (const auto& [name, content] : damages) {
@@ -176,7 +180,7 @@ TEST_F(PrecompiledHeaderTest, DamagedHeaderCostsTimeOnly) {
         file.write(content);
         file.close();
         EXPECT_EQ(run(code, u"1 2"_s, true).output, expectedSum.output);
-        EXPECT_EQ(run(broken, {}, true).output, expectedError.output);
+        EXPECT_EQ(run(broken, {}, true).message, expectedError.message);
     }
 }
 

@@ -60,7 +60,7 @@ Expected judge(const ProblemPackage& package, const ProblemPackage::Submission& 
         } else {
             ProgramRun run(solution.program(), solution.arguments());
             run.setInputFile(testCase.inputPath);
-            run.setTimeLimit(seconds);
+            run.setTimeLimit(std::chrono::seconds(seconds));
             const ProgramRun::Outcome outcome = run.run();
             if (const std::optional<Expected> failed = verdictOfRun(outcome))
                 return *failed;

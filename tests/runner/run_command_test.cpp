@@ -5,6 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -93,11 +96,15 @@ TEST(RunCommandTest, RejectedSolutionsFailWithTheirMessages) {
         QString result;
     } cases[] = {
         {u"wrong.cpp"_s, {}, tests(u"aplusb"_s), u"│ -1\n"_s, u"📊 결과: 0/3 통과\n"_s},
-        {u"crash.cpp"_s, {}, tests(u"aplusb"_s), u"│ 런타임 에러\n"_s, u"📊 결과: 0/3 통과\n"_s},
+        {u"crash.cpp"_s,
+         {},
+         tests(u"aplusb"_s),
+         u"❌ 런타임 에러 (SIGSEGV)"_s,
+         u"📊 결과: 0/3 통과\n"_s},
         {u"slow.cpp"_s,
          {u"--timeout"_s, u"1"_s},
          oneCase.path(),
-         u"│ ⏱️ 시간 초과 (1초)\n"_s,
+         u"⏱️ 시간 초과"_s,
          u"📊 결과: 0/1 통과\n"_s},
     };
     for (const auto& c : cases) {
@@ -147,6 +154,8 @@ TEST(RunCommandTest, BadUsage) {
         {sum, folder, u"--timeout"_s},
         {sum, folder, u"--timeout"_s, u"-1"_s},
         {sum, folder, u"--timeout"_s, u"soon"_s},
+        {sum, folder, u"--memory"_s},
+        {sum, folder, u"--memory"_s, u"-1"_s},
         {sum, folder, u"--verbose"_s},
     };
     for (const QStringList& arguments : cases) {
@@ -156,6 +165,54 @@ TEST(RunCommandTest, BadUsage) {
         EXPECT_TRUE(run.out.isEmpty());
         EXPECT_TRUE(run.err.contains(u"usage: corvanta-cli run FILE... TESTDIR"_s));
     }
+}
+
+// Per case its name, verdict and figures; the limits it was judged by; a
+// compile error once, for the run.
+TEST(RunCommandTest, JsonCarriesTheVerdicts) {
+    ASSERT_TRUE(toolInstalled("gcc"));
+    QTemporaryDir folder;
+    writeFile(folder.filePath(u"big.c"_s),
+              "#include <stdlib.h>\n#include <string.h>\n#include <stdio.h>\nint main(void) {\n"
+              "  int mb; if (scanf(\"%d\", &mb) != 1) return 4;\n"
+              "  char* p = malloc((size_t)mb << 20); memset(p, 1, (size_t)mb << 20);\n"
+              "  printf(\"%d\\n\", mb); return 0;\n}\n");
+    writeFile(folder.filePath(u"broken.c"_s), "int main(void) { return }\n");
+    const std::pair<QString, QByteArray> files[] = {
+        {u"cases/fits.in"_s, "16\n"},  {u"cases/fits.out"_s, "16\n"}, {u"cases/wrong.in"_s, "8\n"},
+        {u"cases/wrong.out"_s, "9\n"}, {u"cases/large.in"_s, "80\n"}, {u"cases/fails.in"_s, "x\n"}};
+    for (const auto& [path, content] : files)
+        writeFile(folder.filePath(path), content);
+
+    const ProcessOutcome run = runVerb({folder.filePath(u"big.c"_s), folder.filePath(u"cases"_s),
+                                        u"--json"_s, u"--memory"_s, u"64"_s});
+    EXPECT_EQ(run.exitCode, 1);
+    const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    EXPECT_EQ(json[u"verdict"_s], u"runtime-error"_s);
+    EXPECT_EQ(json[u"limits"_s][u"memoryLimitKiB"_s], 64 * 1024);
+    const QJsonArray cases = json[u"cases"_s].toArray();
+    const std::tuple<QString, QString, int> expected[] = {
+        {u"fails"_s, u"runtime-error"_s, 0},
+        {u"fits"_s, u"accepted"_s, 16},
+        {u"large"_s, u"memory-limit"_s, 64},
+        {u"wrong"_s, u"wrong-answer"_s, 8},
+    };
+    ASSERT_EQ(cases.size(), 4) << run.out.toStdString();
+    for (int i = 0; i < 4; ++i) {
+        const auto& [name, verdict, leastMiB] = expected[i];
+        EXPECT_EQ(cases[i][u"name"_s], name);
+        EXPECT_EQ(cases[i][u"verdict"_s], verdict);
+        EXPECT_GE(cases[i][u"peakMemoryKiB"_s].toInteger(), leastMiB * 1024) << i;
+        EXPECT_GT(cases[i][u"wallMs"_s].toDouble(), 0);
+    }
+    EXPECT_EQ(cases[0][u"exitCode"_s], 4);
+
+    const ProcessOutcome broken =
+        runVerb({folder.filePath(u"broken.c"_s), folder.filePath(u"cases"_s), u"--json"_s});
+    const QJsonObject error = QJsonDocument::fromJson(broken.out.toUtf8()).object();
+    EXPECT_EQ(error[u"verdict"_s], u"compile-error"_s);
+    EXPECT_TRUE(error[u"compileMessages"_s].toString().contains(u"broken.c:1:"_s))
+        << broken.out.toStdString();
 }
 
 // The program sits in a process group of its own, where the terminal's
@@ -183,7 +240,7 @@ TEST(RunCommandTest, InterruptStopsTheRunAndKillsTheProgram) {
 
     const QString report = QString::fromUtf8(cli.readAllStandardOutput());
     EXPECT_EQ(cli.exitCode(), 1);
-    EXPECT_TRUE(report.contains(u"│ ⏹️ 실행 중지됨\n"_s)) << report.toStdString();
+    EXPECT_TRUE(report.contains(u"⏹️ 실행 중지됨"_s)) << report.toStdString();
     EXPECT_TRUE(report.contains(u"📊 결과: 0/1 통과\n"_s)) << report.toStdString();
     EXPECT_TRUE(becomesDead(readFile(pidFile)));
 }

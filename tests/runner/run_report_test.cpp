@@ -2,6 +2,7 @@
 #include "support/printers.h"
 
 #include <QFile>
+#include <csignal>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -30,9 +31,14 @@ FileItem file(const QString& name, ProgrammingLanguage language) {
     return ::testing::AssertionFailure() << "texts differ";
 }
 
-QString card(int number, bool passed, const QString& time, const QStringList& lines) {
-    QString text = u"┌─ 테스트 #"_s + QString::number(number) + u" ─ "_s +
-                   (passed ? u"✅ PASS"_s : u"❌ FAIL"_s) + u" ─ "_s + time + u"ms ─┐\n"_s;
+CaseResult ran(VerdictKind kind, const QString& output, double wallMs,
+               const QString& message = {}) {
+    return CaseResult{{kind}, output, message, wallMs, 0, 0};
+}
+
+QString card(int number, const QString& verdict, const QString& time, const QStringList& lines) {
+    QString text = u"┌─ 테스트 #"_s + QString::number(number) + u" ─ "_s + verdict + u" ─ "_s +
+                   time + u"ms ─┐\n"_s;
     for (const QString& line : lines)
         text += u"│ "_s + line + u'\n';
     return text + u"└────────────────────────────────────────┘\n\n"_s;
@@ -45,8 +51,8 @@ TEST(RunReportTest, WorkedExampleMatchesTheGoldenFile) {
 
     // Handed over out of order: the report sorts by index.
     const QList<TestRunRecord> records = {
-        {1, u"런타임 에러"_s, false, 790},
-        {0, u"3\n"_s, true, 812.5},
+        {1, CaseResult{{VerdictKind::runtimeError, 0, SIGSEGV}, u"lost"_s, {}, 790, 780, 2048}},
+        {0, CaseResult{{VerdictKind::accepted}, u"3\n"_s, {}, 812.5, 800, 3456}},
     };
     EXPECT_TRUE(
         sameText(buildRunReport(file(u"a.cpp"_s, ProgrammingLanguage::cpp), records), expected));
@@ -61,32 +67,48 @@ TEST(RunReportTest, Layout) {
     const QString headerEnd =
         u"ms (정확하지 않을 sudo..?)\n╚══════════════════════════════════════════╝\n\n"_s;
     const QString rule = u"═══════════════════════════════════════════\n"_s;
+    const QString allPassed =
+        u"🦦🦦🎉 결과: 1/1 통과 - 모든 테스트 통과! 이예이"_s;
+    const QString accepted = u"✅ 맞았습니다"_s;
     const struct {
         const char* name;
         QList<TestRunRecord> records;
+        std::optional<CaseResult> runFailure;
         QString total;
         QString cards;
         QString result;
     } cases[] = {
         {"no test cases",
          {},
+         {},
          u"0.00"_s,
          {},
          u"🦦🦦🎉 결과: 0/0 통과 - 모든 테스트 통과! 이예이"_s},
         {"long output is cut after ten lines",
-         {{0, twentyFive.join(u'\n'), true, 1}},
+         {{0, ran(VerdictKind::accepted, twentyFive.join(u'\n'), 1)}},
+         {},
          u"1.00"_s,
-         card(1, true, u"1.00"_s, twentyFive.mid(0, 10) + QStringList{u"...(15줄 더)"_s}),
-         u"🦦🦦🎉 결과: 1/1 통과 - 모든 테스트 통과! 이예이"_s},
+         card(1, accepted, u"1.00"_s, twentyFive.mid(0, 10) + QStringList{u"...(15줄 더)"_s}),
+         allPassed},
         {"exactly ten lines need no remainder line",
-         {{0, twentyFive.mid(0, 10).join(u'\n'), true, 0}},
+         {{0, ran(VerdictKind::noExpectedOutput, twentyFive.mid(0, 10).join(u'\n'), 0)}},
+         {},
          u"0.00"_s,
-         card(1, true, u"0.00"_s, twentyFive.mid(0, 10)),
-         u"🦦🦦🎉 결과: 1/1 통과 - 모든 테스트 통과! 이예이"_s},
-        {"empty output is one empty line; times as %.2f rounds them",
-         {{0, {}, false, 2.675}, {1, u"a\r\nb"_s, false, 0.125}},
+         card(1, u"✅ 실행 완료 (예상 출력 없음)"_s, u"0.00"_s, twentyFive.mid(0, 10)),
+         allPassed},
+        {"a failure shows its message, not its output; times as %.2f rounds them",
+         {{0, ran(VerdictKind::wrongAnswer, {}, 2.675)},
+          {1, ran(VerdictKind::timeLimit, u"partial"_s, 0.125, u"a\r\nb"_s)}},
+         {},
          u"2.80"_s,
-         card(1, false, u"2.67"_s, {QString()}) + card(2, false, u"0.12"_s, {u"a\r"_s, u"b"_s}),
+         card(1, u"❌ 틀렸습니다"_s, u"2.67"_s, {QString()}) +
+             card(2, u"⏱️ 시간 초과"_s, u"0.12"_s, {u"a\r"_s, u"b"_s}),
+         u"📊 결과: 0/2 통과"_s},
+        {"a compile error is shown once for every case",
+         {{0, ran(VerdictKind::compileError, {}, 0)}, {1, ran(VerdictKind::compileError, {}, 0)}},
+         ran(VerdictKind::compileError, {}, 0, u"a.py:1: error"_s),
+         u"0.00"_s,
+         u"┌─ 🔴 컴파일 에러 ─┐\n│ a.py:1: error\n└────────────────────────────────────────┘\n\n"_s,
          u"📊 결과: 0/2 통과"_s},
     };
     for (const auto& c : cases) {
@@ -94,7 +116,8 @@ TEST(RunReportTest, Layout) {
         const QString expected =
             header + c.total + headerEnd + c.cards + rule + c.result + u'\n' + rule;
         EXPECT_TRUE(sameText(
-            buildRunReport(file(u"s.py"_s, ProgrammingLanguage::python), c.records), expected));
+            buildRunReport(file(u"s.py"_s, ProgrammingLanguage::python), c.records, c.runFailure),
+            expected));
     }
 }
 
@@ -119,27 +142,29 @@ TEST(RunReportTest, NormalizeOutput) {
         EXPECT_EQ(normalizeOutput(c.text), c.normalized) << c.text.toStdString();
 }
 
-TEST(RunReportTest, Verdict) {
+TEST(RunReportTest, Comparison) {
     const struct {
         const char* name;
-        RunResult result;
+        QString actual;
         QString expected;
-        bool passed;
+        VerdictKind verdict;
     } cases[] = {
-        {"trailing blanks, CR LF and final empty lines are ignored",
-         {u"1 2 \r\n3\n\n"_s},
-         u"1 2\n3"_s,
-         true},
-        {"an inner empty line counts", {u"1 2\n\n3"_s}, u"1 2\n3"_s, false},
-        {"spaces inside a line count", {u"1  2"_s}, u"1 2"_s, false},
-        {"canonically equivalent text is equal", {u"caf\u00E9\n"_s}, u"cafe\u0301"_s, true},
-        {"no expected output passes any run without error", {u"anything"_s}, QString(), true},
-        {"blank expected output counts as none", {u"anything"_s}, u" \n \n"_s, true},
-        {"an error never passes", {u"3"_s, true}, u"3"_s, false},
-        {"an error fails without expected output too", {u"런타임 에러"_s, true}, QString(), false},
+        {"trailing blanks, CR LF and final empty lines are ignored", u"1 2 \r\n3\n\n"_s,
+         u"1 2\n3"_s, VerdictKind::accepted},
+        {"an inner empty line counts", u"1 2\n\n3"_s, u"1 2\n3"_s, VerdictKind::wrongAnswer},
+        {"spaces inside a line count", u"1  2"_s, u"1 2"_s, VerdictKind::wrongAnswer},
+        {"canonically equivalent text is equal", u"caf\u00E9\n"_s, u"cafe\u0301"_s,
+         VerdictKind::accepted},
+        {"blank expected output is none", u"anything"_s, u" \n \n"_s,
+         VerdictKind::noExpectedOutput},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(isPassing(c.result, c.expected), c.passed) << c.name;
+        EXPECT_EQ(compareOutput(c.expected, c.actual).kind, c.verdict) << c.name;
+}
+
+TEST(RunReportTest, RunTimeErrorNamesItsSignalOrExitCode) {
+    EXPECT_EQ(verdictLabel({VerdictKind::runtimeError, 0, SIGSEGV}), u"런타임 에러 (SIGSEGV)"_s);
+    EXPECT_EQ(verdictLabel({VerdictKind::runtimeError, 3, 0}), u"런타임 에러 (종료 코드 3)"_s);
 }
 
 } // namespace

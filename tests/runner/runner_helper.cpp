@@ -6,6 +6,7 @@
 //   ignore-term             ignore SIGTERM from now on
 //   fork-sleeper            start a child that prints its pid and sleeps 30 s
 //                           with standard output and error still open
+//   alloc MB                allocate MB megabytes and touch every page
 //   hang                    sleep without end
 //   crash                   abort
 //   exit CODE               exit with CODE
@@ -75,6 +76,13 @@ int main(int argc, char** argv) {
             char ignored;
             while (::read(ready[0], &ignored, 1) > 0) {
             }
+        } else if (step == "alloc") {
+            const size_t size = size_t(std::atoll(next)) << 20;
+            char* block = static_cast<char*>(std::malloc(size));
+            if (!block)
+                return 122;
+            std::memset(block, 1, size);
+            ++i;
         } else if (step == "hang") {
             for (;;)
                 ::pause();

@@ -16,11 +16,6 @@
 #include <ostream>
 #include <sys/stat.h>
 
-inline void PrintTo(const RunResult& result, std::ostream* os) {
-    *os << "{output \"" << result.output.toStdString() << "\", error " << result.error << ", time "
-        << result.executionTime << "}";
-}
-
 // The tests run the real tools; a machine without one fails with this
 // message instead of hanging or passing vacuously.
 inline ::testing::AssertionResult toolInstalled(const char* name) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/verdict.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QString>
@@ -28,6 +30,18 @@ inline void PrintTo(const QByteArray& bytes, std::ostream* os) {
 
 inline void PrintTo(const QVariant& value, std::ostream* os) {
     *os << value.typeName() << ' ' << value.toString().toStdString();
+}
+
+inline void PrintTo(const Verdict& verdict, std::ostream* os) {
+    *os << verdictWord(verdict.kind).toStdString() << " (exit " << verdict.exitCode << ", signal "
+        << verdict.signal << ')';
+}
+
+inline void PrintTo(const CaseResult& result, std::ostream* os) {
+    PrintTo(result.verdict, os);
+    *os << " output \"" << result.output.toStdString() << "\" message \""
+        << result.message.toStdString() << "\" " << result.wallMs << " ms, " << result.cpuMs
+        << " ms CPU, " << result.peakMemoryKiB << " KiB";
 }
 
 inline void PrintTo(const QUuid& id, std::ostream* os) {

@@ -1,6 +1,7 @@
 #include "runner/run_controller.h"
 #include "support/accessibility_audit.h"
 #include "support/printers.h"
+#include "support/process_runner.h"
 #include "support/test_support.h"
 #include "ui/actions.h"
 #include "ui/commands.h"
@@ -16,12 +17,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
@@ -36,6 +41,12 @@ TestCase caseOf(const QString& input, const QString& expectedOutput = {}) {
     testCase.input = input;
     testCase.expectedOutput = expectedOutput;
     return testCase;
+}
+
+void writeTextFile(const QString& path, const QString& text) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text.toUtf8());
 }
 
 } // namespace
@@ -110,9 +121,10 @@ TEST_F(TestPanelTest, RunCommandStartsARunOnlyWithASelectedFile) {
         EXPECT_EQ(state->consoleOutput().isEmpty(), !withFile);
         EXPECT_FALSE(find(u"runButton"_s)->isEnabled());
     }
-    // A text file cannot run: the case fails with the message.
+    // A text file cannot run: the case fails, the console says why.
     ASSERT_TRUE(QTest::qWaitFor([&] { return !state->isRunning(); }));
-    EXPECT_EQ(state->testCases()[0].actualOutput, u"📝 텍스트 파일은 실행할 수 없습니다."_s);
+    EXPECT_EQ(state->testCases()[0].result->verdict.kind, VerdictKind::failedToStart);
+    EXPECT_TRUE(state->consoleOutput().contains(u"📝 텍스트 파일은 실행할 수 없습니다."_s));
 }
 
 TEST_F(TestPanelTest, DeleteAllLeavesOneEmptyCase) {
@@ -128,19 +140,39 @@ TEST_F(TestPanelTest, DeleteAllLeavesOneEmptyCase) {
     EXPECT_FALSE(find<QLabel>(u"passSummary"_s)->isVisibleTo(panel.get()));
 }
 
-TEST_F(TestPanelTest, CardsShowVerdictFrameAndTimeOfARealRun) {
+// The cards of a real run, and the command-line tool's verdicts for the same
+// file and cases: both say the same.
+TEST_F(TestPanelTest, CardsShowTheVerdictsTheCommandLineGives) {
+    const QString code = u"print(int(input()))\n"_s;
     state->createFile(u"echo.py"_s, ProgrammingLanguage::python);
-    state->updateFileContent(u"print(input())\n"_s);
-    state->setTestCases({caseOf(u"7"_s, u"7"_s), caseOf(u"8"_s, u"9"_s), caseOf(u"5"_s)});
+    state->updateFileContent(code);
+    state->setTestCases(
+        {caseOf(u"7"_s, u"7"_s), caseOf(u"8"_s, u"9"_s), caseOf(u"5"_s), caseOf(u"x"_s, u"1"_s)});
     find(u"runButton"_s)->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !state->isRunning(); }, 60000));
 
+    QTemporaryDir folder;
+    writeTextFile(folder.filePath(u"echo.py"_s), code);
+    for (int i = 0; i < 4; ++i) {
+        writeTextFile(folder.filePath(u"%1.in"_s.arg(i + 1)), state->testCases()[i].input);
+        writeTextFile(folder.filePath(u"%1.out"_s.arg(i + 1)),
+                      state->testCases()[i].expectedOutput);
+    }
+    const ProcessOutcome cli =
+        runCli({u"run"_s, folder.filePath(u"echo.py"_s), folder.path(), u"--json"_s});
+    const QJsonArray verdicts = QJsonDocument::fromJson(cli.out.toUtf8())[u"cases"_s].toArray();
+    ASSERT_EQ(verdicts.size(), 4) << cli.out.toStdString();
+
     // Badge text (none: no badge) and frame of each card.
-    const std::pair<QString, QString> expected[] = {
-        {u"통과"_s, u"pass"_s}, {u"실패"_s, u"fail"_s}, {QString(), u"none"_s}};
-    for (int row = 0; row < 3; ++row) {
+    const std::pair<QString, QString> expected[] = {{u"맞았습니다"_s, u"pass"_s},
+                                                    {u"틀렸습니다"_s, u"fail"_s},
+                                                    {QString(), u"none"_s},
+                                                    {u"런타임 에러 (종료 코드 1)"_s, u"fail"_s}};
+    for (int row = 0; row < 4; ++row) {
         SCOPED_TRACE(row);
         const auto& [badgeText, frame] = expected[row];
+        EXPECT_EQ(verdicts[row][u"verdict"_s].toString(),
+                  verdictWord(state->testCases()[row].result->verdict.kind));
         EXPECT_EQ(find<QWidget>(u"caseBadge"_s, card(row))->isVisibleTo(card(row)),
                   !badgeText.isEmpty());
         if (!badgeText.isEmpty()) {
@@ -149,9 +181,9 @@ TEST_F(TestPanelTest, CardsShowVerdictFrameAndTimeOfARealRun) {
         EXPECT_EQ(find<QWidget>(u"actualOutputFrame"_s, card(row))->property("verdict"), frame);
         auto* time = find<QLabel>(u"caseTime"_s, card(row));
         EXPECT_TRUE(time->isVisibleTo(card(row)));
-        EXPECT_TRUE(time->text().endsWith(u"ms"_s));
+        EXPECT_TRUE(time->text().endsWith(u"KB"_s)) << time->text().toStdString();
     }
-    EXPECT_EQ(find<QLabel>(u"passSummary"_s)->text(), u"<b>1/3</b> 통과"_s);
+    EXPECT_EQ(find<QLabel>(u"passSummary"_s)->text(), u"<b>1/4</b> 통과"_s);
     EXPECT_EQ(panel->consoleView()->text()->toPlainText(), state->consoleOutput());
 }
 
@@ -200,8 +232,7 @@ TEST_F(TestPanelTest, LongListsBuildCardsAsTheyComeIntoView) {
     EXPECT_LT(view->builtCardCount(), 12);
 
     TestCase result = state->testCases()[199];
-    result.passed = false;
-    result.executionTime = 3.0;
+    result.result = CaseResult{{VerdictKind::wrongAnswer}, {}, {}, 3.0, 0, 0};
     state->updateTestCase(result);
     auto* list = find<QScrollArea>(u"테스트 케이스 목록"_s);
     QScrollBar* bar = list->verticalScrollBar();
@@ -248,15 +279,13 @@ TEST_F(TestPanelTest, AResultRefreshesOnlyItsOwnCard) {
     QSignalSpy resets(panel.get()->findChild<QAbstractItemModel*>(),
                       &QAbstractItemModel::modelReset);
     TestCase result = state->testCases()[0];
-    result.actualOutput = u"0\n"_s;
-    result.passed = true;
-    result.executionTime = 12.25;
+    result.result = CaseResult{{VerdictKind::accepted}, u"0\n"_s, {}, 12.25, 10, 2048};
     state->updateTestCase(result);
 
     EXPECT_EQ(resets.count(), 0);
     for (int row = 0; row < 5; ++row)
         EXPECT_EQ(card(row), before[row]);
-    EXPECT_EQ(find<QLabel>(u"caseTime"_s, card(0))->text(), u"12.2ms"_s);
+    EXPECT_EQ(find<QLabel>(u"caseTime"_s, card(0))->text(), u"12.2ms · 2048KB"_s);
     EXPECT_EQ(state->testCases()[3].input, u"233"_s);
     EXPECT_TRUE(typing->hasFocus());
     EXPECT_EQ(typing->textCursor().position(), 0);
@@ -267,8 +296,7 @@ TEST_F(TestPanelTest, AResultRefreshesOnlyItsOwnCard) {
 TEST_F(TestPanelTest, HugeOutputsShowABoundedStartAndSayHowMuchIsLeft) {
     const QString huge = u"0123456789abcde\n"_s.repeated(1 << 18);
     TestCase result = state->testCases()[0];
-    result.actualOutput = huge;
-    result.executionTime = 1;
+    result.result = CaseResult{{VerdictKind::accepted}, huge, {}, 1, 1, 1};
     state->updateTestCase(result);
     state->setConsoleOutput(QString(huge).replace(u'\n', u' '));
 
@@ -280,6 +308,6 @@ TEST_F(TestPanelTest, HugeOutputsShowABoundedStartAndSayHowMuchIsLeft) {
         EXPECT_TRUE(view->document()->lastBlock().text().contains(
             QLocale(QLocale::Korean).toString(view->omittedChars())));
     }
-    EXPECT_EQ(state->testCases()[0].actualOutput, huge);
+    EXPECT_EQ(state->testCases()[0].result->output, huge);
     EXPECT_EQ(state->consoleOutput().size(), huge.size());
 }

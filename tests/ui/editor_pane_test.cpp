@@ -152,5 +152,6 @@ TEST_F(EditorPaneTest, ARunJudgesTheTextJustTyped) {
     state->updateTestCase(testCase);
     ASSERT_TRUE(startJudgeRun(*state));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !state->isRunning(); }, 20000));
-    EXPECT_EQ(state->testCases()[0].passed, true);
+    ASSERT_TRUE(state->testCases()[0].result);
+    EXPECT_EQ(state->testCases()[0].result->verdict.kind, VerdictKind::accepted);
 }

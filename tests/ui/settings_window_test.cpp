@@ -100,7 +100,7 @@ TEST_F(SettingsWindowTest, TheThemeGridHasTheBuiltInsAndANoteOnlyWithCustomTheme
     EXPECT_FALSE(named<QAbstractButton>(editor, u"mine"_s)->isChecked());
 }
 
-TEST_F(SettingsWindowTest, ChoosingNoLimitShowsTheWarningAtOnce) {
+TEST_F(SettingsWindowTest, LimitPickersStoreTheirChoiceAndNoTimeoutWarnsAtOnce) {
     QWidget* execution = page(SettingsTab::execution);
     auto* picker = named<QComboBox>(execution, u"timeoutPicker"_s);
     QWidget* warning = named<QWidget>(execution, u"noLimitWarning"_s);
@@ -111,6 +111,12 @@ TEST_F(SettingsWindowTest, ChoosingNoLimitShowsTheWarningAtOnce) {
         EXPECT_EQ(state->settings().execution().executionTimeout, seconds);
         EXPECT_EQ(warning->isVisible(), seconds == 0) << seconds;
     }
+    // Each picker changes its own limit only.
+    auto* memory = named<QComboBox>(execution, u"memoryPicker"_s);
+    const int index = memory->findText(u"512 MB"_s);
+    memory->setCurrentIndex(index);
+    emit memory->activated(index);
+    EXPECT_EQ(state->settings().execution(), (ExecutionSettings{10, 512}));
 }
 
 TEST_F(SettingsWindowTest, ResettingAnEditedStarterStoresAndShowsTheResetText) {

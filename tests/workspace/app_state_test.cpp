@@ -97,13 +97,13 @@ TEST_F(AppStateTest, TestCaseOperations) {
     TestCase first = state.testCases()[0];
     first.input = u"1 2"_s;
     first.expectedOutput = u"3"_s;
-    first.passed = true;
+    first.result = CaseResult{{VerdictKind::accepted}, u"3"_s, {}, 1, 1, 1};
     state.updateTestCase(first);
     state.duplicateTestCase(state.testCases()[0]);
     ASSERT_EQ(state.testCases().size(), 2);
     EXPECT_NE(state.testCases()[1].id, first.id);
     EXPECT_EQ(state.testCases()[1].input, u"1 2"_s);
-    EXPECT_FALSE(state.testCases()[1].passed) << "a duplicate carries no results";
+    EXPECT_FALSE(state.testCases()[1].result) << "a duplicate carries no results";
     state.deleteTestCase(first);
     state.deleteTestCase(state.testCases()[0]);
     EXPECT_TRUE(state.testCases().isEmpty()) << "the panel may delete down to zero";

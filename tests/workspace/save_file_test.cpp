@@ -42,8 +42,7 @@ WorkspaceSnapshot goldenSnapshot() {
     testCase.id = testId;
     testCase.input = u"1 2\n"_s;
     testCase.expectedOutput = u"3"_s;
-    testCase.actualOutput = u"never written"_s;
-    testCase.passed = true;
+    testCase.result = CaseResult{{VerdictKind::accepted}, u"never written"_s, {}, 1, 1, 1};
     snapshot.testCases = {testCase};
     return snapshot;
 }
@@ -74,7 +73,7 @@ TEST(SaveFile, ReadsAHandWrittenDocumentAndRoundTrips) {
     EXPECT_EQ(loaded.selectedFile->id, fileA);
     ASSERT_EQ(loaded.testCases.size(), 1);
     EXPECT_EQ(loaded.testCases[0].id, testId);
-    EXPECT_FALSE(loaded.testCases[0].passed);
+    EXPECT_FALSE(loaded.testCases[0].result);
 
     WorkspaceSnapshot again{loaded.files, loaded.folders, {fileB, fileA}, fileA, loaded.testCases};
     EXPECT_EQ(encodeWorkspace(again), readData("appdata_golden.json"));

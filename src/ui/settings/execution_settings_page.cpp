@@ -23,21 +23,27 @@ ExecutionSettingsPage::ExecutionSettingsPage(AppState& state, QWidget* parent)
     : QWidget(parent), m_state(state) {
     QVBoxLayout* column = pageColumn(this, QStringLiteral("실행 설정"));
 
-    m_timeout = new QComboBox(this);
-    m_timeout->setObjectName(QStringLiteral("timeoutPicker"));
-    m_timeout->setAccessibleName(QStringLiteral("실행 타임아웃"));
-    for (int seconds : {3, 5, 10, 30})
-        m_timeout->addItem(QStringLiteral("%1초").arg(seconds), seconds);
-    m_timeout->addItem(QStringLiteral("제한 없음"), 0);
-    connect(m_timeout, &QComboBox::activated, this, [this](int index) {
-        m_state.settings().setExecution({.executionTimeout = m_timeout->itemData(index).toInt()});
-    });
+    m_timeout = addPicker(QStringLiteral("timeoutPicker"), QStringLiteral("실행 타임아웃"),
+                          {{QStringLiteral("3초"), 3},
+                           {QStringLiteral("5초"), 5},
+                           {QStringLiteral("10초"), 10},
+                           {QStringLiteral("30초"), 30},
+                           {QStringLiteral("제한 없음"), 0}},
+                          &ExecutionSettings::executionTimeout);
+    m_memory = addPicker(QStringLiteral("memoryPicker"), QStringLiteral("메모리 제한"),
+                         {{QStringLiteral("128 MB"), 128},
+                          {QStringLiteral("256 MB"), 256},
+                          {QStringLiteral("512 MB"), 512},
+                          {QStringLiteral("1024 MB"), 1024},
+                          {QStringLiteral("제한 없음"), 0}},
+                         &ExecutionSettings::memoryLimit);
     column->addLayout(labelledRow(QStringLiteral("실행 타임아웃"), m_timeout, this));
     m_noLimitWarning = symbolLine(QStringLiteral("exclamationmark.triangle.fill"),
                                   QStringLiteral("제한 없음 설정 시 무한 루프에 주의하세오!"),
                                   LineKind::warning, this);
     m_noLimitWarning->setObjectName(QStringLiteral("noLimitWarning"));
     column->addWidget(m_noLimitWarning);
+    column->addLayout(labelledRow(QStringLiteral("메모리 제한"), m_memory, this));
 
     column->addSpacing(6);
     column->addWidget(heading(QStringLiteral("컴파일러 정보"), this));
@@ -52,8 +58,24 @@ ExecutionSettingsPage::ExecutionSettingsPage(AppState& state, QWidget* parent)
     column->addStretch();
 
     connect(&m_state.settings(), &SettingsStore::executionChanged, this,
-            &ExecutionSettingsPage::showTimeout);
-    showTimeout();
+            &ExecutionSettingsPage::showLimits);
+    showLimits();
+}
+
+QComboBox* ExecutionSettingsPage::addPicker(const QString& objectName, const QString& label,
+                                            const QList<std::pair<QString, int>>& choices,
+                                            int ExecutionSettings::*field) {
+    auto* picker = new QComboBox(this);
+    picker->setObjectName(objectName);
+    picker->setAccessibleName(label);
+    for (const auto& [text, value] : choices)
+        picker->addItem(text, value);
+    connect(picker, &QComboBox::activated, this, [this, picker, field](int index) {
+        ExecutionSettings execution = m_state.settings().execution();
+        execution.*field = picker->itemData(index).toInt();
+        m_state.settings().setExecution(execution);
+    });
+    return picker;
 }
 
 QWidget* ExecutionSettingsPage::buildCompilerTable() {
@@ -86,8 +108,9 @@ QWidget* ExecutionSettingsPage::buildCompilerTable() {
     return table;
 }
 
-void ExecutionSettingsPage::showTimeout() {
-    const int seconds = m_state.settings().execution().executionTimeout;
-    m_timeout->setCurrentIndex(m_timeout->findData(seconds));
-    m_noLimitWarning->setVisible(seconds == 0);
+void ExecutionSettingsPage::showLimits() {
+    const ExecutionSettings& execution = m_state.settings().execution();
+    m_timeout->setCurrentIndex(m_timeout->findData(execution.executionTimeout));
+    m_memory->setCurrentIndex(m_memory->findData(execution.memoryLimit));
+    m_noLimitWarning->setVisible(execution.executionTimeout == 0);
 }

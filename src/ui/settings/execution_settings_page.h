@@ -1,12 +1,16 @@
 #pragma once
 
+#include "workspace/settings_values.h"
+
+#include <QList>
 #include <QWidget>
+#include <utility>
 
 class AppState;
 class QComboBox;
 
-// The execution tab: the time limit of one run, the compilers the runner
-// expects and how to install them.
+// The execution tab: the time and memory limits of one run, the compilers the
+// runner expects and how to install them.
 class ExecutionSettingsPage : public QWidget {
     Q_OBJECT
 
@@ -15,9 +19,13 @@ public:
 
 private:
     QWidget* buildCompilerTable();
-    void showTimeout();
+    QComboBox* addPicker(const QString& objectName, const QString& label,
+                         const QList<std::pair<QString, int>>& choices,
+                         int ExecutionSettings::*field);
+    void showLimits();
 
     AppState& m_state;
     QComboBox* m_timeout = nullptr;
+    QComboBox* m_memory = nullptr;
     QWidget* m_noLimitWarning = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "ui/testpanel/case_card.h"
 
 #include "models/item_roles.h"
+#include "runner/run_report.h"
 #include "ui/accessibility.h"
 #include "ui/icons.h"
 #include "ui/style/style.h"
@@ -178,35 +179,48 @@ QList<QWidget*> CaseCard::tabStops() const {
 void CaseCard::refresh() {
     const QModelIndex index = m_model.index(m_row, 0);
     m_id = index.data(IdRole).toUuid();
-    const QVariant passed = index.data(PassedRole);
-    m_badge->setVisible(passed.isValid());
-    if (passed.isValid()) {
-        const bool pass = passed.toBool();
-        m_badgeIcon->setPixmap(symbolIcon(pass ? QStringLiteral("checkmark.circle.fill")
-                                               : QStringLiteral("xmark.circle.fill"))
+    const QVariant stored = index.data(ResultRole);
+    const std::optional<CaseResult> result =
+        stored.isValid() ? std::optional(stored.value<CaseResult>()) : std::nullopt;
+    const bool judged = result && result->verdict.kind != VerdictKind::noExpectedOutput;
+    const QString verdict = !judged                    ? QStringLiteral("none")
+                            : result->verdict.passes() ? QStringLiteral("pass")
+                                                       : QStringLiteral("fail");
+    m_badge->setVisible(judged);
+    if (judged) {
+        m_badgeIcon->setPixmap(symbolIcon(result->verdict.passes()
+                                              ? QStringLiteral("checkmark.circle.fill")
+                                              : QStringLiteral("xmark.circle.fill"))
                                    .pixmap(12, 12));
-        m_badgeText->setText(pass ? QStringLiteral("통과") : QStringLiteral("실패"));
-        const QString verdict = pass ? QStringLiteral("pass") : QStringLiteral("fail");
+        m_badgeText->setText(verdictLabel(result->verdict));
         setSheetProperty(m_badge, "verdict", verdict);
         setSheetProperty(m_badgeText, "verdict", verdict);
     }
-    const QVariant time = index.data(ExecutionTimeRole);
-    m_time->setVisible(time.isValid());
-    if (time.isValid())
-        m_time->setText(milliseconds(time.toDouble()));
+    // A program killed outright, or one that never ran, has no figures.
+    const bool measured = result && result->peakMemoryKiB > 0;
+    m_time->setVisible(result && result->wallMs > 0);
+    if (result) {
+        m_time->setText(
+            milliseconds(result->wallMs) +
+            (measured ? QStringLiteral(" · ") + memoryLabel(result->peakMemoryKiB) : QString()));
+        m_time->setToolTip(measured ? QStringLiteral("CPU ") + milliseconds(result->cpuMs)
+                                    : QString());
+    }
 
     m_refreshing = true;
     showEditorText(m_inputEditor, index.data(InputRole).toString(), m_input);
     showEditorText(m_expectedEditor, index.data(ExpectedOutputRole).toString(), m_expectedOutput);
     m_refreshing = false;
 
-    const QVariant actual = index.data(ActualOutputRole);
-    m_actualBlock->setVisible(actual.isValid());
-    if (actual.isValid()) {
-        m_actual->setOutput(actual.toString());
-        const QString verdict = !passed.isValid() ? QStringLiteral("none")
-                                : passed.toBool() ? QStringLiteral("pass")
-                                                  : QStringLiteral("fail");
+    // A failure with nothing to say leaves it to the badge; a compile error
+    // is the console's to show, once for every case.
+    const QString shown = result ? shownText(*result) : QString();
+    const bool showsOutput =
+        result && (result->verdict.passes() || result->verdict.kind == VerdictKind::wrongAnswer ||
+                   !shown.isEmpty());
+    m_actualBlock->setVisible(showsOutput);
+    if (showsOutput) {
+        m_actual->setOutput(shown);
         setSheetProperty(m_actualFrame, "verdict", verdict);
         fitHeight(m_actual, 1);
     }

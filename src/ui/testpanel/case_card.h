@@ -10,7 +10,7 @@ class QPlainTextEdit;
 class QToolButton;
 
 // One test case of the list: a header with the chevron, "테스트 #n", the
-// verdict badge, the time and the duplicate and delete buttons; when
+// verdict badge, the time and peak memory, the duplicate and delete buttons; when
 // expanded, editors for the input and the expected output, which write
 // straight into the case, and the actual output in a frame coloured by the
 // verdict. The card shows the model's row it is given and reads it again

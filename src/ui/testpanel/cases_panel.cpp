@@ -109,7 +109,7 @@ void CasesPanel::updateSummary() {
     const QList<TestCase>& cases = m_state.testCases();
     m_summary->setVisible(!cases.isEmpty());
     const auto passed = std::count_if(cases.begin(), cases.end(), [](const TestCase& testCase) {
-        return testCase.passed.value_or(false);
+        return testCase.result && testCase.result->verdict.kind == VerdictKind::accepted;
     });
     m_summary->setText(QStringLiteral("<b>%1/%2</b> 통과").arg(passed).arg(cases.size()));
     setSheetProperty(m_summary, "allPassed", passed == cases.size());
