@@ -16,6 +16,11 @@ signals:
     void runCode();
     // Re-posted by the root view for runCode; the test panel starts the run.
     void executeCode();
+    // The editor's caret to the next or previous compiler message.
+    void nextMessage();
+    void previousMessage();
+    // The test panel to most of the window's height, and back.
+    void togglePanel();
     void showTemplates();
     void showHelp();
     // Carries the editor's new full text after a template was inserted.

@@ -82,7 +82,31 @@ EditorPane::EditorPane(AppState& state, Commands& commands, QWidget* parent)
             m_editor->setText(text);
         updateStatus();
     });
+    connect(&m_commands, &Commands::nextMessage, this, [this] {
+        if (m_editor && m_fileId)
+            m_editor->goToNextDiagnostic();
+    });
+    connect(&m_commands, &Commands::previousMessage, this, [this] {
+        if (m_editor && m_fileId)
+            m_editor->goToPreviousDiagnostic();
+    });
     showSelection();
+}
+
+void EditorPane::showMessages(const QUuid& fileId, const QList<CompilerMessage>& messages) {
+    m_messagesFileId = fileId;
+    if (m_editor && m_fileId == fileId)
+        m_editor->setDiagnostics(messages);
+}
+
+void EditorPane::clearMessages() {
+    if (m_editor)
+        m_editor->clearDiagnostics();
+}
+
+void EditorPane::goToMessage(const CompilerMessage& message) {
+    if (m_editor && m_fileId && m_fileId == m_messagesFileId)
+        m_editor->goToDiagnostic(message);
 }
 
 EditorPane::~EditorPane() {
@@ -198,6 +222,8 @@ void EditorPane::showSelection() {
         });
     } else {
         m_dirty = false;
+        if (m_fileId != file->id)
+            m_editor->clearDiagnostics();
         m_editor->setText(file->content);
     }
     m_fileId = file->id;

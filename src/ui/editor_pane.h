@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/compiler_message.h"
 #include "base/programming_language.h"
 
 #include <QTimer>
@@ -30,6 +31,12 @@ public:
     // The status texts, left to right: lines, characters, tab size, encoding, language.
     QStringList statusTexts() const;
     WelcomeView* welcomeView() const { return m_welcome; }
+    // The messages of a run of file `fileId`; shown while that file is, and
+    // until its next run or another file is shown.
+    void showMessages(const QUuid& fileId, const QList<CompilerMessage>& messages);
+    void clearMessages();
+    // Puts the caret where a message points, while its file is shown.
+    void goToMessage(const CompilerMessage& message);
 
 private:
     QWidget* buildEditorPage();
@@ -52,6 +59,8 @@ private:
     QWidget* m_editorPage = nullptr;
     CodeTextEditor* m_editor = nullptr;
     std::optional<QUuid> m_fileId;
+    // The file the last run's messages are about.
+    std::optional<QUuid> m_messagesFileId;
     bool m_dirty = false;
     QTimer m_commitTimer;
 

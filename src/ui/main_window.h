@@ -3,8 +3,12 @@
 #include <QMainWindow>
 
 class AppState;
+class CasesPanel;
 class Commands;
+class EditorPane;
+class QSplitter;
 class QuickCreateOverlay;
+class RunController;
 
 // The one window: the toolbar on top; the sidebar beside the main area,
 // which holds the tab bar and the editor over the test panel. It only
@@ -45,9 +49,17 @@ private:
     void buildMenus();
     void connectCommands();
     void showOnboardingIfUnseen();
+    void connectRuns();
+    void togglePanel();
 
     AppState& m_state;
     Commands& m_commands;
     QuickCreateOverlay* m_quickCreate = nullptr;
+    RunController* m_runs = nullptr;
+    EditorPane* m_editorPane = nullptr;
+    CasesPanel* m_testPanel = nullptr;
+    QSplitter* m_mainArea = nullptr;
+    // The panel's height before it was made large; empty while it is not.
+    QList<int> m_sizesBeforeLarge;
     bool m_shownOnce = false;
 };

@@ -136,7 +136,7 @@ TEST_F(TestPanelTest, DeleteAllLeavesOneEmptyCase) {
     EXPECT_TRUE(state->testCases()[0].input.isEmpty());
     EXPECT_TRUE(state->testCases()[0].expectedOutput.isEmpty());
     ASSERT_TRUE(QTest::qWaitFor([&] { return panel->testCasesView()->cardCount() == 1; }));
-    EXPECT_EQ(find<QLabel>(u"passSummary"_s)->text(), u"<b>0/1</b> 통과"_s);
+    EXPECT_EQ(find<QLabel>(u"passSummary"_s)->text(), u"<b>–/1</b>"_s) << "no run yet";
     find(u"삭제"_s, card(0))->click();
     EXPECT_TRUE(state->testCases().isEmpty());
     EXPECT_FALSE(find<QLabel>(u"passSummary"_s)->isVisibleTo(panel.get()));
@@ -192,10 +192,12 @@ TEST_F(TestPanelTest, CardsShowTheVerdictsTheCommandLineGives) {
     }
     EXPECT_EQ(find<QLabel>(u"passSummary"_s)->text(), u"<b>1/4</b> 통과"_s);
     EXPECT_EQ(panel->consoleView()->text()->toPlainText(), state->consoleOutput());
+    // The run ends on the first failure, in view.
+    EXPECT_EQ(panel->selectedTab(), CasesPanel::Tab::testCases);
+    EXPECT_FALSE(card(1)->resultView()->visibleRegion().isEmpty());
 
     // The wrong answer, as a screen reader reads it: where it differs, and
     // the differing value marked in the actual output.
-    panel->selectTab(CasesPanel::Tab::testCases);
     EXPECT_TRUE(named<QLabel>(card(1),
                               u"1번째 줄 1번째 값: 기대 9, 실제 8 · 비교 규칙: 줄 끝 공백 무시"_s));
     QPlainTextEdit* actual = named<QPlainTextEdit>(card(1), u"실제 출력"_s);
