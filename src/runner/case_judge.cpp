@@ -46,7 +46,7 @@ std::optional<CaseResult> preparationFailure(const std::optional<CaseResult>& fa
         return std::nullopt;
     CaseResult result;
     result.verdict = {VerdictKind::checkerFailure};
-    result.message = what + u"를 준비하지 못했습니다\n"_s + failed->message;
+    result.message = what + u"를 준비하지 못했습니다\n"_s + failureText(*failed);
     return result;
 }
 
