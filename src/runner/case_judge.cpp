@@ -52,6 +52,22 @@ std::optional<CaseResult> preparationFailure(const std::optional<CaseResult>& fa
 
 } // namespace
 
+JudgeOptions judgeOptionsFor(const JudgeChoice& choice, const QList<FileItem>& files) {
+    JudgeOptions options;
+    options.comparison = ComparisonMode::fromName(choice.comparison).value_or(ComparisonMode{});
+    options.style = checkerStyleFromName(choice.style).value_or(CheckerStyle::testlib);
+    const auto file = std::find_if(files.begin(), files.end(), [&](const FileItem& candidate) {
+        return candidate.id == choice.programFileId;
+    });
+    if (file == files.end())
+        return options;
+    if (choice.program == JudgeChoice::Program::checker)
+        options.checker = *file;
+    else if (choice.program == JudgeChoice::Program::interactor)
+        options.interactor = *file;
+    return options;
+}
+
 CaseJudge CaseJudge::prepare(const JudgeOptions& options, const PrepareOptions& prepare) {
     CaseJudge judge;
     judge.m_comparison = options.comparison;

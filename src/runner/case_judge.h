@@ -4,6 +4,7 @@
 #include "runner/checker.h"
 #include "runner/code_runner.h"
 #include "runner/comparison.h"
+#include "workspace/judge_choice.h"
 
 #include <QStringList>
 #include <optional>
@@ -22,6 +23,10 @@ struct JudgeOptions {
 
     bool operator==(const JudgeOptions&) const = default;
 };
+
+// The workspace's choice among its files. A comparison name it cannot read
+// compares lines; a program file it does not hold judges by the comparison.
+JudgeOptions judgeOptionsFor(const JudgeChoice& choice, const QList<FileItem>& files);
 
 // A run's checker or interactor, made ready once, and the rule that judges
 // each case by it. judge() blocks; for the run's worker thread.

@@ -106,6 +106,7 @@ JudgeRun* startJudgeRun(AppState& state) {
 
     auto* run = new JudgeRun(file, state.testCases(),
                              RunLimits::fromSettings(state.settings().execution()), &state);
+    run->setJudgeOptions(judgeOptionsFor(state.judgeChoice(), state.files()));
     QObject::connect(run, &JudgeRun::caseFinished, &state,
                      [&state](const QUuid& testCaseId, const TestRunRecord& record) {
                          const TestCase* current = state.testCase(testCaseId);

@@ -36,6 +36,8 @@ public:
     const QList<QUuid>& openTabIds() const { return m_openTabIds; }
     const std::optional<QUuid>& selectedFileId() const { return m_selectedFileId; }
     const QList<TestCase>& testCases() const { return m_testCases; }
+    // How the runs judge outputs; saved with the workspace.
+    const JudgeChoice& judgeChoice() const { return m_judgeChoice; }
     const QString& consoleOutput() const { return m_consoleOutput; }
     bool isRunning() const { return m_isRunning; }
     bool showNewFileSheet() const { return m_showNewFileSheet; }
@@ -52,6 +54,7 @@ public:
 
     // Replaces the whole list (the problem's samples, "delete all").
     void setTestCases(const QList<TestCase>& testCases);
+    void setJudgeChoice(const JudgeChoice& choice);
     void setConsoleOutput(const QString& text);
     void setIsRunning(bool running);
     void setShowNewFileSheet(bool show);
@@ -183,6 +186,7 @@ signals:
     void testCaseChanged(const QUuid& id);
     // setTestCases: the whole list is new.
     void testCasesReplaced();
+    void judgeChoiceChanged();
     void consoleOutputChanged(const QString& text);
     void isRunningChanged(bool running);
     void showNewFileSheetChanged(bool show);
@@ -214,6 +218,7 @@ private:
     std::optional<QUuid> m_selectedFileId;
     QList<QUuid> m_openTabIds;
     QList<TestCase> m_testCases{TestCase{}};
+    JudgeChoice m_judgeChoice;
     QString m_consoleOutput;
     bool m_isRunning = false;
     bool m_showNewFileSheet = false;
