@@ -2,6 +2,9 @@
 //   checker_prepare_ms            preparing a trivial C++ checker, compile cache empty
 //   checker_overhead_ms_per_case  median of one check: files written, checker run, result read
 //   checker_process_ms_per_case   median of starting the same checker program alone
+//   judge_checker_overhead_ms_per_case  what judging by that checker adds to each
+//                                 case of a test run (20 cases, caches warm), median
+//                                 of runs with it against runs without, alternating
 //   compare_MODE_mib_per_s        each comparison mode over a 64 MiB output that
 //                                 matches, by processor time (the float answer
 //                                 spells every fraction differently, so each is parsed)
@@ -11,6 +14,7 @@
 #include "runner/comparison.h"
 
 #include "support/bench_stats.h"
+#include "support/run_timing.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -76,6 +80,36 @@ void measureComparisons() {
     }
 }
 
+// A test run judged by the trivial checker against the same run compared
+// as lines, per case.
+void measureJudgeRuns(int repetitions) {
+    constexpr int caseCount = 20;
+    const FileItem echo = FileItem::make(
+        u"echo.cpp"_s, ProgrammingLanguage::cpp,
+        u"#include <iostream>\nint main() { int n; std::cin >> n; std::cout << n << '\\n'; }\n"_s);
+    QList<TestCase> testCases;
+    for (int i = 0; i < caseCount; ++i) {
+        TestCase testCase;
+        testCase.input = QString::number(i);
+        testCase.expectedOutput = QString::number(i);
+        testCases.append(testCase);
+    }
+    JudgeOptions checked;
+    checked.checker =
+        FileItem::make(u"check.cpp"_s, ProgrammingLanguage::cpp, u"int main() { return 0; }\n"_s);
+    const QString passed = u"20/20 통과"_s;
+    // Both compiled once before anything is timed.
+    timeTestRun(echo, testCases, 10, passed, checked);
+    std::vector<double> plain;
+    std::vector<double> withChecker;
+    for (int i = 0; i < repetitions; ++i) {
+        plain.push_back(timeTestRun(echo, testCases, 10, passed));
+        withChecker.push_back(timeTestRun(echo, testCases, 10, passed, checked));
+    }
+    printFigure("judge_checker_overhead_ms_per_case",
+                (median(withChecker) - median(plain)) / caseCount);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -113,6 +147,7 @@ int main(int argc, char** argv) {
     printFigure("checker_overhead_ms_per_case", median(checks));
     printFigure("checker_process_ms_per_case", median(runs));
 
+    measureJudgeRuns(std::max(3, cases / 10));
     measureComparisons();
     return 0;
 }

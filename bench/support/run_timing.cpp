@@ -8,9 +8,10 @@
 #include <cstdlib>
 
 double timeTestRun(const FileItem& file, const QList<TestCase>& testCases, int timeoutSeconds,
-                   const QString& passed) {
+                   const QString& passed, const JudgeOptions& judging) {
     const auto start = std::chrono::steady_clock::now();
     JudgeRun run(file, testCases, RunLimits::fromSettings({.executionTimeout = timeoutSeconds}));
+    run.setJudgeOptions(judging);
     QEventLoop loop;
     QObject::connect(&run, &JudgeRun::finished, &loop, &QEventLoop::quit);
     run.start();

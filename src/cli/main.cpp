@@ -36,17 +36,25 @@ const std::map<QString, Verb>& verbs() {
          {QStringLiteral("starters"),
           QStringLiteral("Prints each language's starter texts as one JSON array."), runStarters}},
         {QStringLiteral("run"),
-         {QStringLiteral("run FILE... TESTDIR [--timeout SECONDS] [--memory MB] [--language NAME] "
-                         "[--json]"),
+         {QStringLiteral("run FILE... TESTDIR [--timeout SECONDS] [--memory MB] [--language NAME]\n"
+                         "      [--compare MODE | --checker FILE | --interactor FILE]\n"
+                         "      [--checker-style testlib|package] [--json]"),
           QStringLiteral(
               "Judges each FILE against every TESTDIR/NAME.in, with NAME.out or NAME.ans beside\n"
               "it as the expected output; with several files each report follows a line\n"
               "\"==> FILE <==\". When TESTDIR has no .in file at its top, the cases one and two\n"
               "folders down are used (data/sample/1.in, data/secret/02.in), in natural order of\n"
               "their paths. --timeout (default 5, 0: none) is the time limit and the hard stop;\n"
-              "--memory (default 256, 0: none) the memory limit. --json prints the verdicts,\n"
-              "times and peak memory as JSON instead of the reports (an array for several\n"
-              "files). Exit status: 0 every case passes, 1 one fails, 2 bad usage or no cases."),
+              "--memory (default 256, 0: none) the memory limit. Outputs are compared by\n"
+              "--compare exact|lines|tokens|float[:EPS] (lines by default), or judged by a\n"
+              "--checker program, or the solution talks with an --interactor program; either\n"
+              "is called in the testlib convention or, with --checker-style package, in the\n"
+              "problem-package one. A TESTDIR with problem.yaml is a problem package: its\n"
+              "time and memory limits and its output validator (in the package convention)\n"
+              "apply unless the options above say otherwise, and its default comparison is\n"
+              "tokens. --json prints the verdicts, times and peak memory as JSON instead of\n"
+              "the reports (an array for several files). Exit status: 0 every case passes,\n"
+              "1 one fails, 2 bad usage or no cases, 3 the checker or interactor failed."),
           runRun}},
         {QStringLiteral("stress"),
          {QStringLiteral(

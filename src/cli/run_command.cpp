@@ -2,6 +2,7 @@
 
 #include "runner/compile_servers.h"
 #include "runner/judge_run.h"
+#include "runner/problem_package.h"
 
 #include <QCollator>
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <QTextStream>
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <optional>
@@ -102,6 +104,75 @@ std::optional<NamedCases> readTestCases(const QDir& folder, QString* error) {
     return testCases;
 }
 
+// A package's cases: samples first, each answer as the expected output.
+std::optional<NamedCases> readPackageCases(const ProblemPackage& package, QString* error) {
+    NamedCases testCases;
+    for (const ProblemPackage::Case& packageCase : package.cases) {
+        TestCase testCase;
+        const std::optional<QString> input = readText(packageCase.inputPath, error);
+        if (!input)
+            return std::nullopt;
+        testCase.input = *input;
+        if (!packageCase.answerPath.isEmpty()) {
+            const std::optional<QString> answer = readText(packageCase.answerPath, error);
+            if (!answer)
+                return std::nullopt;
+            testCase.expectedOutput = *answer;
+        }
+        testCases.names.append(packageCase.name);
+        testCases.cases.append(testCase);
+    }
+    return testCases;
+}
+
+// The default output validator's rule: tokens, numbers within a tolerance
+// when its flags give one.
+ComparisonMode packageComparison(const QStringList& flags) {
+    for (qsizetype i = 0; i + 1 < flags.size(); ++i) {
+        if (flags[i].startsWith(u"float_"_s) && flags[i].endsWith(u"tolerance"_s)) {
+            if (const std::optional<ComparisonMode> mode =
+                    ComparisonMode::fromName(u"float:"_s + flags[i + 1]))
+                return *mode;
+        }
+    }
+    return {ComparisonMode::Kind::tokens};
+}
+
+// A package judges as laid out: its validator in the package convention, its
+// time and memory limits, unless the command line says otherwise.
+void applyPackage(const ProblemPackage& package, JudgeOptions& judging) {
+    switch (package.validation) {
+    case ProblemPackage::Validation::standard:
+        judging.comparison = packageComparison(package.validatorFlags);
+        return;
+    case ProblemPackage::Validation::custom:
+    case ProblemPackage::Validation::interactive: {
+        QString ignored;
+        const std::optional<QString> code = readText(package.validatorPath, &ignored);
+        FileItem validator = FileItem::make(QFileInfo(package.validatorPath).fileName(),
+                                            package.validatorLanguage, code.value_or(QString()));
+        if (package.validation == ProblemPackage::Validation::custom)
+            judging.checker = validator;
+        else
+            judging.interactor = validator;
+        judging.style = CheckerStyle::package;
+        judging.checkerArguments = package.validatorFlags;
+        return;
+    }
+    }
+}
+
+QString judgedBy(const JudgeOptions& judging) {
+    const auto program = [&](const QString& what, const FileItem& file) {
+        return what + u' ' + file.name + u" ("_s + checkerStyleName(judging.style) + u')';
+    };
+    if (judging.interactor)
+        return program(u"interactor"_s, *judging.interactor);
+    if (judging.checker)
+        return program(u"checker"_s, *judging.checker);
+    return judging.comparison.name();
+}
+
 // What went wrong first, or the best that went right.
 VerdictKind runVerdict(const JudgeRun& run) {
     if (run.runFailure())
@@ -116,7 +187,7 @@ VerdictKind runVerdict(const JudgeRun& run) {
 }
 
 QJsonObject runJson(const JudgeRun& run, const FileItem& file, const QStringList& names,
-                    const RunLimits& limits) {
+                    const RunLimits& limits, const JudgeOptions& judging) {
     QJsonArray cases;
     int passed = 0;
     for (const TestRunRecord& record : run.records()) {
@@ -130,6 +201,8 @@ QJsonObject runJson(const JudgeRun& run, const FileItem& file, const QStringList
             entry.insert(u"exitCode"_s, result.verdict.exitCode);
             entry.insert(u"signal"_s, result.verdict.signal);
         }
+        if (result.verdict.kind == VerdictKind::checkerFailure)
+            entry.insert(u"message"_s, result.message);
         cases.append(entry);
         passed += result.verdict.passes() ? 1 : 0;
     }
@@ -142,6 +215,7 @@ QJsonObject runJson(const JudgeRun& run, const FileItem& file, const QStringList
         {u"limits"_s, QJsonObject{{u"timeLimitMs"_s, limits.timeLimitMs},
                                   {u"memoryLimitKiB"_s, limits.memoryLimitKiB},
                                   {u"timeoutSeconds"_s, limits.timeoutSeconds}}},
+        {u"judgedBy"_s, judgedBy(judging)},
         {u"compileMessages"_s, run.runFailure() ? run.runFailure()->message : QString()},
         {u"cases"_s, cases},
     };
@@ -157,12 +231,15 @@ void stopActiveRun(int) {
         run->cancel();
 }
 
-// Judges one file; true when every case passed. Without `json` its report is
-// printed, with it the run is appended to `json`.
-bool judge(const FileItem& file, const QString& sourceName, const NamedCases& testCases,
-           const RunLimits& limits, QJsonArray* json) {
+enum class Outcome { passed, failed, checkerFailed };
+
+// Judges one file. Without `json` its report is printed, with it the run is
+// appended to `json`.
+Outcome judge(const FileItem& file, const QString& sourceName, const NamedCases& testCases,
+              const RunLimits& limits, const JudgeOptions& judging, QJsonArray* json) {
     JudgeRun run(file, testCases.cases, limits);
     run.setSourceName(sourceName);
+    run.setJudgeOptions(judging);
     QEventLoop loop;
     bool allPassed = false;
     QObject::connect(&run, &JudgeRun::finished, &loop, [&](const QString&, bool passed) {
@@ -184,13 +261,34 @@ bool judge(const FileItem& file, const QString& sourceName, const NamedCases& te
     activeRun = nullptr;
 
     if (json) {
-        json->append(runJson(run, file, testCases.names, limits));
-        return allPassed;
+        json->append(runJson(run, file, testCases.names, limits, judging));
+    } else {
+        const QByteArray report = run.report().toUtf8();
+        std::fwrite(report.constData(), 1, std::size_t(report.size()), stdout);
+        std::fflush(stdout);
     }
-    const QByteArray report = run.report().toUtf8();
-    std::fwrite(report.constData(), 1, std::size_t(report.size()), stdout);
-    std::fflush(stdout);
-    return allPassed;
+    if (allPassed)
+        return Outcome::passed;
+    const bool checkerFailed =
+        run.runFailure()
+            ? run.runFailure()->verdict.kind == VerdictKind::checkerFailure
+            : std::any_of(run.records().begin(), run.records().end(),
+                          [](const TestRunRecord& record) {
+                              return record.result.verdict.kind == VerdictKind::checkerFailure;
+                          });
+    return checkerFailed ? Outcome::checkerFailed : Outcome::failed;
+}
+
+std::optional<FileItem> readProgram(const QString& path, QString* error) {
+    const std::optional<ProgrammingLanguage> language = languageOfFile(path);
+    if (!language) {
+        *error = u"no language has the extension of "_s + path;
+        return std::nullopt;
+    }
+    const std::optional<QString> code = readText(path, error);
+    if (!code)
+        return std::nullopt;
+    return FileItem::make(QFileInfo(path).fileName(), *language, *code);
 }
 
 } // namespace
@@ -200,6 +298,12 @@ int runRun(const QStringList& arguments) {
     ExecutionSettings limits{defaultTimeoutSeconds, defaultMemoryMB};
     std::optional<ProgrammingLanguage> language;
     bool json = false;
+    bool timeoutGiven = false;
+    bool memoryGiven = false;
+    std::optional<ComparisonMode> comparison;
+    QString checkerPath;
+    QString interactorPath;
+    std::optional<CheckerStyle> style;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (argument == u"--timeout"_s) {
@@ -207,6 +311,7 @@ int runRun(const QStringList& arguments) {
             limits.executionTimeout = arguments.value(i + 1).toInt(&ok);
             if (!ok || limits.executionTimeout < 0)
                 return badUsage(verb, u"--timeout needs a whole number of seconds (0: no limit)"_s);
+            timeoutGiven = true;
             ++i;
         } else if (argument == u"--memory"_s) {
             bool ok = false;
@@ -214,7 +319,21 @@ int runRun(const QStringList& arguments) {
             if (!ok || limits.memoryLimit < 0 || limits.memoryLimit > largestMemoryMB)
                 return badUsage(verb, u"--memory needs a whole number of megabytes up to "_s +
                                           QString::number(largestMemoryMB) + u" (0: no limit)"_s);
+            memoryGiven = true;
             ++i;
+        } else if (argument == u"--compare"_s) {
+            comparison = ComparisonMode::fromName(arguments.value(++i));
+            if (!comparison)
+                return badUsage(verb, u"--compare needs one of exact, lines, tokens, float, "
+                                      u"float:EPS"_s);
+        } else if (argument == u"--checker"_s || argument == u"--interactor"_s) {
+            if (++i == arguments.size())
+                return badUsage(verb, argument + u" needs a file"_s);
+            (argument == u"--checker"_s ? checkerPath : interactorPath) = arguments[i];
+        } else if (argument == u"--checker-style"_s) {
+            style = checkerStyleFromName(arguments.value(++i));
+            if (!style)
+                return badUsage(verb, u"--checker-style needs testlib or package"_s);
         } else if (argument == u"--json"_s) {
             json = true;
         } else if (argument == u"--language"_s) {
@@ -233,6 +352,12 @@ int runRun(const QStringList& arguments) {
     }
     if (positional.size() < 2)
         return badUsage(verb, u"expected FILE and TESTDIR"_s);
+    if (comparison && !(checkerPath.isEmpty() && interactorPath.isEmpty()))
+        return badUsage(verb, u"--compare goes without --checker and --interactor: they judge"_s);
+    if (!checkerPath.isEmpty() && !interactorPath.isEmpty())
+        return badUsage(verb, u"--checker and --interactor exclude each other"_s);
+    if (style && checkerPath.isEmpty() && interactorPath.isEmpty())
+        return badUsage(verb, u"--checker-style goes with --checker or --interactor"_s);
     const QString testFolderPath = positional.takeLast();
 
     QList<ProgrammingLanguage> languages;
@@ -256,9 +381,42 @@ int runRun(const QStringList& arguments) {
             return badUsage(verb, error);
         files.append(FileItem::make(QFileInfo(positional[i]).fileName(), languages[i], *code));
     }
-    const std::optional<NamedCases> testCases = readTestCases(testFolder, &error);
+    JudgeOptions judging;
+    RunLimits runLimits = RunLimits::fromSettings(limits);
+    std::optional<NamedCases> testCases;
+    if (QFileInfo::exists(testFolder.filePath(u"problem.yaml"_s))) {
+        const std::optional<ProblemPackage> package =
+            ProblemPackage::load(testFolder.path(), &error);
+        if (!package)
+            return badUsage(verb, error);
+        applyPackage(*package, judging);
+        if (package->timeLimitSeconds && !timeoutGiven) {
+            runLimits.timeLimitMs = int(std::lround(*package->timeLimitSeconds * 1000));
+            // The hard stop no sooner than the wall time that makes it 시간 초과.
+            runLimits.timeoutSeconds = int(std::ceil(*package->timeLimitSeconds * 2));
+        }
+        if (package->memoryMegabytes && !memoryGiven)
+            runLimits.memoryLimitKiB = qint64(*package->memoryMegabytes) * 1024;
+        testCases = readPackageCases(*package, &error);
+    } else {
+        testCases = readTestCases(testFolder, &error);
+    }
     if (!testCases)
         return badUsage(verb, error);
+    // What the command line names decides over the package.
+    if (comparison || !checkerPath.isEmpty() || !interactorPath.isEmpty()) {
+        judging = JudgeOptions();
+        judging.comparison = comparison.value_or(ComparisonMode{});
+        const QString& path = checkerPath.isEmpty() ? interactorPath : checkerPath;
+        if (!path.isEmpty()) {
+            const std::optional<FileItem> program = readProgram(path, &error);
+            if (!program)
+                return badUsage(verb, error);
+            (checkerPath.isEmpty() ? judging.interactor : judging.checker) = program;
+        }
+    }
+    if (style)
+        judging.style = *style;
     if (testCases->cases.isEmpty()) {
         return badUsage(verb, u"no test cases in "_s + testFolderPath +
                                   u": no NAME.in at its top or one or two folders down"_s);
@@ -269,14 +427,13 @@ int runRun(const QStringList& arguments) {
         if (languages.count(fileLanguage) > 1)
             CompileServers::session().start(fileLanguage, ResidentCompiler::Priority::normal);
     }
-    const RunLimits runLimits = RunLimits::fromSettings(limits);
     QJsonArray runs;
-    bool allPassed = true;
+    Outcome worst = Outcome::passed;
     for (qsizetype i = 0; i < files.size() && !interrupted; ++i) {
         if (files.size() > 1 && !json)
             std::printf("==> %s <==\n", qPrintable(positional[i]));
-        allPassed = judge(files[i], positional[i], *testCases, runLimits, json ? &runs : nullptr) &&
-                    allPassed;
+        worst = std::max(worst, judge(files[i], positional[i], *testCases, runLimits, judging,
+                                      json ? &runs : nullptr));
     }
     if (json) {
         // One file's run as an object, several as an array of them.
@@ -285,5 +442,6 @@ int runRun(const QStringList& arguments) {
         std::fputs(document.toJson(QJsonDocument::Indented).constData(), stdout);
         std::fflush(stdout);
     }
-    return allPassed ? 0 : 1;
+    // 2 is bad usage.
+    return worst == Outcome::checkerFailed ? 3 : int(worst);
 }

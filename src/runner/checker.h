@@ -39,6 +39,8 @@ public:
                            const PrepareOptions& options = {});
 
     CheckerStyle style() const { return m_style; }
+    // Why it cannot check: it did not compile, say.
+    const std::optional<CaseResult>& preparationFailure() const { return m_program.failure(); }
     // Passed after the convention's own arguments (a package's validator flags).
     void setExtraArguments(const QStringList& arguments) { m_extraArguments = arguments; }
 

@@ -447,6 +447,13 @@ bool PreparedProgram::build(const PrepareOptions& options, const QString& source
     return true;
 }
 
+PreparedProgram::Command PreparedProgram::command(qint64 memoryLimitKiB) const {
+    QStringList arguments = m_arguments;
+    if (m_language == ProgrammingLanguage::java)
+        arguments = arguments.mid(0, 1) + javaMemoryFlags(memoryLimitKiB) + arguments.mid(1);
+    return {m_program, arguments, resourceLimits(m_language, memoryLimitKiB)};
+}
+
 CaseResult PreparedProgram::execute(const QString& input, const RunLimits& limits,
                                     const StopSignal* stop) {
     if (m_failure)
@@ -456,15 +463,16 @@ CaseResult PreparedProgram::execute(const QString& input, const RunLimits& limit
     if (!writeText(inputPath, input, &writeError))
         return failedWith(VerdictKind::failedToStart, fileErrorMessage(writeError));
 
-    QStringList arguments = m_arguments;
-    if (m_language == ProgrammingLanguage::java)
-        arguments = arguments.mid(0, 1) + javaMemoryFlags(limits.memoryLimitKiB) + arguments.mid(1);
-    ProgramRun process(m_program, arguments);
+    const Command measured = command(limits.memoryLimitKiB);
+    ProgramRun process(measured.program, measured.arguments);
     process.setInputFile(inputPath);
     process.setTimeLimit(limits.endAfter());
     process.setStopSignal(stop);
-    process.setMeasured(resourceLimits(m_language, limits.memoryLimitKiB));
-    const ProgramRun::Outcome outcome = process.run();
+    process.setMeasured(measured.limits);
+    return caseResultOf(process.run(), limits);
+}
+
+CaseResult caseResultOf(const ProgramRun::Outcome& outcome, const RunLimits& limits) {
     if (outcome.status == Status::failedToStart)
         return failedWith(VerdictKind::failedToStart, outcome.errorDescription);
 

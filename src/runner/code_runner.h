@@ -47,6 +47,11 @@ public:
                                         ResidentCompiler* server = nullptr);
 };
 
+// How a measured program that ended so is judged by the limits, before its
+// output is compared: its output, standard error, times, peak memory, and a
+// verdict of memory, time, output, stop or run-time error, or accepted.
+CaseResult caseResultOf(const ProgramRun::Outcome& outcome, const RunLimits& limits);
+
 struct PrepareOptions {
     // How compiler messages name the source; its working file name when empty.
     // The private working folder never shows in them.
@@ -104,6 +109,15 @@ public:
     // with arguments of their own; empty when preparing failed.
     QString program() const { return m_program; }
     QStringList arguments() const { return m_arguments; }
+
+    // What an execution under a memory limit starts through the exec helper,
+    // with the limits the helper holds it to.
+    struct Command {
+        QString program;
+        QStringList arguments;
+        ResourceLimits limits;
+    };
+    Command command(qint64 memoryLimitKiB) const;
 
 private:
     PreparedProgram();

@@ -1,5 +1,6 @@
 #include "runner/interaction.h"
 
+#include "runner/process_launch.h"
 #include "runner/run_report.h"
 
 #include <QDir>
@@ -9,18 +10,12 @@
 #include <array>
 #include <cerrno>
 #include <csignal>
-#include <fcntl.h>
 #include <functional>
 #include <optional>
 #include <poll.h>
-#include <spawn.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <utility>
-#include <vector>
-
-extern char** environ;
 
 using namespace Qt::StringLiterals;
 
@@ -32,43 +27,6 @@ using Status = ProgramRun::Status;
 // What one side may have written that the other has not read yet; past it
 // this process stops reading the writer, which then blocks in its own write.
 constexpr qsizetype relayLimit = qsizetype(1) << 20;
-
-class Descriptor {
-public:
-    Descriptor() = default;
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor() { reset(); }
-    Descriptor(Descriptor&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
-    Descriptor& operator=(Descriptor&& other) noexcept {
-        if (this != &other) {
-            reset();
-            m_fd = std::exchange(other.m_fd, -1);
-        }
-        return *this;
-    }
-
-    int get() const { return m_fd; }
-    bool isOpen() const { return m_fd >= 0; }
-    void reset() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        m_fd = -1;
-    }
-
-private:
-    int m_fd = -1;
-};
-
-// Both ends close on exec; ours (read or write) does not block.
-bool makePipe(Descriptor& readEnd, Descriptor& writeEnd, bool oursReads) {
-    int fds[2];
-    if (::pipe2(fds, O_CLOEXEC) != 0)
-        return false;
-    readEnd = Descriptor(fds[0]);
-    writeEnd = Descriptor(fds[1]);
-    ::fcntl(oursReads ? fds[0] : fds[1], F_SETFL, O_NONBLOCK);
-    return true;
-}
 
 // A write into a pipe whose reader is gone raises SIGPIPE, which would end this
 // process: it stays blocked in this thread while the interaction runs, and
@@ -137,6 +95,7 @@ struct Side {
     Descriptor input;
     Descriptor output;
     Descriptor error;
+    Descriptor report; // the exec helper's, for a measured side
     QByteArray unread; // written by the other side, not yet taken by this one
     bool running = false;
     // 1 or 2: which of the two stopped talking first (its output ended, or
@@ -152,49 +111,32 @@ struct Side {
     }
 };
 
-bool spawn(Side& side, const QString& program, const QStringList& arguments) {
-    Descriptor inputRead, outputWrite, errorWrite;
-    if (!makePipe(inputRead, side.input, false) || !makePipe(side.output, outputWrite, true) ||
-        !makePipe(side.error, errorWrite, true)) {
+// A measured side starts through the exec helper.
+bool spawn(Side& side, QString program, QStringList arguments,
+           const std::optional<ResourceLimits>& limits = std::nullopt) {
+    Descriptor inputRead, outputWrite, errorWrite, reportWrite;
+    if (!makePipe(inputRead, side.input, false) || !makePipe(side.output, outputWrite) ||
+        !makePipe(side.error, errorWrite) || (limits && !makePipe(side.report, reportWrite))) {
         side.outcome.errorDescription = qt_error_string(errno);
         return false;
     }
-    posix_spawn_file_actions_t actions;
-    posix_spawnattr_t attributes;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawnattr_init(&attributes);
-    posix_spawn_file_actions_adddup2(&actions, inputRead.get(), STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, outputWrite.get(), STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, errorWrite.get(), STDERR_FILENO);
-    // A group of its own, and signals as a fresh process has them: the
-    // SIGPIPE blocked here must not stay blocked there.
-    sigset_t noSignals;
-    sigset_t allSignals;
-    sigemptyset(&noSignals);
-    sigfillset(&allSignals);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK |
-                                              POSIX_SPAWN_SETSIGDEF);
-    posix_spawnattr_setpgroup(&attributes, 0);
-    posix_spawnattr_setsigmask(&attributes, &noSignals);
-    posix_spawnattr_setsigdefault(&attributes, &allSignals);
-
-    const QByteArray programBytes = QFile::encodeName(program);
-    std::vector<QByteArray> argumentBytes{programBytes};
-    for (const QString& argument : arguments)
-        argumentBytes.push_back(argument.toUtf8());
-    std::vector<char*> argv;
-    for (QByteArray& argument : argumentBytes)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    const int spawnError = ::posix_spawn(&side.pid, programBytes.constData(), &actions, &attributes,
-                                         argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    posix_spawnattr_destroy(&attributes);
+    if (limits) {
+        const QString helper = ProgramRun::execHelperPath();
+        if (helper.isEmpty()) {
+            side.outcome.errorDescription = u"corvanta-exec를 찾을 수 없습니다"_s;
+            return false;
+        }
+        arguments = execHelperArguments(*limits, program, arguments);
+        program = helper;
+    }
+    const int spawnError = launchProcess(&side.pid, program, arguments, inputRead.get(),
+                                         outputWrite.get(), errorWrite.get(), reportWrite.get());
     if (spawnError != 0) {
         side.outcome.errorDescription = qt_error_string(spawnError);
         return false;
     }
     side.outcome.started = true;
+    side.outcome.launchedAt = Clock::now();
     side.running = true;
     side.exitWatch = Descriptor(int(::syscall(SYS_pidfd_open, side.pid, 0)));
     if (!side.exitWatch.isOpen()) {
@@ -202,6 +144,33 @@ bool spawn(Side& side, const QString& program, const QStringList& arguments) {
         side.end(Status::failedToStart);
     }
     return true;
+}
+
+// A measured side's exit, times and peak memory are the exec helper's report
+// of it.
+void takeReport(Side& side) {
+    QByteArray text;
+    char buffer[4096];
+    ssize_t count = 0;
+    while ((count = ::read(side.report.get(), buffer, sizeof buffer)) > 0 ||
+           (count < 0 && errno == EINTR))
+        text.append(buffer, std::max<ssize_t>(count, 0));
+    side.report.reset();
+    const ExecReport report = parseExecReport(text);
+    if (report.execError || (!report.started && !side.endedFor)) {
+        side.outcome.errorDescription = report.execError
+                                            ? qt_error_string(*report.execError)
+                                            : u"corvanta-exec가 프로그램을 시작하지 못했습니다"_s;
+        side.endedFor = Status::failedToStart;
+        return;
+    }
+    if (report.usage) {
+        side.outcome.exitCode = report.exitCode;
+        side.outcome.crashSignal = report.crashSignal;
+    }
+    side.outcome.usage = report.usage;
+    if (report.memoryKilled && !side.endedFor)
+        side.endedFor = Status::memoryLimitExceeded;
 }
 
 // Hands `take` what the pipe holds now; closes it at end of file. False when
@@ -282,6 +251,8 @@ void reap(Side& side, Side& other, Transcript& transcript) {
         side.outcome.exitCode = WEXITSTATUS(waitStatus);
     else if (WIFSIGNALED(waitStatus))
         side.outcome.crashSignal = WTERMSIG(waitStatus);
+    if (side.report.isOpen())
+        takeReport(side);
     side.outcome.status = side.endedFor.value_or(Status::finished);
     side.outcome.endedAt = Clock::now();
     side.running = false;
@@ -432,7 +403,8 @@ InteractionResult Interaction::run(const PreparedProgram& solution,
             u"인터랙터 실행 실패: "_s + interactorSide.outcome.errorDescription;
         return result;
     }
-    if (!spawn(solutionSide, solution.program(), solution.arguments()))
+    const PreparedProgram::Command command = solution.command(limits.memoryKiB);
+    if (!spawn(solutionSide, command.program, command.arguments, command.limits))
         interactorSide.end(Status::stopped);
     converse(solutionSide, interactorSide, limits, stop, transcript);
 

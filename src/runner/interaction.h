@@ -12,11 +12,14 @@
 // The limits both programs of an interaction run under.
 struct InteractionLimits {
     std::chrono::milliseconds time{0}; // wall time from the launch; 0 for none
+    // The solution's, held as in a run of its own; 0 for none. The solution is
+    // measured through the exec helper either way.
+    qint64 memoryKiB = 0;
 };
 
 struct InteractionResult {
-    // How the solution ended. Its standard output went to the interactor and
-    // is not kept; its standard error is.
+    // How the solution ended, with its times and peak memory. Its standard
+    // output went to the interactor and is not kept; its standard error is.
     ProgramRun::Outcome solution;
     // From the launch to the solution's end; 0 when it never started.
     double solutionMilliseconds = 0;

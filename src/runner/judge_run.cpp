@@ -5,17 +5,6 @@
 #include <algorithm>
 #include <optional>
 
-namespace {
-
-// A case that ran cleanly is judged by its output.
-CaseResult judged(CaseResult result, const QString& expectedOutput) {
-    if (result.verdict.kind == VerdictKind::accepted)
-        result.verdict = compareOutput(expectedOutput, result.output);
-    return result;
-}
-
-} // namespace
-
 JudgeRun::JudgeRun(const FileItem& file, const QList<TestCase>& testCases, const RunLimits& limits,
                    QObject* parent)
     : QObject(parent), m_file(file), m_sourceName(file.name), m_testCases(testCases),
@@ -42,6 +31,7 @@ void JudgeRun::cancel() {
 // of them could reach a deleted object.
 void JudgeRun::work() {
     std::optional<PreparedProgram> program;
+    std::optional<CaseJudge> judge;
     std::optional<CaseResult> runFailure;
     QList<TestRunRecord> records;
     PrepareOptions options;
@@ -53,18 +43,21 @@ void JudgeRun::work() {
     for (int index = 0; index < m_testCases.size(); ++index) {
         const TestCase& testCase = m_testCases[index];
         if (!program) {
+            std::thread judgeCompile([&] { judge = CaseJudge::prepare(m_judging, options); });
             program = PreparedProgram::prepare(m_file.content, m_file.language, options);
+            judgeCompile.join();
             const std::optional<CaseResult>& failure = program->failure();
             if (failure && failure->verdict.kind != VerdictKind::stopped)
                 runFailure = failure;
+            else if (!failure)
+                runFailure = judge->failure();
         }
         TestRunRecord record{index, {}};
         // The failure's message goes into the report once, not into every case.
         if (runFailure)
             record.result.verdict = runFailure->verdict;
         else
-            record.result = judged(program->execute(testCase.input, m_limits, &m_stop),
-                                   testCase.expectedOutput);
+            record.result = judge->judge(*program, testCase, m_limits, &m_stop);
         records.append(record);
         QMetaObject::invokeMethod(
             this, [this, id = testCase.id, record] { receiveCase(id, record); },
@@ -73,6 +66,7 @@ void JudgeRun::work() {
             break;
     }
     program.reset();
+    judge.reset();
     // Built here: with an output of tens of megabytes the report takes long
     // enough to be felt on the window's thread.
     QMetaObject::invokeMethod(

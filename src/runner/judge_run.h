@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/records.h"
+#include "runner/case_judge.h"
 #include "runner/program_run.h"
 #include "runner/run_limits.h"
 #include "runner/run_report.h"
@@ -12,12 +13,15 @@
 #include <optional>
 #include <thread>
 
-// One run of a file against a list of test cases. The file, the cases and
-// the limits are copied when the run is made, so later edits do not touch it.
-// start() works through the cases in order on one worker thread, compiling
-// once; every case's record and, after the last, the report arrive as signals
+// One run of a file against a list of test cases. The file, the cases, the
+// limits and what judges the outputs (a comparison, a checker or an
+// interactor) are copied when the run is made, so later edits do not touch
+// it. start() works through the cases in order on one worker thread,
+// compiling the solution and its checker or interactor once, side by side;
+// every case's record and, after the last, the report arrive as signals
 // on the thread the run belongs to, in that order. A compile error is the
-// verdict of every case, and the report shows its message once. cancel() kills
+// verdict of every case, and the report shows its message once; so is a
+// checker or interactor that did not compile, as 채점기 오류. cancel() kills
 // the running program (that case is stopped), runs no further case and still
 // finishes with the report. Destroying a run cancels it and waits for the
 // worker, so nothing it started outlives it.
@@ -31,6 +35,8 @@ public:
 
     // How compiler messages name the file; its name unless set. Before start().
     void setSourceName(const QString& name) { m_sourceName = name; }
+    // What judges the outputs; the lines comparison unless set. Before start().
+    void setJudgeOptions(const JudgeOptions& options) { m_judging = options; }
     void start();
     // Safe from any thread and from a signal handler.
     void cancel();
@@ -54,6 +60,7 @@ private:
     QString m_sourceName;
     const QList<TestCase> m_testCases;
     const RunLimits m_limits;
+    JudgeOptions m_judging;
     StopSignal m_stop;
     std::thread m_worker;
     QList<TestRunRecord> m_records;

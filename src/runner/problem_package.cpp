@@ -178,7 +178,8 @@ QString expectedFolderName(ProblemPackage::Expected expected) {
 }
 
 std::optional<ProblemPackage> ProblemPackage::load(const QString& folder, QString* error) {
-    const QDir package(folder);
+    // Absolute, so every path found in it is too, whatever the folder was given as.
+    const QDir package(QFileInfo(folder).absoluteFilePath());
     if (!package.exists()) {
         *error = folder + u": 폴더가 없습니다"_s;
         return std::nullopt;

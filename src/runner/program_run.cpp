@@ -1,5 +1,7 @@
 #include "runner/program_run.h"
 
+#include "runner/process_launch.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -9,15 +11,11 @@
 #include <fcntl.h>
 #include <optional>
 #include <poll.h>
-#include <spawn.h>
 #include <sys/eventfd.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <utility>
-#include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -26,43 +24,6 @@ using Clock = ProgramRun::Clock;
 constexpr auto killGrace = std::chrono::seconds(1);
 // Without an eventfd a stop request is only noticed by looking.
 constexpr int stopCheckIntervalMs = 50;
-
-class Descriptor {
-public:
-    Descriptor() = default;
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor() { reset(); }
-    Descriptor(Descriptor&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
-    Descriptor& operator=(Descriptor&& other) noexcept {
-        if (this != &other) {
-            reset();
-            m_fd = std::exchange(other.m_fd, -1);
-        }
-        return *this;
-    }
-
-    int get() const { return m_fd; }
-    bool isOpen() const { return m_fd >= 0; }
-    void reset() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        m_fd = -1;
-    }
-
-private:
-    int m_fd = -1;
-};
-
-// Our end is non-blocking so a loop can empty it; both ends close on exec.
-bool makePipe(Descriptor& readEnd, Descriptor& writeEnd) {
-    int fds[2];
-    if (::pipe2(fds, O_CLOEXEC) != 0)
-        return false;
-    readEnd = Descriptor(fds[0]);
-    writeEnd = Descriptor(fds[1]);
-    ::fcntl(fds[0], F_SETFL, O_NONBLOCK);
-    return true;
-}
 
 // Reads whatever the pipe holds now, closing it at end of file. Returns false
 // when the stream went past the output limit (the pipe is then closed too).
@@ -96,26 +57,6 @@ int millisecondsUntil(Clock::time_point deadline, Clock::time_point now) {
     return int(std::clamp<qint64>(left, 0, 24 * 3600 * 1000));
 }
 
-class SpawnSettings {
-public:
-    SpawnSettings() {
-        posix_spawn_file_actions_init(&actions);
-        posix_spawnattr_init(&attributes);
-    }
-    ~SpawnSettings() {
-        posix_spawn_file_actions_destroy(&actions);
-        posix_spawnattr_destroy(&attributes);
-    }
-    SpawnSettings(const SpawnSettings&) = delete;
-    SpawnSettings& operator=(const SpawnSettings&) = delete;
-
-    posix_spawn_file_actions_t actions;
-    posix_spawnattr_t attributes;
-};
-
-// The descriptor the exec helper writes its report to.
-constexpr int reportDescriptor = 3;
-
 // A launched program: its pid, our ends of its output pipes (and of the exec
 // helper's report), and the watch on its exit.
 struct Child {
@@ -134,22 +75,6 @@ struct Child {
         signalGroup(pid, signal);
     }
 };
-
-QStringList helperArguments(const ResourceLimits& limits, const QString& program,
-                            const QStringList& arguments) {
-    QStringList options;
-    const auto add = [&options](const char* name, qint64 value) {
-        options << QString::fromLatin1(name) << QString::number(value);
-    };
-    add("--memory", limits.memoryKiB);
-    add("--address-space", limits.addressSpaceKiB);
-    if (limits.stackKiB)
-        add("--stack", *limits.stackKiB);
-    for (const QString& assignment : limits.environment)
-        options << QStringLiteral("--env") << assignment;
-    add("--report-fd", reportDescriptor);
-    return options + QStringList{QStringLiteral("--"), program} + arguments;
-}
 
 // Starts the program with the input file (if any) on standard input and
 // pipes on standard output and error; a measured one through the exec
@@ -183,42 +108,12 @@ std::optional<Child> spawn(QString program, QStringList arguments, const QString
             outcome.errorDescription = qt_error_string(errno);
             return std::nullopt;
         }
-        arguments = helperArguments(*limits, program, arguments);
+        arguments = execHelperArguments(*limits, program, arguments);
         program = helper;
     }
 
-    SpawnSettings spawn;
-    if (input.isOpen())
-        posix_spawn_file_actions_adddup2(&spawn.actions, input.get(), STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&spawn.actions, outputWrite.get(), STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&spawn.actions, errorWrite.get(), STDERR_FILENO);
-    // Last: the descriptor it lands on may be one of those just moved.
-    if (reportWrite.isOpen())
-        posix_spawn_file_actions_adddup2(&spawn.actions, reportWrite.get(), reportDescriptor);
-    // A group of its own, so the program and everything it starts can be
-    // signalled together; signals as a fresh process would have them, whatever
-    // the caller ignores or blocks.
-    sigset_t noSignals;
-    sigset_t allSignals;
-    sigemptyset(&noSignals);
-    sigfillset(&allSignals);
-    posix_spawnattr_setflags(&spawn.attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK |
-                                                    POSIX_SPAWN_SETSIGDEF);
-    posix_spawnattr_setpgroup(&spawn.attributes, 0);
-    posix_spawnattr_setsigmask(&spawn.attributes, &noSignals);
-    posix_spawnattr_setsigdefault(&spawn.attributes, &allSignals);
-
-    const QByteArray programBytes = QFile::encodeName(program);
-    std::vector<QByteArray> argumentBytes{programBytes};
-    for (const QString& argument : arguments)
-        argumentBytes.push_back(argument.toUtf8());
-    std::vector<char*> argv;
-    for (QByteArray& argument : argumentBytes)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
-
-    const int spawnError = ::posix_spawn(&child.pid, programBytes.constData(), &spawn.actions,
-                                         &spawn.attributes, argv.data(), environ);
+    const int spawnError = launchProcess(&child.pid, program, arguments, input.get(),
+                                         outputWrite.get(), errorWrite.get(), reportWrite.get());
     if (spawnError != 0) {
         outcome.errorDescription = qt_error_string(spawnError);
         return std::nullopt;
@@ -307,40 +202,24 @@ void watch(Child& child, std::chrono::milliseconds timeLimit, const StopSignal* 
 bool readReport(Child& child, ProgramRun::Outcome& outcome) {
     QByteArray text;
     drain(child.report, text);
-    if (text.startsWith("exec-error ")) {
-        outcome.errorDescription = qt_error_string(text.mid(11).trimmed().toInt());
+    const ExecReport report = parseExecReport(text);
+    if (report.execError) {
+        outcome.errorDescription = qt_error_string(*report.execError);
         return false;
     }
-    if (!text.startsWith("pid ") && !child.endedFor) {
+    if (!report.started && !child.endedFor) {
         outcome.errorDescription = QStringLiteral("corvanta-exec가 프로그램을 시작하지 못했습니다");
         return false;
     }
-    std::optional<ResourceUsage> usage;
-    bool memoryKilled = false;
-    for (const QByteArray& line : text.split('\n')) {
-        const qsizetype space = line.indexOf(' ');
-        const QByteArray key = line.left(space);
-        const qint64 value = line.mid(space + 1).toLongLong();
-        if (key == "exited" || key == "signaled") {
-            outcome.exitCode = key == "exited" ? int(value) : 0;
-            outcome.crashSignal = key == "signaled" ? int(value) : 0;
-            usage.emplace();
-        } else if (usage && key == "memory-killed") {
-            memoryKilled = true;
-        } else if (usage && key == "wall-us") {
-            usage->wallMs = double(value) / 1000;
-        } else if (usage && key == "cpu-us") {
-            usage->cpuMs = double(value) / 1000;
-        } else if (usage && key == "peak-kib") {
-            usage->peakMemoryKiB = value;
-        }
+    if (report.usage) {
+        outcome.exitCode = report.exitCode;
+        outcome.crashSignal = report.crashSignal;
     }
-    outcome.usage = usage;
-    if (memoryKilled && !child.endedFor)
+    outcome.usage = report.usage;
+    if (report.memoryKilled && !child.endedFor)
         child.endedFor = ProgramRun::Status::memoryLimitExceeded;
     return true;
 }
-
 // Kills what the program left in its group, takes what it already wrote (its
 // pipes' end of file is not waited for), collects its exit status.
 void reap(Child& child, ProgramRun::Outcome& outcome) {

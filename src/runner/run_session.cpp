@@ -42,6 +42,7 @@ bool RunSession::start() {
     m_state.clearTestResults();
     m_run = new JudgeRun(file, m_state.testCases(),
                          RunLimits::fromSettings(m_state.settings().execution()), this);
+    m_run->setJudgeOptions(judgeOptionsFor(m_state.judgeChoice(), m_state.files()));
     connect(m_run, &JudgeRun::caseFinished, this,
             [this](const QUuid& testCaseId, const TestRunRecord& record) {
                 const TestCase* current = m_state.testCase(testCaseId);

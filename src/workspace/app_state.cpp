@@ -62,6 +62,13 @@ void AppState::setTestCases(const QList<TestCase>& testCases) {
     emit testCasesReplaced();
 }
 
+void AppState::setJudgeChoice(const JudgeChoice& choice) {
+    if (m_judgeChoice == choice)
+        return;
+    m_judgeChoice = choice;
+    emit judgeChoiceChanged();
+}
+
 void AppState::setShowNewFileSheet(bool show) {
     if (m_showNewFileSheet == show)
         return;
@@ -175,6 +182,13 @@ void AppState::removeFiles(const std::function<bool(const FileItem&)>& which) {
     reindexFiles();
     for (const QUuid& id : removed)
         emit fileRemoved(id);
+    // A run must not look for a checker that is gone: the comparison judges again.
+    if (m_judgeChoice.program != JudgeChoice::Program::none &&
+        removed.contains(m_judgeChoice.programFileId)) {
+        JudgeChoice comparisonOnly;
+        comparisonOnly.comparison = m_judgeChoice.comparison;
+        setJudgeChoice(comparisonOnly);
+    }
 }
 
 void AppState::reindexFiles() {
@@ -420,7 +434,8 @@ std::optional<WorkspaceSnapshot> AppState::snapshotForSave() {
             "❌ 저장 실패: 다른 Corvanta 창이 작업 공간을 이어받아 이 창은 저장하지 않습니다"));
         return std::nullopt;
     }
-    return WorkspaceSnapshot{m_files, m_folders, m_openTabIds, m_selectedFileId, m_testCases};
+    return WorkspaceSnapshot{m_files,          m_folders,   m_openTabIds,
+                             m_selectedFileId, m_testCases, m_judgeChoice};
 }
 
 void AppState::saveData() {
@@ -488,6 +503,7 @@ void AppState::loadData() {
         m_selectedFileId = loaded.selectedFile->id;
     if (!loaded.testCases.isEmpty())
         m_testCases = loaded.testCases;
+    m_judgeChoice = loaded.judge;
     printDiagnostic(QStringLiteral("✅ 로드 완료: %1개 폴더, %2개 파일, %3개 테스트케이스")
                         .arg(m_folders.size())
                         .arg(m_files.size())

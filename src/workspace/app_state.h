@@ -37,6 +37,8 @@ public:
     const QList<QUuid>& openTabIds() const { return m_openTabIds; }
     const std::optional<QUuid>& selectedFileId() const { return m_selectedFileId; }
     const QList<TestCase>& testCases() const { return m_testCases; }
+    // How the runs judge outputs; saved with the workspace.
+    const JudgeChoice& judgeChoice() const { return m_judgeChoice; }
     bool showNewFileSheet() const { return m_showNewFileSheet; }
     double fontSize() const { return m_fontSize; }
 
@@ -51,6 +53,7 @@ public:
 
     // Replaces the whole list (the problem's samples, "delete all").
     void setTestCases(const QList<TestCase>& testCases);
+    void setJudgeChoice(const JudgeChoice& choice);
     void setShowNewFileSheet(bool show);
     void setFontSize(double points);
 
@@ -188,6 +191,7 @@ signals:
     void testCasesReplaced();
     // A reset emptied the workspace.
     void workspaceCleared();
+    void judgeChoiceChanged();
     void showNewFileSheetChanged(bool show);
     void fontSizeChanged(double points);
     void themeChanged();
@@ -217,6 +221,7 @@ private:
     std::optional<QUuid> m_selectedFileId;
     QList<QUuid> m_openTabIds;
     QList<TestCase> m_testCases{TestCase{}};
+    JudgeChoice m_judgeChoice;
     bool m_showNewFileSheet = false;
     double m_fontSize = 14;
 

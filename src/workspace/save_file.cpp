@@ -5,6 +5,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QVariant>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -105,6 +107,7 @@ struct DocumentLists {
     QJsonArray tabIds;
     std::optional<QJsonValue> selectedFileId;
     QJsonArray testCases;
+    std::optional<QJsonValue> judge;
 };
 
 std::variant<DocumentLists, QString> readDocument(const QByteArray& bytes) {
@@ -133,6 +136,8 @@ std::variant<DocumentLists, QString> readDocument(const QByteArray& bytes) {
         reader.optional(root, QStringLiteral("selectedFileId"), QJsonValue::String, top);
     lists.testCases =
         reader.require(root, QStringLiteral("testCases"), QJsonValue::Array, top).toArray();
+    // Newer documents only; written when it is not the default.
+    lists.judge = reader.optional(root, QStringLiteral("judge"), QJsonValue::Object, top);
     if (reader.failed())
         return error;
     return lists;
@@ -244,6 +249,51 @@ bool decodeTestCases(const QJsonArray& testCases, Reader& reader, QList<TestCase
     return true;
 }
 
+const QString programNames[] = {QStringLiteral("none"), QStringLiteral("checker"),
+                                QStringLiteral("interactor")};
+
+QJsonObject encodeJudge(const JudgeChoice& judge) {
+    QJsonObject object{{QStringLiteral("comparison"), judge.comparison}};
+    if (judge.program != JudgeChoice::Program::none) {
+        object.insert(QStringLiteral("program"), programNames[int(judge.program)]);
+        object.insert(QStringLiteral("programFileId"), uuidString(judge.programFileId));
+        object.insert(QStringLiteral("style"), judge.style);
+    }
+    return object;
+}
+
+// A choice it cannot use (an unknown program kind, a file it does not hold)
+// leaves the default: the runs then compare lines, as before.
+bool decodeJudge(const QJsonValue& value, Reader& reader, const QList<FileItem>& files,
+                 JudgeChoice& result) {
+    const QJsonObject o = value.toObject();
+    const QString where = QStringLiteral("appdata.judge");
+    const QString comparison =
+        reader.require(o, QStringLiteral("comparison"), QJsonValue::String, where).toString();
+    const auto program = reader.optional(o, QStringLiteral("program"), QJsonValue::String, where);
+    const auto fileId =
+        reader.optional(o, QStringLiteral("programFileId"), QJsonValue::String, where);
+    const auto style = reader.optional(o, QStringLiteral("style"), QJsonValue::String, where);
+    if (reader.failed())
+        return false;
+    JudgeChoice judge;
+    judge.comparison = comparison;
+    if (program) {
+        const auto kind =
+            std::find(std::begin(programNames), std::end(programNames), program->toString());
+        const auto id = fileId ? parseUuid(fileId->toString()) : std::nullopt;
+        const bool held = id && std::any_of(files.begin(), files.end(),
+                                            [&](const FileItem& file) { return file.id == *id; });
+        if (kind == std::end(programNames) || !held)
+            return true;
+        judge.program = JudgeChoice::Program(kind - std::begin(programNames));
+        judge.programFileId = *id;
+        judge.style = style ? style->toString() : judge.style;
+    }
+    result = judge;
+    return true;
+}
+
 } // namespace
 
 QByteArray encodeWorkspace(const WorkspaceSnapshot& snapshot) {
@@ -268,6 +318,8 @@ QByteArray encodeWorkspace(const WorkspaceSnapshot& snapshot) {
     };
     if (snapshot.selectedFileId)
         root.insert(QStringLiteral("selectedFileId"), uuidString(*snapshot.selectedFileId));
+    if (snapshot.judge != JudgeChoice())
+        root.insert(QStringLiteral("judge"), encodeJudge(snapshot.judge));
 
     QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Compact);
     // A solidus byte can only stand inside a string (UTF-8 never uses 0x2F in
@@ -288,7 +340,8 @@ std::variant<LoadedWorkspace, QString> decodeWorkspace(const QByteArray& bytes) 
     if (!decodeFolders(lists.folders, reader, loaded.folders) ||
         !decodeFiles(lists.files, reader, loaded.files) ||
         !matchTabsAndSelection(lists, reader, loaded) ||
-        !decodeTestCases(lists.testCases, reader, loaded.testCases))
+        !decodeTestCases(lists.testCases, reader, loaded.testCases) ||
+        (lists.judge && !decodeJudge(*lists.judge, reader, loaded.files, loaded.judge)))
         return error;
     return loaded;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/records.h"
+#include "workspace/judge_choice.h"
 
 #include <QByteArray>
 #include <QList>
@@ -17,6 +18,7 @@ struct WorkspaceSnapshot {
     QList<QUuid> openTabIds;
     std::optional<QUuid> selectedFileId;
     QList<TestCase> testCases;
+    JudgeChoice judge;
 };
 
 // What a document yields once its bad entries are dropped and its tab and
@@ -28,6 +30,9 @@ struct LoadedWorkspace {
     std::optional<FileItem> selectedFile;
     // Empty when the document held none: the caller keeps its own initial case.
     QList<TestCase> testCases;
+    // The default when the document has none (older ones), or names a program
+    // file it does not hold.
+    JudgeChoice judge;
 };
 
 QByteArray encodeWorkspace(const WorkspaceSnapshot& snapshot);

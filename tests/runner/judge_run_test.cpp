@@ -188,6 +188,82 @@ TEST_F(TestRunTest, CompilesOnceForAllCasesAndShowsACompileErrorOnce) {
     }
 }
 
+QList<TestRunRecord> judgeWith(const FileItem& solution, const QList<TestCase>& cases,
+                               const JudgeOptions& judging, std::optional<CaseResult>* failure) {
+    JudgeRun run(solution, cases, RunLimits{});
+    run.setJudgeOptions(judging);
+    Collected collected(run);
+    run.start();
+    EXPECT_TRUE(collected.finished.wait(60000));
+    *failure = run.runFailure();
+    return collected.records;
+}
+
+FileItem dataFile(const QString& path) {
+    return FileItem::make(
+        QFileInfo(path).fileName(),
+        languageFromExtension(QFileInfo(path).suffix()).value_or(ProgrammingLanguage::txt),
+        QString::fromUtf8(readFile(path)));
+}
+
+// The run's chosen rule decides each case that ran cleanly; a checker that
+// cannot decide is 채점기 오류 with its message, one that does not compile
+// fails the run once; an interaction shows the conversation and the
+// solution's own peak memory.
+TEST_F(TestRunTest, JudgesByTheChosenComparisonCheckerOrInteractor) {
+    for (const char* tool : {"g++", "python3"})
+        ASSERT_TRUE(toolInstalled(tool));
+    const QString data = QStringLiteral(CORVANTA_TEST_DATA_DIR);
+    const FileItem echo = file(u"echo.py"_s, ProgrammingLanguage::python, pythonEcho);
+    std::optional<CaseResult> failure;
+
+    const QList<TestCase> close = {testCase(u"0.3333334"_s, u"0.3333333"_s),
+                                   testCase(u"0.3334"_s, u"0.3333333"_s), testCase(u"1"_s, {})};
+    JudgeOptions floating;
+    floating.comparison = *ComparisonMode::fromName(u"float"_s);
+    QList<TestRunRecord> records = judgeWith(echo, close, floating, &failure);
+    ASSERT_EQ(records.size(), 3);
+    EXPECT_EQ(records[0].result.verdict.kind, VerdictKind::accepted);
+    EXPECT_EQ(records[1].result.verdict.kind, VerdictKind::wrongAnswer);
+    EXPECT_EQ(records[2].result.verdict.kind, VerdictKind::noExpectedOutput);
+
+    JudgeOptions checker;
+    checker.checker = dataFile(data + u"/checkers/verdict_checker.cpp"_s);
+    records = judgeWith(echo,
+                        {testCase(u"yes"_s, u"yes"_s), testCase(u"no"_s, u"yes"_s),
+                         testCase(u"x"_s, u"crash"_s), testCase(u"x"_s, u"code 5"_s)},
+                        checker, &failure);
+    ASSERT_EQ(records.size(), 4);
+    EXPECT_EQ(records[0].result.verdict.kind, VerdictKind::accepted);
+    EXPECT_EQ(records[1].result.verdict.kind, VerdictKind::wrongAnswer);
+    EXPECT_TRUE(records[1].result.message.startsWith(u"expected yes, found no"_s));
+    for (int i : {2, 3}) {
+        EXPECT_EQ(records[i].result.verdict.kind, VerdictKind::checkerFailure);
+        EXPECT_FALSE(shownText(records[i].result).isEmpty());
+    }
+
+    checker.checker->content = u"int main() {"_s;
+    records =
+        judgeWith(echo, {testCase(u"a"_s, u"a"_s), testCase(u"b"_s, u"b"_s)}, checker, &failure);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->verdict.kind, VerdictKind::checkerFailure);
+    EXPECT_TRUE(failure->message.contains(u"verdict_checker.cpp:1"_s))
+        << failure->message.toStdString();
+
+    JudgeOptions interactor;
+    interactor.interactor = dataFile(data + u"/interactive/sum_interactor.cpp"_s);
+    const TestCase questions =
+        testCase(QString::fromUtf8(readFile(data + u"/interactive/three_questions.in"_s)), {});
+    records = judgeWith(dataFile(data + u"/interactive/sum_flush.py"_s), {questions}, interactor,
+                        &failure);
+    ASSERT_EQ(records.size(), 1);
+    const CaseResult& talked = records[0].result;
+    EXPECT_EQ(talked.verdict.kind, VerdictKind::accepted) << talked.message.toStdString();
+    EXPECT_TRUE(talked.output.contains(u"[인터랙터] 40 2\n[풀이] 42\n"_s))
+        << talked.output.toStdString();
+    EXPECT_GT(talked.peakMemoryKiB, 0);
+}
+
 TEST_F(TestRunTest, CancelStopsTheRunningCaseAndRunsNoFurtherOne) {
     ASSERT_TRUE(toolInstalled("python3"));
     QTemporaryDir dir;

@@ -3,11 +3,13 @@
 #include "support/process_runner.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -157,6 +159,10 @@ TEST(RunCommandTest, BadUsage) {
         {sum, folder, u"--memory"_s},
         {sum, folder, u"--memory"_s, u"-1"_s},
         {sum, folder, u"--verbose"_s},
+        {sum, folder, u"--compare"_s, u"float:x"_s},
+        {sum, folder, u"--compare"_s, u"tokens"_s, u"--checker"_s, sum},
+        {sum, folder, u"--checker"_s, sum, u"--interactor"_s, sum},
+        {sum, folder, u"--checker-style"_s, u"package"_s},
     };
     for (const QStringList& arguments : cases) {
         SCOPED_TRACE(arguments.join(u' ').toStdString());
@@ -274,6 +280,45 @@ TEST(RunCommandTest, NestedProblemPackageRunsInNaturalOrderOfPaths) {
     writeFile(package.filePath(u"top.in"_s), "5 5\n");
     const ProcessOutcome top = runVerb({sum, package.path()});
     EXPECT_TRUE(top.out.contains(u"1/1 통과"_s)) << top.out.toStdString();
+}
+
+// Every submission of a package, judged as the package lays out (its
+// validator, its interactor, its memory limit), gets the verdict its folder
+// names. A shorter time limit than the packages' keeps the spinning ones brief.
+TEST(RunCommandTest, PackageSubmissionsGetTheVerdictsTheirFoldersName) {
+    for (const char* tool : {"gcc", "g++", "python3", "javac", "mcs", "mono"})
+        ASSERT_TRUE(toolInstalled(tool));
+    const QMap<QString, QString> verdictOfFolder = {{u"accepted"_s, u"accepted"_s},
+                                                    {u"wrong_answer"_s, u"wrong-answer"_s},
+                                                    {u"run_time_error"_s, u"runtime-error"_s},
+                                                    {u"time_limit_exceeded"_s, u"time-limit"_s}};
+    const struct {
+        QString name;
+        QString judgedBy;
+        int memoryMB;
+    } packages[] = {{u"hello"_s, u"tokens"_s, 256},
+                    {u"division"_s, u"checker validator.cpp (package)"_s, 256},
+                    {u"interactive_sum"_s, u"interactor interactor.py (package)"_s, 128}};
+    for (const auto& package : packages) {
+        SCOPED_TRACE(package.name.toStdString());
+        const QString folder = QStringLiteral(CORVANTA_TEST_DATA_DIR "/packages/") + package.name;
+        QStringList files;
+        QDirIterator it(folder + u"/submissions"_s, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            files.append(it.next());
+        const ProcessOutcome run =
+            runVerb(files + QStringList{folder, u"--json"_s, u"--timeout"_s, u"3"_s});
+        EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
+        const QJsonArray runs = QJsonDocument::fromJson(run.out.toUtf8()).array();
+        ASSERT_EQ(runs.size(), files.size()) << run.out.toStdString();
+        for (qsizetype i = 0; i < files.size(); ++i) {
+            const QString label = QFileInfo(QFileInfo(files[i]).path()).fileName();
+            EXPECT_EQ(runs[i][u"verdict"_s].toString(), verdictOfFolder.value(label))
+                << files[i].toStdString();
+            EXPECT_EQ(runs[i][u"judgedBy"_s].toString(), package.judgedBy);
+            EXPECT_EQ(runs[i][u"limits"_s][u"memoryLimitKiB"_s].toInt(), package.memoryMB * 1024);
+        }
+    }
 }
 
 // A folder without cases would otherwise report zero of zero passed: a

@@ -18,12 +18,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialog>
 #include <QFile>
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -233,6 +235,51 @@ TEST_F(TestPanelTest, SecondCopyClickKeepsTheConfirmationUntilTheFirstReset) {
     EXPECT_FALSE(afterFirstReset) << "the reset came from the second click";
     EXPECT_EQ(button->text(), u"코드 복사"_s);
     EXPECT_EQ(changes.count(), 2) << "the second click left the confirmation as it was";
+}
+
+// The bar shows and edits the state's choice: a tolerance that is no number
+// is refused, a checker is one of the workspace's runnable files, and
+// deleting that file returns to the comparison.
+TEST_F(TestPanelTest, JudgeBarEditsTheStatesChoice) {
+    auto* kind = find<QComboBox>(u"채점 방식"_s);
+    auto* tolerance = find<QLineEdit>(u"허용 오차"_s);
+    auto* program = find<QComboBox>(u"채점 프로그램"_s);
+    ASSERT_TRUE(kind && tolerance && program);
+    const auto choose = [kind](const QString& data) {
+        kind->setCurrentIndex(kind->findData(data));
+        emit kind->activated(kind->currentIndex());
+    };
+    const auto typeTolerance = [tolerance](const QString& text) {
+        tolerance->selectAll();
+        QTest::keyClicks(tolerance, text);
+        QTest::keyClick(tolerance, Qt::Key_Return);
+    };
+    EXPECT_FALSE(tolerance->isVisible());
+
+    choose(u"float"_s);
+    EXPECT_EQ(state->judgeChoice().comparison, u"float"_s);
+    EXPECT_TRUE(tolerance->isVisible());
+    typeTolerance(u"1e-3"_s);
+    EXPECT_EQ(state->judgeChoice().comparison, u"float:0.001"_s);
+    typeTolerance(u"abc"_s);
+    EXPECT_EQ(state->judgeChoice().comparison, u"float:0.001"_s);
+    EXPECT_EQ(tolerance->text(), u"0.001"_s);
+
+    state->createFile(u"notes.txt"_s, ProgrammingLanguage::txt);
+    state->createFile(u"check.cpp"_s, ProgrammingLanguage::cpp);
+    const QUuid checker = state->selectedFile()->id;
+    ASSERT_EQ(program->count(), 1) << "only files that run";
+    choose(u"checker"_s);
+    EXPECT_EQ(state->judgeChoice().program, JudgeChoice::Program::checker);
+    EXPECT_EQ(state->judgeChoice().programFileId, checker);
+    EXPECT_TRUE(program->isVisible());
+    EXPECT_FALSE(tolerance->isVisible());
+
+    state->deleteFile(checker);
+    EXPECT_EQ(state->judgeChoice().program, JudgeChoice::Program::none);
+    EXPECT_EQ(state->judgeChoice().comparison, u"float:0.001"_s);
+    EXPECT_EQ(kind->currentData().toString(), u"float"_s);
+    EXPECT_FALSE(program->isVisible());
 }
 
 TEST_F(TestPanelTest, ConsoleFollowsTheEndAndClearsToThePlaceholder) {

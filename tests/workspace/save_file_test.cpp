@@ -74,8 +74,10 @@ TEST(SaveFile, ReadsAHandWrittenDocumentAndRoundTrips) {
     ASSERT_EQ(loaded.testCases.size(), 1);
     EXPECT_EQ(loaded.testCases[0].id, testId);
     EXPECT_FALSE(loaded.testCases[0].result);
+    EXPECT_EQ(loaded.judge, JudgeChoice()) << "a document without a choice compares lines";
 
-    WorkspaceSnapshot again{loaded.files, loaded.folders, {fileB, fileA}, fileA, loaded.testCases};
+    WorkspaceSnapshot again{loaded.files, loaded.folders,   {fileB, fileA},
+                            fileA,        loaded.testCases, loaded.judge};
     EXPECT_EQ(encodeWorkspace(again), readData("appdata_golden.json"));
 }
 
@@ -111,6 +113,18 @@ TEST(SaveFile, DropsBadEntriesButKeepsTheRest) {
     ASSERT_EQ(loaded.testCases.size(), 1);
     EXPECT_FALSE(loaded.testCases[0].id.isNull()) << "an unparsable test id gets a fresh one";
     EXPECT_EQ(loaded.testCases[0].input, u"x"_s);
+}
+
+// The choice travels with the workspace; one naming a file the document does
+// not hold is the default.
+TEST(SaveFile, KeepsTheJudgeChoice) {
+    WorkspaceSnapshot snapshot = goldenSnapshot();
+    snapshot.judge = {u"float:0.001"_s, JudgeChoice::Program::checker, fileB, u"package"_s};
+    EXPECT_EQ(decodeOk(encodeWorkspace(snapshot)).judge, snapshot.judge);
+
+    snapshot.judge.programFileId = testId;
+    const JudgeChoice dropped = decodeOk(encodeWorkspace(snapshot)).judge;
+    EXPECT_EQ(dropped, JudgeChoice());
 }
 
 TEST(SaveFile, OlderDocumentsWithoutFoldersLoad) {
@@ -172,7 +186,8 @@ TEST(SaveFile, RegressionTimesOfAnySizeAreWrittenBackAsRead) {
             R"(,"id":"0B9D2F44-6A1C-4E43-9D7B-2C1E5A7F8A10","isExpanded":true,"name":"f"}],)"
             R"("openTabIds":[],"testCases":[]})";
         const LoadedWorkspace loaded = decodeOk(document);
-        const WorkspaceSnapshot again{loaded.files, loaded.folders, {}, {}, loaded.testCases};
+        const WorkspaceSnapshot again{loaded.files, loaded.folders,   {},
+                                      {},           loaded.testCases, loaded.judge};
         EXPECT_EQ(encodeWorkspace(again), document) << time;
     }
 }

@@ -8,6 +8,7 @@
 #include "ui/testpanel/cases_view.h"
 #include "ui/testpanel/console_view.h"
 #include "ui/testpanel/copy_code_button.h"
+#include "ui/testpanel/judge_bar.h"
 #include "ui/testpanel/run_button.h"
 #include "workspace/app_state.h"
 
@@ -73,6 +74,8 @@ QWidget* CasesPanel::buildHeader() {
     row->addWidget(
         addTabButton(Tab::baekjoon, QStringLiteral("globe"), QStringLiteral("백준"), header));
     row->addStretch();
+    row->addWidget(new JudgeBar(m_state, header));
+    row->addSpacing(8);
 
     row->addWidget(new CopyCodeButton(m_state, header));
     row->addSpacing(8);

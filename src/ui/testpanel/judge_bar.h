@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QWidget>
+
+class AppState;
+class QComboBox;
+class QLineEdit;
+
+// The test panel's choice of how runs judge outputs: a comparison (with its
+// tolerance for floating-point answers) or one of the workspace's files as
+// the checker or the interactor, in the testlib or the package convention.
+// Shows the state's choice and writes every change back to it; a tolerance
+// that is no number >= 0 is refused and the field shows the one in force.
+class JudgeBar : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit JudgeBar(AppState& state, QWidget* parent = nullptr);
+
+private:
+    void showChoice();
+    void fillPrograms();
+    void choose();
+    void applyTolerance();
+
+    AppState& m_state;
+    QComboBox* m_kind = nullptr;
+    QLineEdit* m_tolerance = nullptr;
+    QComboBox* m_program = nullptr;
+    QComboBox* m_style = nullptr;
+};
