@@ -13,8 +13,6 @@
 #include <optional>
 #include <thread>
 
-class AppState;
-
 // One run of a file against a list of test cases. The file, the cases, the
 // limits and what judges the outputs (a comparison, a checker or an
 // interactor) are copied when the run is made, so later edits do not touch
@@ -70,15 +68,3 @@ private:
     std::optional<CaseResult> m_runFailure;
     bool m_finished = false;
 };
-
-// The run command: runs the selected file against the state's test cases.
-// Does nothing and returns null when no file is selected or a run is going
-// on. Otherwise sets isRunning and the "실행 중" console text, clears every
-// case's last results, and applies each case's result and finally the report
-// to the state, judged by the limits of the execution settings. The run
-// belongs to the state and deletes itself when finished.
-JudgeRun* startJudgeRun(AppState& state);
-
-// The stop command: cancels the run going on in the state, whoever started
-// it. Nothing happens when no run goes on.
-void stopJudgeRun(AppState& state);

@@ -14,10 +14,6 @@ public:
 signals:
     void newFile();
     void runCode();
-    // Re-posted by the root view for runCode; the test panel starts the run.
-    void executeCode();
     void showTemplates();
     void showHelp();
-    // Carries the editor's new full text after a template was inserted.
-    void templateInserted(const QString& text);
 };

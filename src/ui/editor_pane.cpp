@@ -4,7 +4,6 @@
 #include "editor/syntax_text_view.h"
 #include "runner/compile_servers.h"
 #include "ui/accessibility.h"
-#include "ui/commands.h"
 #include "ui/editor/welcome_view.h"
 #include "ui/editor_config.h"
 #include "ui/icons.h"
@@ -19,10 +18,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// Long enough to cover a burst of typing, short enough that other views
-// (the sidebar's dates, a test run) see the text almost at once.
-constexpr int commitDelayMs = 300;
 
 QFrame* divider(QWidget* parent) {
     auto* line = new QFrame(parent);
@@ -46,26 +41,21 @@ QToolButton* fontSizeButton(const QString& objectName, const QString& symbol,
 
 } // namespace
 
-EditorPane::EditorPane(AppState& state, Commands& commands, QWidget* parent)
-    : QWidget(parent), m_state(state), m_commands(commands) {
+EditorPane::EditorPane(AppState& state, QWidget* parent) : QWidget(parent), m_state(state) {
     m_stack = new QStackedLayout(this);
     m_welcome = new WelcomeView(this);
     m_editorPage = buildEditorPage();
     m_stack->addWidget(m_welcome);
     m_stack->addWidget(m_editorPage);
 
-    m_commitTimer.setSingleShot(true);
-    m_commitTimer.setInterval(commitDelayMs);
-    connect(&m_commitTimer, &QTimer::timeout, this, &EditorPane::commitEdits);
     connect(m_welcome, &WelcomeView::languageChosen, this, [this](ProgrammingLanguage language) {
         m_state.createFile(QStringLiteral("solution.") + fileExtension(language), language);
     });
-    connect(&m_state, &AppState::pendingEditsRequested, this, &EditorPane::commitEdits);
 
     connect(&m_state, &AppState::selectedFileChanged, this, &EditorPane::showSelection);
     // The text is the pane's own; only a new name is news.
     connect(&m_state, &AppState::fileChanged, this, [this](const QUuid& id) {
-        if (m_fileId == id)
+        if (m_state.selectedFile() && m_state.selectedFile()->id == id)
             showFileName(m_state.file(id)->name);
     });
     connect(&m_state, &AppState::fontSizeChanged, this, &EditorPane::applyConfig);
@@ -76,17 +66,19 @@ EditorPane::EditorPane(AppState& state, Commands& commands, QWidget* parent)
     connect(&m_state.settings(), &SettingsStore::indentationChanged, this,
             &EditorPane::applyConfig);
     connect(&m_state.settings(), &SettingsStore::typingAidsChanged, this, &EditorPane::applyConfig);
-    connect(&m_commands, &Commands::templateInserted, this, [this](const QString& text) {
-        m_dirty = false;
-        if (m_editor)
-            m_editor->setText(text);
-        updateStatus();
-    });
     showSelection();
 }
 
 EditorPane::~EditorPane() {
-    commitEdits();
+    m_state.setLiveText({}, nullptr);
+}
+
+QString EditorPane::text() const {
+    return m_editor->text();
+}
+
+void EditorPane::replaceText(const QString& text) {
+    m_editor->replaceText(text);
 }
 
 QWidget* EditorPane::buildEditorPage() {
@@ -177,10 +169,10 @@ EditorConfig EditorPane::currentConfig() const {
 }
 
 void EditorPane::showSelection() {
+    // The workspace has taken the last edits; the text shown next is no edit.
+    m_state.setLiveText({}, nullptr);
     const FileItem* file = m_state.selectedFile();
     if (!file) {
-        m_fileId.reset();
-        m_dirty = false;
         m_stack->setCurrentWidget(m_welcome);
         return;
     }
@@ -192,15 +184,13 @@ void EditorPane::showSelection() {
         delete column->takeAt(2);
         column->insertWidget(2, m_editor, 1);
         connect(m_editor, &CodeTextEditor::edited, this, [this] {
-            m_dirty = true;
-            m_commitTimer.start();
+            m_state.liveTextEdited();
             updateCounts();
         });
     } else {
-        m_dirty = false;
         m_editor->setText(file->content);
     }
-    m_fileId = file->id;
+    m_state.setLiveText(file->id, this);
     // A Java or C# file shown will likely be run: its compiler gets ready.
     CompileServers::session().start(file->language, ResidentCompiler::Priority::background);
     // A file just created or chosen is there to be typed in.
@@ -246,14 +236,6 @@ void EditorPane::updateCounts() {
     // A document has one block per line and one more character than its text.
     m_lineCount->setText(QStringLiteral("줄 ") + QString::number(document->blockCount()));
     m_charCount->setText(QStringLiteral("문자 ") + QString::number(document->characterCount() - 1));
-}
-
-void EditorPane::commitEdits() {
-    m_commitTimer.stop();
-    if (!m_dirty || !m_editor)
-        return;
-    m_dirty = false;
-    m_state.updateFileContent(m_editor->text());
 }
 
 void EditorPane::changeFontSize(double delta) {

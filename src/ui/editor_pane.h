@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/programming_language.h"
+#include "workspace/live_text.h"
 
 #include <QTimer>
 #include <QUuid>
@@ -9,27 +10,29 @@
 
 class AppState;
 class CodeTextEditor;
-class Commands;
 class QLabel;
 class QStackedLayout;
 class WelcomeView;
 struct EditorConfig;
 
 // The centre of the window: header, editor and status bar for the selected
-// file, or the welcome screen when none is selected. Keystrokes are written
-// back to the workspace coalesced (a short pause, or whenever the workspace
-// asks for pending edits), so typing in a large file costs no copy of it.
-class EditorPane : public QWidget {
+// file, or the welcome screen when none is selected. The pane is the live
+// source of the shown file's text: a keystroke only tells the workspace that
+// the text changed, so typing in a large file costs no copy of it.
+class EditorPane : public QWidget, public LiveText {
     Q_OBJECT
 
 public:
-    EditorPane(AppState& state, Commands& commands, QWidget* parent = nullptr);
+    explicit EditorPane(AppState& state, QWidget* parent = nullptr);
     ~EditorPane() override;
 
     CodeTextEditor* editor() const { return m_editor; }
     // The status texts, left to right: lines, characters, tab size, encoding, language.
     QStringList statusTexts() const;
     WelcomeView* welcomeView() const { return m_welcome; }
+
+    QString text() const override;
+    void replaceText(const QString& text) override;
 
 private:
     QWidget* buildEditorPage();
@@ -42,18 +45,13 @@ private:
     void showFileName(const QString& name);
     void updateStatus();
     void updateCounts();
-    void commitEdits();
     void changeFontSize(double delta);
 
     AppState& m_state;
-    Commands& m_commands;
     QStackedLayout* m_stack = nullptr;
     WelcomeView* m_welcome = nullptr;
     QWidget* m_editorPage = nullptr;
     CodeTextEditor* m_editor = nullptr;
-    std::optional<QUuid> m_fileId;
-    bool m_dirty = false;
-    QTimer m_commitTimer;
 
     QWidget* m_header = nullptr;
     QLabel* m_badge = nullptr;

@@ -1,6 +1,6 @@
 #include "ui/main_window.h"
 
-#include "runner/run_controller.h"
+#include "runner/run_session.h"
 #include "ui/actions.h"
 #include "ui/commands.h"
 #include "ui/editor_pane.h"
@@ -40,6 +40,7 @@ MainWindow::MainWindow(AppState& state, Commands& commands, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_commands(commands) {
     // Before the panes, so they are made in the theme's look.
     new Style(m_state, this);
+    m_runs = new RunSession(m_state, this);
     setWindowTitle(QStringLiteral("Corvanta"));
     setMinimumSize(1000, 700);
     resize(1280, 820);
@@ -47,7 +48,7 @@ MainWindow::MainWindow(AppState& state, Commands& commands, QWidget* parent)
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    auto* toolbar = new Toolbar(m_state, m_commands, central);
+    auto* toolbar = new Toolbar(m_state, m_commands, *m_runs, central);
     connect(toolbar, &Toolbar::templateBrowserRequested, this,
             &MainWindow::templateBrowserRequested);
     connect(toolbar, &Toolbar::settingsRequested, this, &MainWindow::settingsRequested);
@@ -67,7 +68,7 @@ QWidget* MainWindow::buildSidebar() {
 }
 
 QWidget* MainWindow::buildTestPanel() {
-    return new CasesPanel(m_state, m_commands, *new RunController(m_state, this));
+    return new CasesPanel(m_state, *m_runs);
 }
 
 QWidget* MainWindow::buildPanes() {
@@ -77,7 +78,7 @@ QWidget* MainWindow::buildPanes() {
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     column->addWidget(new TabBar(m_state, editorArea));
-    column->addWidget(new EditorPane(m_state, m_commands, editorArea), 1);
+    column->addWidget(new EditorPane(m_state, editorArea), 1);
 
     QWidget* testPanel = buildTestPanel();
     testPanel->setMinimumHeight(testPanelMinHeight);
@@ -121,7 +122,7 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::connectCommands() {
-    connect(&m_commands, &Commands::runCode, &m_commands, &Commands::executeCode);
+    connect(&m_commands, &Commands::runCode, m_runs, &RunSession::start);
     connect(&m_commands, &Commands::showTemplates, this, [this] {
         if (m_state.selectedFile())
             emit templateBrowserRequested();
@@ -161,7 +162,7 @@ void MainWindow::openHelpPanel() {
 void MainWindow::openTemplateBrowser() {
     if (findChild<TemplateBrowser*>())
         return;
-    auto* sheet = new TemplateBrowser(m_state, m_commands, this);
+    auto* sheet = new TemplateBrowser(m_state, this);
     sheet->setAttribute(Qt::WA_DeleteOnClose);
     sheet->open();
 }

@@ -4,6 +4,7 @@
 
 class AppState;
 class Commands;
+class RunSession;
 class QuickCreateOverlay;
 
 // The one window: the toolbar on top; the sidebar beside the main area,
@@ -26,6 +27,7 @@ signals:
 
 public:
     QuickCreateOverlay* quickCreate() const { return m_quickCreate; }
+    RunSession& runs() const { return *m_runs; }
     // The sheets open window-modal and delete themselves when they close.
     void openNewFileSheet();
     void openOnboarding();
@@ -48,6 +50,7 @@ private:
 
     AppState& m_state;
     Commands& m_commands;
+    RunSession* m_runs = nullptr;
     QuickCreateOverlay* m_quickCreate = nullptr;
     bool m_shownOnce = false;
 };

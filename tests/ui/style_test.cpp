@@ -1,7 +1,6 @@
 #include "support/printers.h"
 #include "support/test_support.h"
 #include "themes/theme_resolver.h"
-#include "ui/commands.h"
 #include "ui/editor/welcome_view.h"
 #include "ui/editor_pane.h"
 #include "ui/style/colors.h"
@@ -25,7 +24,7 @@ protected:
         startAsFirstRun();
         state = std::make_unique<AppState>();
         style = std::make_unique<Style>(*state);
-        pane = std::make_unique<EditorPane>(*state, commands);
+        pane = std::make_unique<EditorPane>(*state);
         pane->resize(900, 600);
         pane->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(pane.get()));
@@ -45,7 +44,6 @@ protected:
 
     std::unique_ptr<AppState> state;
     std::unique_ptr<Style> style;
-    Commands commands;
     std::unique_ptr<EditorPane> pane;
 };
 

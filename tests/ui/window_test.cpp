@@ -1,4 +1,4 @@
-#include "runner/judge_run.h"
+#include "runner/run_session.h"
 #include "support/printers.h"
 #include "support/test_support.h"
 #include "support/widgets.h"
@@ -162,18 +162,19 @@ TEST_F(WindowTest, StopButtonStopsTheRunningProgram) {
     state->settings().setExecution({.executionTimeout = 0});
     state->createFile(u"forever.py"_s, ProgrammingLanguage::python);
     const QString marker = testHome() + u"/running"_s;
-    state->updateFileContent(QStringLiteral("import time\nopen('%1', 'w').close()\n"
-                                            "while True:\n    time.sleep(0.05)\n")
-                                 .arg(marker));
+    state->setFileText(state->selectedFile()->id,
+                       QStringLiteral("import time\nopen('%1', 'w').close()\n"
+                                      "while True:\n    time.sleep(0.05)\n")
+                           .arg(marker));
     QAbstractButton* run = named(u"실행"_s);
-    ASSERT_TRUE(startJudgeRun(*state));
+    run->click();
     EXPECT_EQ(named(u"중지"_s), run);
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(marker); }, 20000));
 
     run->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !state->isRunning(); }, 20000));
-    EXPECT_TRUE(state->consoleOutput().contains(u"⏹️ 실행 중지됨"_s))
-        << state->consoleOutput().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->runs().isRunning(); }, 20000));
+    EXPECT_TRUE(window->runs().consoleText().contains(u"⏹️ 실행 중지됨"_s))
+        << window->runs().consoleText().toStdString();
     EXPECT_EQ(run->text(), u"실행"_s);
 }
 

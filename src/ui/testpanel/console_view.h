@@ -5,6 +5,7 @@
 class AppState;
 class OutputView;
 class QCheckBox;
+class RunSession;
 
 // The console tab: "콘솔 출력" with the "자동 스크롤" toggle, the copy-code
 // button and "지우기" above the console text, or the placeholder while it is
@@ -13,7 +14,7 @@ class ConsoleView : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ConsoleView(AppState& state, QWidget* parent = nullptr);
+    ConsoleView(AppState& state, RunSession& runs, QWidget* parent = nullptr);
 
     OutputView* text() const { return m_text; }
 
@@ -21,6 +22,7 @@ private:
     void showOutput(const QString& text);
 
     AppState& m_state;
+    RunSession& m_runs;
     QCheckBox* m_autoScroll = nullptr;
     OutputView* m_text = nullptr;
 };

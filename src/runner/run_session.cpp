@@ -1,0 +1,63 @@
+#include "runner/run_session.h"
+
+#include "runner/judge_run.h"
+#include "workspace/app_state.h"
+
+RunSession::RunSession(AppState& state, QObject* parent) : QObject(parent), m_state(state) {
+    // A reset empties the workspace the console was reporting on.
+    connect(&m_state, &AppState::workspaceCleared, this, [this] {
+        stop();
+        setConsoleText({});
+    });
+}
+
+bool RunSession::start() {
+    const FileItem* selected = m_state.selectedFile();
+    if (!selected || isRunning())
+        return false;
+    FileItem file = *selected;
+    // What the editor shows, including the keystrokes of the last moment.
+    file.content = m_state.fileText(file.id);
+    m_state.clearTestResults();
+    m_run = new JudgeRun(file, m_state.testCases(),
+                         RunLimits::fromSettings(m_state.settings().execution()), this);
+    JudgeOptions judging = judgeOptionsFor(m_state.judgeChoice(), m_state.files());
+    for (std::optional<FileItem>* program : {&judging.checker, &judging.interactor}) {
+        if (*program)
+            (*program)->content = m_state.fileText((*program)->id);
+    }
+    m_run->setJudgeOptions(judging);
+    connect(m_run, &JudgeRun::caseFinished, this,
+            [this](const QUuid& testCaseId, const TestRunRecord& record) {
+                const TestCase* current = m_state.testCase(testCaseId);
+                if (!current)
+                    return;
+                TestCase updated = *current;
+                updated.result = record.result;
+                m_state.updateTestCase(updated);
+            });
+    connect(m_run, &JudgeRun::finished, this, &RunSession::finish);
+    setConsoleText(runningMessage(file));
+    m_run->start();
+    emit runningChanged(true);
+    return true;
+}
+
+void RunSession::stop() {
+    if (m_run)
+        m_run->cancel();
+}
+
+void RunSession::setConsoleText(const QString& text) {
+    if (m_consoleText == text)
+        return;
+    m_consoleText = text;
+    emit consoleTextChanged(text);
+}
+
+void RunSession::finish(const QString& report) {
+    m_run->deleteLater();
+    m_run.clear();
+    setConsoleText(report);
+    emit runningChanged(false);
+}
