@@ -42,7 +42,12 @@ bool RunSession::start() {
     m_state.clearTestResults();
     m_run = new JudgeRun(file, m_state.testCases(),
                          RunLimits::fromSettings(m_state.settings().execution()), this);
-    m_run->setJudgeOptions(judgeOptionsFor(m_state.judgeChoice(), m_state.files()));
+    JudgeOptions judging = judgeOptionsFor(m_state.judgeChoice(), m_state.files());
+    for (std::optional<FileItem>* program : {&judging.checker, &judging.interactor}) {
+        if (*program)
+            (*program)->content = m_state.fileText((*program)->id);
+    }
+    m_run->setJudgeOptions(judging);
     connect(m_run, &JudgeRun::caseFinished, this,
             [this](const QUuid& testCaseId, const TestRunRecord& record) {
                 const TestCase* current = m_state.testCase(testCaseId);

@@ -117,6 +117,26 @@ TEST_F(TestRunTest, SessionAppliesEveryOutcomeToTheState) {
     EXPECT_TRUE(session.consoleText().isEmpty());
 }
 
+// The window's run judges by the workspace's choice, with the checker's text
+// as its editor holds it.
+TEST_F(TestRunTest, SessionJudgesByTheWorkspacesChoice) {
+    ASSERT_TRUE(toolInstalled("python3"));
+    AppState state;
+    RunSession session(state);
+    state.createFile(u"check.py"_s, ProgrammingLanguage::python);
+    const QUuid checker = state.selectedFile()->id;
+    state.setFileText(checker, u"import sys\nsys.exit(1)\n"_s);
+    state.createFile(u"echo.py"_s, ProgrammingLanguage::python);
+    state.setFileText(state.selectedFile()->id, pythonEcho);
+    state.setTestCases({testCase(u"a"_s, u"a"_s)});
+    state.setJudgeChoice({u"lines"_s, JudgeChoice::Program::checker, checker, u"testlib"_s});
+
+    ASSERT_TRUE(session.start());
+    QSignalSpy done(&session, &RunSession::runningChanged);
+    ASSERT_TRUE(done.wait(60000));
+    EXPECT_EQ(verdictOf(state.testCases()[0]), VerdictKind::wrongAnswer);
+}
+
 TEST_F(TestRunTest, EditsDuringTheRunDoNotAffectIt) {
     ASSERT_TRUE(toolInstalled("python3"));
     AppState state;
