@@ -11,9 +11,8 @@
 // card_update_ms: one result arriving during a run with 200 cards.
 
 #include "base/app_identity.h"
-#include "runner/run_controller.h"
 #include "runner/run_report.h"
-#include "ui/commands.h"
+#include "runner/run_session.h"
 #include "ui/icons.h"
 #include "ui/testpanel/cases_panel.h"
 #include "workspace/app_state.h"
@@ -76,9 +75,8 @@ struct Forget {
 struct Bench {
     Forget forget;
     AppState state;
-    Commands commands;
-    RunController runs{state};
-    CasesPanel panel{state, commands, runs};
+    RunSession runs{state};
+    CasesPanel panel{state, runs};
 
     explicit Bench(int count) {
         state.createFile(QStringLiteral("a.cpp"), ProgrammingLanguage::cpp);
@@ -116,17 +114,13 @@ struct Bench {
         return buildRunReport(*state.selectedFile(), records);
     }
 
-    void finish(const QString& report) {
-        state.setConsoleOutput(report);
-        state.setIsRunning(false);
-    }
+    void finish(const QString& report) { runs.setConsoleText(report); }
 };
 
 QList<Figure> showHuge(const QString& output) {
     QList<Figure> figures;
     for (int i = 0; i < 5; ++i) {
         Bench bench(1);
-        bench.state.setIsRunning(true);
         const QString report = bench.report({output});
         figures.append(measure([&] {
             bench.deliver(0, output);
@@ -155,7 +149,6 @@ int main(int argc, char** argv) {
     QList<Figure> allCases;
     for (int i = 0; i < 5; ++i) {
         Bench bench(200);
-        bench.state.setIsRunning(true);
         QStringList outputs;
         for (int row = 0; row < 200; ++row)
             outputs.append(QString::number(row) + u'\n');
@@ -169,7 +162,6 @@ int main(int argc, char** argv) {
     print("show_200_cases", allCases);
 
     Bench bench(200);
-    bench.state.setIsRunning(true);
     QList<Figure> cardUpdates;
     for (int row = 0; row < 50; ++row)
         cardUpdates.append(measure([&] { bench.deliver(row, QString::number(row) + u'\n'); }));

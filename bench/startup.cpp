@@ -12,8 +12,8 @@
 //
 // commit_ms_10k: in this process, the same large workspace plus a selected
 // 10,000-line file is loaded into AppState and shown in the main window.
-// One key is typed, then the pending edit is written back synchronously
-// (commitPendingEdits, what the coalescing timer does); the time of that call
+// One key is typed, then the record takes the editor's text synchronously
+// (catchUpLiveText, what the pause after typing does); the time of that call
 // on the UI thread, its sidebar, tabs and test cases listening. Median of 20.
 // models_ms_large: building three more item models over the loaded large
 // workspace.
@@ -145,7 +145,7 @@ CommitFigures measureCommit(const QByteArray& saveFile) {
         QTest::keyClick(editor->textView(), Qt::Key_X);
         QCoreApplication::processEvents();
         timer.restart();
-        state.commitPendingEdits();
+        state.catchUpLiveText();
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
         QCoreApplication::processEvents();
     }

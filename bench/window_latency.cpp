@@ -136,7 +136,7 @@ int main(int argc, char** argv) {
                                           "auto result = compute(first, last);\n");
     const std::vector<double> keyTimes = typeKeys(view, view->viewport(), view->viewport(),
                                                   keysOf(script, typedKeys), keyIntervalMs);
-    state.commitPendingEdits();
+    state.catchUpLiveText();
     QCoreApplication::processEvents();
     const int otherRows = changes.rows;
     err << "window: slowest key " << percentile(keyTimes, 1.0) << " ms; " << commits

@@ -89,6 +89,14 @@ void CodeTextEditor::setText(const QString& text) {
     m_textView->setTextCursor(cursor);
 }
 
+void CodeTextEditor::replaceText(const QString& text) {
+    if (m_textView->text() == text)
+        return;
+    QTextCursor cursor(m_textView->document());
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(text);
+}
+
 QString CodeTextEditor::text() const {
     return m_textView->text();
 }

@@ -50,6 +50,8 @@ public:
     // Replaces the text from outside; the caret keeps its place, clamped to
     // the new length. No `edited` is emitted.
     void setText(const QString& text);
+    // Replaces the text as the user's own edit: one undo step, `edited` emitted.
+    void replaceText(const QString& text);
     QString text() const;
     void applyConfig(const EditorConfig& config);
 

@@ -63,7 +63,7 @@ void fillSampleWorkspace(AppState& state) {
     // The editor reads a file's text when it is chosen, so the text goes in
     // before bfs.cpp becomes the chosen file for good.
     state.openFile(files[0].id);
-    state.updateFileContent(bfsSource);
+    state.setFileText(state.selectedFile()->id, bfsSource);
     state.openFile(files[1].id);
     state.openFile(state.files()[0].id);
 

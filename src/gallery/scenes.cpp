@@ -3,6 +3,7 @@
 
 #include "problems/page_conversion.h"
 #include "problems/problem_cache.h"
+#include "runner/run_session.h"
 #include "ui/commands.h"
 #include "ui/main_window.h"
 #include "ui/problem/problem_tab.h"
@@ -63,7 +64,7 @@ void runSampleCases(SceneContext& context, CasesPanel::Tab tab) {
     fillSampleWorkspace(context.state);
     const QString echoSum = QStringLiteral("a, b = map(int, input().split())\nprint(a + b)\n");
     context.state.createFile(QStringLiteral("sum.py"), ProgrammingLanguage::python);
-    context.state.updateFileContent(echoSum);
+    context.state.setFileText(context.state.selectedFile()->id, echoSum);
     // The editor reads the text when the file is chosen.
     const QUuid sum = context.state.files().last().id;
     context.state.openFile(context.state.files().first().id);
@@ -78,8 +79,8 @@ void runSampleCases(SceneContext& context, CasesPanel::Tab tab) {
     // A busy machine must not turn the picture's passes into time-outs.
     context.state.settings().setExecution({.executionTimeout = 60});
     CasesPanel& panel = testPanel(context);
-    emit context.commands.executeCode();
-    while (context.state.isRunning())
+    emit context.commands.runCode();
+    while (context.window.runs().isRunning())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     // The run's end shows the first failure; the console is a click away.
     panel.selectTab(tab);

@@ -1,7 +1,6 @@
 #include "runner/judge_run.h"
 
 #include "runner/code_runner.h"
-#include "workspace/app_state.h"
 
 #include <algorithm>
 #include <optional>
@@ -98,41 +97,4 @@ void JudgeRun::finish(const QString& report, const std::optional<CaseResult>& ru
         std::all_of(m_records.begin(), m_records.end(),
                     [](const TestRunRecord& record) { return record.result.verdict.passes(); });
     emit finished(m_report, allPassed);
-}
-
-JudgeRun* startJudgeRun(AppState& state) {
-    if (!state.selectedFile() || state.isRunning())
-        return nullptr;
-    // Run what the editor shows, including keystrokes not yet written back.
-    state.commitPendingEdits();
-    const FileItem file = *state.selectedFile();
-    state.setIsRunning(true);
-    state.setConsoleOutput(runningMessage(file));
-    state.clearTestResults();
-
-    auto* run = new JudgeRun(file, state.testCases(),
-                             RunLimits::fromSettings(state.settings().execution()), &state);
-    QObject::connect(run, &JudgeRun::caseFinished, &state,
-                     [&state](const QUuid& testCaseId, const TestRunRecord& record) {
-                         const TestCase* current = state.testCase(testCaseId);
-                         if (!current)
-                             return;
-                         TestCase updated = *current;
-                         updated.result = record.result;
-                         state.updateTestCase(updated);
-                     });
-    QObject::connect(run, &JudgeRun::finished, &state, [&state, run](const QString& report) {
-        state.setConsoleOutput(report);
-        state.setIsRunning(false);
-        run->deleteLater();
-    });
-    run->start();
-    return run;
-}
-
-void stopJudgeRun(AppState& state) {
-    // The runs belong to the state until they finish; cancelling one that
-    // already has is harmless.
-    for (JudgeRun* run : state.findChildren<JudgeRun*>(Qt::FindDirectChildrenOnly))
-        run->cancel();
 }

@@ -12,8 +12,6 @@
 #include <optional>
 #include <thread>
 
-class AppState;
-
 // One run of a file against a list of test cases. The file, the cases and
 // the limits are copied when the run is made, so later edits do not touch it.
 // start() works through the cases in order on one worker thread, compiling
@@ -63,15 +61,3 @@ private:
     std::optional<CaseResult> m_runFailure;
     bool m_finished = false;
 };
-
-// The run command: runs the selected file against the state's test cases.
-// Does nothing and returns null when no file is selected or a run is going
-// on. Otherwise sets isRunning and the "실행 중" console text, clears every
-// case's last results, and applies each case's result and finally the report
-// to the state, judged by the limits of the execution settings. The run
-// belongs to the state and deletes itself when finished.
-JudgeRun* startJudgeRun(AppState& state);
-
-// The stop command: cancels the run going on in the state, whoever started
-// it. Nothing happens when no run goes on.
-void stopJudgeRun(AppState& state);

@@ -14,8 +14,6 @@ public:
 signals:
     void newFile();
     void runCode();
-    // Re-posted by the root view for runCode; the test panel starts the run.
-    void executeCode();
     // The editor's caret to the next or previous compiler message.
     void nextMessage();
     void previousMessage();
@@ -23,6 +21,4 @@ signals:
     void togglePanel();
     void showTemplates();
     void showHelp();
-    // Carries the editor's new full text after a template was inserted.
-    void templateInserted(const QString& text);
 };

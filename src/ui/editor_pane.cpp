@@ -20,10 +20,6 @@
 
 namespace {
 
-// Long enough to cover a burst of typing, short enough that other views
-// (the sidebar's dates, a test run) see the text almost at once.
-constexpr int commitDelayMs = 300;
-
 QFrame* divider(QWidget* parent) {
     auto* line = new QFrame(parent);
     line->setObjectName(QStringLiteral("divider"));
@@ -54,18 +50,14 @@ EditorPane::EditorPane(AppState& state, Commands& commands, QWidget* parent)
     m_stack->addWidget(m_welcome);
     m_stack->addWidget(m_editorPage);
 
-    m_commitTimer.setSingleShot(true);
-    m_commitTimer.setInterval(commitDelayMs);
-    connect(&m_commitTimer, &QTimer::timeout, this, &EditorPane::commitEdits);
     connect(m_welcome, &WelcomeView::languageChosen, this, [this](ProgrammingLanguage language) {
         m_state.createFile(QStringLiteral("solution.") + fileExtension(language), language);
     });
-    connect(&m_state, &AppState::pendingEditsRequested, this, &EditorPane::commitEdits);
 
     connect(&m_state, &AppState::selectedFileChanged, this, &EditorPane::showSelection);
     // The text is the pane's own; only a new name is news.
     connect(&m_state, &AppState::fileChanged, this, [this](const QUuid& id) {
-        if (m_fileId == id)
+        if (m_state.selectedFile() && m_state.selectedFile()->id == id)
             showFileName(m_state.file(id)->name);
     });
     connect(&m_state, &AppState::fontSizeChanged, this, &EditorPane::applyConfig);
@@ -76,12 +68,6 @@ EditorPane::EditorPane(AppState& state, Commands& commands, QWidget* parent)
     connect(&m_state.settings(), &SettingsStore::indentationChanged, this,
             &EditorPane::applyConfig);
     connect(&m_state.settings(), &SettingsStore::typingAidsChanged, this, &EditorPane::applyConfig);
-    connect(&m_commands, &Commands::templateInserted, this, [this](const QString& text) {
-        m_dirty = false;
-        if (m_editor)
-            m_editor->setText(text);
-        updateStatus();
-    });
     connect(&m_commands, &Commands::nextMessage, this, [this] {
         if (m_editor && m_fileId)
             m_editor->goToNextDiagnostic();
@@ -110,7 +96,15 @@ void EditorPane::goToMessage(const CompilerMessage& message) {
 }
 
 EditorPane::~EditorPane() {
-    commitEdits();
+    m_state.setLiveText({}, nullptr);
+}
+
+QString EditorPane::text() const {
+    return m_editor->text();
+}
+
+void EditorPane::replaceText(const QString& text) {
+    m_editor->replaceText(text);
 }
 
 QWidget* EditorPane::buildEditorPage() {
@@ -201,10 +195,11 @@ EditorConfig EditorPane::currentConfig() const {
 }
 
 void EditorPane::showSelection() {
+    // The workspace has taken the last edits; the text shown next is no edit.
+    m_state.setLiveText({}, nullptr);
     const FileItem* file = m_state.selectedFile();
     if (!file) {
         m_fileId.reset();
-        m_dirty = false;
         m_stack->setCurrentWidget(m_welcome);
         return;
     }
@@ -216,17 +211,16 @@ void EditorPane::showSelection() {
         delete column->takeAt(2);
         column->insertWidget(2, m_editor, 1);
         connect(m_editor, &CodeTextEditor::edited, this, [this] {
-            m_dirty = true;
-            m_commitTimer.start();
+            m_state.liveTextEdited();
             updateCounts();
         });
     } else {
-        m_dirty = false;
         if (m_fileId != file->id)
             m_editor->clearDiagnostics();
         m_editor->setText(file->content);
     }
     m_fileId = file->id;
+    m_state.setLiveText(file->id, this);
     // A Java or C# file shown will likely be run: its compiler gets ready.
     CompileServers::session().start(file->language, ResidentCompiler::Priority::background);
     // A file just created or chosen is there to be typed in.
@@ -272,14 +266,6 @@ void EditorPane::updateCounts() {
     // A document has one block per line and one more character than its text.
     m_lineCount->setText(QStringLiteral("줄 ") + QString::number(document->blockCount()));
     m_charCount->setText(QStringLiteral("문자 ") + QString::number(document->characterCount() - 1));
-}
-
-void EditorPane::commitEdits() {
-    m_commitTimer.stop();
-    if (!m_dirty || !m_editor)
-        return;
-    m_dirty = false;
-    m_state.updateFileContent(m_editor->text());
 }
 
 void EditorPane::changeFontSize(double delta) {

@@ -2,6 +2,7 @@
 
 #include "base/compiler_message.h"
 #include "base/programming_language.h"
+#include "workspace/live_text.h"
 
 #include <QTimer>
 #include <QUuid>
@@ -9,18 +10,18 @@
 #include <optional>
 
 class AppState;
-class CodeTextEditor;
 class Commands;
+class CodeTextEditor;
 class QLabel;
 class QStackedLayout;
 class WelcomeView;
 struct EditorConfig;
 
 // The centre of the window: header, editor and status bar for the selected
-// file, or the welcome screen when none is selected. Keystrokes are written
-// back to the workspace coalesced (a short pause, or whenever the workspace
-// asks for pending edits), so typing in a large file costs no copy of it.
-class EditorPane : public QWidget {
+// file, or the welcome screen when none is selected. The pane is the live
+// source of the shown file's text: a keystroke only tells the workspace that
+// the text changed, so typing in a large file costs no copy of it.
+class EditorPane : public QWidget, public LiveText {
     Q_OBJECT
 
 public:
@@ -38,6 +39,9 @@ public:
     // Puts the caret where a message points, while its file is shown.
     void goToMessage(const CompilerMessage& message);
 
+    QString text() const override;
+    void replaceText(const QString& text) override;
+
 private:
     QWidget* buildEditorPage();
     QWidget* buildHeader(QWidget* page);
@@ -49,7 +53,6 @@ private:
     void showFileName(const QString& name);
     void updateStatus();
     void updateCounts();
-    void commitEdits();
     void changeFontSize(double delta);
 
     AppState& m_state;
@@ -61,8 +64,6 @@ private:
     std::optional<QUuid> m_fileId;
     // The file the last run's messages are about.
     std::optional<QUuid> m_messagesFileId;
-    bool m_dirty = false;
-    QTimer m_commitTimer;
 
     QWidget* m_header = nullptr;
     QLabel* m_badge = nullptr;

@@ -1,6 +1,6 @@
 #include "ui/main_window.h"
 
-#include "runner/run_controller.h"
+#include "runner/run_session.h"
 #include "ui/actions.h"
 #include "ui/commands.h"
 #include "ui/editor_pane.h"
@@ -44,6 +44,7 @@ MainWindow::MainWindow(AppState& state, Commands& commands, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_commands(commands) {
     // Before the panes, so they are made in the theme's look.
     new Style(m_state, this);
+    m_runs = new RunSession(m_state, this);
     setWindowTitle(QStringLiteral("Corvanta"));
     setMinimumSize(1000, 700);
     resize(1280, 820);
@@ -51,7 +52,7 @@ MainWindow::MainWindow(AppState& state, Commands& commands, QWidget* parent)
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    auto* toolbar = new Toolbar(m_state, m_commands, central);
+    auto* toolbar = new Toolbar(m_state, m_commands, *m_runs, central);
     connect(toolbar, &Toolbar::templateBrowserRequested, this,
             &MainWindow::templateBrowserRequested);
     connect(toolbar, &Toolbar::settingsRequested, this, &MainWindow::settingsRequested);
@@ -72,8 +73,7 @@ QWidget* MainWindow::buildSidebar() {
 }
 
 QWidget* MainWindow::buildTestPanel() {
-    m_runs = new RunController(m_state, this);
-    m_testPanel = new CasesPanel(m_state, m_commands, *m_runs);
+    m_testPanel = new CasesPanel(m_state, *m_runs);
     return m_testPanel;
 }
 
@@ -129,7 +129,7 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::connectCommands() {
-    connect(&m_commands, &Commands::runCode, &m_commands, &Commands::executeCode);
+    connect(&m_commands, &Commands::runCode, m_runs, &RunSession::start);
     connect(&m_commands, &Commands::showTemplates, this, [this] {
         if (m_state.selectedFile())
             emit templateBrowserRequested();
@@ -153,8 +153,11 @@ void MainWindow::connectCommands() {
 
 // A run's messages go to the editor: markers from the last run only.
 void MainWindow::connectRuns() {
-    connect(m_runs, &RunController::started, m_editorPane, &EditorPane::clearMessages);
-    connect(m_runs, &RunController::finished, m_editorPane, &EditorPane::showMessages);
+    connect(m_runs, &RunSession::runningChanged, m_editorPane, [this](bool running) {
+        if (running)
+            m_editorPane->clearMessages();
+    });
+    connect(m_runs, &RunSession::finished, m_editorPane, &EditorPane::showMessages);
     connect(m_testPanel->consoleView(), &ConsoleView::messageActivated, m_editorPane,
             &EditorPane::goToMessage);
 }
@@ -197,7 +200,7 @@ void MainWindow::openHelpPanel() {
 void MainWindow::openTemplateBrowser() {
     if (findChild<TemplateBrowser*>())
         return;
-    auto* sheet = new TemplateBrowser(m_state, m_commands, this);
+    auto* sheet = new TemplateBrowser(m_state, this);
     sheet->setAttribute(Qt::WA_DeleteOnClose);
     sheet->open();
 }

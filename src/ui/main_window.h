@@ -5,10 +5,10 @@
 class AppState;
 class CasesPanel;
 class Commands;
+class RunSession;
 class EditorPane;
 class QSplitter;
 class QuickCreateOverlay;
-class RunController;
 
 // The one window: the toolbar on top; the sidebar beside the main area,
 // which holds the tab bar and the editor over the test panel. It only
@@ -30,6 +30,7 @@ signals:
 
 public:
     QuickCreateOverlay* quickCreate() const { return m_quickCreate; }
+    RunSession& runs() const { return *m_runs; }
     // The sheets open window-modal and delete themselves when they close.
     void openNewFileSheet();
     void openOnboarding();
@@ -54,8 +55,8 @@ private:
 
     AppState& m_state;
     Commands& m_commands;
+    RunSession* m_runs = nullptr;
     QuickCreateOverlay* m_quickCreate = nullptr;
-    RunController* m_runs = nullptr;
     EditorPane* m_editorPane = nullptr;
     CasesPanel* m_testPanel = nullptr;
     QSplitter* m_mainArea = nullptr;

@@ -14,6 +14,9 @@
 namespace {
 
 constexpr int autoSaveIntervalMs = 3000;
+// Long enough to cover a burst of typing, short enough that other views (the
+// sidebar's dates) see the text almost at once.
+constexpr int liveTextDelayMs = 300;
 
 // Encodes and replaces the save file in one step, then says how it went.
 // Runs on the UI thread or on the auto-save's worker, never on both at once.
@@ -44,6 +47,9 @@ AppState::AppState(QObject* parent) : QObject(parent) {
     m_saveTimer.setInterval(autoSaveIntervalMs);
     connect(&m_saveTimer, &QTimer::timeout, this, &AppState::autoSave);
     m_saveTimer.start();
+    m_liveTimer.setSingleShot(true);
+    m_liveTimer.setInterval(liveTextDelayMs);
+    connect(&m_liveTimer, &QTimer::timeout, this, &AppState::catchUpLiveText);
 }
 
 AppState::~AppState() {
@@ -54,20 +60,6 @@ AppState::~AppState() {
 void AppState::setTestCases(const QList<TestCase>& testCases) {
     m_testCases = testCases;
     emit testCasesReplaced();
-}
-
-void AppState::setConsoleOutput(const QString& text) {
-    if (m_consoleOutput == text)
-        return;
-    m_consoleOutput = text;
-    emit consoleOutputChanged(text);
-}
-
-void AppState::setIsRunning(bool running) {
-    if (m_isRunning == running)
-        return;
-    m_isRunning = running;
-    emit isRunningChanged(running);
 }
 
 void AppState::setShowNewFileSheet(bool show) {
@@ -84,13 +76,55 @@ void AppState::setFontSize(double points) {
     emit fontSizeChanged(points);
 }
 
-void AppState::commitPendingEdits() {
-    emit pendingEditsRequested();
+void AppState::setLiveText(const QUuid& fileId, LiveText* source) {
+    catchUpLiveText();
+    m_liveText = source;
+    m_liveFileId = fileId;
+}
+
+void AppState::liveTextEdited() {
+    m_liveEdited = true;
+    m_liveTimer.start();
+}
+
+void AppState::catchUpLiveText() {
+    m_liveTimer.stop();
+    if (!m_liveEdited || !m_liveText)
+        return;
+    m_liveEdited = false;
+    FileItem* file = findFile(m_liveFileId);
+    if (!file)
+        return;
+    file->content = m_liveText->text();
+    file->modifiedAt = QDateTime::currentDateTimeUtc();
+    emit fileChanged(file->id);
+}
+
+QString AppState::fileText(const QUuid& id) const {
+    if (m_liveText && id == m_liveFileId)
+        return m_liveText->text();
+    const FileItem* entry = file(id);
+    return entry ? entry->content : QString();
+}
+
+bool AppState::setFileText(const QUuid& id, const QString& text) {
+    FileItem* entry = findFile(id);
+    if (!entry)
+        return false;
+    if (m_liveText && id == m_liveFileId)
+        m_liveText->replaceText(text);
+    // The record takes the text now; the editor's own report of the edit adds nothing.
+    m_liveTimer.stop();
+    m_liveEdited = false;
+    entry->content = text;
+    entry->modifiedAt = QDateTime::currentDateTimeUtc();
+    emit fileChanged(id);
+    return true;
 }
 
 void AppState::setSelectedFile(const std::optional<QUuid>& fileId) {
     // Edits pending for the file losing the selection still belong to it.
-    commitPendingEdits();
+    catchUpLiveText();
     if (m_selectedFileId == fileId)
         return;
     m_selectedFileId = fileId;
@@ -198,16 +232,6 @@ void AppState::closeOtherTabs(const QUuid& fileId) {
     setSelectedFile(fileId);
 }
 
-bool AppState::updateFileContent(const QString& text) {
-    FileItem* file = m_selectedFileId ? findFile(*m_selectedFileId) : nullptr;
-    if (!file)
-        return false;
-    file->content = text;
-    file->modifiedAt = QDateTime::currentDateTimeUtc();
-    emit fileChanged(file->id);
-    return true;
-}
-
 void AppState::renameFile(const QUuid& fileId, const QString& baseName) {
     FileItem* entry = findFile(fileId);
     if (!entry)
@@ -224,7 +248,7 @@ void AppState::renameFile(const QUuid& fileId, const QString& baseName) {
 }
 
 void AppState::duplicateFile(const QUuid& fileId) {
-    commitPendingEdits();
+    catchUpLiveText();
     const FileItem* source = file(fileId);
     if (!source)
         return;
@@ -350,7 +374,7 @@ void AppState::clearWorkspace() {
         closeTab(tab);
     removeFiles([](const FileItem&) { return true; });
     setTestCases({TestCase{}});
-    setConsoleOutput({});
+    emit workspaceCleared();
 }
 
 void AppState::resetData() {
@@ -385,7 +409,7 @@ void AppState::resetAll() {
 // -- the save file
 
 std::optional<WorkspaceSnapshot> AppState::snapshotForSave() {
-    commitPendingEdits();
+    catchUpLiveText();
     if (m_saveBlocked) {
         printDiagnostic(QStringLiteral(
             "❌ 저장 실패: 읽을 수 없는 저장 파일을 보관하지 못해 덮어쓰지 않습니다"));

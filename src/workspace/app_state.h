@@ -5,6 +5,7 @@
 #include "base/rgba.h"
 #include "themes/custom_theme.h"
 #include "themes/editor_theme.h"
+#include "workspace/live_text.h"
 #include "workspace/save_file.h"
 #include "workspace/settings_store.h"
 
@@ -17,8 +18,8 @@
 #include <future>
 #include <optional>
 
-// The one state object of the window. It owns every list of the workspace,
-// the selection, the console text and the run flag; views read it and change
+// The one state object of the window. It owns every list of the workspace
+// and the selection; views read it and change
 // it only through the operations below, on the UI thread. Construction loads
 // the save file and starts the 3-second auto-save; destruction saves once more.
 class AppState : public QObject {
@@ -36,8 +37,6 @@ public:
     const QList<QUuid>& openTabIds() const { return m_openTabIds; }
     const std::optional<QUuid>& selectedFileId() const { return m_selectedFileId; }
     const QList<TestCase>& testCases() const { return m_testCases; }
-    const QString& consoleOutput() const { return m_consoleOutput; }
-    bool isRunning() const { return m_isRunning; }
     bool showNewFileSheet() const { return m_showNewFileSheet; }
     double fontSize() const { return m_fontSize; }
 
@@ -52,8 +51,6 @@ public:
 
     // Replaces the whole list (the problem's samples, "delete all").
     void setTestCases(const QList<TestCase>& testCases);
-    void setConsoleOutput(const QString& text);
-    void setIsRunning(bool running);
     void setShowNewFileSheet(bool show);
     void setFontSize(double points);
 
@@ -68,8 +65,20 @@ public:
     void openFile(const QUuid& fileId);
     void closeTab(const QUuid& fileId);
     void closeOtherTabs(const QUuid& fileId);
-    // False when nothing is selected or the selection's file is gone.
-    bool updateFileContent(const QString& text);
+    // The file's current text: its live source's while one is registered,
+    // which a record's content may trail by a moment. Empty for an unknown id.
+    QString fileText(const QUuid& id) const;
+    // Replaces a file's text; for the file in the editor, as an undoable edit
+    // of the editor. False when no file has the id.
+    bool setFileText(const QUuid& id, const QString& text);
+    // The open editor registers as the live source of its file's text (a
+    // null source unregisters) and calls liveTextEdited on every edit. The
+    // record catches up after a short pause, and before a save, a change of
+    // selection or a change of source.
+    void setLiveText(const QUuid& fileId, LiveText* source);
+    void liveTextEdited();
+    // The record takes the live text now, if it was edited: what the pause does.
+    void catchUpLiveText();
     void renameFile(const QUuid& fileId, const QString& baseName);
     void duplicateFile(const QUuid& fileId);
     void deleteFile(const QUuid& fileId);
@@ -103,11 +112,6 @@ public:
     // The 3-second tick: takes the snapshot here and writes it on a worker,
     // so encoding a large workspace never stalls typing.
     void autoSave();
-
-    // The editor coalesces keystrokes before writing them back. Anything
-    // about to read or replace file contents calls this first, so views with
-    // pending edits write them back synchronously (pendingEditsRequested).
-    void commitPendingEdits();
 
     // -- themes (app_state_themes.cpp): the built-in choice, the custom
     // themes and the resolved window colours. Only the custom theme list is
@@ -163,7 +167,6 @@ public:
     void setLastBaekjoonFetchTime(const std::optional<QDateTime>& time);
 
 signals:
-    void pendingEditsRequested();
     // Each change names what changed, after the lists hold the new state: a
     // view updates that one row. Added files, folders, tabs and test cases
     // are always appended at the end of their list.
@@ -183,8 +186,8 @@ signals:
     void testCaseChanged(const QUuid& id);
     // setTestCases: the whole list is new.
     void testCasesReplaced();
-    void consoleOutputChanged(const QString& text);
-    void isRunningChanged(bool running);
+    // A reset emptied the workspace.
+    void workspaceCleared();
     void showNewFileSheetChanged(bool show);
     void fontSizeChanged(double points);
     void themeChanged();
@@ -214,8 +217,6 @@ private:
     std::optional<QUuid> m_selectedFileId;
     QList<QUuid> m_openTabIds;
     QList<TestCase> m_testCases{TestCase{}};
-    QString m_consoleOutput;
-    bool m_isRunning = false;
     bool m_showNewFileSheet = false;
     double m_fontSize = 14;
 
@@ -227,6 +228,11 @@ private:
     std::function<bool()> m_saveGuard;
     QTimer m_saveTimer;
     std::future<void> m_backgroundSave;
+
+    LiveText* m_liveText = nullptr;
+    QUuid m_liveFileId;
+    bool m_liveEdited = false;
+    QTimer m_liveTimer;
 
     EditorTheme m_theme = EditorTheme::dark;
     QList<CustomTheme> m_customThemes;

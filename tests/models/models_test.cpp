@@ -119,7 +119,7 @@ TEST_F(ModelsTest, FollowAWholeSessionRowByRow) {
     state->toggleFolder(dp);
     state->renameFolder(dp, u"DP"_s);
     state->closeTab(named(u"main.cpp"_s).id);
-    state->updateFileContent(u"print(1)"_s);
+    state->setFileText(state->selectedFile()->id, u"print(1)"_s);
     EXPECT_EQ(rows(*workspace),
               (QStringList{u"그래프 (3)"_s, u"  a_dfs.c"_s, u"  bfs.py"_s, u"  knapsack.java"_s,
                            u"DP (0)"_s, u"bfs_copy.py"_s, u"main.cpp"_s}));
@@ -158,7 +158,7 @@ TEST_F(ModelsTest, ATextCommitTouchesOnlyItsFilesRow) {
     QSignalSpy workspaceRows(workspace.get(), &QAbstractItemModel::dataChanged);
     QSignalSpy tabRows(tabs.get(), &QAbstractItemModel::dataChanged);
     QSignalSpy caseRows(testCases.get(), &QAbstractItemModel::dataChanged);
-    ASSERT_TRUE(state->updateFileContent(u"int main() {}"_s));
+    ASSERT_TRUE(state->setFileText(state->selectedFile()->id, u"int main() {}"_s));
 
     const QUuid b = named(u"b.cpp"_s).id;
     ASSERT_EQ(workspaceRows.count(), 1);
@@ -210,7 +210,7 @@ TEST_F(ModelsTest, WriteBacksAndRenamesMoveRowsWithoutAReset) {
     workspace->setSortOrder(SortOrder::date);
     state->openFile(named(u"a.c"_s).id);
     WideChanges wide(*workspace);
-    state->updateFileContent(u"int a;"_s);
+    state->setFileText(state->selectedFile()->id, u"int a;"_s);
     EXPECT_EQ(rows(*workspace), (QStringList{u"f (0)"_s, u"a.c"_s, u"c.c"_s, u"b.c"_s}));
 
     workspace->setSortOrder(SortOrder::name);

@@ -1,4 +1,5 @@
 #include "runner/judge_run.h"
+#include "runner/run_session.h"
 #include "runner_test_support.h"
 #include "support/printers.h"
 #include "workspace/app_state.h"
@@ -63,13 +64,15 @@ VerdictKind verdictOf(const TestCase& testCase) {
     return testCase.result ? testCase.result->verdict.kind : VerdictKind::failedToStart;
 }
 
-TEST_F(TestRunTest, StartTestRunAppliesEveryOutcomeToTheState) {
+TEST_F(TestRunTest, SessionAppliesEveryOutcomeToTheState) {
     ASSERT_TRUE(toolInstalled("python3"));
     AppState state;
-    EXPECT_EQ(startJudgeRun(state), nullptr) << "no file is selected";
-    EXPECT_TRUE(state.consoleOutput().isEmpty());
+    RunSession session(state);
+    EXPECT_FALSE(session.start()) << "no file is selected";
+    EXPECT_TRUE(session.consoleText().isEmpty());
     state.createFile(u"sum.py"_s, ProgrammingLanguage::python);
-    state.updateFileContent(u"a, b = map(int, input().split())\nprint(a + b)\n"_s);
+    state.setFileText(state.selectedFile()->id,
+                      u"a, b = map(int, input().split())\nprint(a + b)\n"_s);
     TestCase stale = testCase(u"1 2"_s, u"3"_s);
     stale.result = CaseResult{{VerdictKind::wrongAnswer}, u"old"_s, {}, 1, 1, 1};
     state.setTestCases({
@@ -78,22 +81,20 @@ TEST_F(TestRunTest, StartTestRunAppliesEveryOutcomeToTheState) {
         testCase(u"2 2"_s, u" \n"_s),  // nor here
     });
 
-    JudgeRun* run = startJudgeRun(state);
-    ASSERT_NE(run, nullptr);
-    EXPECT_TRUE(state.isRunning());
-    EXPECT_EQ(state.consoleOutput(), u"🦦 sum.py 실행 중...\n\n"_s);
+    ASSERT_TRUE(session.start());
+    EXPECT_TRUE(session.isRunning());
+    EXPECT_EQ(session.consoleText(), u"🦦 sum.py 실행 중...\n\n"_s);
     for (const TestCase& c : state.testCases())
         EXPECT_FALSE(c.result) << "old results stay";
-    EXPECT_EQ(startJudgeRun(state), nullptr) << "a second run while one goes on";
+    EXPECT_FALSE(session.start()) << "a second run while one goes on";
 
-    Collected collected(*run);
     bool allShownWhenDone = false;
-    QObject::connect(&state, &AppState::isRunningChanged, [&](bool running) {
+    QObject::connect(&session, &RunSession::runningChanged, [&](bool running) {
         allShownWhenDone =
             !running && std::all_of(state.testCases().begin(), state.testCases().end(),
                                     [](const TestCase& c) { return c.result.has_value(); });
     });
-    QSignalSpy done(&state, &AppState::isRunningChanged);
+    QSignalSpy done(&session, &RunSession::runningChanged);
     ASSERT_TRUE(done.wait(60000));
 
     EXPECT_TRUE(allShownWhenDone);
@@ -105,38 +106,39 @@ TEST_F(TestRunTest, StartTestRunAppliesEveryOutcomeToTheState) {
     EXPECT_GT(cases[0].result->peakMemoryKiB, 0);
     const VerdictKind verdicts[] = {VerdictKind::accepted, VerdictKind::wrongAnswer,
                                     VerdictKind::noExpectedOutput, VerdictKind::noExpectedOutput};
-    const QList<TestRunRecord>& records = collected.records;
-    ASSERT_EQ(records.size(), 4);
+    QList<TestRunRecord> records;
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(verdictOf(cases[i]), verdicts[i]) << i;
-        EXPECT_EQ(records[i].index, i);
-        EXPECT_EQ(records[i].result, *cases[i].result);
+        records.append({i, cases[i].result.value_or(CaseResult{})});
     }
-    EXPECT_EQ(state.consoleOutput(), buildRunReport(*state.selectedFile(), records));
-    EXPECT_TRUE(state.consoleOutput().contains(u"📊 결과: 3/4 통과\n"_s));
+    EXPECT_EQ(session.consoleText(), buildRunReport(*state.selectedFile(), records));
+    EXPECT_TRUE(session.consoleText().contains(u"📊 결과: 3/4 통과\n"_s));
+    state.resetData();
+    EXPECT_TRUE(session.consoleText().isEmpty());
 }
 
 TEST_F(TestRunTest, EditsDuringTheRunDoNotAffectIt) {
     ASSERT_TRUE(toolInstalled("python3"));
     AppState state;
+    RunSession session(state);
     state.createFile(u"echo.py"_s, ProgrammingLanguage::python);
-    state.updateFileContent(pythonEcho);
+    state.setFileText(state.selectedFile()->id, pythonEcho);
     state.setTestCases({testCase(u"first"_s, u"first"_s), testCase(u"second"_s, u"second"_s)});
 
-    ASSERT_NE(startJudgeRun(state), nullptr);
-    state.updateFileContent(u"raise SystemExit(1)\n"_s);
+    ASSERT_TRUE(session.start());
+    state.setFileText(state.selectedFile()->id, u"raise SystemExit(1)\n"_s);
     TestCase edited = state.testCases()[1];
     edited.input = u"changed"_s;
     state.updateTestCase(edited);
     state.deleteTestCase(state.testCases()[0]);
 
-    QSignalSpy done(&state, &AppState::isRunningChanged);
+    QSignalSpy done(&session, &RunSession::runningChanged);
     ASSERT_TRUE(done.wait(60000));
     ASSERT_EQ(state.testCases().size(), 1);
     EXPECT_EQ(state.testCases()[0].result->output, u"second\n"_s);
     EXPECT_EQ(verdictOf(state.testCases()[0]), VerdictKind::accepted);
     // The deleted case keeps its card.
-    EXPECT_TRUE(state.consoleOutput().contains(u"결과: 2/2 통과"_s));
+    EXPECT_TRUE(session.consoleText().contains(u"결과: 2/2 통과"_s));
 }
 
 TEST_F(TestRunTest, CompilesOnceForAllCasesAndShowsACompileErrorOnce) {

@@ -1,4 +1,4 @@
-#include "runner/run_controller.h"
+#include "runner/run_session.h"
 #include "support/accessibility_audit.h"
 #include "support/printers.h"
 #include "support/process_runner.h"
@@ -58,10 +58,10 @@ protected:
     void SetUp() override {
         startAsFirstRun();
         state = std::make_unique<AppState>();
-        runs = std::make_unique<RunController>(*state);
-        panel = std::make_unique<CasesPanel>(*state, commands, *runs);
-        // The window turns the run command into executeCode; so does this test.
-        QObject::connect(&commands, &Commands::runCode, &commands, &Commands::executeCode);
+        runs = std::make_unique<RunSession>(*state);
+        panel = std::make_unique<CasesPanel>(*state, *runs);
+        // As the window does.
+        QObject::connect(&commands, &Commands::runCode, runs.get(), &RunSession::start);
         panel->addAction(makeAction(ActionId::runCode, commands, panel.get()));
         panel->resize(900, 500);
         panel->show();
@@ -97,7 +97,7 @@ protected:
 
     std::unique_ptr<AppState> state;
     Commands commands;
-    std::unique_ptr<RunController> runs;
+    std::unique_ptr<RunSession> runs;
     std::unique_ptr<CasesPanel> panel;
 };
 
@@ -114,19 +114,19 @@ TEST_F(TestPanelTest, RunCommandStartsARunOnlyWithASelectedFile) {
         EXPECT_EQ(find(u"runButton"_s)->isEnabled(), withFile);
         EXPECT_EQ(find(u"copyCodeButton"_s)->isEnabled(), withFile);
 
-        QSignalSpy reached(&commands, &Commands::executeCode);
+        QSignalSpy reached(&commands, &Commands::runCode);
         QTest::keySequence(panel.get(), actionInfo(ActionId::runCode).shortcut);
         EXPECT_EQ(reached.count(), 1);
-        EXPECT_EQ(state->isRunning(), withFile);
+        EXPECT_EQ(runs->isRunning(), withFile);
         EXPECT_EQ(panel->selectedTab(),
                   withFile ? CasesPanel::Tab::console : CasesPanel::Tab::testCases);
-        EXPECT_EQ(state->consoleOutput().isEmpty(), !withFile);
+        EXPECT_EQ(runs->consoleText().isEmpty(), !withFile);
         EXPECT_FALSE(find(u"runButton"_s)->isEnabled());
     }
     // A text file cannot run: the case fails, the console says why.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !state->isRunning(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !runs->isRunning(); }));
     EXPECT_EQ(state->testCases()[0].result->verdict.kind, VerdictKind::failedToStart);
-    EXPECT_TRUE(state->consoleOutput().contains(u"📝 텍스트 파일은 실행할 수 없습니다."_s));
+    EXPECT_TRUE(runs->consoleText().contains(u"📝 텍스트 파일은 실행할 수 없습니다."_s));
 }
 
 TEST_F(TestPanelTest, DeleteAllLeavesOneEmptyCase) {
@@ -147,10 +147,10 @@ TEST_F(TestPanelTest, DeleteAllLeavesOneEmptyCase) {
 TEST_F(TestPanelTest, CardsShowTheVerdictsTheCommandLineGives) {
     const QString code = u"print(int(input()))\n"_s;
     state->createFile(u"echo.py"_s, ProgrammingLanguage::python);
-    state->updateFileContent(code);
+    state->setFileText(state->selectedFile()->id, code);
     state->setTestCases(
         {caseOf(u"7"_s, u"7"_s), caseOf(u"8"_s, u"9"_s), caseOf(u"5"_s), caseOf(u"x"_s, u"1"_s)});
-    QSignalSpy ended(runs.get(), &RunController::finished);
+    QSignalSpy ended(runs.get(), &RunSession::finished);
     find(u"runButton"_s)->click();
     ASSERT_TRUE(ended.wait(60000));
     // The traceback of the case that failed at run time names the file and its line.
@@ -199,7 +199,7 @@ TEST_F(TestPanelTest, CardsShowTheVerdictsTheCommandLineGives) {
         EXPECT_TRUE(time->text().endsWith(u"KB"_s)) << time->text().toStdString();
     }
     EXPECT_EQ(find<QLabel>(u"passSummary"_s)->text(), u"<b>1/4</b> 통과"_s);
-    EXPECT_EQ(panel->consoleView()->text()->toPlainText(), state->consoleOutput());
+    EXPECT_EQ(panel->consoleView()->text()->toPlainText(), runs->consoleText());
     // The run ends on the first failure, in view.
     EXPECT_EQ(panel->selectedTab(), CasesPanel::Tab::testCases);
     EXPECT_FALSE(card(1)->resultView()->visibleRegion().isEmpty());
@@ -227,7 +227,7 @@ TEST_F(TestPanelTest, CardsShowTheVerdictsTheCommandLineGives) {
 // confirmation, half an interval before the second click's would.
 TEST_F(TestPanelTest, SecondCopyClickKeepsTheConfirmationUntilTheFirstReset) {
     state->createFile(u"a.txt"_s, ProgrammingLanguage::txt);
-    state->updateFileContent(u"the code"_s);
+    state->setFileText(state->selectedFile()->id, u"the code"_s);
     auto* button = static_cast<CopyCodeButton*>(find(u"copyCodeButton"_s));
     QSignalSpy changes(button, &CopyCodeButton::showCopiedChanged);
 
@@ -249,12 +249,12 @@ TEST_F(TestPanelTest, ConsoleFollowsTheEndAndClearsToThePlaceholder) {
     QStringList lines;
     for (int i = 0; i < 500; ++i)
         lines.append(QString::number(i));
-    state->setConsoleOutput(lines.join(u'\n'));
+    runs->setConsoleText(lines.join(u'\n'));
     ASSERT_TRUE(QTest::qWaitFor([&] { return console->verticalScrollBar()->maximum() > 0; }));
     EXPECT_EQ(console->verticalScrollBar()->value(), console->verticalScrollBar()->maximum());
 
     find(u"지우기"_s)->click();
-    EXPECT_TRUE(state->consoleOutput().isEmpty());
+    EXPECT_TRUE(runs->consoleText().isEmpty());
     EXPECT_TRUE(console->document()->isEmpty());
     EXPECT_FALSE(console->placeholderText().isEmpty());
 }
@@ -334,7 +334,7 @@ TEST_F(TestPanelTest, HugeOutputsShowABoundedStartAndSayHowMuchIsLeft) {
     TestCase result = state->testCases()[0];
     result.result = CaseResult{{VerdictKind::accepted}, huge, {}, 1, 1, 1};
     state->updateTestCase(result);
-    state->setConsoleOutput(QString(huge).replace(u'\n', u' '));
+    runs->setConsoleText(QString(huge).replace(u'\n', u' '));
 
     for (OutputView* view :
          {find<OutputView>(u"actualOutput"_s, card(0)), panel->consoleView()->text()}) {
@@ -345,5 +345,5 @@ TEST_F(TestPanelTest, HugeOutputsShowABoundedStartAndSayHowMuchIsLeft) {
             QLocale(QLocale::Korean).toString(view->omittedChars())));
     }
     EXPECT_EQ(state->testCases()[0].result->output, huge);
-    EXPECT_EQ(state->consoleOutput().size(), huge.size());
+    EXPECT_EQ(runs->consoleText().size(), huge.size());
 }

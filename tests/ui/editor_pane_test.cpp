@@ -2,14 +2,11 @@
 
 #include "editor/code_text_editor.h"
 #include "editor/syntax_text_view.h"
-#include "library/algorithm_templates.h"
-#include "runner/judge_run.h"
+#include "runner/run_session.h"
 #include "support/printers.h"
 #include "support/test_support.h"
-#include "ui/commands.h"
 #include "ui/editor/welcome_view.h"
 #include "ui/editor_pane.h"
-#include "ui/insert_template.h"
 #include "workspace/app_state.h"
 
 #include <QLabel>
@@ -59,7 +56,7 @@ TEST_F(EditorPaneTest, AChosenFileTakesTheKeyboardAndKeepsIt) {
     QLineEdit elsewhere(pane.get());
     elsewhere.show();
     elsewhere.setFocus();
-    state->updateFileContent(u"int x;"_s);
+    state->setFileText(state->selectedFile()->id, u"int x;"_s);
     EXPECT_EQ(pane->focusWidget(), &elsewhere);
     state->createFile(u"b.py"_s, ProgrammingLanguage::python);
     EXPECT_EQ(pane->focusWidget(), view);
@@ -130,19 +127,6 @@ TEST_F(EditorPaneTest, EditsReachTheWorkspaceBeforeAnyoneReadsIt) {
         << "and after a short pause";
 }
 
-TEST_F(EditorPaneTest, InsertedTemplateFollowsWhatWasJustTyped) {
-    state->createFile(u"a.py"_s, ProgrammingLanguage::python);
-    pane->editor()->setText(QString());
-    QTest::keyClicks(pane->editor()->textView(), u"print(1)"_s);
-    const AlgorithmTemplate& gcd = corvanta::templates(AlgorithmCategory::math).first();
-    ASSERT_TRUE(insertTemplate(*state, commands, gcd));
-    EXPECT_TRUE(pane->editor()->text().startsWith(u"print(1)\n\n"_s));
-    EXPECT_EQ(state->files()[0].content, pane->editor()->text());
-    state->saveData();
-    EXPECT_EQ(state->files()[0].content, pane->editor()->text())
-        << "the editor holds no older text";
-}
-
 TEST_F(EditorPaneTest, ARunJudgesTheTextJustTyped) {
     state->createFile(u"a.py"_s, ProgrammingLanguage::python);
     pane->editor()->setText(QString());
@@ -150,8 +134,9 @@ TEST_F(EditorPaneTest, ARunJudgesTheTextJustTyped) {
     TestCase testCase = state->testCases()[0];
     testCase.expectedOutput = u"42"_s;
     state->updateTestCase(testCase);
-    ASSERT_TRUE(startJudgeRun(*state));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !state->isRunning(); }, 20000));
+    RunSession runs(*state);
+    ASSERT_TRUE(runs.start());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !runs.isRunning(); }, 20000));
     ASSERT_TRUE(state->testCases()[0].result);
     EXPECT_EQ(state->testCases()[0].result->verdict.kind, VerdictKind::accepted);
 }

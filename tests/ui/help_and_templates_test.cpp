@@ -5,7 +5,6 @@
 #include "support/accessibility_audit.h"
 #include "support/printers.h"
 #include "support/test_support.h"
-#include "ui/commands.h"
 #include "ui/editor_pane.h"
 #include "ui/settings/custom_theme_section.h"
 #include "ui/sheets/help_panel.h"
@@ -65,7 +64,7 @@ TEST_F(HelpAndTemplatesTest, EachHelpSectionShowsExactlyItsRows) {
 }
 
 TEST_F(HelpAndTemplatesTest, InsertNeedsASelectedFileThenClosesTheBrowserAndShowsTheText) {
-    TemplateBrowser browser(*state, commands, pane.get(), AlgorithmCategory::graph);
+    TemplateBrowser browser(*state, pane.get(), AlgorithmCategory::graph);
     browser.open();
     auto* insert = browser.findChild<QAbstractButton*>(u"insertButton"_s);
     insert->click();
@@ -94,7 +93,7 @@ TEST_F(HelpAndTemplatesTest, EverySheetIsNamedAndClosesWithEscape) {
 
     const std::function<QDialog*()> openers[] = {
         [&] { return new HelpPanel(pane.get(), HelpSection::tips); },
-        [&] { return new TemplateBrowser(*state, commands, pane.get()); },
+        [&] { return new TemplateBrowser(*state, pane.get()); },
         [&] { return page.openEditor(std::nullopt); },
         [&] { return page.openEditor(theme); },
         [&] { return page.openExport(theme); },

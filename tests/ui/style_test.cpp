@@ -1,8 +1,8 @@
 #include "support/printers.h"
 #include "support/test_support.h"
 #include "themes/theme_resolver.h"
-#include "ui/commands.h"
 #include "ui/editor/welcome_view.h"
+#include "ui/commands.h"
 #include "ui/editor_pane.h"
 #include "ui/style/colors.h"
 #include "ui/style/style.h"
@@ -44,8 +44,8 @@ protected:
     }
 
     std::unique_ptr<AppState> state;
-    std::unique_ptr<Style> style;
     Commands commands;
+    std::unique_ptr<Style> style;
     std::unique_ptr<EditorPane> pane;
 };
 

@@ -1,7 +1,7 @@
 #include "editor/code_text_editor.h"
 #include "editor/diagnostic_markers.h"
 #include "editor/syntax_text_view.h"
-#include "runner/judge_run.h"
+#include "runner/run_session.h"
 #include "support/printers.h"
 #include "support/test_support.h"
 #include "support/widgets.h"
@@ -172,18 +172,19 @@ TEST_F(WindowTest, StopButtonStopsTheRunningProgram) {
     state->settings().setExecution({.executionTimeout = 0});
     state->createFile(u"forever.py"_s, ProgrammingLanguage::python);
     const QString marker = testHome() + u"/running"_s;
-    state->updateFileContent(QStringLiteral("import time\nopen('%1', 'w').close()\n"
-                                            "while True:\n    time.sleep(0.05)\n")
-                                 .arg(marker));
+    state->setFileText(state->selectedFile()->id,
+                       QStringLiteral("import time\nopen('%1', 'w').close()\n"
+                                      "while True:\n    time.sleep(0.05)\n")
+                           .arg(marker));
     QAbstractButton* run = named(u"실행"_s);
-    ASSERT_TRUE(startJudgeRun(*state));
+    run->click();
     EXPECT_EQ(named(u"중지"_s), run);
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(marker); }, 20000));
 
     run->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !state->isRunning(); }, 20000));
-    EXPECT_TRUE(state->consoleOutput().contains(u"⏹️ 실행 중지됨"_s))
-        << state->consoleOutput().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->runs().isRunning(); }, 20000));
+    EXPECT_TRUE(window->runs().consoleText().contains(u"⏹️ 실행 중지됨"_s))
+        << window->runs().consoleText().toStdString();
     EXPECT_EQ(run->text(), u"실행"_s);
 }
 
@@ -227,14 +228,14 @@ TEST_F(WindowTest, CompileErrorsAreMarkedInTheEditorAndTheConsoleOpensAtTheFirst
         code += u"    missing%1();\n"_s.arg(i);
     code += u"}\n"_s;
     state->createFile(u"solution.cpp"_s, ProgrammingLanguage::cpp);
-    state->updateFileContent(code);
+    state->setFileText(state->selectedFile()->id, code);
     state->addTestCase();
     QCoreApplication::processEvents();
     QTest::keySequence(window.get(), actionInfo(ActionId::runCode).shortcut);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !state->isRunning(); }, 120000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->runs().isRunning(); }, 120000));
 
-    EXPECT_EQ(state->consoleOutput().count(u"solution.cpp:7:5:"_s), 1)
-        << state->consoleOutput().toStdString();
+    EXPECT_EQ(window->runs().consoleText().count(u"solution.cpp:7:5:"_s), 1)
+        << window->runs().consoleText().toStdString();
     auto* panel = window->findChild<CasesPanel*>();
     EXPECT_EQ(panel->selectedTab(), CasesPanel::Tab::console);
     OutputView* console = panel->consoleView()->text();
@@ -262,5 +263,5 @@ TEST_F(WindowTest, CompileErrorsAreMarkedInTheEditorAndTheConsoleOpensAtTheFirst
     // The next run starts without them.
     QTest::keySequence(window.get(), actionInfo(ActionId::runCode).shortcut);
     EXPECT_TRUE(editor->diagnostics().markers().isEmpty());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !state->isRunning(); }, 120000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->runs().isRunning(); }, 120000));
 }

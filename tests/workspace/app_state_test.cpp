@@ -30,7 +30,7 @@ TEST_F(AppStateTest, WorkspaceSurvivesARestart) {
         state.createFolder(u"dp"_s);
         state.createFile(u"a.cpp"_s, ProgrammingLanguage::cpp);
         state.createFile(u"b.py"_s, ProgrammingLanguage::python, state.folders().first().id);
-        state.updateFileContent(u"print('안녕')"_s);
+        state.setFileText(state.selectedFile()->id, u"print('안녕')"_s);
         selected = state.selectedFile()->id;
     }
     AppState state;
@@ -55,23 +55,22 @@ TEST_F(AppStateTest, AFileHasOneTabAndClosingTheSelectedSelectsTheRightmost) {
     EXPECT_FALSE(state.selectedFile());
 }
 
-TEST_F(AppStateTest, UpdateFileContentNamesTheOneFileItChanged) {
+TEST_F(AppStateTest, SetFileTextChangesTheNamedFileOnly) {
     AppState state;
-    EXPECT_FALSE(state.updateFileContent(u"nothing selected"_s));
-    EXPECT_TRUE(state.files().isEmpty());
-
+    EXPECT_FALSE(state.setFileText(QUuid::createUuid(), u"no such file"_s));
     state.createFile(u"a.py"_s, ProgrammingLanguage::python);
     state.createFile(u"b.py"_s, ProgrammingLanguage::python);
-    const Timestamp before = state.files()[1].modifiedAt;
+    const Timestamp before = state.files()[0].modifiedAt;
     QSignalSpy changed(&state, &AppState::fileChanged);
     QSignalSpy selection(&state, &AppState::selectedFileChanged);
-    EXPECT_TRUE(state.updateFileContent(u"x = 1"_s));
-    EXPECT_EQ(state.files()[1].content, u"x = 1"_s);
-    EXPECT_EQ(state.files()[0].content,
-              state.settings().templates().text(ProgrammingLanguage::python));
-    EXPECT_GE(state.files()[1].modifiedAt, before);
+    EXPECT_TRUE(state.setFileText(state.files()[0].id, u"x = 1"_s));
+    EXPECT_EQ(state.fileText(state.files()[0].id), u"x = 1"_s);
+    EXPECT_EQ(state.files()[1].content,
+              state.settings().templates().text(ProgrammingLanguage::python))
+        << "the selected file is not the one named";
+    EXPECT_GE(state.files()[0].modifiedAt, before);
     ASSERT_EQ(changed.count(), 1);
-    EXPECT_EQ(changed[0][0].toUuid(), state.files()[1].id);
+    EXPECT_EQ(changed[0][0].toUuid(), state.files()[0].id);
     EXPECT_EQ(selection.count(), 0);
 }
 
@@ -140,13 +139,11 @@ TEST_F(AppStateTest, ResetDataKeepsFoldersAndSettings) {
     state.settings().setIndentation({.tabSize = 2});
     state.createFolder(u"kept"_s);
     state.createFile(u"a.c"_s, ProgrammingLanguage::c);
-    state.setConsoleOutput(u"old"_s);
     state.resetData();
     EXPECT_TRUE(state.files().isEmpty());
     EXPECT_FALSE(state.selectedFile());
     EXPECT_EQ(state.folders().size(), 1);
     EXPECT_EQ(state.testCases().size(), 1);
-    EXPECT_TRUE(state.consoleOutput().isEmpty());
     EXPECT_EQ(state.settings().indentation().tabSize, 2);
     EXPECT_TRUE(readSaveFile().contains("\"name\":\"kept\""));
 }
@@ -172,9 +169,9 @@ TEST_F(AppStateTest, AnAutoSaveInFlightNeverLandsAfterALaterSave) {
     AppState state;
     // Large enough that the tick's worker is still writing when saveData starts.
     state.createFile(u"big.txt"_s, ProgrammingLanguage::txt);
-    state.updateFileContent(QString(8'000'000, QLatin1Char('/')));
+    state.setFileText(state.selectedFile()->id, QString(8'000'000, QLatin1Char('/')));
     state.autoSave();
-    state.updateFileContent(u"newest"_s);
+    state.setFileText(state.selectedFile()->id, u"newest"_s);
     state.saveData();
     ASSERT_TRUE(readSaveFile().contains("\"content\":\"newest\""));
     EXPECT_FALSE(QTest::qWaitFor([&] { return !readSaveFile().contains("newest"); }, 1500))
@@ -184,8 +181,8 @@ TEST_F(AppStateTest, AnAutoSaveInFlightNeverLandsAfterALaterSave) {
 TEST_F(AppStateTest, AutoSaveWritesTheStateOfItsTick) {
     AppState state;
     state.createFile(u"a.py"_s, ProgrammingLanguage::python);
-    state.updateFileContent(u"x = 1"_s);
+    state.setFileText(state.selectedFile()->id, u"x = 1"_s);
     state.autoSave();
-    state.updateFileContent(u"x = 2"_s);
+    state.setFileText(state.selectedFile()->id, u"x = 2"_s);
     EXPECT_TRUE(QTest::qWaitFor([&] { return readSaveFile().contains("x = 1"); }, 5000));
 }

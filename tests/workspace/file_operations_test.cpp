@@ -69,7 +69,7 @@ TEST_F(FileOperationsTest, DuplicateGoesToTheRootAndIsSelected) {
     AppState state;
     state.createFolder(u"f"_s);
     state.createFile(u"a.cpp"_s, ProgrammingLanguage::cpp, state.folders()[0].id);
-    state.updateFileContent(u"int x;"_s);
+    state.setFileText(state.selectedFile()->id, u"int x;"_s);
     state.duplicateFile(state.files()[0].id);
     ASSERT_EQ(state.files().size(), 2);
     EXPECT_EQ(state.files()[1].name, u"a_copy.cpp"_s);

@@ -24,9 +24,8 @@ QLabel* wrapped(const QString& text, const char* objectName, QWidget* parent) {
 
 } // namespace
 
-TemplateBrowser::TemplateBrowser(AppState& state, Commands& commands, QWidget* parent,
-                                 AlgorithmCategory category)
-    : QDialog(parent), m_state(state), m_commands(commands), m_category(category) {
+TemplateBrowser::TemplateBrowser(AppState& state, QWidget* parent, AlgorithmCategory category)
+    : QDialog(parent), m_state(state), m_category(category) {
     setObjectName(QStringLiteral("templateBrowser"));
     setWindowTitle(QStringLiteral("알고리즘 템플릿"));
     setAccessibleName(QStringLiteral("알고리즘 템플릿"));
@@ -118,7 +117,7 @@ QWidget* TemplateBrowser::buildCard(const AlgorithmTemplate& algorithm, QWidget*
 }
 
 void TemplateBrowser::insert(const AlgorithmTemplate& algorithm) {
-    if (insertTemplate(m_state, m_commands, algorithm))
+    if (insertTemplate(m_state, algorithm))
         accept();
 }
 

@@ -5,7 +5,6 @@
 #include <QDialog>
 
 class AppState;
-class Commands;
 class QButtonGroup;
 class QScrollArea;
 
@@ -17,7 +16,7 @@ class TemplateBrowser : public QDialog {
     Q_OBJECT
 
 public:
-    TemplateBrowser(AppState& state, Commands& commands, QWidget* parent,
+    TemplateBrowser(AppState& state, QWidget* parent,
                     AlgorithmCategory category = AlgorithmCategory::sorting);
 
     AlgorithmCategory category() const { return m_category; }
@@ -31,7 +30,6 @@ private:
     void insert(const AlgorithmTemplate& algorithm);
 
     AppState& m_state;
-    Commands& m_commands;
     AlgorithmCategory m_category;
     QButtonGroup* m_categories = nullptr;
     QScrollArea* m_cards = nullptr;

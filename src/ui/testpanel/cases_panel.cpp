@@ -1,8 +1,7 @@
 #include "ui/testpanel/cases_panel.h"
 
 #include "models/case_model.h"
-#include "runner/run_controller.h"
-#include "ui/commands.h"
+#include "runner/run_session.h"
 #include "ui/icons.h"
 #include "ui/problem/problem_tab.h"
 #include "ui/style/style.h"
@@ -20,7 +19,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-CasesPanel::CasesPanel(AppState& state, Commands& commands, RunController& runs, QWidget* parent)
+CasesPanel::CasesPanel(AppState& state, RunSession& runs, QWidget* parent)
     : QWidget(parent), m_state(state), m_runs(runs), m_model(new CaseModel(state, this)) {
     setObjectName(QStringLiteral("testPanel"));
     setAttribute(Qt::WA_StyledBackground);
@@ -36,16 +35,18 @@ CasesPanel::CasesPanel(AppState& state, Commands& commands, RunController& runs,
 
     m_pages = new QStackedWidget(this);
     m_testCases = new CasesView(m_state, *m_model, m_pages);
-    m_console = new ConsoleView(m_state, m_pages);
+    m_console = new ConsoleView(m_state, m_runs, m_pages);
     m_pages->addWidget(m_testCases);
     m_pages->addWidget(m_console);
     m_pages->addWidget(new ProblemTab(state, CrawlerEndpoints::fromEnvironment(), m_pages));
     column->addWidget(m_pages, 1);
 
     connect(m_tabs, &QButtonGroup::idClicked, this, [this](int id) { selectTab(Tab(id)); });
-    connect(&commands, &Commands::executeCode, &m_runs, &RunController::start);
-    connect(&m_runs, &RunController::started, this, [this] { selectTab(Tab::console); });
-    connect(&m_runs, &RunController::finished, this,
+    connect(&m_runs, &RunSession::runningChanged, this, [this](bool running) {
+        if (running)
+            selectTab(Tab::console);
+    });
+    connect(&m_runs, &RunSession::finished, this,
             [this](const QUuid&, const QList<CompilerMessage>& messages, bool nothingRan) {
                 showRunEnd(messages, nothingRan);
             });
@@ -80,8 +81,8 @@ QWidget* CasesPanel::buildHeader() {
     m_summary->setAttribute(Qt::WA_StyledBackground);
     row->addWidget(m_summary);
     row->addSpacing(8);
-    auto* run = new RunButton(m_state, header);
-    connect(run, &RunButton::clicked, &m_runs, &RunController::start);
+    auto* run = new RunButton(m_state, m_runs, header);
+    connect(run, &RunButton::clicked, &m_runs, &RunSession::start);
     row->addWidget(run);
     return header;
 }

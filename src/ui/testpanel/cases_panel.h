@@ -5,29 +5,27 @@
 #include <QWidget>
 
 class AppState;
-class Commands;
 class ConsoleView;
 class QAbstractButton;
 class QButtonGroup;
 class QLabel;
 class QStackedWidget;
-class RunController;
+class RunSession;
 class CaseModel;
 class CasesView;
 
 // The lower pane of the window: a header with the tabs "테스트", "콘솔" and
 // "백준", the copy-code button, the pass summary and the run button, over
-// the selected tab's page. Runs go through the window's run controller;
-// the run command reaches it here. A run that starts shows the console; one
-// that ends shows the first failing case, or the console when nothing could
-// run, opened at the first compiler message.
+// the selected tab's page. Every run of the window's run session, whoever
+// started it, shows the console; one that ends shows the first failing case,
+// or the console when nothing could run, opened at the first compiler message.
 class CasesPanel : public QWidget {
     Q_OBJECT
 
 public:
     enum class Tab { testCases, console, baekjoon };
 
-    CasesPanel(AppState& state, Commands& commands, RunController& runs, QWidget* parent = nullptr);
+    CasesPanel(AppState& state, RunSession& runs, QWidget* parent = nullptr);
 
     Tab selectedTab() const;
     void selectTab(Tab tab);
@@ -42,7 +40,7 @@ private:
     void showRunEnd(const QList<CompilerMessage>& messages, bool nothingRan);
 
     AppState& m_state;
-    RunController& m_runs;
+    RunSession& m_runs;
     CaseModel* m_model = nullptr;
     QButtonGroup* m_tabs = nullptr;
     QLabel* m_summary = nullptr;

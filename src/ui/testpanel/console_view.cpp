@@ -1,5 +1,6 @@
 #include "ui/testpanel/console_view.h"
 
+#include "runner/run_session.h"
 #include "ui/icons.h"
 #include "ui/testpanel/copy_code_button.h"
 #include "ui/testpanel/output_view.h"
@@ -26,7 +27,8 @@ QString firstLine(const CompilerMessage& message) {
 
 } // namespace
 
-ConsoleView::ConsoleView(AppState& state, QWidget* parent) : QWidget(parent), m_state(state) {
+ConsoleView::ConsoleView(AppState& state, RunSession& runs, QWidget* parent)
+    : QWidget(parent), m_state(state), m_runs(runs) {
     setObjectName(QStringLiteral("consoleView"));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(12, 8, 12, 12);
@@ -59,9 +61,9 @@ ConsoleView::ConsoleView(AppState& state, QWidget* parent) : QWidget(parent), m_
 
     m_text->viewport()->installEventFilter(this);
 
-    connect(clear, &QPushButton::clicked, this, [this] { m_state.setConsoleOutput(QString()); });
-    connect(&m_state, &AppState::consoleOutputChanged, this, &ConsoleView::showOutput);
-    showOutput(m_state.consoleOutput());
+    connect(clear, &QPushButton::clicked, this, [this] { m_runs.setConsoleText(QString()); });
+    connect(&m_runs, &RunSession::consoleTextChanged, this, &ConsoleView::showOutput);
+    showOutput(m_runs.consoleText());
 }
 
 void ConsoleView::showOutput(const QString& text) {

@@ -8,6 +8,7 @@
 class AppState;
 class OutputView;
 class QCheckBox;
+class RunSession;
 
 // The console tab: "콘솔 출력" with the "자동 스크롤" toggle, the copy-code
 // button and "지우기" above the console text, or the placeholder while it is
@@ -18,7 +19,7 @@ class ConsoleView : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ConsoleView(AppState& state, QWidget* parent = nullptr);
+    ConsoleView(AppState& state, RunSession& runs, QWidget* parent = nullptr);
 
     OutputView* text() const { return m_text; }
     // The messages in the text shown now; the first one is scrolled to the top.
@@ -36,6 +37,7 @@ private:
     const CompilerMessage* messageOnLine(const QString& line) const;
 
     AppState& m_state;
+    RunSession& m_runs;
     QCheckBox* m_autoScroll = nullptr;
     OutputView* m_text = nullptr;
     QList<CompilerMessage> m_messages;

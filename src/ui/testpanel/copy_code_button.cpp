@@ -26,11 +26,10 @@ CopyCodeButton::CopyCodeButton(AppState& state, QWidget* parent)
 }
 
 void CopyCodeButton::copy() {
-    m_state.commitPendingEdits();
     const FileItem* file = m_state.selectedFile();
     if (!file)
         return;
-    QGuiApplication::clipboard()->setText(file->content);
+    QGuiApplication::clipboard()->setText(m_state.fileText(file->id));
     setShowCopied(true);
     QTimer::singleShot(copiedShownMs, this, [this] { setShowCopied(false); });
 }

@@ -1,5 +1,6 @@
 #include "ui/testpanel/run_button.h"
 
+#include "runner/run_session.h"
 #include "ui/style/style.h"
 #include "workspace/app_state.h"
 
@@ -12,19 +13,20 @@ constexpr int spokes = 8;
 
 } // namespace
 
-RunButton::RunButton(AppState& state, QWidget* parent) : QPushButton(parent), m_state(state) {
+RunButton::RunButton(AppState& state, RunSession& runs, QWidget* parent)
+    : QPushButton(parent), m_state(state), m_runs(runs) {
     setObjectName(QStringLiteral("runButton"));
     setFocusPolicy(Qt::NoFocus);
     setIconSize(QSize(spinnerSize, spinnerSize));
     m_spin.setInterval(80);
     connect(&m_spin, &QTimer::timeout, this, &RunButton::drawSpinner);
-    connect(&m_state, &AppState::isRunningChanged, this, &RunButton::refresh);
+    connect(&m_runs, &RunSession::runningChanged, this, &RunButton::refresh);
     connect(&m_state, &AppState::selectedFileChanged, this, &RunButton::refresh);
     refresh();
 }
 
 void RunButton::refresh() {
-    const bool running = m_state.isRunning();
+    const bool running = m_runs.isRunning();
     setEnabled(!running && m_state.selectedFile());
     // The sheet colours a running button orange.
     setSheetProperty(this, "running", running);

@@ -1,6 +1,6 @@
 #include "ui/toolbar/toolbar.h"
 
-#include "runner/judge_run.h"
+#include "runner/run_session.h"
 #include "ui/accessibility.h"
 #include "ui/actions.h"
 #include "ui/commands.h"
@@ -14,8 +14,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-Toolbar::Toolbar(AppState& state, Commands& commands, QWidget* parent)
-    : QWidget(parent), m_state(state), m_commands(commands) {
+Toolbar::Toolbar(AppState& state, Commands& commands, RunSession& runs, QWidget* parent)
+    : QWidget(parent), m_state(state), m_commands(commands), m_runs(runs) {
     setObjectName(QStringLiteral("toolbar"));
     setAttribute(Qt::WA_StyledBackground);
     m_row = new QHBoxLayout(this);
@@ -63,9 +63,9 @@ Toolbar::Toolbar(AppState& state, Commands& commands, QWidget* parent)
     connect(templateButton, &QToolButton::clicked, this, &Toolbar::templateBrowserRequested);
     connect(settings, &QToolButton::clicked, this, &Toolbar::settingsRequested);
     connect(m_run, &QToolButton::clicked, this, &Toolbar::runOrStop);
-    connect(&m_state, &AppState::isRunningChanged, this, &Toolbar::showRunState);
+    connect(&m_runs, &RunSession::runningChanged, this, &Toolbar::showRunState);
     connect(&m_state, &AppState::selectedFileChanged, this, &Toolbar::showSelection);
-    showRunState(m_state.isRunning());
+    showRunState(m_runs.isRunning());
     showSelection();
 }
 
@@ -127,13 +127,11 @@ void Toolbar::showRunState(bool running) {
     m_run->setToolTip(running ? QStringLiteral("중지") : tooltipText(ActionId::runCode));
 }
 
-// The run itself is the test panel's (it answers executeCode); stopping is
-// the run's cancel, whoever started it.
 void Toolbar::runOrStop() {
-    if (m_state.isRunning())
-        stopJudgeRun(m_state);
+    if (m_runs.isRunning())
+        m_runs.stop();
     else
-        emit m_commands.executeCode();
+        emit m_commands.runCode();
 }
 
 void Toolbar::showSelection() {

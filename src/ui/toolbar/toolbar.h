@@ -4,6 +4,7 @@
 
 class AppState;
 class Commands;
+class RunSession;
 class QKeySequence;
 class QHBoxLayout;
 class QToolButton;
@@ -16,7 +17,7 @@ class Toolbar : public QWidget {
     Q_OBJECT
 
 public:
-    Toolbar(AppState& state, Commands& commands, QWidget* parent = nullptr);
+    Toolbar(AppState& state, Commands& commands, RunSession& runs, QWidget* parent = nullptr);
 
 signals:
     // Unlike its shortcut, the button opens the browser without a selected file too.
@@ -34,6 +35,7 @@ private:
 
     AppState& m_state;
     Commands& m_commands;
+    RunSession& m_runs;
     QHBoxLayout* m_row = nullptr;
     QToolButton* m_duplicate = nullptr;
     QToolButton* m_delete = nullptr;
