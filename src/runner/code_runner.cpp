@@ -330,6 +330,8 @@ PreparedProgram PreparedProgram::prepare(const QString& code, ProgrammingLanguag
     const QString folder = program.m_folder->path();
     const QString sourceFile = QStringLiteral("solution.") + fileExtension(language);
     const QString source = folder + u'/' + sourceFile;
+    program.m_workingFile = sourceFile;
+    program.m_sourceName = options.sourceName.isEmpty() ? sourceFile : options.sourceName;
     const QString repaired = repairQuotes(code);
     QString writeError;
     if (!writeText(source, repaired, &writeError)) {
@@ -478,7 +480,8 @@ CaseResult caseResultOf(const ProgramRun::Outcome& outcome, const RunLimits& lim
 
     CaseResult result;
     result.output = decodeUtf8(outcome.standardOutput);
-    result.message = decodeUtf8(outcome.standardError);
+    result.message = withUserFileName(decodeUtf8(outcome.standardError), m_folder->path(),
+                                      m_workingFile, m_sourceName);
     if (outcome.usage) {
         result.wallMs = outcome.usage->wallMs;
         result.cpuMs = outcome.usage->cpuMs;

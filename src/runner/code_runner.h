@@ -53,8 +53,9 @@ public:
 CaseResult caseResultOf(const ProgramRun::Outcome& outcome, const RunLimits& limits);
 
 struct PrepareOptions {
-    // How compiler messages name the source; its working file name when empty.
-    // The private working folder never shows in them.
+    // How compiler messages, and a program's own standard error (a
+    // traceback), name the source; its working file name when empty. The
+    // private working folder never shows in them.
     QString sourceName;
     const StopSignal* stop = nullptr;
     CompileCache programs = CompileCache::standard();
@@ -132,4 +133,7 @@ private:
     ProgrammingLanguage m_language = ProgrammingLanguage::txt;
     QString m_program;
     QStringList m_arguments;
+    // The source as written in the working folder, and as the user knows it.
+    QString m_workingFile;
+    QString m_sourceName;
 };

@@ -152,8 +152,16 @@ TEST_F(TestPanelTest, CardsShowTheVerdictsTheCommandLineGives) {
     state->setFileText(state->selectedFile()->id, code);
     state->setTestCases(
         {caseOf(u"7"_s, u"7"_s), caseOf(u"8"_s, u"9"_s), caseOf(u"5"_s), caseOf(u"x"_s, u"1"_s)});
+    QSignalSpy ended(runs.get(), &RunSession::finished);
     find(u"runButton"_s)->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !runs->isRunning(); }, 60000));
+    ASSERT_TRUE(ended.wait(60000));
+    // The traceback of the case that failed at run time names the file and its line.
+    EXPECT_TRUE(state->testCases()[3].result->message.contains(u"File \"echo.py\", line 1"_s))
+        << state->testCases()[3].result->message.toStdString();
+    const auto messages = ended[0][1].value<QList<CompilerMessage>>();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0].line, 1);
+    EXPECT_FALSE(ended[0][2].toBool()) << "every case ran";
 
     QTemporaryDir folder;
     writeTextFile(folder.filePath(u"echo.py"_s), code);
