@@ -4,6 +4,7 @@
 
 class AppState;
 class Commands;
+class ProblemSession;
 class RunSession;
 class QuickCreateOverlay;
 
@@ -28,6 +29,7 @@ signals:
 public:
     QuickCreateOverlay* quickCreate() const { return m_quickCreate; }
     RunSession& runs() const { return *m_runs; }
+    ProblemSession& problems() const { return *m_problems; }
     // The sheets open window-modal and delete themselves when they close.
     void openNewFileSheet();
     void openOnboarding();
@@ -51,6 +53,7 @@ private:
     AppState& m_state;
     Commands& m_commands;
     RunSession* m_runs = nullptr;
+    ProblemSession* m_problems = nullptr;
     QuickCreateOverlay* m_quickCreate = nullptr;
     bool m_shownOnce = false;
 };

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "base/baekjoon_problem.h"
 #include "base/records.h"
 #include "base/rgba.h"
 #include "themes/custom_theme.h"
@@ -37,7 +36,6 @@ public:
     const QList<QUuid>& openTabIds() const { return m_openTabIds; }
     const std::optional<QUuid>& selectedFileId() const { return m_selectedFileId; }
     const QList<TestCase>& testCases() const { return m_testCases; }
-    bool showNewFileSheet() const { return m_showNewFileSheet; }
     double fontSize() const { return m_fontSize; }
 
     // Null when no file has the id.
@@ -51,7 +49,6 @@ public:
 
     // Replaces the whole list (the problem's samples, "delete all").
     void setTestCases(const QList<TestCase>& testCases);
-    void setShowNewFileSheet(bool show);
     void setFontSize(double points);
 
     SettingsStore& settings() { return m_settings; }
@@ -154,18 +151,6 @@ public:
     Rgba themeSidebar() const;
     Rgba themeCursor() const;
 
-    // -- the fetched problem (app_state_problems.cpp): the last problem
-    // fetched successfully and when the last page fetch finished; never saved.
-    const std::optional<CachedBaekjoonProblem>& cachedBaekjoonProblem() const {
-        return m_cachedBaekjoonProblem;
-    }
-    const std::optional<QDateTime>& lastBaekjoonFetchTime() const {
-        return m_lastBaekjoonFetchTime;
-    }
-
-    void setCachedBaekjoonProblem(const std::optional<CachedBaekjoonProblem>& problem);
-    void setLastBaekjoonFetchTime(const std::optional<QDateTime>& time);
-
 signals:
     // Each change names what changed, after the lists hold the new state: a
     // view updates that one row. Added files, folders, tabs and test cases
@@ -188,14 +173,13 @@ signals:
     void testCasesReplaced();
     // A reset emptied the workspace.
     void workspaceCleared();
-    void showNewFileSheetChanged(bool show);
+    // resetAll: everything the program keeps is gone.
+    void everythingReset();
     void fontSizeChanged(double points);
     void themeChanged();
     void customThemesChanged();
     void selectedCustomThemeChanged();
     void useCustomThemeChanged();
-    void cachedBaekjoonProblemChanged();
-    void lastBaekjoonFetchTimeChanged();
 
 private:
     void loadData();
@@ -217,7 +201,6 @@ private:
     std::optional<QUuid> m_selectedFileId;
     QList<QUuid> m_openTabIds;
     QList<TestCase> m_testCases{TestCase{}};
-    bool m_showNewFileSheet = false;
     double m_fontSize = 14;
 
     SettingsStore m_settings;
@@ -238,7 +221,4 @@ private:
     QList<CustomTheme> m_customThemes;
     std::optional<CustomTheme> m_selectedCustomTheme;
     bool m_useCustomTheme = false;
-
-    std::optional<CachedBaekjoonProblem> m_cachedBaekjoonProblem;
-    std::optional<QDateTime> m_lastBaekjoonFetchTime;
 };
