@@ -11,6 +11,7 @@
 // card_update_ms: one result arriving during a run with 200 cards.
 
 #include "base/app_identity.h"
+#include "problems/problem_session.h"
 #include "runner/run_report.h"
 #include "runner/run_session.h"
 #include "ui/icons.h"
@@ -76,7 +77,8 @@ struct Bench {
     Forget forget;
     AppState state;
     RunSession runs{state};
-    CasesPanel panel{state, runs};
+    ProblemSession problems{state};
+    CasesPanel panel{state, runs, problems};
 
     explicit Bench(int count) {
         state.createFile(QStringLiteral("a.cpp"), ProgrammingLanguage::cpp);

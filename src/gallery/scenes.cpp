@@ -2,7 +2,7 @@
 #include "gallery/scene.h"
 
 #include "problems/page_conversion.h"
-#include "problems/problem_cache.h"
+#include "problems/problem_session.h"
 #include "runner/run_session.h"
 #include "ui/commands.h"
 #include "ui/main_window.h"
@@ -43,7 +43,7 @@ void cacheFetchedProblem(SceneContext& context, const QDateTime& fetchedAt) {
     BaekjoonProblem problem =
         parseProblemPage(QString::fromUtf8(page.readAll()), QStringLiteral("10844"));
     problem.tier = SolvedTier::silver1;
-    recordProblemFetch(context.state, problem, fetchedAt);
+    context.window.problems().recordFetch(problem, fetchedAt);
 }
 
 void typeNumber(ProblemTab& tab, const QString& number) {
@@ -113,7 +113,7 @@ const QList<Scene>& gallery() {
             {QStringLiteral("new-file-sheet.png"),
              [](SceneContext& context) {
                  fillSampleWorkspace(context.state);
-                 context.state.setShowNewFileSheet(true);
+                 context.window.openNewFileSheet();
              }},
             {QStringLiteral("problem.png"),
              [](SceneContext& context) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "base/baekjoon_problem.h"
-#include "base/solved_tier.h"
+#include "problems/baekjoon_problem.h"
+#include "problems/solved_tier.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/baekjoon_problem.h"
+#include "problems/baekjoon_problem.h"
 
 #include <QByteArray>
 #include <QJsonObject>

@@ -471,7 +471,11 @@ CaseResult PreparedProgram::execute(const QString& input, const RunLimits& limit
     process.setTimeLimit(limits.endAfter());
     process.setStopSignal(stop);
     process.setMeasured(measured.limits);
-    return caseResultOf(process.run(), limits);
+    CaseResult result = caseResultOf(process.run(), limits);
+    // A traceback names the user's file, not the private working copy.
+    result.message =
+        withUserFileName(result.message, m_folder->path(), m_workingFile, m_sourceName);
+    return result;
 }
 
 CaseResult caseResultOf(const ProgramRun::Outcome& outcome, const RunLimits& limits) {
@@ -480,8 +484,7 @@ CaseResult caseResultOf(const ProgramRun::Outcome& outcome, const RunLimits& lim
 
     CaseResult result;
     result.output = decodeUtf8(outcome.standardOutput);
-    result.message = withUserFileName(decodeUtf8(outcome.standardError), m_folder->path(),
-                                      m_workingFile, m_sourceName);
+    result.message = decodeUtf8(outcome.standardError);
     if (outcome.usage) {
         result.wallMs = outcome.usage->wallMs;
         result.cpuMs = outcome.usage->cpuMs;

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "problems/problem_session.h"
 #include "runner/run_session.h"
 #include "ui/actions.h"
 #include "ui/commands.h"
@@ -45,6 +46,7 @@ MainWindow::MainWindow(AppState& state, Commands& commands, QWidget* parent)
     // Before the panes, so they are made in the theme's look.
     new Style(m_state, this);
     m_runs = new RunSession(m_state, this);
+    m_problems = new ProblemSession(m_state, CrawlerEndpoints::fromEnvironment(), this);
     setWindowTitle(QStringLiteral("Corvanta"));
     setMinimumSize(1000, 700);
     resize(1280, 820);
@@ -73,7 +75,7 @@ QWidget* MainWindow::buildSidebar() {
 }
 
 QWidget* MainWindow::buildTestPanel() {
-    m_testPanel = new CasesPanel(m_state, *m_runs);
+    m_testPanel = new CasesPanel(m_state, *m_runs, *m_problems);
     return m_testPanel;
 }
 
@@ -83,7 +85,9 @@ QWidget* MainWindow::buildPanes() {
     auto* column = new QVBoxLayout(editorArea);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    column->addWidget(new TabBar(m_state, editorArea));
+    auto* tabs = new TabBar(m_state, editorArea);
+    connect(tabs, &TabBar::newFileSheetRequested, this, &MainWindow::openNewFileSheet);
+    column->addWidget(tabs);
     m_editorPane = new EditorPane(m_state, m_commands, editorArea);
     column->addWidget(m_editorPane, 1);
 
@@ -139,10 +143,6 @@ void MainWindow::connectCommands() {
     connect(&m_commands, &Commands::togglePanel, this, &MainWindow::togglePanel);
     connect(m_mainArea, &QSplitter::splitterMoved, this, [this] { m_sizesBeforeLarge.clear(); });
     connect(this, &MainWindow::templateBrowserRequested, this, &MainWindow::openTemplateBrowser);
-    connect(&m_state, &AppState::showNewFileSheetChanged, this, [this](bool show) {
-        if (show)
-            openNewFileSheet();
-    });
     // A full reset forgets that the tour was seen: the window then behaves
     // as on a first start.
     connect(&m_state.settings(), &SettingsStore::onboardingChanged, this, [this] {
@@ -185,7 +185,6 @@ void MainWindow::openNewFileSheet() {
         return;
     auto* sheet = new NewFileSheet(m_state, this);
     sheet->setAttribute(Qt::WA_DeleteOnClose);
-    connect(sheet, &QDialog::finished, this, [this] { m_state.setShowNewFileSheet(false); });
     sheet->open();
 }
 

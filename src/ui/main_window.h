@@ -5,6 +5,7 @@
 class AppState;
 class CasesPanel;
 class Commands;
+class ProblemSession;
 class RunSession;
 class EditorPane;
 class QSplitter;
@@ -31,6 +32,7 @@ signals:
 public:
     QuickCreateOverlay* quickCreate() const { return m_quickCreate; }
     RunSession& runs() const { return *m_runs; }
+    ProblemSession& problems() const { return *m_problems; }
     // The sheets open window-modal and delete themselves when they close.
     void openNewFileSheet();
     void openOnboarding();
@@ -56,6 +58,7 @@ private:
     AppState& m_state;
     Commands& m_commands;
     RunSession* m_runs = nullptr;
+    ProblemSession* m_problems = nullptr;
     QuickCreateOverlay* m_quickCreate = nullptr;
     EditorPane* m_editorPane = nullptr;
     CasesPanel* m_testPanel = nullptr;

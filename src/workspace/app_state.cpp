@@ -69,13 +69,6 @@ void AppState::setJudgeChoice(const JudgeChoice& choice) {
     emit judgeChoiceChanged();
 }
 
-void AppState::setShowNewFileSheet(bool show) {
-    if (m_showNewFileSheet == show)
-        return;
-    m_showNewFileSheet = show;
-    emit showNewFileSheetChanged(show);
-}
-
 void AppState::setFontSize(double points) {
     if (m_fontSize == points)
         return;
@@ -410,14 +403,13 @@ void AppState::resetAll() {
         m_customThemes.clear();
         emit customThemesChanged();
     }
-    setCachedBaekjoonProblem(std::nullopt);
-    setLastBaekjoonFetchTime(std::nullopt);
     m_settings.clear();
     waitForBackgroundSave();
     QDir(QFileInfo(m_saveFilePath).path()).removeRecursively();
     setFontSize(14);
     setTheme(EditorTheme::dark);
     saveData();
+    emit everythingReset();
 }
 
 // -- the save file

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "base/baekjoon_problem.h"
 #include "base/records.h"
 #include "base/rgba.h"
 #include "themes/custom_theme.h"
@@ -39,7 +38,6 @@ public:
     const QList<TestCase>& testCases() const { return m_testCases; }
     // How the runs judge outputs; saved with the workspace.
     const JudgeChoice& judgeChoice() const { return m_judgeChoice; }
-    bool showNewFileSheet() const { return m_showNewFileSheet; }
     double fontSize() const { return m_fontSize; }
 
     // Null when no file has the id.
@@ -54,7 +52,6 @@ public:
     // Replaces the whole list (the problem's samples, "delete all").
     void setTestCases(const QList<TestCase>& testCases);
     void setJudgeChoice(const JudgeChoice& choice);
-    void setShowNewFileSheet(bool show);
     void setFontSize(double points);
 
     SettingsStore& settings() { return m_settings; }
@@ -157,18 +154,6 @@ public:
     Rgba themeSidebar() const;
     Rgba themeCursor() const;
 
-    // -- the fetched problem (app_state_problems.cpp): the last problem
-    // fetched successfully and when the last page fetch finished; never saved.
-    const std::optional<CachedBaekjoonProblem>& cachedBaekjoonProblem() const {
-        return m_cachedBaekjoonProblem;
-    }
-    const std::optional<QDateTime>& lastBaekjoonFetchTime() const {
-        return m_lastBaekjoonFetchTime;
-    }
-
-    void setCachedBaekjoonProblem(const std::optional<CachedBaekjoonProblem>& problem);
-    void setLastBaekjoonFetchTime(const std::optional<QDateTime>& time);
-
 signals:
     // Each change names what changed, after the lists hold the new state: a
     // view updates that one row. Added files, folders, tabs and test cases
@@ -192,14 +177,13 @@ signals:
     // A reset emptied the workspace.
     void workspaceCleared();
     void judgeChoiceChanged();
-    void showNewFileSheetChanged(bool show);
+    // resetAll: everything the program keeps is gone.
+    void everythingReset();
     void fontSizeChanged(double points);
     void themeChanged();
     void customThemesChanged();
     void selectedCustomThemeChanged();
     void useCustomThemeChanged();
-    void cachedBaekjoonProblemChanged();
-    void lastBaekjoonFetchTimeChanged();
 
 private:
     void loadData();
@@ -222,7 +206,6 @@ private:
     QList<QUuid> m_openTabIds;
     QList<TestCase> m_testCases{TestCase{}};
     JudgeChoice m_judgeChoice;
-    bool m_showNewFileSheet = false;
     double m_fontSize = 14;
 
     SettingsStore m_settings;
@@ -243,7 +226,4 @@ private:
     QList<CustomTheme> m_customThemes;
     std::optional<CustomTheme> m_selectedCustomTheme;
     bool m_useCustomTheme = false;
-
-    std::optional<CachedBaekjoonProblem> m_cachedBaekjoonProblem;
-    std::optional<QDateTime> m_lastBaekjoonFetchTime;
 };

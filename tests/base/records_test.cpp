@@ -3,13 +3,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(ProgrammingLanguage, RawValueLookupIsExactAndCaseSensitive) {
-    for (const char* raw : {"c", "cpp", "py", "python", "C ", ""})
-        EXPECT_FALSE(languageFromRawValue(QString::fromUtf8(raw))) << raw;
-    for (ProgrammingLanguage language : allLanguages())
-        EXPECT_EQ(languageFromRawValue(rawValue(language)), language);
-}
-
 TEST(Uuid, ParsesEitherCaseAndWritesUpperCase) {
     const auto id = parseUuid(QStringLiteral("e621e1f8-c36c-495a-93fc-0c247a3e6e5f"));
     ASSERT_TRUE(id);

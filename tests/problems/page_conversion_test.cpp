@@ -1,11 +1,9 @@
 #include "problems/page_conversion.h"
-#include "regex_reference.h"
 #include "support/golden.h"
 #include "support/printers.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -220,60 +218,6 @@ TEST(TrimTrailingWhitespace, RemovesBlanksFromTheEndOnly) {
                                                   {u"a\u00a0"_s, u"a\u00a0"_s},
                                                   {QString(), QString()},
                                               });
-}
-
-// Each pattern step is a scan in the program; these hold the scans to the
-// regular expressions they stand for, on random text built from the tokens
-// (separated by '|') where the steps meet.
-QString randomText(QRandomGenerator& random, const QString& tokens, int most) {
-    const QStringList pieces = tokens.split(u'|');
-    QString text;
-    const int count = int(random.bounded(1, most));
-    for (int i = 0; i < count; ++i)
-        text += pieces[random.bounded(int(pieces.size()))];
-    return text;
-}
-
-TEST(ConversionMatchesTheRegularExpressions, OnRandomMarkup) {
-    const QString tokens =
-        u"<sup>|<ſup>|</\u017Fub>|</sup>|<SUP>|<sub>|</Sub>|<|>|<>|<table>|<table class=\"t\">|"
-        u"</table>|</TABLE>|<tr>|<TR x>|</tr>|<td>|</td>|<th a=b>|</TH>|<thead>|<tbody>|</thead>|"
-        u"<tt>|</tt>|<p>|</p>|<br>|<br/>|<br />|<li>|</li>|<b>|$|$$|\\[|\\]|\\(|\\)|\\frac{|}{|{|}|"
-        u"^|_|^{|_{|\\le|\\leq|\\left|\\in|\\int|\\lcm|\\log|\\|\\{|\\}|\\ |&lt;|&amp;|&nbsp;|"
-        u"&#39;|&#8804;|&#55296;|&#|&|;|#|amp;|lt;|a|q|x|Q|1|0|\n|\n\n\n| |가|😀|e\u0301|\r\n"_s;
-    QRandomGenerator random(20240611);
-    for (int i = 0; i < 4000; ++i) {
-        const QString text = randomText(random, tokens, 40);
-        ASSERT_EQ(convertLatex(text), regex_reference::convertLatex(text)) << text.toStdString();
-        ASSERT_EQ(convertTables(text), regex_reference::convertTables(text)) << text.toStdString();
-        ASSERT_EQ(cleanHTML(text), regex_reference::cleanHTML(text)) << text.toStdString();
-    }
-}
-
-TEST(ConversionMatchesTheRegularExpressions, OnRandomTables) {
-    const QString tokens = u"<tr>|</tr>|<td>|</td>|<th>|</th>|<TD x>|</Td>|<tt>|</tt>|<thead>|"
-                           u"</thead>|<b>|</b>|a|bb|&lt;| |\n|가|<|>|$x$|</table>"_s;
-    QRandomGenerator random(99);
-    for (int i = 0; i < 3000; ++i) {
-        const QString table = u"<table>"_s + randomText(random, tokens, 30) + u"</table>"_s;
-        ASSERT_EQ(cleanHTML(table), regex_reference::cleanHTML(table)) << table.toStdString();
-    }
-}
-
-TEST(ConversionMatchesTheRegularExpressions, OnRandomPages) {
-    const QString tokens =
-        u"<div id=\"problem_description\">|<div class=\"a\" id=\"problem_input\" x>|<div |"
-        u"id=\"problem_output\"|</div>|>|<pre id=\"sample-input-1\">|<pre id=\"sample-output-1\">|"
-        u"<pre class=\"s\" id=\"sample-input-2\">|<pre id=\"sample-output-2\" x>|"
-        u"id=\"sample-input-3\"|<pre |</pre>|<span id=\"problem_title\">|</span>|1 2\n|$a_1$|"
-        u"&lt;| |<pre id=\"sample-output-3\" id=\"sample-input-1\">|id=\"sample-output-2\"|"
-        u"<pre id=\"sample-input-01\">|<pr|e |id=\"sample-|input-2\"|\"|"_s;
-    QRandomGenerator random(7);
-    for (int i = 0; i < 3000; ++i) {
-        const QString page = randomText(random, tokens, 30);
-        ASSERT_EQ(parseProblemPage(page, u"1"_s), regex_reference::parseProblemPage(page, u"1"_s))
-            << page.toStdString();
-    }
 }
 
 // tests/problems/data/NUMBER.json is what `corvanta-cli problem NUMBER --html`

@@ -26,13 +26,6 @@ TEST(EditorTheme, EveryThemeAnswersEveryRoleWithAnOpaqueColour) {
     }
 }
 
-TEST(EditorTheme, RawValueLookupIsExactAndCaseSensitive) {
-    for (EditorTheme theme : allEditorThemes())
-        EXPECT_EQ(editorThemeFromRawValue(rawValue(theme)), theme);
-    for (const char* raw : {"solarized dark", "dark", "Github Dark", "OneDark", " Dark", ""})
-        EXPECT_FALSE(editorThemeFromRawValue(QString::fromUtf8(raw))) << raw;
-}
-
 TEST(ThemeResolver, EditorRolesTakeTheirFieldOrTheBuiltInEntry) {
     const std::tuple<ColorRole, ThemeRole, CodableColor CustomTheme::*> mapping[] = {
         {ColorRole::plain, textColor, &CustomTheme::textColor},

@@ -1,3 +1,4 @@
+#include "problems/problem_session.h"
 #include "runner/run_session.h"
 #include "support/accessibility_audit.h"
 #include "support/printers.h"
@@ -61,7 +62,8 @@ protected:
         startAsFirstRun();
         state = std::make_unique<AppState>();
         runs = std::make_unique<RunSession>(*state);
-        panel = std::make_unique<CasesPanel>(*state, *runs);
+        problems = std::make_unique<ProblemSession>(*state);
+        panel = std::make_unique<CasesPanel>(*state, *runs, *problems);
         // As the window does.
         QObject::connect(&commands, &Commands::runCode, runs.get(), &RunSession::start);
         panel->addAction(makeAction(ActionId::runCode, commands, panel.get()));
@@ -100,6 +102,7 @@ protected:
     std::unique_ptr<AppState> state;
     Commands commands;
     std::unique_ptr<RunSession> runs;
+    std::unique_ptr<ProblemSession> problems;
     std::unique_ptr<CasesPanel> panel;
 };
 

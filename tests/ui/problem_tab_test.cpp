@@ -1,4 +1,5 @@
 #include "local_http_server.h"
+#include "problems/problem_session.h"
 #include "support/printers.h"
 #include "support/test_support.h"
 #include "ui/problem/problem_tab.h"
@@ -40,7 +41,8 @@ protected:
                      {200, tierAnswer(9), "application/json"});
         state = std::make_unique<AppState>();
         const QString base = server.baseUrl();
-        tab = std::make_unique<ProblemTab>(*state, CrawlerEndpoints{base, base, base});
+        session = std::make_unique<ProblemSession>(*state, CrawlerEndpoints{base, base, base});
+        tab = std::make_unique<ProblemTab>(*state, *session);
         tab->setClock([this] { return now; });
         tab->resize(900, 500);
         tab->show();
@@ -62,7 +64,7 @@ protected:
         auto* field = find<QLineEdit>(u"problemNumber"_s);
         field->clear();
         QTest::keyClicks(field, number);
-        QSignalSpy finished(state.get(), &AppState::lastBaekjoonFetchTimeChanged);
+        QSignalSpy finished(session.get(), &ProblemSession::lastFetchTimeChanged);
         QTest::keyClick(field, Qt::Key_Return);
         ASSERT_TRUE(finished.wait(5000)) << number.toStdString();
     }
@@ -97,12 +99,13 @@ protected:
     const QDateTime start = QDateTime(QDate(2026, 3, 1), QTime(12, 0));
     QDateTime now = start;
     std::unique_ptr<AppState> state;
+    std::unique_ptr<ProblemSession> session;
     std::unique_ptr<ProblemTab> tab;
 };
 
 TEST_F(ProblemTabTest, ShowsTheFetchedProblemAndCountsTheCooldownDownFromItsEnd) {
     QTest::keyClick(find<QLineEdit>(u"problemNumber"_s), Qt::Key_Return);
-    EXPECT_FALSE(state->lastBaekjoonFetchTime()) << "an empty number fetches nothing";
+    EXPECT_FALSE(session->lastFetchTime()) << "an empty number fetches nothing";
     EXPECT_FALSE(searchButton()->isEnabled());
     fetch(u"1260"_s);
     EXPECT_EQ(find<QLabel>(u"problemTitle"_s)->text(), u"DFS와 BFS"_s);
@@ -128,21 +131,21 @@ TEST_F(ProblemTabTest, ShowsTheFetchedProblemAndCountsTheCooldownDownFromItsEnd)
 TEST_F(ProblemTabTest, ARandomAnswerDuringTheCooldownOnlyFillsTheField) {
     server.route(randomQuery(SolvedTier::silver2),
                  {200, "{\"items\": [{\"problemId\": 1260}]}", "application/json"});
-    state->setLastBaekjoonFetchTime(now);
+    session->setLastFetchTime(now);
     auto* field = find<QLineEdit>(u"problemNumber"_s);
 
     pickTier(u"Silver II"_s);
     EXPECT_FALSE(find(u"tierPicker"_s)->isVisible());
     ASSERT_TRUE(QTest::qWaitFor([&] { return field->text() == u"1260"_s; }, 5000));
     EXPECT_FALSE(requested("/problem/1260"));
-    EXPECT_FALSE(state->cachedBaekjoonProblem());
+    EXPECT_FALSE(session->problem());
     EXPECT_TRUE(find<QLabel>(u"emptyTitle"_s)->isVisible());
 
     tickAt(std::chrono::seconds(10));
-    QSignalSpy fetched(state.get(), &AppState::cachedBaekjoonProblemChanged);
+    QSignalSpy fetched(session.get(), &ProblemSession::problemChanged);
     pickTier(u"Silver II"_s);
     ASSERT_TRUE(fetched.wait(5000));
-    EXPECT_EQ(state->cachedBaekjoonProblem()->number, u"1260"_s);
+    EXPECT_EQ(session->problem()->number, u"1260"_s);
 }
 
 // Cases someone wrote can be brought back for a few seconds; empty ones are not worth it.
@@ -196,7 +199,7 @@ TEST_F(ProblemTabTest, FailuresShowTheirMessageInPlaceOfTheProblem) {
     fetch(u"404"_s);
     EXPECT_EQ(errorText(), u"문제를 불러올 수 없습니다.\nHTTP 오류: 404"_s);
     EXPECT_FALSE(find(u"problemTitle"_s)->isVisible());
-    EXPECT_EQ(state->cachedBaekjoonProblem()->number, u"1260"_s);
+    EXPECT_EQ(session->problem()->number, u"1260"_s);
 
     tickAt(std::chrono::seconds(20));
     fetch(u"10 00"_s);

@@ -1,6 +1,6 @@
 #include "ui/problem/problem_detail_view.h"
 
-#include "base/baekjoon_problem.h"
+#include "problems/baekjoon_problem.h"
 #include "ui/problem/sample_row.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "ui/problem/problem_header.h"
 
-#include "base/baekjoon_problem.h"
+#include "problems/baekjoon_problem.h"
 #include "ui/icons.h"
 #include "ui/style/problem_sheet.h"
 

@@ -1,6 +1,6 @@
 #include "ui/problem/problem_tab.h"
 
-#include "problems/problem_cache.h"
+#include "problems/problem_session.h"
 #include "ui/icons.h"
 #include "ui/problem/problem_detail_view.h"
 #include "ui/problem/tier_picker.h"
@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStackedWidget>
@@ -64,8 +65,8 @@ QPushButton* button(const QString& text, const QString& objectName, QWidget* par
 
 } // namespace
 
-ProblemTab::ProblemTab(AppState& state, const CrawlerEndpoints& endpoints, QWidget* parent)
-    : QWidget(parent), m_state(state), m_crawler(endpoints), m_cooldownTimer(this) {
+ProblemTab::ProblemTab(AppState& state, ProblemSession& session, QWidget* parent)
+    : QWidget(parent), m_state(state), m_session(session), m_cooldownTimer(this) {
     setObjectName(QStringLiteral("problemTab"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -144,7 +145,7 @@ ProblemTab::ProblemTab(AppState& state, const CrawlerEndpoints& endpoints, QWidg
         m_undo->hide();
         m_state.setTestCases(std::exchange(m_replacedCases, {}));
     });
-    connect(&m_state, &AppState::cachedBaekjoonProblemChanged, this, &ProblemTab::showProblem);
+    connect(&m_session, &ProblemSession::problemChanged, this, &ProblemTab::showProblem);
     connect(&m_state.settings(), &SettingsStore::problemTabChanged, this, &ProblemTab::showProblem);
 
     m_cooldownTimer.setObjectName(QStringLiteral("cooldownTimer"));
@@ -164,12 +165,17 @@ void ProblemTab::setClock(std::function<QDateTime()> now) {
 void ProblemTab::searchProblem() {
     const QString number = m_number->text();
     // Counted afresh: the shown count may be a tick old.
-    if (number.isEmpty() || m_isLoading || remainingCooldown(m_state, m_now()) >= 1)
+    if (number.isEmpty() || m_isLoading || m_session.remainingCooldown(m_now()) >= 1)
         return;
     m_isLoading = true;
     m_errorMessage.reset();
     refresh();
-    m_crawler.fetchProblem(number, [this](const ProblemResult& result) { finishFetch(result); });
+    // The session's crawler outlives the tab; an answer for a closed tab is dropped.
+    m_session.crawler().fetchProblem(
+        number, [tab = QPointer<ProblemTab>(this)](const ProblemResult& result) {
+            if (tab)
+                tab->finishFetch(result);
+        });
 }
 
 void ProblemTab::finishFetch(const ProblemResult& result) {
@@ -178,7 +184,7 @@ void ProblemTab::finishFetch(const ProblemResult& result) {
         m_errorMessage = QStringLiteral("문제를 불러올 수 없습니다.\n") + error->errorDescription();
     else
         m_errorMessage.reset();
-    recordProblemFetch(m_state, result, m_now());
+    m_session.recordFetch(result, m_now());
     // At once, not at the next tick, so the search button never offers a
     // fetch the cooldown forbids.
     updateCooldown();
@@ -187,8 +193,11 @@ void ProblemTab::finishFetch(const ProblemResult& result) {
 void ProblemTab::selectRandomTier(SolvedTier tier) {
     m_isLoadingRandom = true;
     m_errorMessage.reset();
-    m_crawler.fetchRandomProblem(
-        tier, [this](const RandomProblemResult& result) { finishRandom(result); });
+    m_session.crawler().fetchRandomProblem(
+        tier, [tab = QPointer<ProblemTab>(this)](const RandomProblemResult& result) {
+            if (tab)
+                tab->finishRandom(result);
+        });
     m_picker->close();
     refresh();
 }
@@ -207,7 +216,7 @@ void ProblemTab::finishRandom(const RandomProblemResult& result) {
 }
 
 void ProblemTab::updateCooldown() {
-    m_remainingCooldown = remainingCooldown(m_state, m_now());
+    m_remainingCooldown = m_session.remainingCooldown(m_now());
     m_picker->setRemainingCooldown(m_remainingCooldown);
     refresh();
 }
@@ -221,7 +230,7 @@ void ProblemTab::showEvent(QShowEvent* event) {
 // something in it is worth bringing back.
 void ProblemTab::applySamples() {
     const QList<TestCase> before = m_state.testCases();
-    applyProblemTestCases(m_state);
+    m_session.applyTestCases();
     const bool written = std::any_of(before.begin(), before.end(), [](const TestCase& testCase) {
         return !testCase.input.isEmpty() || !testCase.expectedOutput.isEmpty();
     });
@@ -240,11 +249,11 @@ void ProblemTab::toggleTierPicker() {
 }
 
 void ProblemTab::showProblem() {
-    const std::optional<CachedBaekjoonProblem>& problem = m_state.cachedBaekjoonProblem();
+    const std::optional<CachedBaekjoonProblem>& problem = m_session.problem();
     if (problem) {
         m_detail->showProblem(*problem,
-                              {QUrl(m_crawler.problemPageLink(problem->number)),
-                               QUrl(m_crawler.testCaseSiteLink(problem->number))},
+                              {QUrl(m_session.crawler().problemPageLink(problem->number)),
+                               QUrl(m_session.crawler().testCaseSiteLink(problem->number))},
                               m_state.settings().problemTab().baekjoonFontSize);
     }
     refresh();
@@ -269,7 +278,7 @@ void ProblemTab::refresh() {
     m_random->setEnabled(!m_isLoadingRandom);
     setBusy(m_random, m_isLoadingRandom);
 
-    const std::optional<CachedBaekjoonProblem>& problem = m_state.cachedBaekjoonProblem();
+    const std::optional<CachedBaekjoonProblem>& problem = m_session.problem();
     m_chip->setVisible(problem.has_value());
     m_apply->setVisible(problem.has_value());
     if (problem)

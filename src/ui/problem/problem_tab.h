@@ -1,6 +1,5 @@
 #pragma once
 
-#include "base/baekjoon_problem.h"
 #include "base/records.h"
 #include "problems/baekjoon_crawler.h"
 
@@ -11,6 +10,7 @@
 #include <optional>
 
 class AppState;
+class ProblemSession;
 class ProblemDetailView;
 class QLabel;
 class QLineEdit;
@@ -28,10 +28,7 @@ class ProblemTab : public QWidget {
     Q_OBJECT
 
 public:
-    // Fetches through a crawler of its own at `endpoints`.
-    explicit ProblemTab(AppState& state,
-                        const CrawlerEndpoints& endpoints = CrawlerEndpoints::fromEnvironment(),
-                        QWidget* parent = nullptr);
+    ProblemTab(AppState& state, ProblemSession& session, QWidget* parent = nullptr);
 
     // The clock the cooldown is measured by; the system clock unless replaced.
     void setClock(std::function<QDateTime()> now);
@@ -57,7 +54,7 @@ private:
     void applySamples();
 
     AppState& m_state;
-    BaekjoonCrawler m_crawler;
+    ProblemSession& m_session;
     std::function<QDateTime()> m_now = [] { return QDateTime::currentDateTime(); };
     QTimer m_cooldownTimer;
     QTimer m_undoTimer;

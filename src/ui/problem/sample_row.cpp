@@ -1,6 +1,6 @@
 #include "ui/problem/sample_row.h"
 
-#include "base/baekjoon_problem.h"
+#include "problems/baekjoon_problem.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>

@@ -74,7 +74,7 @@ TabBar::TabBar(AppState& state, QWidget* parent)
     add->setFocusPolicy(Qt::TabFocus);
     setSymbol(add, QStringLiteral("plus"), QStringLiteral("+"));
     nameIconButton(add, QStringLiteral("새 파일 만들기"));
-    connect(add, &QToolButton::clicked, this, [this] { m_state.setShowNewFileSheet(true); });
+    connect(add, &QToolButton::clicked, this, &TabBar::newFileSheetRequested);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 4, 0);

@@ -25,6 +25,9 @@ public:
     // Opens the tab's context menu at `globalPos`; it deletes itself when closed.
     void popUpMenu(const QUuid& fileId, const QPoint& globalPos);
 
+signals:
+    void newFileSheetRequested();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -20,7 +20,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-CasesPanel::CasesPanel(AppState& state, RunSession& runs, QWidget* parent)
+CasesPanel::CasesPanel(AppState& state, RunSession& runs, ProblemSession& problems, QWidget* parent)
     : QWidget(parent), m_state(state), m_runs(runs), m_model(new CaseModel(state, this)) {
     setObjectName(QStringLiteral("testPanel"));
     setAttribute(Qt::WA_StyledBackground);
@@ -39,7 +39,7 @@ CasesPanel::CasesPanel(AppState& state, RunSession& runs, QWidget* parent)
     m_console = new ConsoleView(m_state, m_runs, m_pages);
     m_pages->addWidget(m_testCases);
     m_pages->addWidget(m_console);
-    m_pages->addWidget(new ProblemTab(state, CrawlerEndpoints::fromEnvironment(), m_pages));
+    m_pages->addWidget(new ProblemTab(state, problems, m_pages));
     column->addWidget(m_pages, 1);
 
     connect(m_tabs, &QButtonGroup::idClicked, this, [this](int id) { selectTab(Tab(id)); });

@@ -13,6 +13,7 @@ class QStackedWidget;
 class RunSession;
 class CaseModel;
 class CasesView;
+class ProblemSession;
 
 // The lower pane of the window: a header with the tabs "테스트", "콘솔" and
 // "백준", the copy-code button, the pass summary and the run button, over
@@ -25,7 +26,8 @@ class CasesPanel : public QWidget {
 public:
     enum class Tab { testCases, console, baekjoon };
 
-    CasesPanel(AppState& state, RunSession& runs, QWidget* parent = nullptr);
+    CasesPanel(AppState& state, RunSession& runs, ProblemSession& problems,
+               QWidget* parent = nullptr);
 
     Tab selectedTab() const;
     void selectTab(Tab tab);

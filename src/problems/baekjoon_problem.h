@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/solved_tier.h"
+#include "problems/solved_tier.h"
 
 #include <QDateTime>
 #include <QJsonObject>

@@ -1,9 +1,7 @@
-#include "base/solved_tier.h"
+#include "problems/solved_tier.h"
 #include "support/printers.h"
 
 #include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -16,21 +14,6 @@ TEST(SolvedTier, RawValuesRunFromUnratedToRubyOne) {
     }
     for (const qint64 outside : {-1LL, 31LL, 1000LL, -9007199254740992LL})
         EXPECT_EQ(solvedTierFromRawValue(outside), std::nullopt) << outside;
-}
-
-TEST(SolvedTier, NamesCountStepsDownWithinEachGroup) {
-    // {tier, display name, badge name, level digit}
-    const std::tuple<SolvedTier, QString, QString, QString> cases[] = {
-        {SolvedTier::unrated, u"Unrated"_s, u"?"_s, u"?"_s},
-        {SolvedTier::bronze5, u"Bronze V"_s, u"Bronze 5"_s, u"5"_s},
-        {SolvedTier::bronze4, u"Bronze IV"_s, u"Bronze 4"_s, u"4"_s},
-        {SolvedTier::ruby1, u"Ruby I"_s, u"Ruby 1"_s, u"1"_s},
-    };
-    for (const auto& [tier, display, badge, digit] : cases) {
-        EXPECT_EQ(displayName(tier), display);
-        EXPECT_EQ(badgeName(tier), badge);
-        EXPECT_EQ(levelDigit(tier), digit);
-    }
 }
 
 TEST(SolvedTier, EveryTierOfAGroupHasTheGroupsColour) {

@@ -1,4 +1,4 @@
-#include "problems/problem_cache.h"
+#include "problems/problem_session.h"
 #include "support/printers.h"
 #include "workspace/app_state.h"
 
@@ -31,32 +31,34 @@ TEST(Cooldown, CountsWholeSecondsUpFromTheLastFetch) {
     EXPECT_EQ(remainingCooldown(std::nullopt, now), 0);
 }
 
-TEST(ProblemCache, AFinishedFetchStampsTheTimeAndOnlyASuccessReplacesTheProblem) {
+TEST(ProblemSession, AFinishedFetchStampsTheTimeAndOnlyASuccessReplacesTheProblem) {
     AppState state;
-    QSignalSpy problemChanged(&state, &AppState::cachedBaekjoonProblemChanged);
+    ProblemSession session(state, CrawlerEndpoints::production());
+    QSignalSpy problemChanged(&session, &ProblemSession::problemChanged);
     const QDateTime first = QDateTime::currentDateTime();
-    recordProblemFetch(state, problemWithSamples(2), first);
-    ASSERT_TRUE(state.cachedBaekjoonProblem().has_value());
-    EXPECT_EQ(state.cachedBaekjoonProblem()->fetchedAt, first);
-    EXPECT_EQ(state.cachedBaekjoonProblem()->title, u"A+B"_s);
-    EXPECT_EQ(state.cachedBaekjoonProblem()->tier, SolvedTier::bronze5);
-    EXPECT_EQ(remainingCooldown(state, first.addMSecs(3200)), 7);
+    session.recordFetch(problemWithSamples(2), first);
+    ASSERT_TRUE(session.problem().has_value());
+    EXPECT_EQ(session.problem()->fetchedAt, first);
+    EXPECT_EQ(session.problem()->title, u"A+B"_s);
+    EXPECT_EQ(session.problem()->tier, SolvedTier::bronze5);
+    EXPECT_EQ(session.remainingCooldown(first.addMSecs(3200)), 7);
 
     const QDateTime later = first.addSecs(20);
-    recordProblemFetch(state, CrawlerError::httpError(404), later);
-    EXPECT_EQ(state.lastBaekjoonFetchTime(), later);
-    EXPECT_EQ(state.cachedBaekjoonProblem()->fetchedAt, first);
+    session.recordFetch(CrawlerError::httpError(404), later);
+    EXPECT_EQ(session.lastFetchTime(), later);
+    EXPECT_EQ(session.problem()->fetchedAt, first);
     EXPECT_EQ(problemChanged.count(), 1);
 
     state.resetData();
-    EXPECT_TRUE(state.cachedBaekjoonProblem().has_value());
+    EXPECT_TRUE(session.problem().has_value());
     state.resetAll();
-    EXPECT_FALSE(state.cachedBaekjoonProblem().has_value());
-    EXPECT_FALSE(state.lastBaekjoonFetchTime().has_value());
+    EXPECT_FALSE(session.problem().has_value());
+    EXPECT_FALSE(session.lastFetchTime().has_value());
 }
 
-TEST(ProblemCache, ApplyingReplacesEveryTestCaseWithTheSamples) {
+TEST(ProblemSession, ApplyingReplacesEveryTestCaseWithTheSamples) {
     AppState state;
+    ProblemSession session(state, CrawlerEndpoints::production());
     for (int i = 0; i < 4; ++i)
         state.addTestCase();
     ASSERT_EQ(state.testCases().size(), 5);
@@ -64,11 +66,11 @@ TEST(ProblemCache, ApplyingReplacesEveryTestCaseWithTheSamples) {
     withResult.result = CaseResult{{VerdictKind::wrongAnswer}, u"old"_s, {}, 1, 1, 1};
     state.updateTestCase(withResult);
 
-    applyProblemTestCases(state);
+    session.applyTestCases();
     EXPECT_EQ(state.testCases().size(), 5) << "nothing happens without a cached problem";
 
-    state.setCachedBaekjoonProblem(CachedBaekjoonProblem::make(problemWithSamples(3)));
-    applyProblemTestCases(state);
+    session.setProblem(CachedBaekjoonProblem::make(problemWithSamples(3)));
+    session.applyTestCases();
     ASSERT_EQ(state.testCases().size(), 3);
     for (int i = 0; i < 3; ++i) {
         const TestCase& testCase = state.testCases()[i];
@@ -79,8 +81,8 @@ TEST(ProblemCache, ApplyingReplacesEveryTestCaseWithTheSamples) {
     }
     EXPECT_NE(state.testCases()[0].id, state.testCases()[1].id);
 
-    state.setCachedBaekjoonProblem(CachedBaekjoonProblem::make(problemWithSamples(0)));
-    applyProblemTestCases(state);
+    session.setProblem(CachedBaekjoonProblem::make(problemWithSamples(0)));
+    session.applyTestCases();
     ASSERT_EQ(state.testCases().size(), 1);
     EXPECT_TRUE(state.testCases()[0].input.isEmpty());
     EXPECT_TRUE(state.testCases()[0].expectedOutput.isEmpty());

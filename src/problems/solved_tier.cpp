@@ -1,4 +1,4 @@
-#include "base/solved_tier.h"
+#include "problems/solved_tier.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "base/baekjoon_problem.h"
+#include "problems/baekjoon_problem.h"
 
 #include <QJsonArray>
 

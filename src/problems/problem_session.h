@@ -1,0 +1,57 @@
+#pragma once
+
+#include "problems/baekjoon_crawler.h"
+#include "problems/baekjoon_problem.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <optional>
+
+class AppState;
+
+// The ten seconds that must pass after a page fetch has finished (whether it
+// succeeded or not) before the next one may start.
+constexpr int cooldownSeconds = 10;
+
+// Whole seconds left, rounded up; 0 when a fetch is allowed. A last fetch
+// time in the future (the clock was set back) counts as just now, so the
+// wait never exceeds the cooldown.
+int remainingCooldown(const std::optional<QDateTime>& lastFetchTime,
+                      const QDateTime& now = QDateTime::currentDateTime());
+
+// The window's judge problem: the crawler, the last problem fetched
+// successfully and when the last page fetch finished. Never saved; a full
+// reset forgets both.
+class ProblemSession : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ProblemSession(AppState& state,
+                            const CrawlerEndpoints& endpoints = CrawlerEndpoints::fromEnvironment(),
+                            QObject* parent = nullptr);
+
+    BaekjoonCrawler& crawler() { return m_crawler; }
+    const std::optional<CachedBaekjoonProblem>& problem() const { return m_problem; }
+    const std::optional<QDateTime>& lastFetchTime() const { return m_lastFetchTime; }
+    int remainingCooldown(const QDateTime& now = QDateTime::currentDateTime()) const;
+
+    void setProblem(const std::optional<CachedBaekjoonProblem>& problem);
+    void setLastFetchTime(const std::optional<QDateTime>& time);
+    // A page fetch finished: the time is stamped first, then a problem
+    // replaces the cached one; a failure leaves the cached problem as it was.
+    void recordFetch(const ProblemResult& result,
+                     const QDateTime& now = QDateTime::currentDateTime());
+    // Replaces every test case by the problem's samples, or by one empty case
+    // when it has none. Nothing happens without a problem.
+    void applyTestCases();
+
+signals:
+    void problemChanged();
+    void lastFetchTimeChanged();
+
+private:
+    AppState& m_state;
+    BaekjoonCrawler m_crawler;
+    std::optional<CachedBaekjoonProblem> m_problem;
+    std::optional<QDateTime> m_lastFetchTime;
+};
