@@ -7,7 +7,6 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QHelpEvent>
-#include <QShortcut>
 #include <QTextBlock>
 #include <QToolTip>
 
@@ -64,10 +63,6 @@ CodeTextEditor::CodeTextEditor(const EditorConfig& config, const QString& text, 
     connect(m_diagnostics, &DiagnosticMarkers::changed, this,
             &CodeTextEditor::underlineDiagnostics);
     m_textView->viewport()->installEventFilter(this);
-    new QShortcut(QKeySequence(Qt::Key_F8), this, this, &CodeTextEditor::goToNextDiagnostic,
-                  Qt::WidgetWithChildrenShortcut);
-    new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F8), this, this,
-                  &CodeTextEditor::goToPreviousDiagnostic, Qt::WidgetWithChildrenShortcut);
     // Sets the text colour at once; the pass itself runs in the background.
     m_textView->highlight();
 }

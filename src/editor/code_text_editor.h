@@ -38,7 +38,7 @@ struct EditorConfig {
 // Hosts one SyntaxTextView and, when line numbers were on at creation, its
 // gutter. The pane pushes text and configuration in, and the compiler's
 // messages about the file: marked in the gutter, underlined, told on hover,
-// visited with F8 and Shift+F8. An edit is announced
+// visited in turn (the window binds the keys). An edit is announced
 // by `edited` without the text: copying a large document on every keystroke
 // is the receiver's choice, and it usually wants to coalesce.
 class CodeTextEditor : public QWidget {

@@ -18,6 +18,8 @@ QByteArray reasonPhrase(int status) {
         return "OK";
     case 400:
         return "Bad Request";
+    case 403:
+        return "Forbidden";
     case 405:
         return "Method Not Allowed";
     case 408:
@@ -58,6 +60,15 @@ void closeWritingWhenSent(QTcpSocket* socket) {
         if (socket->bytesToWrite() == 0)
             ::shutdown(int(socket->socketDescriptor()), SHUT_WR);
     });
+}
+
+// The extension posts from its own origin, or without one; a web page's
+// script may post here too, and nothing it sends is a problem to receive.
+bool mayPost(const QByteArray& origin) {
+    if (origin.isNull())
+        return true;
+    const QByteArray lower = origin.trimmed().toLower();
+    return !(lower == "null" || lower.startsWith("http://") || lower.startsWith("https://"));
 }
 
 } // namespace
@@ -193,6 +204,10 @@ void IntakeServer::handle(QTcpSocket* socket, Connection& connection) {
         connection.headChecked = true;
         if (reader.method() != "POST") {
             answer(socket, connection, 405, u"문제는 POST 요청으로만 받습니다"_s);
+            return;
+        }
+        if (!mayPost(reader.header("origin"))) {
+            answer(socket, connection, 403, u"웹 페이지에서 보낸 요청은 받지 않습니다"_s);
             return;
         }
         if (reader.header("content-length").isNull()) {

@@ -1,5 +1,7 @@
 #include "runner/checker.h"
 
+#include "runner/run_report.h"
+
 #include <QDir>
 #include <QFile>
 #include <QThread>
@@ -161,7 +163,7 @@ Checker Checker::prepare(const QString& code, ProgrammingLanguage language, Chec
 CheckResult Checker::check(QByteArrayView input, QByteArrayView output, QByteArrayView answer,
                            int timeLimitSeconds, const StopSignal* stop) const {
     if (const std::optional<CaseResult>& failed = m_program.failure())
-        return failure(u"채점기를 준비하지 못했습니다"_s, failed->message);
+        return failure(u"채점기를 준비하지 못했습니다"_s, failureText(*failed));
     // Files named per check, so threads may check at once. No folder per
     // check: making and removing one costs more than many checkers take to
     // run on some file systems (ext4 mounted with discard), so each thread

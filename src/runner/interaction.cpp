@@ -1,5 +1,7 @@
 #include "runner/interaction.h"
 
+#include "runner/run_report.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -397,12 +399,12 @@ InteractionResult Interaction::run(const PreparedProgram& solution,
     InteractionResult result;
     result.interactor = {CheckResult::Verdict::checkerFailure, 0, {}};
     if (const std::optional<CaseResult>& failed = solution.failure()) {
-        result.solution.errorDescription = failed->message;
+        result.solution.errorDescription = failureText(*failed);
         result.solutionFailed = true;
         return result;
     }
     if (const std::optional<CaseResult>& failed = interactor.failure()) {
-        result.interactor.message = u"인터랙터를 준비하지 못했습니다\n"_s + failed->message;
+        result.interactor.message = u"인터랙터를 준비하지 못했습니다\n"_s + failureText(*failed);
         return result;
     }
     const QTemporaryDir folder(interactor.workingFolder() + u"/interaction-XXXXXX"_s);

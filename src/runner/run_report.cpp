@@ -151,6 +151,11 @@ const QString& shownText(const CaseResult& result) {
     return aboutOutput ? result.output : result.message;
 }
 
+QString failureText(const CaseResult& result) {
+    return verdictSymbol(result.verdict.kind) + u' ' + verdictLabel(result.verdict) + u":\n"_s +
+           result.message;
+}
+
 QString memoryLabel(qint64 kib) {
     return QString::number(kib) + u"KB"_s;
 }

@@ -33,6 +33,9 @@ QString verdictSymbol(VerdictKind kind);
 // otherwise what explains the failure (standard error, say), if anything;
 // a failing program's output may be the flood that ended it.
 const QString& shownText(const CaseResult& result);
+// A failure that kept a program from running, as a message shows it:
+// "🔴 컴파일 에러:\n" and the compiler's words.
+QString failureText(const CaseResult& result);
 // "3456KB", as the judge writes memory.
 QString memoryLabel(qint64 kib);
 

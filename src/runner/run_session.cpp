@@ -1,7 +1,28 @@
 #include "runner/run_session.h"
 
+#include "runner/compiler_messages.h"
 #include "runner/judge_run.h"
 #include "workspace/app_state.h"
+
+namespace {
+
+// A compile error's messages, or else those of the first case that failed
+// at run time (an interpreter's traceback); only those about the file.
+QList<CompilerMessage> messagesAbout(const JudgeRun& run, const MessageSource& source) {
+    QString output;
+    if (const std::optional<CaseResult>& failure = run.runFailure())
+        output = failure->message;
+    for (qsizetype i = 0; output.isEmpty() && i < run.records().size(); ++i) {
+        if (run.records()[i].result.verdict.kind == VerdictKind::runtimeError)
+            output = run.records()[i].result.message;
+    }
+    QList<CompilerMessage> messages = parseCompilerMessages(output, source);
+    messages.removeIf(
+        [&source](const CompilerMessage& message) { return !isAboutSource(message, source); });
+    return messages;
+}
+
+} // namespace
 
 RunSession::RunSession(AppState& state, QObject* parent) : QObject(parent), m_state(state) {
     // A reset empties the workspace the console was reporting on.
@@ -30,7 +51,9 @@ bool RunSession::start() {
                 updated.result = record.result;
                 m_state.updateTestCase(updated);
             });
-    connect(m_run, &JudgeRun::finished, this, &RunSession::finish);
+    connect(m_run, &JudgeRun::finished, this,
+            [this, id = file.id, source = MessageSource{file.name, file.content}](
+                const QString& report) { finish(report, id, source); });
     setConsoleText(runningMessage(file));
     m_run->start();
     emit runningChanged(true);
@@ -49,9 +72,12 @@ void RunSession::setConsoleText(const QString& text) {
     emit consoleTextChanged(text);
 }
 
-void RunSession::finish(const QString& report) {
+void RunSession::finish(const QString& report, const QUuid& fileId, const MessageSource& source) {
+    const QList<CompilerMessage> messages = messagesAbout(*m_run, source);
+    const bool nothingRan = m_run->runFailure().has_value();
     m_run->deleteLater();
     m_run.clear();
     setConsoleText(report);
     emit runningChanged(false);
+    emit finished(fileId, messages, nothingRan);
 }

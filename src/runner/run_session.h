@@ -1,8 +1,13 @@
 #pragma once
 
+#include "base/compiler_message.h"
+#include "runner/compiler_messages.h"
+
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QUuid>
 
 class AppState;
 class JudgeRun;
@@ -12,6 +17,8 @@ class JudgeRun;
 // each case's result to the state's test cases as it arrives, and shows the
 // report when the run finishes. The run is its child: deleting the session
 // cancels the run and waits for its worker, so no program it started outlives it.
+// A run's end is told with what the compiler, or the interpreter at run time,
+// said about the file, so the editor can mark the lines.
 class RunSession : public QObject {
     Q_OBJECT
 
@@ -32,9 +39,14 @@ public:
 signals:
     void runningChanged(bool running);
     void consoleTextChanged(const QString& text);
+    // The run of file `fileId` ended, after its results and report were
+    // applied. `messages` are those about that file, in the order printed;
+    // `nothingRan`: a failure before the first case (a compile error) kept
+    // every case from running, and the report says why.
+    void finished(const QUuid& fileId, const QList<CompilerMessage>& messages, bool nothingRan);
 
 private:
-    void finish(const QString& report);
+    void finish(const QString& report, const QUuid& fileId, const MessageSource& source);
 
     AppState& m_state;
     QPointer<JudgeRun> m_run;

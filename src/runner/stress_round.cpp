@@ -1,5 +1,7 @@
 #include "runner/stress_round.h"
 
+#include "runner/run_report.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -205,7 +207,7 @@ std::optional<StressRound> StressPrograms::failure() const {
     for (const auto& [program, role] : programs) {
         if (const std::optional<CaseResult>& failed = program->failure()) {
             StressRound round;
-            return blame(round, role, failed->message);
+            return blame(round, role, failureText(*failed));
         }
     }
     return std::nullopt;

@@ -8,11 +8,14 @@ class Commands;
 class QAction;
 class QObject;
 
-// Everything the window names a shortcut for: the four window commands and
-// the editing keys the text editor handles itself.
+// Everything the window names a shortcut for: the window commands and the
+// editing keys the text editor handles itself.
 enum class ActionId {
     newFile,
     runCode,
+    nextMessage,
+    previousMessage,
+    togglePanel,
     showTemplates,
     showHelp,
     copy,

@@ -14,6 +14,11 @@ public:
 signals:
     void newFile();
     void runCode();
+    // The editor's caret to the next or previous compiler message.
+    void nextMessage();
+    void previousMessage();
+    // The test panel to most of the window's height, and back.
+    void togglePanel();
     void showTemplates();
     void showHelp();
 };

@@ -4,6 +4,7 @@
 #include "editor/syntax_text_view.h"
 #include "runner/compile_servers.h"
 #include "ui/accessibility.h"
+#include "ui/commands.h"
 #include "ui/editor/welcome_view.h"
 #include "ui/editor_config.h"
 #include "ui/icons.h"
@@ -41,7 +42,8 @@ QToolButton* fontSizeButton(const QString& objectName, const QString& symbol,
 
 } // namespace
 
-EditorPane::EditorPane(AppState& state, QWidget* parent) : QWidget(parent), m_state(state) {
+EditorPane::EditorPane(AppState& state, Commands& commands, QWidget* parent)
+    : QWidget(parent), m_state(state), m_commands(commands) {
     m_stack = new QStackedLayout(this);
     m_welcome = new WelcomeView(this);
     m_editorPage = buildEditorPage();
@@ -66,7 +68,31 @@ EditorPane::EditorPane(AppState& state, QWidget* parent) : QWidget(parent), m_st
     connect(&m_state.settings(), &SettingsStore::indentationChanged, this,
             &EditorPane::applyConfig);
     connect(&m_state.settings(), &SettingsStore::typingAidsChanged, this, &EditorPane::applyConfig);
+    connect(&m_commands, &Commands::nextMessage, this, [this] {
+        if (m_editor && m_fileId)
+            m_editor->goToNextDiagnostic();
+    });
+    connect(&m_commands, &Commands::previousMessage, this, [this] {
+        if (m_editor && m_fileId)
+            m_editor->goToPreviousDiagnostic();
+    });
     showSelection();
+}
+
+void EditorPane::showMessages(const QUuid& fileId, const QList<CompilerMessage>& messages) {
+    m_messagesFileId = fileId;
+    if (m_editor && m_fileId == fileId)
+        m_editor->setDiagnostics(messages);
+}
+
+void EditorPane::clearMessages() {
+    if (m_editor)
+        m_editor->clearDiagnostics();
+}
+
+void EditorPane::goToMessage(const CompilerMessage& message) {
+    if (m_editor && m_fileId && m_fileId == m_messagesFileId)
+        m_editor->goToDiagnostic(message);
 }
 
 EditorPane::~EditorPane() {
@@ -173,6 +199,7 @@ void EditorPane::showSelection() {
     m_state.setLiveText({}, nullptr);
     const FileItem* file = m_state.selectedFile();
     if (!file) {
+        m_fileId.reset();
         m_stack->setCurrentWidget(m_welcome);
         return;
     }
@@ -188,8 +215,11 @@ void EditorPane::showSelection() {
             updateCounts();
         });
     } else {
+        if (m_fileId != file->id)
+            m_editor->clearDiagnostics();
         m_editor->setText(file->content);
     }
+    m_fileId = file->id;
     m_state.setLiveText(file->id, this);
     // A Java or C# file shown will likely be run: its compiler gets ready.
     CompileServers::session().start(file->language, ResidentCompiler::Priority::background);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/compiler_message.h"
 #include "base/programming_language.h"
 #include "workspace/live_text.h"
 
@@ -9,6 +10,7 @@
 #include <optional>
 
 class AppState;
+class Commands;
 class CodeTextEditor;
 class QLabel;
 class QStackedLayout;
@@ -23,13 +25,19 @@ class EditorPane : public QWidget, public LiveText {
     Q_OBJECT
 
 public:
-    explicit EditorPane(AppState& state, QWidget* parent = nullptr);
+    EditorPane(AppState& state, Commands& commands, QWidget* parent = nullptr);
     ~EditorPane() override;
 
     CodeTextEditor* editor() const { return m_editor; }
     // The status texts, left to right: lines, characters, tab size, encoding, language.
     QStringList statusTexts() const;
     WelcomeView* welcomeView() const { return m_welcome; }
+    // The messages of a run of file `fileId`; shown while that file is, and
+    // until its next run or another file is shown.
+    void showMessages(const QUuid& fileId, const QList<CompilerMessage>& messages);
+    void clearMessages();
+    // Puts the caret where a message points, while its file is shown.
+    void goToMessage(const CompilerMessage& message);
 
     QString text() const override;
     void replaceText(const QString& text) override;
@@ -48,10 +56,14 @@ private:
     void changeFontSize(double delta);
 
     AppState& m_state;
+    Commands& m_commands;
     QStackedLayout* m_stack = nullptr;
     WelcomeView* m_welcome = nullptr;
     QWidget* m_editorPage = nullptr;
     CodeTextEditor* m_editor = nullptr;
+    std::optional<QUuid> m_fileId;
+    // The file the last run's messages are about.
+    std::optional<QUuid> m_messagesFileId;
 
     QWidget* m_header = nullptr;
     QLabel* m_badge = nullptr;

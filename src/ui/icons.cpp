@@ -87,6 +87,7 @@ QString freedesktopIconName(const QString& symbol) {
         {QStringLiteral("doc.plaintext"), QStringLiteral("text-plain")},
         {QStringLiteral("info.circle"), QStringLiteral("help-about")},
         {QStringLiteral("exclamationmark.triangle.fill"), QStringLiteral("dialog-warning")},
+        {QStringLiteral("arrow.uturn.backward"), QStringLiteral("edit-undo")},
     };
     return table.value(symbol);
 }

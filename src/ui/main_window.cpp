@@ -16,6 +16,7 @@
 #include "ui/style/style.h"
 #include "ui/tabs/tab_bar.h"
 #include "ui/testpanel/cases_panel.h"
+#include "ui/testpanel/console_view.h"
 #include "ui/toolbar/toolbar.h"
 #include "workspace/app_state.h"
 
@@ -34,6 +35,9 @@ constexpr int sidebarMaxWidth = 320;
 constexpr int editorMinHeight = 250;
 constexpr int testPanelMinHeight = 180;
 constexpr int testPanelHeight = 280;
+// A panel made large leaves the editor no more than its least height, and
+// takes at least this share when the window is short.
+constexpr double largePanelShare = 0.6;
 
 } // namespace
 
@@ -61,6 +65,7 @@ MainWindow::MainWindow(AppState& state, Commands& commands, QWidget* parent)
     m_quickCreate = new QuickCreateOverlay(m_state, this);
     buildMenus();
     connectCommands();
+    connectRuns();
 }
 
 QWidget* MainWindow::buildSidebar() {
@@ -70,7 +75,8 @@ QWidget* MainWindow::buildSidebar() {
 }
 
 QWidget* MainWindow::buildTestPanel() {
-    return new CasesPanel(m_state, *m_runs, *m_problems);
+    m_testPanel = new CasesPanel(m_state, *m_runs, *m_problems);
+    return m_testPanel;
 }
 
 QWidget* MainWindow::buildPanes() {
@@ -82,11 +88,12 @@ QWidget* MainWindow::buildPanes() {
     auto* tabs = new TabBar(m_state, editorArea);
     connect(tabs, &TabBar::newFileSheetRequested, this, &MainWindow::openNewFileSheet);
     column->addWidget(tabs);
-    column->addWidget(new EditorPane(m_state, editorArea), 1);
+    m_editorPane = new EditorPane(m_state, m_commands, editorArea);
+    column->addWidget(m_editorPane, 1);
 
     QWidget* testPanel = buildTestPanel();
     testPanel->setMinimumHeight(testPanelMinHeight);
-    auto* mainArea = new QSplitter(Qt::Vertical);
+    auto* mainArea = m_mainArea = new QSplitter(Qt::Vertical);
     mainArea->setObjectName(QStringLiteral("mainAreaSplitter"));
     mainArea->setChildrenCollapsible(false);
     mainArea->addWidget(editorArea);
@@ -133,6 +140,8 @@ void MainWindow::connectCommands() {
     });
     connect(&m_commands, &Commands::newFile, m_quickCreate, &QuickCreateOverlay::open);
     connect(&m_commands, &Commands::showHelp, this, &MainWindow::openHelpPanel);
+    connect(&m_commands, &Commands::togglePanel, this, &MainWindow::togglePanel);
+    connect(m_mainArea, &QSplitter::splitterMoved, this, [this] { m_sizesBeforeLarge.clear(); });
     connect(this, &MainWindow::templateBrowserRequested, this, &MainWindow::openTemplateBrowser);
     // A full reset forgets that the tour was seen: the window then behaves
     // as on a first start.
@@ -140,6 +149,35 @@ void MainWindow::connectCommands() {
         if (m_shownOnce)
             showOnboardingIfUnseen();
     });
+}
+
+// A run's messages go to the editor: markers from the last run only.
+void MainWindow::connectRuns() {
+    connect(m_runs, &RunSession::runningChanged, m_editorPane, [this](bool running) {
+        if (running)
+            m_editorPane->clearMessages();
+    });
+    connect(m_runs, &RunSession::finished, m_editorPane, &EditorPane::showMessages);
+    connect(m_testPanel->consoleView(), &ConsoleView::messageActivated, m_editorPane,
+            &EditorPane::goToMessage);
+}
+
+void MainWindow::togglePanel() {
+    if (!m_sizesBeforeLarge.isEmpty()) {
+        m_mainArea->setSizes(m_sizesBeforeLarge);
+        m_sizesBeforeLarge.clear();
+        return;
+    }
+    const QList<int> sizes = m_mainArea->sizes();
+    const int total = sizes[0] + sizes[1];
+    const int large = std::max(int(total * largePanelShare), total - editorMinHeight);
+    // Large already by a drag: back to the usual height.
+    if (sizes[1] >= large) {
+        m_mainArea->setSizes({total - testPanelHeight, testPanelHeight});
+        return;
+    }
+    m_sizesBeforeLarge = sizes;
+    m_mainArea->setSizes({total - large, large});
 }
 
 void MainWindow::openNewFileSheet() {

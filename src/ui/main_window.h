@@ -3,9 +3,12 @@
 #include <QMainWindow>
 
 class AppState;
+class CasesPanel;
 class Commands;
 class ProblemSession;
 class RunSession;
+class EditorPane;
+class QSplitter;
 class QuickCreateOverlay;
 
 // The one window: the toolbar on top; the sidebar beside the main area,
@@ -49,11 +52,18 @@ private:
     void buildMenus();
     void connectCommands();
     void showOnboardingIfUnseen();
+    void connectRuns();
+    void togglePanel();
 
     AppState& m_state;
     Commands& m_commands;
     RunSession* m_runs = nullptr;
     ProblemSession* m_problems = nullptr;
     QuickCreateOverlay* m_quickCreate = nullptr;
+    EditorPane* m_editorPane = nullptr;
+    CasesPanel* m_testPanel = nullptr;
+    QSplitter* m_mainArea = nullptr;
+    // The panel's height before it was made large; empty while it is not.
+    QList<int> m_sizesBeforeLarge;
     bool m_shownOnce = false;
 };

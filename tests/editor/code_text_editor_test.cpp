@@ -51,21 +51,21 @@ QList<CompilerMessage> compilerMessages(const QString& source) {
 
 } // namespace
 
-TEST(CodeTextEditor, CompileErrorsAreMarkedAndF8VisitsThemInTurn) {
+TEST(CodeTextEditor, CompileErrorsAreMarkedAndVisitedInTurn) {
     const QString source = u"int main() {\n\tint a = 1;\n\tint x = missing;\n\treturn a\n}\n"_s;
     Shown shown(source);
     shown.editor.setDiagnostics(compilerMessages(source));
     ASSERT_EQ(shown.editor.diagnostics().markers().size(), 2);
     EXPECT_EQ(underlined(shown.view()), (QStringList{u"missing"_s, u"a"_s}));
 
-    QTest::keyClick(shown.view(), Qt::Key_F8);
+    shown.editor.goToNextDiagnostic();
     EXPECT_EQ(caret(shown.view()), QPoint(3, 10));
     EXPECT_TRUE(QToolTip::text().contains(u"missing"_s)) << QToolTip::text().toStdString();
-    QTest::keyClick(shown.view(), Qt::Key_F8);
+    shown.editor.goToNextDiagnostic();
     EXPECT_EQ(caret(shown.view()).x(), 4);
-    QTest::keyClick(shown.view(), Qt::Key_F8);
+    shown.editor.goToNextDiagnostic();
     EXPECT_EQ(caret(shown.view()), QPoint(3, 10)) << "goes round to the first";
-    QTest::keyClick(shown.view(), Qt::Key_F8, Qt::ShiftModifier);
+    shown.editor.goToPreviousDiagnostic();
     EXPECT_EQ(caret(shown.view()).x(), 4);
 
     // Hovering the underline tells the message.

@@ -150,6 +150,11 @@ TEST_F(ReceiverTest, BadRequestsAreAnsweredWithAnErrorAndChangeNothing) {
          400},
         {"oversized batch", post(QByteArray(valid).replace("\"size\":1", "\"size\":5000")), 400},
         {"GET", "GET / HTTP/1.1\r\nHost: localhost\r\n\r\n", 405},
+        {"from a web page",
+         "POST / HTTP/1.1\r\nHost: localhost\r\nOrigin: https://example.org\r\n"
+         "Content-Length: " +
+             QByteArray::number(valid.size()) + "\r\n\r\n" + valid,
+         403},
         {"no length", "POST / HTTP/1.1\r\nHost: localhost\r\n\r\n{}", 411},
         {"chunked",
          "POST / HTTP/1.1\r\nHost: localhost\r\nTransfer-Encoding: "

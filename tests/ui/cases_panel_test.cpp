@@ -4,6 +4,7 @@
 #include "support/printers.h"
 #include "support/process_runner.h"
 #include "support/test_support.h"
+#include "support/widgets.h"
 #include "ui/actions.h"
 #include "ui/commands.h"
 #include "ui/testpanel/case_card.h"
@@ -18,6 +19,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QFile>
 #include <QGuiApplication>
 #include <QJsonArray>
@@ -137,7 +139,7 @@ TEST_F(TestPanelTest, DeleteAllLeavesOneEmptyCase) {
     EXPECT_TRUE(state->testCases()[0].input.isEmpty());
     EXPECT_TRUE(state->testCases()[0].expectedOutput.isEmpty());
     ASSERT_TRUE(QTest::qWaitFor([&] { return panel->testCasesView()->cardCount() == 1; }));
-    EXPECT_EQ(find<QLabel>(u"passSummary"_s)->text(), u"<b>0/1</b> 통과"_s);
+    EXPECT_EQ(find<QLabel>(u"passSummary"_s)->text(), u"<b>–/1</b>"_s) << "no run yet";
     find(u"삭제"_s, card(0))->click();
     EXPECT_TRUE(state->testCases().isEmpty());
     EXPECT_FALSE(find<QLabel>(u"passSummary"_s)->isVisibleTo(panel.get()));
@@ -166,9 +168,10 @@ TEST_F(TestPanelTest, CardsShowTheVerdictsTheCommandLineGives) {
     const QJsonArray verdicts = QJsonDocument::fromJson(cli.out.toUtf8())[u"cases"_s].toArray();
     ASSERT_EQ(verdicts.size(), 4) << cli.out.toStdString();
 
-    // Badge text (none: no badge) and frame of each card.
+    // Badge text (none: no badge) and frame of each card; a wrong answer
+    // shows a diff instead of the frame.
     const std::pair<QString, QString> expected[] = {{u"맞았습니다"_s, u"pass"_s},
-                                                    {u"틀렸습니다"_s, u"fail"_s},
+                                                    {u"틀렸습니다"_s, QString()},
                                                     {QString(), u"none"_s},
                                                     {u"런타임 에러 (종료 코드 1)"_s, u"fail"_s}};
     for (int row = 0; row < 4; ++row) {
@@ -181,13 +184,38 @@ TEST_F(TestPanelTest, CardsShowTheVerdictsTheCommandLineGives) {
         if (!badgeText.isEmpty()) {
             EXPECT_EQ(find<QLabel>(u"caseBadgeText"_s, card(row))->text(), badgeText);
         }
-        EXPECT_EQ(find<QWidget>(u"actualOutputFrame"_s, card(row))->property("verdict"), frame);
+        EXPECT_EQ(find<QWidget>(u"actualOutputFrame"_s, card(row))->isVisibleTo(card(row)),
+                  !frame.isEmpty());
+        if (!frame.isEmpty()) {
+            EXPECT_EQ(find<QWidget>(u"actualOutputFrame"_s, card(row))->property("verdict"), frame);
+        }
         auto* time = find<QLabel>(u"caseTime"_s, card(row));
         EXPECT_TRUE(time->isVisibleTo(card(row)));
         EXPECT_TRUE(time->text().endsWith(u"KB"_s)) << time->text().toStdString();
     }
     EXPECT_EQ(find<QLabel>(u"passSummary"_s)->text(), u"<b>1/4</b> 통과"_s);
     EXPECT_EQ(panel->consoleView()->text()->toPlainText(), runs->consoleText());
+    // The run ends on the first failure, in view.
+    EXPECT_EQ(panel->selectedTab(), CasesPanel::Tab::testCases);
+    EXPECT_FALSE(card(1)->resultView()->visibleRegion().isEmpty());
+
+    // The wrong answer, as a screen reader reads it: where it differs, and
+    // the differing value marked in the actual output.
+    EXPECT_TRUE(named<QLabel>(card(1),
+                              u"1번째 줄 1번째 값: 기대 9, 실제 8 · 비교 규칙: 줄 끝 공백 무시"_s));
+    QPlainTextEdit* actual = named<QPlainTextEdit>(card(1), u"실제 출력"_s);
+    ASSERT_TRUE(actual);
+    QTextCursor eight(actual->document()->find(u"8"_s));
+    ASSERT_FALSE(eight.isNull());
+    eight.setPosition(eight.selectionEnd());
+    EXPECT_NE(eight.charFormat().background().style(), Qt::NoBrush);
+
+    named<QAbstractButton>(card(1), u"크게 보기"_s)->click();
+    auto* large = panel->window()->findChild<QDialog*>(u"largeDiff"_s);
+    ASSERT_TRUE(large && large->isVisible());
+    EXPECT_TRUE(
+        named<QLabel>(large, u"1번째 줄 1번째 값: 기대 9, 실제 8 · 비교 규칙: 줄 끝 공백 무시"_s));
+    large->close();
 }
 
 // Every click schedules its own reset; the first one still ends the

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/test_support.h"
+#include "ui/commands.h"
 #include "ui/editor_pane.h"
 #include "workspace/app_state.h"
 
@@ -14,12 +15,13 @@ protected:
     void SetUp() override {
         startAsFirstRun();
         state = std::make_unique<AppState>();
-        pane = std::make_unique<EditorPane>(*state);
+        pane = std::make_unique<EditorPane>(*state, commands);
         pane->resize(900, 600);
         pane->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(pane.get()));
     }
 
     std::unique_ptr<AppState> state;
+    Commands commands;
     std::unique_ptr<EditorPane> pane;
 };

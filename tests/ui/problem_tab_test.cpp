@@ -148,17 +148,33 @@ TEST_F(ProblemTabTest, ARandomAnswerDuringTheCooldownOnlyFillsTheField) {
     EXPECT_EQ(session->problem()->number, u"1260"_s);
 }
 
-TEST_F(ProblemTabTest, AProblemWithoutSamplesAppliesOneEmptyCase) {
+// Cases someone wrote can be brought back for a few seconds; empty ones are not worth it.
+TEST_F(ProblemTabTest, AProblemWithoutSamplesAppliesOneEmptyCaseAndOffersUndo) {
     server.route("/problem/2557", {200, "<span id=\"problem_title\">Hello</span>"
                                         "<div id=\"problem_description\"><p>Hi</p></div>"});
     state->addTestCase();
     state->addTestCase();
     fetch(u"2557"_s);
     EXPECT_FALSE(tab->findChild<QLabel*>(u"samplesHeading"_s));
-    find<QPushButton>(u"applyTestCases"_s)->click();
+    auto* apply = find<QPushButton>(u"applyTestCases"_s);
+    auto* undo = find<QPushButton>(u"undoApply"_s);
+    apply->click();
     ASSERT_EQ(state->testCases().size(), 1);
     EXPECT_TRUE(state->testCases().first().input.isEmpty());
     EXPECT_TRUE(state->testCases().first().expectedOutput.isEmpty());
+    EXPECT_FALSE(undo->isVisible());
+
+    TestCase written;
+    written.input = u"5"_s;
+    state->setTestCases({written, TestCase{}});
+    const QList<TestCase> before = state->testCases();
+    apply->click();
+    EXPECT_EQ(state->testCases().size(), 1);
+    ASSERT_TRUE(undo->isVisible());
+    EXPECT_EQ(undo->text(), u"되돌리기"_s);
+    undo->click();
+    EXPECT_EQ(state->testCases(), before);
+    EXPECT_FALSE(undo->isVisible());
 }
 
 TEST_F(ProblemTabTest, TheBadgeShowsUnratedAsAQuestionMarkAndAFailedLookupNotAtAll) {

@@ -2,6 +2,7 @@
 #include "support/test_support.h"
 #include "themes/theme_resolver.h"
 #include "ui/editor/welcome_view.h"
+#include "ui/commands.h"
 #include "ui/editor_pane.h"
 #include "ui/style/colors.h"
 #include "ui/style/style.h"
@@ -24,7 +25,7 @@ protected:
         startAsFirstRun();
         state = std::make_unique<AppState>();
         style = std::make_unique<Style>(*state);
-        pane = std::make_unique<EditorPane>(*state);
+        pane = std::make_unique<EditorPane>(*state, commands);
         pane->resize(900, 600);
         pane->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(pane.get()));
@@ -43,6 +44,7 @@ protected:
     }
 
     std::unique_ptr<AppState> state;
+    Commands commands;
     std::unique_ptr<Style> style;
     std::unique_ptr<EditorPane> pane;
 };

@@ -1,9 +1,17 @@
+#include "editor/code_text_editor.h"
+#include "editor/diagnostic_markers.h"
+#include "editor/syntax_text_view.h"
 #include "runner/run_session.h"
 #include "support/printers.h"
 #include "support/test_support.h"
 #include "support/widgets.h"
+#include "ui/actions.h"
 #include "ui/commands.h"
+#include "ui/editor_pane.h"
 #include "ui/main_window.h"
+#include "ui/testpanel/cases_panel.h"
+#include "ui/testpanel/console_view.h"
+#include "ui/testpanel/output_view.h"
 #include "workspace/app_state.h"
 #include "workspace/workspace_fixture.h"
 
@@ -12,9 +20,11 @@
 #include <QDialog>
 #include <QFile>
 #include <QMenu>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QTest>
+#include <QTextBlock>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -201,4 +211,57 @@ TEST_F(WindowTest, SplitterSizesSurviveARestart) {
     openWindow();
     EXPECT_EQ(splitters()[0]->sizes(), sidebar);
     EXPECT_EQ(splitters()[1]->sizes(), mainArea);
+
+    // The panel's shortcut makes it most of the height, and again gives it back.
+    QTest::keySequence(window.get(), actionInfo(ActionId::togglePanel).shortcut);
+    EXPECT_GT(splitters()[1]->sizes()[1], mainArea[1] + 100);
+    QTest::keySequence(window.get(), actionInfo(ActionId::togglePanel).shortcut);
+    EXPECT_EQ(splitters()[1]->sizes(), mainArea);
+}
+
+// A compile error: the console opens at the first message and says each
+// once; the editor marks the lines, F8 visits them, and a click on a message
+// in the console goes to its line.
+TEST_F(WindowTest, CompileErrorsAreMarkedInTheEditorAndTheConsoleOpensAtTheFirst) {
+    QString code = u"int main() {\n"_s;
+    for (int i = 0; i < 12; ++i)
+        code += u"    missing%1();\n"_s.arg(i);
+    code += u"}\n"_s;
+    state->createFile(u"solution.cpp"_s, ProgrammingLanguage::cpp);
+    state->setFileText(state->selectedFile()->id, code);
+    state->addTestCase();
+    QCoreApplication::processEvents();
+    QTest::keySequence(window.get(), actionInfo(ActionId::runCode).shortcut);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->runs().isRunning(); }, 120000));
+
+    EXPECT_EQ(window->runs().consoleText().count(u"solution.cpp:7:5:"_s), 1)
+        << window->runs().consoleText().toStdString();
+    auto* panel = window->findChild<CasesPanel*>();
+    EXPECT_EQ(panel->selectedTab(), CasesPanel::Tab::console);
+    OutputView* console = panel->consoleView()->text();
+    ASSERT_GT(console->verticalScrollBar()->maximum(), 0) << "the report fits: nothing to scroll";
+    EXPECT_TRUE(console->cursorForPosition({0, 0}).block().text().contains(u"missing0"_s) ||
+                console->cursorForPosition({0, 0}).block().next().text().contains(u"missing0"_s))
+        << console->cursorForPosition({0, 0}).block().text().toStdString();
+
+    CodeTextEditor* editor = window->findChild<EditorPane*>()->editor();
+    const auto caretLine = [editor] { return editor->textView()->textCursor().blockNumber() + 1; };
+    ASSERT_EQ(editor->diagnostics().markers().size(), 12);
+    EXPECT_EQ(editor->diagnostics().markers()[0].message.line, 2);
+    editor->textView()->moveCursor(QTextCursor::Start);
+    QTest::keySequence(window.get(), actionInfo(ActionId::nextMessage).shortcut);
+    EXPECT_EQ(caretLine(), 2);
+    QTest::keySequence(window.get(), actionInfo(ActionId::previousMessage).shortcut);
+    EXPECT_EQ(caretLine(), 13) << "goes round to the last";
+
+    QTextCursor second = console->document()->find(u"missing1"_s);
+    ASSERT_FALSE(second.isNull());
+    QTest::mouseClick(console->viewport(), Qt::LeftButton, {},
+                      console->cursorRect(second).center());
+    EXPECT_EQ(caretLine(), 3);
+
+    // The next run starts without them.
+    QTest::keySequence(window.get(), actionInfo(ActionId::runCode).shortcut);
+    EXPECT_TRUE(editor->diagnostics().markers().isEmpty());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->runs().isRunning(); }, 120000));
 }

@@ -21,6 +21,7 @@
 namespace {
 
 constexpr int iconSize = 40;
+constexpr int undoOfferMs = 8000;
 
 QLabel* label(const QString& text, const QString& objectName, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -94,6 +95,10 @@ ProblemTab::ProblemTab(AppState& state, ProblemSession& session, QWidget* parent
     m_apply = button(QStringLiteral("테스트케이스 적용"), QStringLiteral("applyTestCases"), this);
     m_apply->setIcon(symbolIcon(QStringLiteral("arrow.down.doc")));
     bar->addWidget(m_apply);
+    m_undo = button(QStringLiteral("되돌리기"), QStringLiteral("undoApply"), this);
+    m_undo->setIcon(symbolIcon(QStringLiteral("arrow.uturn.backward")));
+    m_undo->hide();
+    bar->addWidget(m_undo);
     bar->addStretch();
     layout->addLayout(bar);
 
@@ -128,7 +133,18 @@ ProblemTab::ProblemTab(AppState& state, ProblemSession& session, QWidget* parent
     connect(m_search, &QPushButton::clicked, this, &ProblemTab::searchProblem);
     connect(m_random, &QPushButton::clicked, this, &ProblemTab::toggleTierPicker);
     connect(m_picker, &TierPicker::tierSelected, this, &ProblemTab::selectRandomTier);
-    connect(m_apply, &QPushButton::clicked, &m_session, &ProblemSession::applyTestCases);
+    connect(m_apply, &QPushButton::clicked, this, &ProblemTab::applySamples);
+    m_undoTimer.setSingleShot(true);
+    m_undoTimer.setInterval(undoOfferMs);
+    connect(&m_undoTimer, &QTimer::timeout, this, [this] {
+        m_undo->hide();
+        m_replacedCases.clear();
+    });
+    connect(m_undo, &QPushButton::clicked, this, [this] {
+        m_undoTimer.stop();
+        m_undo->hide();
+        m_state.setTestCases(std::exchange(m_replacedCases, {}));
+    });
     connect(&m_session, &ProblemSession::problemChanged, this, &ProblemTab::showProblem);
     connect(&m_state.settings(), &SettingsStore::problemTabChanged, this, &ProblemTab::showProblem);
 
@@ -208,6 +224,21 @@ void ProblemTab::updateCooldown() {
 void ProblemTab::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     updateCooldown();
+}
+
+// Cases the person wrote are not lost to a click: only a list with
+// something in it is worth bringing back.
+void ProblemTab::applySamples() {
+    const QList<TestCase> before = m_state.testCases();
+    m_session.applyTestCases();
+    const bool written = std::any_of(before.begin(), before.end(), [](const TestCase& testCase) {
+        return !testCase.input.isEmpty() || !testCase.expectedOutput.isEmpty();
+    });
+    if (!written || before == m_state.testCases())
+        return;
+    m_replacedCases = before;
+    m_undo->show();
+    m_undoTimer.start();
 }
 
 void ProblemTab::toggleTierPicker() {

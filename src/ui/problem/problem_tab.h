@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/records.h"
 #include "problems/baekjoon_crawler.h"
 
 #include <QDateTime>
@@ -18,10 +19,10 @@ class QStackedWidget;
 class TierPicker;
 
 // The judge problem tab: a number field with its search button, the random
-// pick by tier, the cached problem's "#N" chip and "테스트케이스 적용", and
-// below them the problem, the last failure or the empty state. A page fetch
-// starts only when the ten-second cooldown after the previous one is over;
-// a one-second timer counts it down on the search button. A page fetch and a
+// pick by tier, the cached problem's "#N" chip and "테스트케이스 적용" (which
+// offers "되돌리기" for a few seconds when it replaced cases), and below them the problem, the last
+// failure or the empty state. A page fetch starts only when the ten-second cooldown after the
+// previous one is over; a one-second timer counts it down on the search button. A page fetch and a
 // random query may run at the same time.
 class ProblemTab : public QWidget {
     Q_OBJECT
@@ -50,11 +51,15 @@ private:
     void toggleTierPicker();
     void showProblem();
     void refresh();
+    void applySamples();
 
     AppState& m_state;
     ProblemSession& m_session;
     std::function<QDateTime()> m_now = [] { return QDateTime::currentDateTime(); };
     QTimer m_cooldownTimer;
+    QTimer m_undoTimer;
+    // The cases the samples replaced, while they can be brought back.
+    QList<TestCase> m_replacedCases;
 
     bool m_isLoading = false;
     bool m_isLoadingRandom = false;
@@ -66,6 +71,7 @@ private:
     QPushButton* m_random;
     QLabel* m_chip;
     QPushButton* m_apply;
+    QPushButton* m_undo;
     QStackedWidget* m_content;
     QWidget* m_empty;
     QLabel* m_errorText;

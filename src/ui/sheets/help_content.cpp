@@ -199,6 +199,10 @@ QWidget* helpContent(HelpSection section, QWidget* parent) {
         const std::pair<QString, const char*> rows[] = {
             {shortcutText(ActionId::newFile), "새 파일 만들기"},
             {shortcutText(ActionId::runCode), "코드 실행"},
+            {shortcutText(ActionId::nextMessage) + QStringLiteral(" / ") +
+                 shortcutText(ActionId::previousMessage),
+             "다음/이전 오류로 이동"},
+            {shortcutText(ActionId::togglePanel), "테스트 패널 크게 보기"},
             {shortcutText(ActionId::showTemplates), "알고리즘 템플릿 열기"},
             {shortcutText(ActionId::showHelp), "도움말 열기"},
             {sharedModifierKeys({ActionId::copy, ActionId::cut, ActionId::paste}),

@@ -1,13 +1,16 @@
 #include "ui/testpanel/case_card.h"
 
 #include "models/item_roles.h"
+#include "runner/comparison.h"
 #include "runner/run_report.h"
 #include "ui/accessibility.h"
 #include "ui/icons.h"
 #include "ui/style/style.h"
+#include "ui/testpanel/diff_view.h"
 #include "ui/testpanel/output_view.h"
 
 #include <QAbstractItemModel>
+#include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -40,6 +43,11 @@ QString milliseconds(double value) {
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
     return QString::fromLatin1(buffer, result.ptr - buffer) + QStringLiteral("ms");
+}
+
+// The rule the window's runs judge outputs by, named in the diff's summary.
+QString judgingRule() {
+    return ComparisonMode{ComparisonMode::Kind::lines}.label();
 }
 
 QLabel* fieldTitle(const QString& text, QWidget* parent) {
@@ -156,6 +164,8 @@ void CaseCard::setRow(int row) {
     m_inputEditor->setAccessibleName(title + QStringLiteral(" 입력"));
     m_expectedEditor->setAccessibleName(title + QStringLiteral(" 예상 출력"));
     m_actual->setAccessibleName(title + QStringLiteral(" 실제 출력"));
+    if (m_diff)
+        m_diff->setAccessibleName(title + QStringLiteral(" 출력 비교"));
 }
 
 void CaseCard::setExpanded(bool expanded) {
@@ -170,6 +180,14 @@ void CaseCard::setExpanded(bool expanded) {
 void CaseCard::focusInput() {
     setExpanded(true);
     m_inputEditor->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* CaseCard::resultView() {
+    if (m_diff && !m_diff->isHidden())
+        return m_diff;
+    if (!m_actualBlock->isHidden())
+        return m_actualBlock;
+    return this;
 }
 
 QList<QWidget*> CaseCard::tabStops() const {
@@ -212,12 +230,16 @@ void CaseCard::refresh() {
     showEditorText(m_expectedEditor, index.data(ExpectedOutputRole).toString(), m_expectedOutput);
     m_refreshing = false;
 
-    // A failure with nothing to say leaves it to the badge; a compile error
-    // is the console's to show, once for every case.
+    // A wrong answer is shown against what was expected. A failure with
+    // nothing to say leaves it to the badge; a compile error is the
+    // console's to show, once for every case.
+    const bool wrong = result && result->verdict.kind == VerdictKind::wrongAnswer;
+    if (wrong)
+        showDiff(m_expectedOutput, result->output);
+    else if (m_diff)
+        m_diff->hide();
     const QString shown = result ? shownText(*result) : QString();
-    const bool showsOutput =
-        result && (result->verdict.passes() || result->verdict.kind == VerdictKind::wrongAnswer ||
-                   !shown.isEmpty());
+    const bool showsOutput = result && !wrong && (result->verdict.passes() || !shown.isEmpty());
     m_actualBlock->setVisible(showsOutput);
     if (showsOutput) {
         m_actual->setOutput(shown);
@@ -250,4 +272,40 @@ void CaseCard::fitHeight(QPlainTextEdit* editor, int minLines) {
                        int(2 * editor->document()->documentMargin()) + margins.top() +
                        margins.bottom();
     editor->setFixedHeight(editor == m_actual ? std::max(height, minOutputHeight) : height);
+}
+
+void CaseCard::showDiff(const QString& expected, const QString& actual) {
+    if (!m_diff) {
+        m_diff = new DiffView(m_body);
+        m_diff->setMaximumRows(maxVisibleLines);
+        m_body->layout()->addWidget(m_diff);
+        connect(m_diff, &DiffView::expandRequested, this, &CaseCard::openLargeDiff);
+        setRow(m_row);
+    } else if (expected.isSharedWith(m_diffExpected) && actual.isSharedWith(m_diffActual)) {
+        m_diff->show();
+        return;
+    }
+    m_diffExpected = expected;
+    m_diffActual = actual;
+    m_diff->setOutputs(expected, actual, judgingRule());
+    m_diff->show();
+}
+
+// A window of its own, so the card list keeps its place.
+void CaseCard::openLargeDiff() {
+    const QVariant stored = m_model.index(m_row, 0).data(ResultRole);
+    if (!stored.isValid())
+        return;
+    auto* dialog = new QDialog(window());
+    dialog->setObjectName(QStringLiteral("largeDiff"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(m_title->text() + QStringLiteral(" 출력 비교"));
+    auto* layout = new QVBoxLayout(dialog);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* diff = new DiffView(dialog);
+    diff->setExpandable(false);
+    layout->addWidget(diff);
+    diff->setOutputs(m_expectedOutput, stored.value<CaseResult>().output, judgingRule());
+    dialog->resize(1000, 700);
+    dialog->show();
 }

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QUuid>
 
+class DiffView;
 class OutputView;
 class QAbstractItemModel;
 class QLabel;
@@ -13,8 +14,9 @@ class QToolButton;
 // verdict badge, the time and peak memory, the duplicate and delete buttons; when
 // expanded, editors for the input and the expected output, which write
 // straight into the case, and the actual output in a frame coloured by the
-// verdict. The card shows the model's row it is given and reads it again
-// only when told that row changed.
+// verdict; a wrong answer shows expected against actual as a diff instead,
+// which opens larger in a window of its own on request. The card shows the
+// model's row it is given and reads it again only when told that row changed.
 class CaseCard : public QFrame {
     Q_OBJECT
 
@@ -29,6 +31,8 @@ public:
     bool isExpanded() const { return m_expanded; }
     void setExpanded(bool expanded);
     void focusInput();
+    // What shows the last result: the diff, the output, or else the card.
+    QWidget* resultView();
     // The card's fields in the order Tab visits them.
     QList<QWidget*> tabStops() const;
 
@@ -43,6 +47,8 @@ private:
     void write(int role, QPlainTextEdit* editor, QString& known);
     void showEditorText(QPlainTextEdit* editor, const QString& text, QString& known);
     void fitHeight(QPlainTextEdit* editor, int minLines);
+    void showDiff(const QString& expected, const QString& actual);
+    void openLargeDiff();
 
     QAbstractItemModel& m_model;
     int m_row;
@@ -66,4 +72,9 @@ private:
     QWidget* m_actualBlock = nullptr;
     QFrame* m_actualFrame = nullptr;
     OutputView* m_actual = nullptr;
+    // Made with the first wrong answer.
+    DiffView* m_diff = nullptr;
+    // The pair it compared last; an edit of the input compares nothing anew.
+    QString m_diffExpected;
+    QString m_diffActual;
 };

@@ -46,6 +46,10 @@ CasesPanel::CasesPanel(AppState& state, RunSession& runs, ProblemSession& proble
         if (running)
             selectTab(Tab::console);
     });
+    connect(&m_runs, &RunSession::finished, this,
+            [this](const QUuid&, const QList<CompilerMessage>& messages, bool nothingRan) {
+                showRunEnd(messages, nothingRan);
+            });
     for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
         connect(m_model, signal, this, &CasesPanel::updateSummary);
     connect(m_model, &QAbstractItemModel::dataChanged, this, &CasesPanel::updateSummary);
@@ -112,6 +116,26 @@ void CasesPanel::updateSummary() {
     const auto passed = std::count_if(cases.begin(), cases.end(), [](const TestCase& testCase) {
         return testCase.result && testCase.result->verdict.kind == VerdictKind::accepted;
     });
-    m_summary->setText(QStringLiteral("<b>%1/%2</b> 통과").arg(passed).arg(cases.size()));
-    setSheetProperty(m_summary, "allPassed", passed == cases.size());
+    const bool judged = std::any_of(cases.begin(), cases.end(),
+                                    [](const TestCase& testCase) { return testCase.result; });
+    // Before a run nothing has passed or failed yet.
+    m_summary->setText(judged ? QStringLiteral("<b>%1/%2</b> 통과").arg(passed).arg(cases.size())
+                              : QStringLiteral("<b>–/%1</b>").arg(cases.size()));
+    setSheetProperty(m_summary, "allPassed", judged && passed == cases.size());
+}
+
+void CasesPanel::showRunEnd(const QList<CompilerMessage>& messages, bool nothingRan) {
+    m_console->showMessages(messages);
+    if (nothingRan) {
+        selectTab(Tab::console);
+        return;
+    }
+    selectTab(Tab::testCases);
+    const QList<TestCase>& cases = m_state.testCases();
+    for (int row = 0; row < cases.size(); ++row) {
+        if (cases[row].result && !cases[row].result->verdict.passes()) {
+            m_testCases->revealResult(row);
+            return;
+        }
+    }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/compiler_message.h"
+
 #include <QWidget>
 
 class AppState;
@@ -16,7 +18,8 @@ class ProblemSession;
 // The lower pane of the window: a header with the tabs "테스트", "콘솔" and
 // "백준", the copy-code button, the pass summary and the run button, over
 // the selected tab's page. Every run of the window's run session, whoever
-// started it, shows the console.
+// started it, shows the console; one that ends shows the first failing case,
+// or the console when nothing could run, opened at the first compiler message.
 class CasesPanel : public QWidget {
     Q_OBJECT
 
@@ -36,6 +39,7 @@ private:
     QAbstractButton* addTabButton(Tab tab, const QString& symbol, const QString& label,
                                   QWidget* header);
     void updateSummary();
+    void showRunEnd(const QList<CompilerMessage>& messages, bool nothingRan);
 
     AppState& m_state;
     RunSession& m_runs;

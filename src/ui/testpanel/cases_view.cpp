@@ -242,6 +242,22 @@ void CasesView::reveal(int row, Reveal how) {
         shown->focusInput();
 }
 
+void CasesView::revealResult(int row) {
+    CaseCard* shown = card(row);
+    shown->setExpanded(true);
+    reveal(row, Reveal::scroll);
+    // A card taller than the view gives way to its result, once the card
+    // has laid out what it shows.
+    QWidget* result = shown->resultView();
+    for (QWidget* widget = result; widget != shown; widget = widget->parentWidget()) {
+        if (widget->layout())
+            widget->layout()->activate();
+    }
+    shown->layout()->activate();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    m_scroll->ensureWidgetVisible(result, 0, 0);
+}
+
 void CasesView::renumberFrom(int row) {
     for (; row < m_cards.size(); ++row) {
         if (m_cards[row])

@@ -28,6 +28,8 @@ public:
     // The card of a row, built now if it was still a placeholder.
     CaseCard* card(int row);
     int builtCardCount() const;
+    // Expands a row's card and scrolls its result into view.
+    void revealResult(int row);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

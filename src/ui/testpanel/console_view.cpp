@@ -9,7 +9,9 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QVBoxLayout>
 
 namespace {
@@ -18,6 +20,10 @@ namespace {
 // huge line above all, would be felt on every change.
 constexpr qsizetype shownConsoleChars = 64 * 1024;
 constexpr int shownConsoleLines = 5000;
+
+QString firstLine(const CompilerMessage& message) {
+    return message.original.section(u'\n', 0, 0).trimmed();
+}
 
 } // namespace
 
@@ -53,15 +59,57 @@ ConsoleView::ConsoleView(AppState& state, RunSession& runs, QWidget* parent)
     m_text->setPlaceholderText(QStringLiteral("실행 결과가 여기에 표시됩니다...람쥐"));
     column->addWidget(m_text, 1);
 
+    m_text->viewport()->installEventFilter(this);
+
     connect(clear, &QPushButton::clicked, this, [this] { m_runs.setConsoleText(QString()); });
     connect(&m_runs, &RunSession::consoleTextChanged, this, &ConsoleView::showOutput);
     showOutput(m_runs.consoleText());
 }
 
 void ConsoleView::showOutput(const QString& text) {
+    m_messages.clear();
     m_text->setOutput(text);
     if (m_autoScroll->isChecked()) {
         m_text->moveCursor(QTextCursor::End);
         m_text->ensureCursorVisible();
     }
+}
+
+void ConsoleView::showMessages(const QList<CompilerMessage>& messages) {
+    m_messages = messages;
+    for (const CompilerMessage& message : messages) {
+        const QString line = firstLine(message);
+        if (line.isEmpty())
+            continue;
+        const QTextCursor found = m_text->document()->find(line);
+        if (found.isNull())
+            continue;
+        // From the end, so the line found comes to rest at the top.
+        m_text->moveCursor(QTextCursor::End);
+        m_text->ensureCursorVisible();
+        QTextCursor start(found.block());
+        m_text->setTextCursor(start);
+        m_text->ensureCursorVisible();
+        return;
+    }
+}
+
+const CompilerMessage* ConsoleView::messageOnLine(const QString& line) const {
+    for (const CompilerMessage& message : m_messages) {
+        const QString printed = firstLine(message);
+        if (!printed.isEmpty() && line.contains(printed))
+            return &message;
+    }
+    return nullptr;
+}
+
+bool ConsoleView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_text->viewport() && event->type() == QEvent::MouseButtonRelease &&
+        !m_text->textCursor().hasSelection()) {
+        const auto* click = static_cast<QMouseEvent*>(event);
+        const QString line = m_text->cursorForPosition(click->position().toPoint()).block().text();
+        if (const CompilerMessage* message = messageOnLine(line))
+            emit messageActivated(*message);
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -201,6 +201,32 @@ void DiffView::setOutputs(const QString& expected, const QString& actual,
     });
 }
 
+void DiffView::setExpandable(bool expandable) {
+    m_expand->setVisible(expandable);
+}
+
+void DiffView::setMaximumRows(int rows) {
+    m_maximumRows = rows;
+    fitRows();
+}
+
+void DiffView::fitRows() {
+    for (QPlainTextEdit* pane : {m_expected, m_actual}) {
+        if (m_maximumRows == 0) {
+            pane->setMinimumHeight(0);
+            pane->setMaximumHeight(QWIDGETSIZE_MAX);
+            continue;
+        }
+        pane->ensurePolished();
+        const int rows = std::clamp(pane->document()->blockCount(), 1, m_maximumRows);
+        const QMargins margins = pane->contentsMargins();
+        // Room for a horizontal scroll bar: long lines are not wrapped.
+        pane->setFixedHeight(rows * pane->fontMetrics().lineSpacing() +
+                             int(2 * pane->document()->documentMargin()) + margins.top() +
+                             margins.bottom() + pane->horizontalScrollBar()->sizeHint().height());
+    }
+}
+
 void DiffView::present(OutputDiff diff) {
     m_diff = std::move(diff);
     m_summary->setText(m_diff.summary);
@@ -258,6 +284,7 @@ void DiffView::layOut() {
         }
         }
     }
+    fitRows();
 }
 
 void DiffView::resizeEvent(QResizeEvent* event) {

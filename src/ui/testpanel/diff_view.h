@@ -29,6 +29,11 @@ public:
     // follows once the comparison is laid out, at once for small outputs.
     void setOutputs(const QString& expected, const QString& actual, const QString& ruleLabel);
     bool isComparing() const { return m_comparing; }
+    // Fits the outputs to their rows, up to `rows` of them, then scrolls; 0
+    // lets them take the room they are given.
+    void setMaximumRows(int rows);
+    // Whether "크게 보기" is offered; a view that is already large has no use for it.
+    void setExpandable(bool expandable);
     const OutputDiff& diff() const { return m_diff; }
 
 signals:
@@ -43,6 +48,7 @@ protected:
 private:
     void present(OutputDiff diff);
     void layOut();
+    void fitRows();
 
     QLabel* m_summary;
     QCheckBox* m_showWhitespace;
@@ -54,6 +60,7 @@ private:
     OutputDiff m_diff;
     quint64 m_generation = 0;
     bool m_comparing = false;
+    int m_maximumRows = 0;
     // The worker of large comparisons. Declared last, so it is destroyed
     // first and waits for a comparison still running while the view is whole.
     QThreadPool m_pool;
