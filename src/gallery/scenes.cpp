@@ -68,7 +68,7 @@ void runSampleCases(SceneContext& context, CasesPanel::Tab tab) {
     fillSampleWorkspace(context.state);
     const QString echoSum = QStringLiteral("a, b = map(int, input().split())\nprint(a + b)\n");
     context.state.createFile(QStringLiteral("sum.py"), ProgrammingLanguage::python);
-    context.state.setFileText(state.selectedFile()->id, echoSum);
+    context.state.setFileText(context.state.selectedFile()->id, echoSum);
     // The editor reads the text when the file is chosen.
     const QUuid sum = context.state.files().last().id;
     context.state.openFile(context.state.files().first().id);
