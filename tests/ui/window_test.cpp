@@ -12,6 +12,8 @@
 #include <QDialog>
 #include <QFile>
 #include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QTest>
@@ -200,4 +202,41 @@ TEST_F(WindowTest, SplitterSizesSurviveARestart) {
     openWindow();
     EXPECT_EQ(splitters()[0]->sizes(), sidebar);
     EXPECT_EQ(splitters()[1]->sizes(), mainArea);
+}
+
+// A screen reader counts the case list's children, then reads them one by
+// one; a run or a click in between switches the panel and hides the list.
+TEST_F(WindowTest, TheCaseListReadsThroughAccessibilityWhileThePanelSwitches) {
+    state->setTestCases(QList<TestCase>(30));
+    state->createFile(u"notes.txt"_s, ProgrammingLanguage::txt);
+    auto* list = named<QScrollArea>(u"테스트 케이스 목록"_s);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list->verticalScrollBar()->isVisible(); }));
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(list);
+    const std::function<void()> switches[] = {
+        [&] { ASSERT_TRUE(startJudgeRun(*state)); }, [&] { named(u"테스트"_s)->click(); },
+        [&] { named(u"백준"_s)->click(); },          [&] { named(u"테스트"_s)->click(); },
+        [&] { named(u"콘솔"_s)->click(); },
+    };
+    const std::function<int(QAccessibleInterface*)> read = [&](QAccessibleInterface* node) {
+        int count = 1;
+        for (int i = 0; i < node->childCount(); ++i) {
+            QAccessibleInterface* child = node->child(i);
+            EXPECT_TRUE(child && child->isValid() && child->parent()->object() == node->object());
+            count += child ? read(child) : 0;
+        }
+        return count;
+    };
+    for (const auto& change : switches) {
+        const int children = reader->childCount();
+        change();
+        // Hidden children stay counted, so an index read before stays in range.
+        ASSERT_EQ(reader->childCount(), children);
+        for (int i = 0; i < children; ++i) {
+            QAccessibleInterface* child = reader->child(i);
+            ASSERT_TRUE(child && child->isValid());
+            read(child);
+        }
+    }
+    EXPECT_GT(read(reader), 30 * 5) << "every card is on the list";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !state->isRunning(); }, 20000));
 }

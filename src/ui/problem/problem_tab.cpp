@@ -1,6 +1,7 @@
 #include "ui/problem/problem_tab.h"
 
 #include "problems/problem_cache.h"
+#include "ui/accessibility.h"
 #include "ui/icons.h"
 #include "ui/problem/problem_detail_view.h"
 #include "ui/problem/tier_picker.h"
@@ -109,7 +110,7 @@ ProblemTab::ProblemTab(AppState& state, const CrawlerEndpoints& endpoints, QWidg
         m_content);
     m_errorText = label(QString(), QStringLiteral("problemMessage"), nullptr);
     m_error = messagePage(QStringLiteral("exclamationmark.triangle"), 1, {m_errorText}, m_content);
-    auto* scroll = new QScrollArea(m_content);
+    auto* scroll = new ScrollArea(m_content);
     scroll->setObjectName(QStringLiteral("problemScroll"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);

@@ -1,5 +1,6 @@
 #include "ui/settings/settings_window.h"
 
+#include "ui/accessibility.h"
 #include "ui/sheets/sheet_header.h"
 
 #include "ui/icons.h"
@@ -100,7 +101,7 @@ QWidget* SettingsWindow::buildHeader() {
 
 void SettingsWindow::addPage(SettingsTab tab, QWidget* page) {
     Q_ASSERT(m_pages->count() == int(tab));
-    auto* scroller = new QScrollArea(m_pages);
+    auto* scroller = new ScrollArea(m_pages);
     scroller->setObjectName(QStringLiteral("settingsPage"));
     scroller->setWidgetResizable(true);
     scroller->setFrameShape(QFrame::NoFrame);

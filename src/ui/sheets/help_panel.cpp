@@ -1,5 +1,6 @@
 #include "ui/sheets/help_panel.h"
 
+#include "ui/accessibility.h"
 #include "ui/icons.h"
 #include "ui/sheets/sheet_header.h"
 
@@ -26,7 +27,7 @@ HelpPanel::HelpPanel(QWidget* parent, HelpSection section) : QDialog(parent) {
                                          helpSectionTitle(each), m_sections);
         item->setData(Qt::UserRole, int(each));
     }
-    m_content = new QScrollArea(this);
+    m_content = new ScrollArea(this);
     m_content->setObjectName(QStringLiteral("helpScroll"));
     m_content->setWidgetResizable(true);
     m_content->setFrameShape(QFrame::NoFrame);
