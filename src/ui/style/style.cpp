@@ -23,6 +23,9 @@ constexpr char16_t sheetTemplate[] = uR"(
 QFrame#divider { background: <divider>; border: none; min-height: 1px; max-height: 1px; }
 
 #editorHeader { background: <sidebar>; }
+/* A theme change restyles the window after the editor took its colours,
+   and a restyle puts back the palette a widget had when first styled. */
+SyntaxTextView { background: <background>; }
 #fileName { color: <text>; font-size: 13pt; font-weight: 500; }
 #fontSizeGroup { background: <background-50>; border-radius: 6px; }
 #fontSizeGroup QToolButton, #fontSizeLabel { color: <text-60>; }
@@ -217,11 +220,11 @@ QColor neutralGrey(double alpha) {
     return withAlpha(QColor(128, 128, 128), alpha);
 }
 
-QString badgeRules() {
+QString badgeRules(const QColor& background) {
     QString rules;
     for (ProgrammingLanguage language : allLanguages()) {
         const QString extension = fileExtension(language);
-        const QString colour = css(badgeColor(language));
+        const QString colour = css(badgeColor(language, background));
         rules += QStringLiteral("*[badge=\"%1\"] { background: %2; }\n").arg(extension, colour);
         // Small language pickers show the label itself in the colour.
         rules += QStringLiteral("QToolButton[languageCard=\"%1\"] { color: %2; }\n")
@@ -297,7 +300,7 @@ QString themeStyleSheet(const WindowColours& window, const WindowColours& welcom
     QString sheet = QString::fromUtf16(sheetTemplate);
     for (const auto& [placeholder, colour] : colours)
         sheet.replace(QString::fromUtf16(placeholder), css(colour));
-    return sheet + badgeRules() + problemTabSheet(window) + diffViewSheet(window);
+    return sheet + badgeRules(window.background) + problemTabSheet(window) + diffViewSheet(window);
 }
 
 Style::Style(const AppState& state, QObject* parent) : QObject(parent), m_state(state) {
