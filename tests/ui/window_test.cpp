@@ -240,3 +240,26 @@ TEST_F(WindowTest, TheCaseListReadsThroughAccessibilityWhileThePanelSwitches) {
     EXPECT_GT(read(reader), 30 * 5) << "every card is on the list";
     ASSERT_TRUE(QTest::qWaitFor([&] { return !state->isRunning(); }, 20000));
 }
+
+// Sheets open inside the window over a dimmed backdrop, not as windows of
+// their own; Escape closes them and the keyboard goes back where it was.
+TEST_F(WindowTest, SheetsOpenInsideTheWindowAndEscapeReturnsTheKeyboard) {
+    openFiles({u"a.cpp"_s});
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_TRUE(editor);
+    for (const auto& open : {std::function<void()>([&] { window->openHelpPanel(); }),
+                             std::function<void()>([&] { window->openOnboarding(); })}) {
+        open();
+        auto* sheet = window->findChild<QDialog*>();
+        ASSERT_TRUE(sheet);
+        EXPECT_FALSE(sheet->isWindow());
+        EXPECT_LE((sheet->mapTo(window.get(), sheet->rect().center()) - window->rect().center())
+                      .manhattanLength(),
+                  2);
+        EXPECT_EQ(window->childAt(5, 5)->objectName(), u"sheetBackdrop"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !window->findChild<QDialog*>(); }));
+        EXPECT_EQ(QApplication::focusWidget(), editor);
+        EXPECT_NE(window->childAt(5, 5)->objectName(), u"sheetBackdrop"_s);
+    }
+}

@@ -137,6 +137,7 @@ QToolButton[languageCard] {
 }
 QToolButton[languageCard]:checked { background: <accent-20>; border-color: <accent>; }
 #sheetTitle { font-size: 14pt; font-weight: bold; }
+QDialog[sheet="true"] { background: <background>; border: 1px solid <divider>; border-radius: 10px; }
 #sectionTitle { font-weight: bold; }
 #fileExtension { color: <text-60>; font-family: monospace; }
 #sheetError { color: <error>; }
