@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QListWidget>
 
 namespace {
 
@@ -19,6 +20,14 @@ QAccessibleInterface* scrollAreaInterface(const QString& className, QObject* obj
 void nameIconButton(QAbstractButton* button, const QString& label, const QKeySequence& shortcut) {
     button->setToolTip(tooltipText(label, shortcut));
     button->setAccessibleName(label);
+}
+
+void currentFollowsSelection(QListWidget* list) {
+    QObject::connect(list, &QListWidget::itemSelectionChanged, list, [list] {
+        const QList<QListWidgetItem*> selected = list->selectedItems();
+        if (!selected.isEmpty() && list->currentItem() != selected.first())
+            list->setCurrentItem(selected.first());
+    });
 }
 
 ScrollArea::ScrollArea(QWidget* parent) : QScrollArea(parent) {

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QAbstractButton;
+class QListWidget;
 
 // Screen readers name a control by its visible text, which Qt passes on by
 // itself. An icon-only button has none: its tooltip carries the shortcut
@@ -12,6 +13,10 @@ class QAbstractButton;
 // also while a missing icon leaves a fallback text on it.
 void nameIconButton(QAbstractButton* button, const QString& label,
                     const QKeySequence& shortcut = {});
+
+// Makes the row a screen reader selects the current row, as a click does:
+// its "select" action selects without moving the current row.
+void currentFollowsSelection(QListWidget* list);
 
 // A scroll area a screen reader can read while it is hidden and shown.
 // Qt's own interface for scroll areas counts the scroll bars only while

@@ -4,6 +4,7 @@
 #include "support/widgets.h"
 #include "ui/commands.h"
 #include "ui/main_window.h"
+#include "ui/testpanel/cases_panel.h"
 #include "workspace/app_state.h"
 #include "workspace/workspace_fixture.h"
 
@@ -261,5 +262,28 @@ TEST_F(WindowTest, SheetsOpenInsideTheWindowAndEscapeReturnsTheKeyboard) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return !window->findChild<QDialog*>(); }));
         EXPECT_EQ(QApplication::focusWidget(), editor);
         EXPECT_NE(window->childAt(5, 5)->objectName(), u"sheetBackdrop"_s);
+    }
+}
+
+// Tabs are page tabs named by their file; a screen reader's actions do what
+// a click does, there and on the test panel's switches.
+TEST_F(WindowTest, TabsArePageTabsAndAccessibleActionsDoWhatAClickDoes) {
+    openFiles({u"a.cpp"_s, u"b.cpp"_s, u"c.cpp"_s});
+    QAccessibleInterface* tab = QAccessible::queryAccessibleInterface(named(u"b.cpp"_s));
+    EXPECT_EQ(tab->role(), QAccessible::PageTab);
+    EXPECT_FALSE(tab->state().selected);
+    tab->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(selectedName(), u"b.cpp"_s);
+    EXPECT_TRUE(tab->state().selected);
+    tab->actionInterface()->doAction(u"close"_s);
+    EXPECT_EQ(tabNames(*state), (QStringList{u"a.cpp"_s, u"c.cpp"_s}));
+
+    auto* panel = window->findChild<CasesPanel*>();
+    for (const auto& [name, page] : {std::pair(u"콘솔"_s, CasesPanel::Tab::console),
+                                     std::pair(u"테스트"_s, CasesPanel::Tab::testCases)}) {
+        QAccessible::queryAccessibleInterface(named(name))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::toggleAction());
+        EXPECT_EQ(panel->selectedTab(), page);
     }
 }

@@ -65,6 +65,7 @@ SettingsWindow::SettingsWindow(AppState& state, const QStringList& installedFami
     for (const TabInfo& info : tabTable())
         m_tabs->addItem(new QListWidgetItem(symbolIcon(info.symbol), info.label));
     connect(m_tabs, &QListWidget::currentRowChanged, m_pages, &QStackedWidget::setCurrentIndex);
+    currentFollowsSelection(m_tabs);
 
     auto* about = new AboutPage(state, this);
     connect(about, &AboutPage::resetDone, this, &QDialog::accept);

@@ -35,6 +35,7 @@ HelpPanel::HelpPanel(QWidget* parent, HelpSection section) : QDialog(parent) {
         if (row >= 0)
             m_content->setWidget(helpContent(allHelpSections()[row], m_content));
     });
+    currentFollowsSelection(m_sections);
 
     auto* divider = new QFrame(this);
     divider->setObjectName(QStringLiteral("divider"));

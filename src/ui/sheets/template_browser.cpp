@@ -52,8 +52,11 @@ TemplateBrowser::TemplateBrowser(AppState& state, Commands& commands, QWidget* p
         buttons->addWidget(button);
     }
     buttons->addStretch();
-    connect(m_categories, &QButtonGroup::idClicked, this,
-            [this](int id) { showCategory(AlgorithmCategory(id)); });
+    // Toggled, not clicked: a screen reader's action toggles.
+    connect(m_categories, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            showCategory(AlgorithmCategory(id));
+    });
     auto* categoryScroll = new ScrollArea(this);
     categoryScroll->setWidget(column);
     categoryScroll->setWidgetResizable(true);

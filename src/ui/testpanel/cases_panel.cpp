@@ -42,7 +42,11 @@ CasesPanel::CasesPanel(AppState& state, Commands& commands, RunController& runs,
     m_pages->addWidget(new ProblemTab(state, CrawlerEndpoints::fromEnvironment(), m_pages));
     column->addWidget(m_pages, 1);
 
-    connect(m_tabs, &QButtonGroup::idClicked, this, [this](int id) { selectTab(Tab(id)); });
+    // Toggled, not clicked: a screen reader's action toggles.
+    connect(m_tabs, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            selectTab(Tab(id));
+    });
     connect(&commands, &Commands::executeCode, &m_runs, &RunController::start);
     connect(&m_runs, &RunController::started, this, [this] { selectTab(Tab::console); });
     for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
