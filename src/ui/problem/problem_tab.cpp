@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -117,7 +118,7 @@ ProblemTab::ProblemTab(AppState& state, const CrawlerEndpoints& endpoints, QWidg
     m_detail = new ProblemDetailView(scroll);
     scroll->setWidget(m_detail);
     m_problem = scroll;
-    for (QWidget* page : {m_empty, m_error, m_problem})
+    for (QWidget* page : {m_empty, m_error, static_cast<QWidget*>(m_problem)})
         m_content->addWidget(page);
     layout->addWidget(m_content, 1);
 
@@ -216,12 +217,24 @@ void ProblemTab::showProblem() {
                               {QUrl(m_crawler.problemPageLink(problem->number)),
                                QUrl(m_crawler.testCaseSiteLink(problem->number))},
                               m_state.settings().problemTab().baekjoonFontSize);
+        // A new problem opens at its number and title, not where the last one was left.
+        if (problem->number != m_shownNumber)
+            m_problem->verticalScrollBar()->setValue(0);
+        m_shownNumber = problem->number;
     }
     refresh();
 }
 
 void ProblemTab::refresh() {
     const bool coolingDown = m_remainingCooldown > 0;
+    // As wide as its widest text, so the row does not shift as the seconds count down.
+    int widest = 0;
+    for (const QString& text :
+         {QStringLiteral("검색 중..."), QStringLiteral("88초"), QStringLiteral("검색")}) {
+        m_search->setText(text);
+        widest = std::max(widest, m_search->sizeHint().width());
+    }
+    m_search->setMinimumWidth(widest);
     if (m_isLoading)
         m_search->setText(QStringLiteral("검색 중..."));
     else if (coolingDown)

@@ -58,6 +58,8 @@ SettingsWindow::SettingsWindow(AppState& state, const QStringList& installedFami
 
     m_tabs = new QListWidget(this);
     m_tabs->setObjectName(QStringLiteral("settingsTabs"));
+    // Rows sized before the sheet's padding applies would overlap once it does.
+    m_tabs->ensurePolished();
     m_tabs->setAccessibleName(QStringLiteral("설정 항목"));
     m_tabs->setFixedWidth(150);
     m_tabs->setIconSize({20, 20});

@@ -19,6 +19,8 @@ HelpPanel::HelpPanel(QWidget* parent, HelpSection section) : QDialog(parent) {
 
     m_sections = new QListWidget(this);
     m_sections->setObjectName(QStringLiteral("sectionList"));
+    // Rows sized before the sheet's padding applies would overlap once it does.
+    m_sections->ensurePolished();
     m_sections->setAccessibleName(QStringLiteral("도움말 항목"));
     m_sections->setFixedWidth(170);
     m_sections->setIconSize(QSize(20, 20));

@@ -101,6 +101,10 @@ QPushButton[primary="true"]:disabled { background: <key-cap>; color: <text-40>; 
 #toolbar QToolButton:pressed, #tabBar QToolButton:pressed { background: <pressed>; }
 #toolbar QToolButton::menu-indicator { image: none; width: 0; }
 #toolbar QToolButton#runButton { font-weight: 600; padding: 5px 10px; }
+/* The toolbar's grey hover would make the green button look disabled. */
+#toolbar QToolButton#runButton:hover, #runButton:hover { background: <green-hover>; }
+#toolbar QToolButton#runButton:pressed, #runButton:pressed { background: <green-pressed>; }
+#toolbar QToolButton#runButton[running="true"] { background: <orange>; }
 
 #tabBar { background: <sidebar>; border-bottom: 1px solid <divider>; }
 #tabScroll, #tabStrip { background: transparent; }
@@ -136,6 +140,12 @@ QToolButton[languageCard] {
     border: 1px solid transparent; border-radius: 5px; padding: 4px 2px;
 }
 QToolButton[languageCard]:checked { background: <accent-20>; border-color: <accent>; }
+QToolButton[card="true"] {
+    background: <card>; color: <text>; border: 1px solid <divider>; border-radius: 10px;
+    padding: 6px;
+}
+QToolButton[card="true"]:hover { border-color: <accent>; }
+QToolButton[card="true"]:checked { background: <accent-20>; border: 2px solid <accent>; }
 #sheetTitle { font-size: 14pt; font-weight: bold; }
 QDialog[sheet="true"] { background: <background>; border: 1px solid <divider>; border-radius: 10px; }
 #sectionTitle { font-weight: bold; }
@@ -293,6 +303,8 @@ QString themeStyleSheet(const WindowColours& window, const WindowColours& welcom
         {u"<green>", standardColor(QStringLiteral("green"))},
         {u"<green-15>", withAlpha(standardColor(QStringLiteral("green")), 0.15)},
         {u"<green-50>", withAlpha(standardColor(QStringLiteral("green")), 0.5)},
+        {u"<green-hover>", standardColor(QStringLiteral("green")).darker(112)},
+        {u"<green-pressed>", standardColor(QStringLiteral("green")).darker(125)},
         {u"<red>", standardColor(QStringLiteral("red"))},
         {u"<red-15>", withAlpha(standardColor(QStringLiteral("red")), 0.15)},
         {u"<warning>", standardColor(QStringLiteral("orange"))},
