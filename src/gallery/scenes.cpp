@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSplitter>
 
 namespace {
 
@@ -86,13 +87,14 @@ void runSampleCases(SceneContext& context, CasesPanel::Tab tab) {
     while (context.state.isRunning())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     panel.selectTab(tab);
-    // The two passes folded, so the failure and the unjudged case show whole.
-    for (int row = 0; row < 2; ++row)
+    // The passes and the unjudged case folded, the failure open, on a panel
+    // tall enough to show them all from the top.
+    for (int row : {0, 1, 3})
         panel.testCasesView()->card(row)->setExpanded(false);
+    auto* panes = context.window.findChild<QSplitter*>(QStringLiteral("mainAreaSplitter"));
+    panes->setSizes({panes->height() - 520, 520});
     QApplication::processEvents();
-    QScrollBar* list =
-        panel.findChild<QScrollArea*>(QStringLiteral("testCaseList"))->verticalScrollBar();
-    list->setValue(list->maximum());
+    panel.findChild<QScrollArea*>(QStringLiteral("testCaseList"))->verticalScrollBar()->setValue(0);
 }
 
 Scene settingsScene(const QString& name, SettingsTab tab) {
