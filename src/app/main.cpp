@@ -11,9 +11,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <QTranslator>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -84,6 +87,11 @@ int main(int argc, char** argv) {
         return 0;
     useFreedesktopIcons();
     QApplication::setWindowIcon(appIcon());
+    // Qt's own words (the colour picker, OK and Cancel) in the interface's language.
+    QTranslator qtKorean;
+    if (qtKorean.load(QLocale(QLocale::Korean), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtKorean);
     quitOnTerminationSignals(app);
 
     AppState state;

@@ -58,13 +58,14 @@ void settle() {
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
 }
 
-// A window-modal sheet is its own top-level window; the picture shows it where
-// a person sees it, centred over the window, and a popup at its place.
+// Sheets are drawn inside the window; the settings window is a window of its
+// own, shown where a person sees it, centred over the window, and a popup at
+// its place.
 QImage compose(MainWindow& window) {
     QImage image = window.grab().toImage();
     QPainter painter(&image);
     for (QDialog* sheet : window.findChildren<QDialog*>()) {
-        if (!sheet->isVisible())
+        if (!sheet->isVisible() || !sheet->isWindow())
             continue;
         const QPixmap picture = sheet->grab();
         const QPoint at((image.width() - picture.width()) / 2,
@@ -106,7 +107,7 @@ bool render(const Scene& scene, std::optional<EditorTheme> theme, const QDir& ou
 }
 
 int usage() {
-    QTextStream(stderr) << "usage: corvanta-gallery OUTDIR [--theme NAME]\n";
+    QTextStream(stderr) << "usage: corvanta-gallery OUTDIR [--theme NAME|all]\n";
     return 2;
 }
 
@@ -125,13 +126,18 @@ int main(int argc, char** argv) {
     useFreedesktopIcons();
 
     QStringList args = app.arguments().mid(1);
-    std::optional<EditorTheme> theme;
+    // No theme: the default one. "all": every built-in theme, each in a folder of its name.
+    QList<std::optional<EditorTheme>> themes = {std::nullopt};
     const qsizetype themeAt = args.indexOf(QStringLiteral("--theme"));
     if (themeAt >= 0) {
         if (themeAt + 1 >= args.size())
             return usage();
-        theme = editorThemeFromRawValue(args[themeAt + 1]);
-        if (!theme) {
+        themes = {editorThemeFromRawValue(args[themeAt + 1])};
+        if (args[themeAt + 1] == QStringLiteral("all")) {
+            themes.clear();
+            for (EditorTheme each : allEditorThemes())
+                themes.append(each);
+        } else if (!themes.first()) {
             QTextStream(stderr) << "corvanta-gallery: unknown theme " << args[themeAt + 1] << "\n";
             return 2;
         }
@@ -139,19 +145,21 @@ int main(int argc, char** argv) {
     }
     if (args.size() != 1)
         return usage();
-    const QDir outDir(args.first());
-    if (!QDir().mkpath(outDir.path())) {
-        QTextStream(stderr) << "corvanta-gallery: cannot create " << outDir.path() << "\n";
-        return 1;
-    }
-
     int failures = 0;
-    for (const Scene& scene : gallery()) {
-        if (render(scene, theme, outDir)) {
-            QTextStream(stdout) << outDir.filePath(scene.fileName) << "\n";
-        } else {
-            QTextStream(stderr) << "corvanta-gallery: cannot write " << scene.fileName << "\n";
-            ++failures;
+    for (const std::optional<EditorTheme>& theme : themes) {
+        const QDir outDir(themes.size() > 1 ? QDir(args.first()).filePath(rawValue(*theme))
+                                            : args.first());
+        if (!QDir().mkpath(outDir.path())) {
+            QTextStream(stderr) << "corvanta-gallery: cannot create " << outDir.path() << "\n";
+            return 1;
+        }
+        for (const Scene& scene : gallery()) {
+            if (render(scene, theme, outDir)) {
+                QTextStream(stdout) << outDir.filePath(scene.fileName) << "\n";
+            } else {
+                QTextStream(stderr) << "corvanta-gallery: cannot write " << scene.fileName << "\n";
+                ++failures;
+            }
         }
     }
     return failures == 0 ? 0 : 1;

@@ -11,13 +11,18 @@
 #include "ui/sheets/onboarding_sheet.h"
 #include "ui/sidebar/sidebar.h"
 #include "ui/sidebar/sidebar_commands.h"
+#include "ui/testpanel/case_card.h"
 #include "ui/testpanel/cases_panel.h"
+#include "ui/testpanel/cases_view.h"
 #include "workspace/app_state.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
 
 namespace {
 
@@ -84,7 +89,14 @@ void runSampleCases(SceneContext& context, CasesPanel::Tab tab) {
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     // The run's end shows the first failure; the console is a click away.
     panel.selectTab(tab);
+    // The passes and the unjudged case folded, the failure open, on a panel
+    // tall enough to show them all from the top.
+    for (int row : {0, 1, 3})
+        panel.testCasesView()->card(row)->setExpanded(false);
+    auto* panes = context.window.findChild<QSplitter*>(QStringLiteral("mainAreaSplitter"));
+    panes->setSizes({panes->height() - 520, 520});
     QApplication::processEvents();
+    panel.findChild<QScrollArea*>(QStringLiteral("testCaseList"))->verticalScrollBar()->setValue(0);
 }
 
 Scene settingsScene(const QString& name, SettingsTab tab) {

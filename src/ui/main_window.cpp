@@ -10,6 +10,7 @@
 #include "ui/sheets/new_file_sheet.h"
 #include "ui/sheets/onboarding_sheet.h"
 #include "ui/sheets/quick_create_overlay.h"
+#include "ui/sheets/sheet_backdrop.h"
 #include "ui/sheets/template_browser.h"
 #include "ui/sidebar/sidebar.h"
 #include "ui/splitter_memory.h"
@@ -184,30 +185,26 @@ void MainWindow::openNewFileSheet() {
     if (findChild<NewFileSheet*>())
         return;
     auto* sheet = new NewFileSheet(m_state, this);
-    sheet->setAttribute(Qt::WA_DeleteOnClose);
-    sheet->open();
+    presentSheet(sheet);
 }
 
 void MainWindow::openHelpPanel() {
     if (findChild<HelpPanel*>())
         return;
     auto* sheet = new HelpPanel(this);
-    sheet->setAttribute(Qt::WA_DeleteOnClose);
-    sheet->open();
+    presentSheet(sheet);
 }
 
 void MainWindow::openTemplateBrowser() {
     if (findChild<TemplateBrowser*>())
         return;
     auto* sheet = new TemplateBrowser(m_state, this);
-    sheet->setAttribute(Qt::WA_DeleteOnClose);
-    sheet->open();
+    presentSheet(sheet);
 }
 
 void MainWindow::openOnboarding() {
     auto* sheet = new OnboardingSheet(m_state, this);
-    sheet->setAttribute(Qt::WA_DeleteOnClose);
-    sheet->open();
+    presentSheet(sheet);
 }
 
 void MainWindow::openSettings() {

@@ -11,7 +11,9 @@
 #include "workspace/app_state.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QComboBox>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -174,4 +176,20 @@ TEST_F(SettingsWindowTest, EscapeAndTheCloseButtonCloseItAndEveryControlHasAName
     ASSERT_TRUE(again && again->isVisible());
     named<QAbstractButton>(again, u"closeButton"_s)->click();
     EXPECT_FALSE(again->isVisible());
+}
+
+// A screen reader's actions do what a click does: selecting a section
+// switches the page, toggling a theme applies it.
+TEST_F(SettingsWindowTest, AccessibilityActionsDoWhatAClickDoes) {
+    QAccessibleInterface* sections =
+        QAccessible::queryAccessibleInterface(named<QListWidget>(settings, u"설정 항목"_s));
+    ASSERT_TRUE(sections && sections->tableInterface());
+    sections->tableInterface()->selectRow(int(SettingsTab::shortcuts));
+    EXPECT_EQ(settings->selectedTab(), SettingsTab::shortcuts);
+
+    auto* light = named<QAbstractButton>(page(SettingsTab::editor), u"Light"_s);
+    ASSERT_TRUE(light);
+    QAccessible::queryAccessibleInterface(light)->actionInterface()->doAction(
+        QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(state->theme(), EditorTheme::light);
 }

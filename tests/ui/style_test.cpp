@@ -1,8 +1,9 @@
+#include "editor/syntax_text_view.h"
 #include "support/printers.h"
 #include "support/test_support.h"
 #include "themes/theme_resolver.h"
-#include "ui/editor/welcome_view.h"
 #include "ui/commands.h"
+#include "ui/editor/welcome_view.h"
 #include "ui/editor_pane.h"
 #include "ui/style/colors.h"
 #include "ui/style/style.h"
@@ -81,19 +82,96 @@ TEST_F(StyleTest, WelcomeKeepsTheBuiltInColoursWhilePanesFollowTheThemeInForce) 
 }
 
 TEST_F(StyleTest, BadgesAreDrawnInTheirLanguagesColour) {
+    const auto badge = [](ProgrammingLanguage language) {
+        return badgeColor(language, builtIn(EditorTheme::dark, ThemeRole::background)).rgba();
+    };
     for (ProgrammingLanguage language : allLanguages()) {
         SCOPED_TRACE(rawValue(language).toStdString());
         auto* card = pane->welcomeView()->findChild<QPushButton*>(u"quickCreate_"_s +
                                                                   fileExtension(language));
         ASSERT_TRUE(card);
         QLabel* cardBadge = card->findChild<QLabel*>(u"cardBadge"_s);
-        EXPECT_EQ(pixel(cardBadge, {cardBadge->width() / 2, 1}), badgeColor(language).rgba());
+        EXPECT_EQ(pixel(cardBadge, {cardBadge->width() / 2, 1}), badge(language));
     }
     for (ProgrammingLanguage language : allLanguages()) {
         SCOPED_TRACE(rawValue(language).toStdString());
         state->createFile(u"a."_s + fileExtension(language), language);
-        QWidget* badge = child("headerBadge");
-        EXPECT_EQ(pixel(badge, {badge->width() / 2, 1}), badgeColor(language).rgba());
-        EXPECT_EQ(pixel(child("languageDot"), {4, 4}), badgeColor(language).rgba());
+        QWidget* header = child("headerBadge");
+        EXPECT_EQ(pixel(header, {header->width() / 2, 1}), badge(language));
+        EXPECT_EQ(pixel(child("languageDot"), {4, 4}), badge(language));
+    }
+}
+
+namespace {
+
+CustomTheme pastelTheme() {
+    CustomTheme custom;
+    custom.id = QUuid::createUuid();
+    custom.name = u"pastel"_s;
+    custom.background = CodableColor{0.98, 0.94, 0.96, 1};
+    custom.sidebarBackground = CodableColor{0.93, 0.88, 0.92, 1};
+    custom.textColor = CodableColor{0.25, 0.2, 0.3, 1};
+    custom.syntaxKeyword = CodableColor{0.6, 0.1, 0.45, 1};
+    return custom;
+}
+
+} // namespace
+
+// The code area's own background, in every theme, whether the window
+// started in it or switched to it.
+TEST_F(StyleTest, TheCodeAreaIsPaintedInTheThemesBackground) {
+    const CustomTheme custom = pastelTheme();
+    const auto codeArea = [&] {
+        state->createFile(u"a.cpp"_s, ProgrammingLanguage::cpp);
+        QWidget* area = pane->findChild<SyntaxTextView*>()->viewport();
+        return pixel(area, {area->width() - 3, area->height() - 3});
+    };
+    const auto expected = [&] {
+        return toQColor(
+                   resolveColor(ThemeRole::background, state->theme(), state->activeCustomTheme()))
+            .rgba();
+    };
+    std::vector<std::function<void()>> choices;
+    for (EditorTheme theme : allEditorThemes())
+        choices.push_back([this, theme] { state->selectBuiltInTheme(theme); });
+    choices.push_back([this, custom] { state->selectCustomTheme(custom); });
+    for (const auto& choose : choices) {
+        choose();
+        SCOPED_TRACE(rawValue(state->theme()).toStdString() +
+                     (state->activeCustomTheme() ? " custom" : ""));
+        EXPECT_EQ(codeArea(), expected()) << "switched to";
+        pane.reset();
+        style = std::make_unique<Style>(*state);
+        pane = std::make_unique<EditorPane>(*state, commands);
+        pane->resize(900, 600);
+        pane->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(pane.get()));
+        EXPECT_EQ(codeArea(), expected()) << "started in";
+    }
+}
+
+// Code is text: every highlighting colour reads 4.5:1 on its theme's
+// background, and a language badge stands out 3:1, in the light themes too.
+TEST(ThemeContrast, HighlightingReadsAndBadgesStandOut) {
+    const CustomTheme custom = pastelTheme();
+    QList<std::pair<EditorTheme, const CustomTheme*>> themes;
+    for (EditorTheme theme : allEditorThemes())
+        themes.append({theme, nullptr});
+    themes.append({EditorTheme::dark, &custom});
+    for (const auto& [theme, customTheme] : themes) {
+        SCOPED_TRACE(rawValue(theme).toStdString() + (customTheme ? " custom" : ""));
+        const auto colour = [&](ThemeRole role) {
+            return toQColor(resolveColor(role, theme, customTheme));
+        };
+        const QColor background = colour(ThemeRole::background);
+        for (ThemeRole role : allThemeRoles()) {
+            if (role == ThemeRole::textColor || themeRoleKey(role).startsWith(u"syntax"_s)) {
+                EXPECT_GE(contrastRatio(colour(role), background), 4.5)
+                    << themeRoleKey(role).toStdString();
+            }
+        }
+        for (ProgrammingLanguage language : allLanguages())
+            EXPECT_GE(contrastRatio(badgeColor(language, background), background), 3.0)
+                << rawValue(language).toStdString();
     }
 }

@@ -20,6 +20,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QMenu>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSplitter>
@@ -264,4 +265,87 @@ TEST_F(WindowTest, CompileErrorsAreMarkedInTheEditorAndTheConsoleOpensAtTheFirst
     QTest::keySequence(window.get(), actionInfo(ActionId::runCode).shortcut);
     EXPECT_TRUE(editor->diagnostics().markers().isEmpty());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window->runs().isRunning(); }, 120000));
+}
+
+// A screen reader counts the case list's children, then reads them one by
+// one; a run or a click in between switches the panel and hides the list.
+TEST_F(WindowTest, TheCaseListReadsThroughAccessibilityWhileThePanelSwitches) {
+    state->setTestCases(QList<TestCase>(30));
+    state->createFile(u"notes.txt"_s, ProgrammingLanguage::txt);
+    auto* list = named<QScrollArea>(u"테스트 케이스 목록"_s);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list->verticalScrollBar()->isVisible(); }));
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(list);
+    const std::function<void()> switches[] = {
+        [&] { ASSERT_TRUE(window->runs().start()); }, [&] { named(u"테스트"_s)->click(); },
+        [&] { named(u"백준"_s)->click(); },           [&] { named(u"테스트"_s)->click(); },
+        [&] { named(u"콘솔"_s)->click(); },
+    };
+    const std::function<int(QAccessibleInterface*)> read = [&](QAccessibleInterface* node) {
+        int count = 1;
+        for (int i = 0; i < node->childCount(); ++i) {
+            QAccessibleInterface* child = node->child(i);
+            EXPECT_TRUE(child && child->isValid() && child->parent()->object() == node->object());
+            count += child ? read(child) : 0;
+        }
+        return count;
+    };
+    for (const auto& change : switches) {
+        const int children = reader->childCount();
+        change();
+        // Hidden children stay counted, so an index read before stays in range.
+        ASSERT_EQ(reader->childCount(), children);
+        for (int i = 0; i < children; ++i) {
+            QAccessibleInterface* child = reader->child(i);
+            ASSERT_TRUE(child && child->isValid());
+            read(child);
+        }
+    }
+    EXPECT_GT(read(reader), 30 * 5) << "every card is on the list";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->runs().isRunning(); }, 20000));
+}
+
+// Sheets open inside the window over a dimmed backdrop, not as windows of
+// their own; Escape closes them and the keyboard goes back where it was.
+TEST_F(WindowTest, SheetsOpenInsideTheWindowAndEscapeReturnsTheKeyboard) {
+    openFiles({u"a.cpp"_s});
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_TRUE(editor);
+    for (const auto& open : {std::function<void()>([&] { window->openHelpPanel(); }),
+                             std::function<void()>([&] { window->openOnboarding(); })}) {
+        open();
+        auto* sheet = window->findChild<QDialog*>();
+        ASSERT_TRUE(sheet);
+        EXPECT_FALSE(sheet->isWindow());
+        EXPECT_LE((sheet->mapTo(window.get(), sheet->rect().center()) - window->rect().center())
+                      .manhattanLength(),
+                  2);
+        EXPECT_EQ(window->childAt(5, 5)->objectName(), u"sheetBackdrop"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !window->findChild<QDialog*>(); }));
+        EXPECT_EQ(QApplication::focusWidget(), editor);
+        EXPECT_NE(window->childAt(5, 5)->objectName(), u"sheetBackdrop"_s);
+    }
+}
+
+// Tabs are page tabs named by their file; a screen reader's actions do what
+// a click does, there and on the test panel's switches.
+TEST_F(WindowTest, TabsArePageTabsAndAccessibleActionsDoWhatAClickDoes) {
+    openFiles({u"a.cpp"_s, u"b.cpp"_s, u"c.cpp"_s});
+    QAccessibleInterface* tab = QAccessible::queryAccessibleInterface(named(u"b.cpp"_s));
+    EXPECT_EQ(tab->role(), QAccessible::PageTab);
+    EXPECT_FALSE(tab->state().selected);
+    tab->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(selectedName(), u"b.cpp"_s);
+    EXPECT_TRUE(tab->state().selected);
+    tab->actionInterface()->doAction(u"close"_s);
+    EXPECT_EQ(tabNames(*state), (QStringList{u"a.cpp"_s, u"c.cpp"_s}));
+
+    auto* panel = window->findChild<CasesPanel*>();
+    for (const auto& [name, page] : {std::pair(u"콘솔"_s, CasesPanel::Tab::console),
+                                     std::pair(u"테스트"_s, CasesPanel::Tab::testCases)}) {
+        QAccessible::queryAccessibleInterface(named(name))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::toggleAction());
+        EXPECT_EQ(panel->selectedTab(), page);
+    }
 }

@@ -3,6 +3,7 @@
 #include "ui/actions.h"
 #include "ui/style/style.h"
 
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -38,15 +39,14 @@ QPushButton* languageCard(ProgrammingLanguage language, QWidget* parent) {
     return card;
 }
 
-// The key on a grey cap, then what it does.
-QLayout* shortcutHint(ActionId action, const QString& description, QWidget* parent) {
-    auto* row = new QHBoxLayout();
-    row->addStretch();
-    row->addWidget(namedLabel(shortcutText(action), QStringLiteral("shortcutKey"), parent));
-    row->addSpacing(8);
-    row->addWidget(namedLabel(description, QStringLiteral("shortcutDescription"), parent));
-    row->addStretch();
-    return row;
+// The key on a grey cap, then what it does; the keys of all rows line up.
+void addShortcutHint(QGridLayout* grid, ActionId action, const QString& description,
+                     QWidget* parent) {
+    const int row = grid->count() / 2;
+    grid->addWidget(namedLabel(shortcutText(action), QStringLiteral("shortcutKey"), parent), row, 0,
+                    Qt::AlignRight);
+    grid->addWidget(namedLabel(description, QStringLiteral("shortcutDescription"), parent), row, 1,
+                    Qt::AlignLeft);
 }
 
 } // namespace
@@ -89,7 +89,14 @@ void WelcomeView::addLanguageCards(QBoxLayout* column) {
 void WelcomeView::addShortcutHints(QBoxLayout* column) {
     column->addWidget(
         namedLabel(QStringLiteral("단축키"), QStringLiteral("shortcutHeading"), this));
-    column->addLayout(shortcutHint(ActionId::newFile, QStringLiteral("새 파일"), this));
-    column->addLayout(shortcutHint(ActionId::runCode, QStringLiteral("실행"), this));
-    column->addLayout(shortcutHint(ActionId::showTemplates, QStringLiteral("템플릿"), this));
+    auto* grid = new QGridLayout();
+    grid->setHorizontalSpacing(8);
+    addShortcutHint(grid, ActionId::newFile, QStringLiteral("새 파일"), this);
+    addShortcutHint(grid, ActionId::runCode, QStringLiteral("실행"), this);
+    addShortcutHint(grid, ActionId::showTemplates, QStringLiteral("템플릿"), this);
+    auto* centred = new QHBoxLayout();
+    centred->addStretch();
+    centred->addLayout(grid);
+    centred->addStretch();
+    column->addLayout(centred);
 }

@@ -1,6 +1,7 @@
 #include "ui/problem/problem_tab.h"
 
 #include "problems/problem_session.h"
+#include "ui/accessibility.h"
 #include "ui/icons.h"
 #include "ui/problem/problem_detail_view.h"
 #include "ui/problem/tier_picker.h"
@@ -15,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -115,14 +117,14 @@ ProblemTab::ProblemTab(AppState& state, ProblemSession& session, QWidget* parent
         m_content);
     m_errorText = label(QString(), QStringLiteral("problemMessage"), nullptr);
     m_error = messagePage(QStringLiteral("exclamationmark.triangle"), 1, {m_errorText}, m_content);
-    auto* scroll = new QScrollArea(m_content);
+    auto* scroll = new ScrollArea(m_content);
     scroll->setObjectName(QStringLiteral("problemScroll"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     m_detail = new ProblemDetailView(scroll);
     scroll->setWidget(m_detail);
     m_problem = scroll;
-    for (QWidget* page : {m_empty, m_error, m_problem})
+    for (QWidget* page : {m_empty, m_error, static_cast<QWidget*>(m_problem)})
         m_content->addWidget(page);
     layout->addWidget(m_content, 1);
 
@@ -255,12 +257,24 @@ void ProblemTab::showProblem() {
                               {QUrl(m_session.crawler().problemPageLink(problem->number)),
                                QUrl(m_session.crawler().testCaseSiteLink(problem->number))},
                               m_state.settings().problemTab().baekjoonFontSize);
+        // A new problem opens at its number and title, not where the last one was left.
+        if (problem->number != m_shownNumber)
+            m_problem->verticalScrollBar()->setValue(0);
+        m_shownNumber = problem->number;
     }
     refresh();
 }
 
 void ProblemTab::refresh() {
     const bool coolingDown = m_remainingCooldown > 0;
+    // As wide as its widest text, so the row does not shift as the seconds count down.
+    int widest = 0;
+    for (const QString& text :
+         {QStringLiteral("검색 중..."), QStringLiteral("88초"), QStringLiteral("검색")}) {
+        m_search->setText(text);
+        widest = std::max(widest, m_search->sizeHint().width());
+    }
+    m_search->setMinimumWidth(widest);
     if (m_isLoading)
         m_search->setText(QStringLiteral("검색 중..."));
     else if (coolingDown)

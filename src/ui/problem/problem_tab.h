@@ -15,6 +15,7 @@ class ProblemDetailView;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QStackedWidget;
 class TierPicker;
 
@@ -76,7 +77,8 @@ private:
     QWidget* m_empty;
     QLabel* m_errorText;
     QWidget* m_error;
-    QWidget* m_problem;
+    QScrollArea* m_problem;
+    QString m_shownNumber;
     ProblemDetailView* m_detail;
     TierPicker* m_picker;
 };

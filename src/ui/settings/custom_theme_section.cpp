@@ -3,6 +3,7 @@
 #include "ui/icons.h"
 #include "ui/settings/custom_theme_row.h"
 #include "ui/sheets/custom_theme_editor_sheet.h"
+#include "ui/sheets/sheet_backdrop.h"
 #include "ui/sheets/sheet_header.h"
 #include "ui/sheets/theme_export_sheet.h"
 #include "ui/sheets/theme_import_sheet.h"
@@ -17,8 +18,7 @@
 namespace {
 
 QDialog* present(QDialog* sheet) {
-    sheet->setAttribute(Qt::WA_DeleteOnClose);
-    sheet->open();
+    presentSheet(sheet);
     return sheet;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/settings/settings_window.h"
 
+#include "ui/accessibility.h"
 #include "ui/sheets/sheet_header.h"
 
 #include "ui/icons.h"
@@ -57,6 +58,8 @@ SettingsWindow::SettingsWindow(AppState& state, const QStringList& installedFami
 
     m_tabs = new QListWidget(this);
     m_tabs->setObjectName(QStringLiteral("settingsTabs"));
+    // Rows sized before the sheet's padding applies would overlap once it does.
+    m_tabs->ensurePolished();
     m_tabs->setAccessibleName(QStringLiteral("설정 항목"));
     m_tabs->setFixedWidth(150);
     m_tabs->setIconSize({20, 20});
@@ -64,6 +67,7 @@ SettingsWindow::SettingsWindow(AppState& state, const QStringList& installedFami
     for (const TabInfo& info : tabTable())
         m_tabs->addItem(new QListWidgetItem(symbolIcon(info.symbol), info.label));
     connect(m_tabs, &QListWidget::currentRowChanged, m_pages, &QStackedWidget::setCurrentIndex);
+    currentFollowsSelection(m_tabs);
 
     auto* about = new AboutPage(state, this);
     connect(about, &AboutPage::resetDone, this, &QDialog::accept);
@@ -100,7 +104,7 @@ QWidget* SettingsWindow::buildHeader() {
 
 void SettingsWindow::addPage(SettingsTab tab, QWidget* page) {
     Q_ASSERT(m_pages->count() == int(tab));
-    auto* scroller = new QScrollArea(m_pages);
+    auto* scroller = new ScrollArea(m_pages);
     scroller->setObjectName(QStringLiteral("settingsPage"));
     scroller->setWidgetResizable(true);
     scroller->setFrameShape(QFrame::NoFrame);

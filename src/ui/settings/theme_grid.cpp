@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -55,7 +56,10 @@ void ThemeGrid::rebuild() {
     for (EditorTheme theme : allEditorThemes()) {
         QPushButton* button = add(rawValue(theme));
         button->setProperty(builtInProperty, int(theme));
-        connect(button, &QPushButton::clicked, this, [this, theme] {
+        // Toggled, not clicked: a screen reader's action toggles.
+        connect(button, &QPushButton::toggled, this, [this, theme](bool checked) {
+            if (!checked)
+                return;
             m_state.selectBuiltInTheme(theme);
             showChoice();
         });
@@ -63,7 +67,9 @@ void ThemeGrid::rebuild() {
     for (const CustomTheme& theme : m_state.customThemes()) {
         QPushButton* button = add(theme.name);
         button->setProperty(customProperty, theme.id);
-        connect(button, &QPushButton::clicked, this, [this, id = theme.id] {
+        connect(button, &QPushButton::toggled, this, [this, id = theme.id](bool checked) {
+            if (!checked)
+                return;
             for (const CustomTheme& custom : m_state.customThemes()) {
                 if (custom.id == id)
                     m_state.selectCustomTheme(custom);
@@ -79,6 +85,7 @@ void ThemeGrid::showChoice() {
     const CustomTheme* custom = m_state.activeCustomTheme();
     for (QAbstractButton* button : m_buttons->buttons()) {
         const QVariant builtIn = button->property(builtInProperty);
+        const QSignalBlocker quiet(button);
         button->setChecked(custom ? button->property(customProperty).toUuid() == custom->id
                                   : builtIn.isValid() && builtIn.toInt() == int(m_state.theme()));
     }

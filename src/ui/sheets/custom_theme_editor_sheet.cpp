@@ -1,5 +1,6 @@
 #include "ui/sheets/custom_theme_editor_sheet.h"
 
+#include "ui/accessibility.h"
 #include "ui/sheets/color_field.h"
 #include "ui/sheets/sheet_header.h"
 #include "ui/sheets/theme_preview.h"
@@ -139,7 +140,7 @@ QWidget* CustomThemeEditorSheet::buildForm(const CustomTheme& start) {
     }
     layout->addStretch();
 
-    auto* scroll = new QScrollArea(this);
+    auto* scroll = new ScrollArea(this);
     scroll->setObjectName(QStringLiteral("themeForm"));
     scroll->setWidget(form);
     scroll->setWidgetResizable(true);

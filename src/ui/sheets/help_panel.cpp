@@ -1,5 +1,6 @@
 #include "ui/sheets/help_panel.h"
 
+#include "ui/accessibility.h"
 #include "ui/icons.h"
 #include "ui/sheets/sheet_header.h"
 
@@ -18,6 +19,8 @@ HelpPanel::HelpPanel(QWidget* parent, HelpSection section) : QDialog(parent) {
 
     m_sections = new QListWidget(this);
     m_sections->setObjectName(QStringLiteral("sectionList"));
+    // Rows sized before the sheet's padding applies would overlap once it does.
+    m_sections->ensurePolished();
     m_sections->setAccessibleName(QStringLiteral("도움말 항목"));
     m_sections->setFixedWidth(170);
     m_sections->setIconSize(QSize(20, 20));
@@ -26,7 +29,7 @@ HelpPanel::HelpPanel(QWidget* parent, HelpSection section) : QDialog(parent) {
                                          helpSectionTitle(each), m_sections);
         item->setData(Qt::UserRole, int(each));
     }
-    m_content = new QScrollArea(this);
+    m_content = new ScrollArea(this);
     m_content->setObjectName(QStringLiteral("helpScroll"));
     m_content->setWidgetResizable(true);
     m_content->setFrameShape(QFrame::NoFrame);
@@ -34,6 +37,7 @@ HelpPanel::HelpPanel(QWidget* parent, HelpSection section) : QDialog(parent) {
         if (row >= 0)
             m_content->setWidget(helpContent(allHelpSections()[row], m_content));
     });
+    currentFollowsSelection(m_sections);
 
     auto* divider = new QFrame(this);
     divider->setObjectName(QStringLiteral("divider"));

@@ -39,7 +39,7 @@ QIcon largeLanguageBadge(ProgrammingLanguage language, const QPalette& palette) 
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(badgeColor(language));
+    painter.setBrush(badgeColor(language, palette.color(QPalette::Window)));
     const QRectF box(1, 1, side - 2, side - 2);
     if (drawnAsCircle(language))
         painter.drawEllipse(box);
@@ -75,7 +75,7 @@ QToolButton* makeLanguageButton(ProgrammingLanguage language, QWidget* parent) {
     bold.setFamily(QStringLiteral("monospace"));
     button->setFont(bold);
     QPalette palette = button->palette();
-    palette.setColor(QPalette::ButtonText, badgeColor(language));
+    palette.setColor(QPalette::ButtonText, badgeColor(language, palette.color(QPalette::Window)));
     button->setPalette(palette);
     return button;
 }

@@ -104,7 +104,10 @@ QWidget* NewFileSheet::buildLanguageCards() {
         card->setMinimumHeight(72);
         m_cards->addButton(card);
         layout->addWidget(card, i / 3, i % 3);
-        connect(card, &QToolButton::clicked, this, [this, language] { chooseLanguage(language); });
+        connect(card, &QToolButton::toggled, this, [this, language](bool checked) {
+            if (checked)
+                chooseLanguage(language);
+        });
     }
     return grid;
 }

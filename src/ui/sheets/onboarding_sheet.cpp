@@ -1,8 +1,8 @@
 #include "ui/sheets/onboarding_sheet.h"
 
-#include "ui/style/colors.h"
 #include "ui/icons.h"
 #include "ui/sheets/step_dots.h"
+#include "ui/style/colors.h"
 #include "workspace/app_state.h"
 
 #include <QHBoxLayout>

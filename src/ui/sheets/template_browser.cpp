@@ -1,5 +1,6 @@
 #include "ui/sheets/template_browser.h"
 
+#include "ui/accessibility.h"
 #include "ui/icons.h"
 #include "ui/insert_template.h"
 #include "ui/sheets/sheet_header.h"
@@ -50,15 +51,18 @@ TemplateBrowser::TemplateBrowser(AppState& state, QWidget* parent, AlgorithmCate
         buttons->addWidget(button);
     }
     buttons->addStretch();
-    connect(m_categories, &QButtonGroup::idClicked, this,
-            [this](int id) { showCategory(AlgorithmCategory(id)); });
-    auto* categoryScroll = new QScrollArea(this);
+    // Toggled, not clicked: a screen reader's action toggles.
+    connect(m_categories, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            showCategory(AlgorithmCategory(id));
+    });
+    auto* categoryScroll = new ScrollArea(this);
     categoryScroll->setWidget(column);
     categoryScroll->setWidgetResizable(true);
     categoryScroll->setFixedWidth(160);
     categoryScroll->setFrameShape(QFrame::NoFrame);
 
-    m_cards = new QScrollArea(this);
+    m_cards = new ScrollArea(this);
     m_cards->setObjectName(QStringLiteral("templateCards"));
     m_cards->setWidgetResizable(true);
     m_cards->setFrameShape(QFrame::NoFrame);

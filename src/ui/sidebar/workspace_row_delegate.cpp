@@ -136,7 +136,8 @@ void WorkspaceRowDelegate::paintFile(QPainter* painter, const QStyleOptionViewIt
     badge.setBold(true);
     badge.setPixelSize(11);
     painter->setFont(badge);
-    painter->setPen(badgeColor(index.data(LanguageRole).value<ProgrammingLanguage>()));
+    painter->setPen(badgeColor(index.data(LanguageRole).value<ProgrammingLanguage>(),
+                               option.palette.color(QPalette::Window)));
     painter->drawText(QRect(x, row.top(), badgeWidth, row.height()),
                       Qt::AlignVCenter | Qt::AlignLeft, index.data(BadgeLabelRole).toString());
     x += badgeWidth + 4;

@@ -6,8 +6,11 @@
 #include "workspace/app_state.h"
 
 #include <QContextMenuEvent>
+#include <QDrag>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
 
 WorkspaceTreeView::WorkspaceTreeView(AppState& state, WorkspaceModel& model, QWidget* parent)
     : QTreeView(parent), m_state(state), m_model(model),
@@ -167,4 +170,27 @@ void WorkspaceTreeView::dropEvent(QDropEvent* event) {
     showDropTarget(std::nullopt);
     stopAutoScroll();
     setState(NoState);
+}
+
+// The dragged row is drawn below and right of the pointer, faded, so the
+// folder under the pointer shows its drop highlight.
+void WorkspaceTreeView::startDrag(Qt::DropActions supportedActions) {
+    QModelIndexList rows = selectedIndexes();
+    rows.removeIf(
+        [](const QModelIndex& index) { return !(index.flags() & Qt::ItemIsDragEnabled); });
+    if (rows.isEmpty())
+        return;
+    auto* drag = new QDrag(this);
+    drag->setMimeData(model()->mimeData(rows));
+    const QRect row = visualRect(rows.first()).intersected(viewport()->rect());
+    QPixmap image(row.size() * devicePixelRatio());
+    image.setDevicePixelRatio(devicePixelRatio());
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setOpacity(0.7);
+    painter.drawPixmap(0, 0, viewport()->grab(row));
+    painter.end();
+    drag->setPixmap(image);
+    drag->setHotSpot(QPoint(-12, -8));
+    drag->exec(supportedActions, Qt::MoveAction);
 }

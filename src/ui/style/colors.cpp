@@ -1,6 +1,8 @@
 #include "ui/style/colors.h"
 
 #include <QHash>
+#include <algorithm>
+#include <cmath>
 
 QColor withAlpha(QColor color, double alpha) {
     color.setAlphaF(float(alpha));
@@ -21,6 +23,35 @@ QColor standardColor(const QString& name) {
     return standard.value(name, QColor(142, 142, 147));
 }
 
-QColor badgeColor(ProgrammingLanguage language) {
-    return standardColor(badgeColorName(language));
+namespace {
+
+double luminance(const QColor& color) {
+    const auto linear = [](float channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) +
+           0.0722 * linear(color.blueF());
+}
+
+} // namespace
+
+double contrastRatio(const QColor& first, const QColor& second) {
+    const double a = luminance(first);
+    const double b = luminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+QColor badgeColor(ProgrammingLanguage language, const QColor& background) {
+    constexpr double nonTextContrast = 3.0;
+    QColor colour = standardColor(badgeColorName(language));
+    // Yellow on a light theme darkens towards amber; the hue stays.
+    const bool darken = luminance(background) > 0.18;
+    float hue = 0, saturation = 0, lightness = 0;
+    colour.getHslF(&hue, &saturation, &lightness);
+    hue = std::max(hue, 0.0f); // grey has none
+    while (contrastRatio(colour, background) < nonTextContrast && lightness > 0 && lightness < 1) {
+        lightness = std::clamp(lightness + (darken ? -0.02f : 0.02f), 0.0f, 1.0f);
+        colour = QColor::fromHslF(hue, saturation, lightness);
+    }
+    return colour;
 }

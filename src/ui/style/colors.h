@@ -8,5 +8,8 @@
 QColor withAlpha(QColor color, double alpha);
 // One of the desktop's standard colours by name ("blue", "purple", ...); gray when unknown.
 QColor standardColor(const QString& name);
-// The standard colour a language's badge is drawn in (blue for C, purple for C++, ...).
-QColor badgeColor(ProgrammingLanguage language);
+// The WCAG contrast ratio of two opaque colours, from 1 to 21.
+double contrastRatio(const QColor& first, const QColor& second);
+// The standard colour a language's badge is drawn in (blue for C, purple for
+// C++, ...), darkened or lightened just enough to stand out 3:1 from `background`.
+QColor badgeColor(ProgrammingLanguage language, const QColor& background);

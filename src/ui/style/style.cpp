@@ -23,6 +23,9 @@ constexpr char16_t sheetTemplate[] = uR"(
 QFrame#divider { background: <divider>; border: none; min-height: 1px; max-height: 1px; }
 
 #editorHeader { background: <sidebar>; }
+/* A theme change restyles the window after the editor took its colours,
+   and a restyle puts back the palette a widget had when first styled. */
+SyntaxTextView { background: <background>; }
 #fileName { color: <text>; font-size: 13pt; font-weight: 500; }
 #fontSizeGroup { background: <background-50>; border-radius: 6px; }
 #fontSizeGroup QToolButton, #fontSizeLabel { color: <text-60>; }
@@ -98,6 +101,10 @@ QPushButton[primary="true"]:disabled { background: <key-cap>; color: <text-40>; 
 #toolbar QToolButton:pressed, #tabBar QToolButton:pressed { background: <pressed>; }
 #toolbar QToolButton::menu-indicator { image: none; width: 0; }
 #toolbar QToolButton#runButton { font-weight: 600; padding: 5px 10px; }
+/* The toolbar's grey hover would make the green button look disabled. */
+#toolbar QToolButton#runButton:hover, #runButton:hover { background: <green-hover>; }
+#toolbar QToolButton#runButton:pressed, #runButton:pressed { background: <green-pressed>; }
+#toolbar QToolButton#runButton[running="true"] { background: <orange>; }
 
 #tabBar { background: <sidebar>; border-bottom: 1px solid <divider>; }
 #tabScroll, #tabStrip { background: transparent; }
@@ -133,7 +140,14 @@ QToolButton[languageCard] {
     border: 1px solid transparent; border-radius: 5px; padding: 4px 2px;
 }
 QToolButton[languageCard]:checked { background: <accent-20>; border-color: <accent>; }
+QToolButton[card="true"] {
+    background: <card>; color: <text>; border: 1px solid <divider>; border-radius: 10px;
+    padding: 6px;
+}
+QToolButton[card="true"]:hover { border-color: <accent>; }
+QToolButton[card="true"]:checked { background: <accent-20>; border: 2px solid <accent>; }
 #sheetTitle { font-size: 14pt; font-weight: bold; }
+QDialog[sheet="true"] { background: <background>; border: 1px solid <divider>; border-radius: 10px; }
 #sectionTitle { font-weight: bold; }
 #fileExtension { color: <text-60>; font-family: monospace; }
 #sheetError { color: <error>; }
@@ -217,11 +231,11 @@ QColor neutralGrey(double alpha) {
     return withAlpha(QColor(128, 128, 128), alpha);
 }
 
-QString badgeRules() {
+QString badgeRules(const QColor& background) {
     QString rules;
     for (ProgrammingLanguage language : allLanguages()) {
         const QString extension = fileExtension(language);
-        const QString colour = css(badgeColor(language));
+        const QString colour = css(badgeColor(language, background));
         rules += QStringLiteral("*[badge=\"%1\"] { background: %2; }\n").arg(extension, colour);
         // Small language pickers show the label itself in the colour.
         rules += QStringLiteral("QToolButton[languageCard=\"%1\"] { color: %2; }\n")
@@ -289,6 +303,8 @@ QString themeStyleSheet(const WindowColours& window, const WindowColours& welcom
         {u"<green>", standardColor(QStringLiteral("green"))},
         {u"<green-15>", withAlpha(standardColor(QStringLiteral("green")), 0.15)},
         {u"<green-50>", withAlpha(standardColor(QStringLiteral("green")), 0.5)},
+        {u"<green-hover>", standardColor(QStringLiteral("green")).darker(112)},
+        {u"<green-pressed>", standardColor(QStringLiteral("green")).darker(125)},
         {u"<red>", standardColor(QStringLiteral("red"))},
         {u"<red-15>", withAlpha(standardColor(QStringLiteral("red")), 0.15)},
         {u"<warning>", standardColor(QStringLiteral("orange"))},
@@ -297,7 +313,7 @@ QString themeStyleSheet(const WindowColours& window, const WindowColours& welcom
     QString sheet = QString::fromUtf16(sheetTemplate);
     for (const auto& [placeholder, colour] : colours)
         sheet.replace(QString::fromUtf16(placeholder), css(colour));
-    return sheet + badgeRules() + problemTabSheet(window) + diffViewSheet(window);
+    return sheet + badgeRules(window.background) + problemTabSheet(window) + diffViewSheet(window);
 }
 
 Style::Style(const AppState& state, QObject* parent) : QObject(parent), m_state(state) {

@@ -21,9 +21,9 @@ constexpr int minimumTabWidth = 80;
 
 // As wide as its tabs while they fit, so "+" follows the last tab; narrower
 // (scrolling) when the window is.
-class TabScrollArea : public QScrollArea {
+class TabScrollArea : public ScrollArea {
 public:
-    using QScrollArea::QScrollArea;
+    using ScrollArea::ScrollArea;
 
     QSize sizeHint() const override {
         const QSize content = widget() ? widget()->sizeHint() : QSize();

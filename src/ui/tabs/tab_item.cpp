@@ -5,6 +5,7 @@
 #include "ui/icons.h"
 #include "ui/style/style.h"
 
+#include <QAccessibleWidget>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -13,7 +14,56 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+namespace {
+
+const QString closeAction = QStringLiteral("close");
+
+// A screen reader hears a page tab named by its file, selected while it is
+// the selected file, with "press" to switch to it and "close" to close it;
+// as the button it is drawn with it would be a check box.
+class TabAccessible : public QAccessibleWidget {
+public:
+    explicit TabAccessible(TabItem* tab) : QAccessibleWidget(tab, QAccessible::PageTab) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.selectable = true;
+        state.selected = tab()->isChecked();
+        return state;
+    }
+
+    QStringList actionNames() const override { return {pressAction(), closeAction}; }
+
+    QString localizedActionName(const QString& name) const override {
+        return name == closeAction ? QStringLiteral("닫기")
+                                   : QAccessibleWidget::localizedActionName(name);
+    }
+
+    void doAction(const QString& name) override {
+        if (name == pressAction())
+            tab()->click();
+        else if (name == closeAction)
+            emit tab()->closeRequested();
+    }
+
+private:
+    TabItem* tab() const { return static_cast<TabItem*>(widget()); }
+};
+
+QAccessibleInterface* tabInterface(const QString& className, QObject* object) {
+    if (className != QLatin1StringView(TabItem::staticMetaObject.className()))
+        return nullptr;
+    return new TabAccessible(static_cast<TabItem*>(object));
+}
+
+} // namespace
+
 TabItem::TabItem(QWidget* parent) : QAbstractButton(parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(tabInterface);
+        return true;
+    }();
+    Q_UNUSED(installed);
     setObjectName(QStringLiteral("tab"));
     setCheckable(true);
     // Clicking a tab switches files but leaves the keyboard in the editor.

@@ -10,7 +10,7 @@ class QToolButton;
 // One open file in the tab bar: the language badge, the name and a close
 // button, over a 2-pixel bar in the language's colour that only the selected
 // tab shows. A screen reader hears the file's name and, while it is the
-// selected file, "checked". A middle click closes it, as on every Linux desktop.
+// selected file, "selected", as a page tab. A middle click closes it, as on every Linux desktop.
 class TabItem : public QAbstractButton {
     Q_OBJECT
 

@@ -42,7 +42,11 @@ CasesPanel::CasesPanel(AppState& state, RunSession& runs, ProblemSession& proble
     m_pages->addWidget(new ProblemTab(state, problems, m_pages));
     column->addWidget(m_pages, 1);
 
-    connect(m_tabs, &QButtonGroup::idClicked, this, [this](int id) { selectTab(Tab(id)); });
+    // Toggled, not clicked: a screen reader's action toggles.
+    connect(m_tabs, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            selectTab(Tab(id));
+    });
     connect(&m_runs, &RunSession::runningChanged, this, [this](bool running) {
         if (running)
             selectTab(Tab::console);

@@ -1,5 +1,6 @@
 #include "ui/testpanel/cases_view.h"
 
+#include "ui/accessibility.h"
 #include "ui/icons.h"
 #include "ui/testpanel/case_card.h"
 #include "workspace/app_state.h"
@@ -32,7 +33,7 @@ CasesView::CasesView(AppState& state, QAbstractItemModel& model, QWidget* parent
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
 
-    m_scroll = new QScrollArea(this);
+    m_scroll = new ScrollArea(this);
     m_scroll->setObjectName(QStringLiteral("testCaseList"));
     m_scroll->setWidgetResizable(true);
     m_scroll->setFrameShape(QFrame::NoFrame);
