@@ -55,6 +55,10 @@ QVariant CaseModel::data(const QModelIndex& index, int role) const {
         return testCase->expectedOutput;
     case ResultRole:
         return optionalValue(testCase->result);
+    case ComparisonRole: {
+        const JudgeChoice& choice = m_state.judgeChoice();
+        return choice.program == JudgeChoice::Program::none ? choice.comparison : QString();
+    }
     default:
         return {};
     }

@@ -24,6 +24,9 @@ enum ItemRole {
     ExpectedOutputRole,
     // The last run's CaseResult; absent (an invalid QVariant) before a run.
     ResultRole,
+    // The comparison's name the runs judge outputs by ("lines", "float:1e-6");
+    // empty while a checker or an interactor judges them.
+    ComparisonRole,
 };
 
 struct FileItem;

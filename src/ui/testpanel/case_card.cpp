@@ -46,8 +46,11 @@ QString milliseconds(double value) {
 }
 
 // The rule the window's runs judge outputs by, named in the diff's summary.
-QString judgingRule() {
-    return ComparisonMode{ComparisonMode::Kind::lines}.label();
+QString judgingRule(const QVariant& comparison) {
+    const QString name = comparison.toString();
+    if (name.isEmpty())
+        return QStringLiteral("채점 프로그램");
+    return ComparisonMode::fromName(name).value_or(ComparisonMode{}).label();
 }
 
 QLabel* fieldTitle(const QString& text, QWidget* parent) {
@@ -287,7 +290,7 @@ void CaseCard::showDiff(const QString& expected, const QString& actual) {
     }
     m_diffExpected = expected;
     m_diffActual = actual;
-    m_diff->setOutputs(expected, actual, judgingRule());
+    m_diff->setOutputs(expected, actual, judgingRule(m_model.index(m_row, 0).data(ComparisonRole)));
     m_diff->show();
 }
 
@@ -305,7 +308,8 @@ void CaseCard::openLargeDiff() {
     auto* diff = new DiffView(dialog);
     diff->setExpandable(false);
     layout->addWidget(diff);
-    diff->setOutputs(m_expectedOutput, stored.value<CaseResult>().output, judgingRule());
+    diff->setOutputs(m_expectedOutput, stored.value<CaseResult>().output,
+                     judgingRule(m_model.index(m_row, 0).data(ComparisonRole)));
     dialog->resize(1000, 700);
     dialog->show();
 }
