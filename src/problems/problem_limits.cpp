@@ -2,6 +2,7 @@
 
 #include "problems/page_conversion.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace {
@@ -57,4 +58,28 @@ ProblemLimits readProblemLimits(const QString& html) {
         return std::nullopt;
     };
     return {under(u"시간 제한"), under(u"메모리 제한")};
+}
+
+namespace {
+
+std::optional<double> leadingNumber(const QString& text, const QString& unit) {
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^\s*(\d{1,6}(?:\.\d{1,3})?)\s*(\S+))"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch() || match.captured(2) != unit)
+        return std::nullopt;
+    const double number = match.captured(1).toDouble();
+    return number > 0 ? std::optional(number) : std::nullopt;
+}
+
+} // namespace
+
+std::optional<int> timeLimitMilliseconds(const QString& text) {
+    const std::optional<double> seconds = leadingNumber(text, QStringLiteral("초"));
+    return seconds ? std::optional(int(*seconds * 1000 + 0.5)) : std::nullopt;
+}
+
+std::optional<int> memoryLimitMegabytes(const QString& text) {
+    const std::optional<double> megabytes = leadingNumber(text, QStringLiteral("MB"));
+    return megabytes ? std::optional(int(*megabytes)) : std::nullopt;
 }

@@ -13,3 +13,8 @@ struct ProblemLimits {
 // Each limit is the cell under its heading, as one line of plain text;
 // absent when the page has no such table or heading. Linear in the page.
 ProblemLimits readProblemLimits(const QString& html);
+
+// The number a limit's text opens with, in milliseconds ("0.5 초 (추가 시간
+// 없음)" → 500) or megabytes ("256 MB" → 256); nothing for any other text.
+std::optional<int> timeLimitMilliseconds(const QString& text);
+std::optional<int> memoryLimitMegabytes(const QString& text);

@@ -1,5 +1,6 @@
 #include "problems/problem_session.h"
 
+#include "problems/problem_limits.h"
 #include "workspace/app_state.h"
 
 #include <algorithm>
@@ -60,4 +61,11 @@ void ProblemSession::applyTestCases() {
     if (testCases.isEmpty())
         testCases.append(TestCase{});
     m_state.setTestCases(testCases);
+    // The problem's limits judge its samples, as the judge would.
+    JudgeChoice choice = m_state.judgeChoice();
+    choice.timeLimitMs =
+        timeLimitMilliseconds(m_problem->timeLimit.value_or(QString())).value_or(0);
+    choice.memoryLimitMb =
+        memoryLimitMegabytes(m_problem->memoryLimit.value_or(QString())).value_or(0);
+    m_state.setJudgeChoice(choice);
 }

@@ -42,7 +42,8 @@ public:
     void recordFetch(const ProblemResult& result,
                      const QDateTime& now = QDateTime::currentDateTime());
     // Replaces every test case by the problem's samples, or by one empty case
-    // when it has none. Nothing happens without a problem.
+    // when it has none, and makes the problem's limits those the runs judge
+    // by. Nothing happens without a problem.
     void applyTestCases();
 
 signals:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "workspace/judge_choice.h"
 #include "workspace/settings_values.h"
 
 #include <QtGlobal>
@@ -18,6 +19,9 @@ struct RunLimits {
 
     // The settings have no time limit of their own: the timeout is both.
     static RunLimits fromSettings(const ExecutionSettings& settings);
+    // A judge problem's limits, where the choice holds them, over the
+    // settings'; the hard stop is never sooner than the time limit allows.
+    static RunLimits fromSettings(const ExecutionSettings& settings, const JudgeChoice& choice);
 
     // When a program is ended: at the timeout, or once its wall time alone
     // makes it 시간 초과. Zero: never.

@@ -40,8 +40,9 @@ bool RunSession::start() {
     // What the editor shows, including the keystrokes of the last moment.
     file.content = m_state.fileText(file.id);
     m_state.clearTestResults();
-    m_run = new JudgeRun(file, m_state.testCases(),
-                         RunLimits::fromSettings(m_state.settings().execution()), this);
+    m_run = new JudgeRun(
+        file, m_state.testCases(),
+        RunLimits::fromSettings(m_state.settings().execution(), m_state.judgeChoice()), this);
     JudgeOptions judging = judgeOptionsFor(m_state.judgeChoice(), m_state.files());
     for (std::optional<FileItem>* program : {&judging.checker, &judging.interactor}) {
         if (*program)

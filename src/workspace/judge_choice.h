@@ -14,6 +14,10 @@ struct JudgeChoice {
     Program program = Program::none;
     QUuid programFileId; // with a checker or an interactor
     QString style = QStringLiteral("testlib");
+    // A judge problem's limits, when the cases came from one; 0: the
+    // execution settings decide.
+    int timeLimitMs = 0;
+    int memoryLimitMb = 0;
 
     bool operator==(const JudgeChoice&) const = default;
 };

@@ -259,6 +259,10 @@ QJsonObject encodeJudge(const JudgeChoice& judge) {
         object.insert(QStringLiteral("programFileId"), uuidString(judge.programFileId));
         object.insert(QStringLiteral("style"), judge.style);
     }
+    if (judge.timeLimitMs > 0)
+        object.insert(QStringLiteral("timeLimitMs"), judge.timeLimitMs);
+    if (judge.memoryLimitMb > 0)
+        object.insert(QStringLiteral("memoryLimitMb"), judge.memoryLimitMb);
     return object;
 }
 
@@ -274,10 +278,21 @@ bool decodeJudge(const QJsonValue& value, Reader& reader, const QList<FileItem>&
     const auto fileId =
         reader.optional(o, QStringLiteral("programFileId"), QJsonValue::String, where);
     const auto style = reader.optional(o, QStringLiteral("style"), QJsonValue::String, where);
+    const auto timeLimit =
+        reader.optional(o, QStringLiteral("timeLimitMs"), QJsonValue::Double, where);
+    const auto memoryLimit =
+        reader.optional(o, QStringLiteral("memoryLimitMb"), QJsonValue::Double, where);
     if (reader.failed())
         return false;
     JudgeChoice judge;
     judge.comparison = comparison;
+    // A limit that is no sensible number is left to the settings.
+    const auto limit = [](const std::optional<QJsonValue>& value) {
+        const int number = value ? value->toInt(0) : 0;
+        return number > 0 ? number : 0;
+    };
+    judge.timeLimitMs = limit(timeLimit);
+    judge.memoryLimitMb = limit(memoryLimit);
     if (program) {
         const auto kind =
             std::find(std::begin(programNames), std::end(programNames), program->toString());

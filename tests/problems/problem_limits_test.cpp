@@ -34,6 +34,13 @@ TEST(ProblemLimits, FollowTheirHeadingsAndReadTheCellAsText) {
                                  u"</table><table><tr><td>3 초</td></tr></table>"_s;
     expectLimits(headingsOnly, {}, "headings only");
 
+    // The numbers the runs judge by.
+    EXPECT_EQ(timeLimitMilliseconds(u"0.5 초 (추가 시간 없음)"_s), 500);
+    EXPECT_EQ(timeLimitMilliseconds(u"2 초"_s), 2000);
+    EXPECT_EQ(memoryLimitMegabytes(u"512 MB"_s), 512);
+    for (const QString& text : {u""_s, u"1 MB"_s, u"언어별 상이"_s, u"0 초"_s, u"1e9 초"_s})
+        EXPECT_FALSE(timeLimitMilliseconds(text)) << text.toStdString();
+
     const QString unclosed = u"<table id=\"problem-info\"><th>시간 제한<td>1 초"_s;
     expectLimits(unclosed, {}, "unclosed cells");
 }

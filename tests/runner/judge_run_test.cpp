@@ -137,6 +137,29 @@ TEST_F(TestRunTest, SessionJudgesByTheWorkspacesChoice) {
     EXPECT_EQ(verdictOf(state.testCases()[0]), VerdictKind::wrongAnswer);
 }
 
+// A judge problem's one second decides, though the timeout would allow five.
+TEST_F(TestRunTest, AProblemsLimitsDecideOverTheSettings) {
+    ASSERT_TRUE(toolInstalled("python3"));
+    AppState state;
+    RunSession session(state);
+    state.createFile(u"busy.py"_s, ProgrammingLanguage::python);
+    state.setFileText(state.selectedFile()->id,
+                      u"import time\nwhile time.process_time() < 1.5: pass\nprint('a')\n"_s);
+    state.setTestCases({testCase(u""_s, u"a"_s)});
+    const auto verdict = [&] {
+        EXPECT_TRUE(session.start());
+        QSignalSpy done(&session, &RunSession::runningChanged);
+        EXPECT_TRUE(done.wait(60000));
+        return verdictOf(state.testCases()[0]);
+    };
+    EXPECT_EQ(verdict(), VerdictKind::accepted);
+    JudgeChoice problem;
+    problem.timeLimitMs = 1000;
+    problem.memoryLimitMb = 256;
+    state.setJudgeChoice(problem);
+    EXPECT_EQ(verdict(), VerdictKind::timeLimit);
+}
+
 TEST_F(TestRunTest, EditsDuringTheRunDoNotAffectIt) {
     ASSERT_TRUE(toolInstalled("python3"));
     AppState state;

@@ -3,6 +3,7 @@
 #include "support/printers.h"
 #include "support/test_support.h"
 #include "ui/problem/problem_tab.h"
+#include "ui/testpanel/judge_bar.h"
 #include "workspace/app_state.h"
 
 #include <QFile>
@@ -113,6 +114,13 @@ TEST_F(ProblemTabTest, ShowsTheFetchedProblemAndCountsTheCooldownDownFromItsEnd)
     EXPECT_EQ(texts(u"limitChip"_s), (QStringList{u"시간 제한 2 초"_s, u"메모리 제한 128 MB"_s}));
     EXPECT_EQ(tab->findChildren<QWidget*>(u"sampleRow"_s).size(), 3);
     EXPECT_EQ(find<QLabel>(u"problemChip"_s)->text(), u"#1260"_s);
+
+    // Its samples are judged by its limits, and the panel says so.
+    JudgeBar bar(*state);
+    find<QPushButton>(u"applyTestCases"_s)->click();
+    EXPECT_EQ(state->judgeChoice().timeLimitMs, 2000);
+    EXPECT_EQ(bar.findChild<QLabel*>(u"problemLimits"_s)->text(),
+              u"시간 2초 · 메모리 128 MB, 문제 기준"_s);
 
     tickAt(std::chrono::milliseconds(300));
     EXPECT_EQ(searchButton()->text(), u"10초"_s);

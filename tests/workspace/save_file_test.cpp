@@ -119,7 +119,8 @@ TEST(SaveFile, DropsBadEntriesButKeepsTheRest) {
 // not hold is the default.
 TEST(SaveFile, KeepsTheJudgeChoice) {
     WorkspaceSnapshot snapshot = goldenSnapshot();
-    snapshot.judge = {u"float:0.001"_s, JudgeChoice::Program::checker, fileB, u"package"_s};
+    snapshot.judge = {
+        u"float:0.001"_s, JudgeChoice::Program::checker, fileB, u"package"_s, 1500, 128};
     EXPECT_EQ(decodeOk(encodeWorkspace(snapshot)).judge, snapshot.judge);
 
     snapshot.judge.programFileId = testId;

@@ -146,6 +146,7 @@ ProblemTab::ProblemTab(AppState& state, ProblemSession& session, QWidget* parent
         m_undoTimer.stop();
         m_undo->hide();
         m_state.setTestCases(std::exchange(m_replacedCases, {}));
+        m_state.setJudgeChoice(m_replacedChoice);
     });
     connect(&m_session, &ProblemSession::problemChanged, this, &ProblemTab::showProblem);
     connect(&m_state.settings(), &SettingsStore::problemTabChanged, this, &ProblemTab::showProblem);
@@ -232,6 +233,7 @@ void ProblemTab::showEvent(QShowEvent* event) {
 // something in it is worth bringing back.
 void ProblemTab::applySamples() {
     const QList<TestCase> before = m_state.testCases();
+    const JudgeChoice choiceBefore = m_state.judgeChoice();
     m_session.applyTestCases();
     const bool written = std::any_of(before.begin(), before.end(), [](const TestCase& testCase) {
         return !testCase.input.isEmpty() || !testCase.expectedOutput.isEmpty();
@@ -239,6 +241,7 @@ void ProblemTab::applySamples() {
     if (!written || before == m_state.testCases())
         return;
     m_replacedCases = before;
+    m_replacedChoice = choiceBefore;
     m_undo->show();
     m_undoTimer.start();
 }

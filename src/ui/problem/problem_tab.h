@@ -2,6 +2,7 @@
 
 #include "base/records.h"
 #include "problems/baekjoon_crawler.h"
+#include "workspace/judge_choice.h"
 
 #include <QDateTime>
 #include <QTimer>
@@ -61,6 +62,7 @@ private:
     QTimer m_undoTimer;
     // The cases the samples replaced, while they can be brought back.
     QList<TestCase> m_replacedCases;
+    JudgeChoice m_replacedChoice;
 
     bool m_isLoading = false;
     bool m_isLoadingRandom = false;

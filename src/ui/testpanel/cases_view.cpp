@@ -91,7 +91,13 @@ QWidget* CasesView::buildBottomBar() {
     });
     connect(clear, &QPushButton::clicked, &m_state, &AppState::clearTestResults);
     // Never leaves the list empty: there is always a case to type into.
-    connect(removeAll, &QPushButton::clicked, this, [this] { m_state.setTestCases({TestCase{}}); });
+    connect(removeAll, &QPushButton::clicked, this, [this] {
+        m_state.setTestCases({TestCase{}});
+        // Cases typed anew are no judge problem's.
+        JudgeChoice choice = m_state.judgeChoice();
+        choice.timeLimitMs = choice.memoryLimitMb = 0;
+        m_state.setJudgeChoice(choice);
+    });
     return bar;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
@@ -74,6 +75,9 @@ JudgeBar::JudgeBar(AppState& state, QWidget* parent) : QWidget(parent), m_state(
     for (const CheckerStyle style : {CheckerStyle::testlib, CheckerStyle::package})
         m_style->addItem(checkerStyleName(style), checkerStyleName(style));
     row->addWidget(m_style);
+    m_limits = new QLabel(this);
+    m_limits->setObjectName(u"problemLimits"_s);
+    row->addWidget(m_limits);
 
     fillPrograms();
     showChoice();
@@ -123,6 +127,14 @@ void JudgeBar::showChoice() {
     m_tolerance->setVisible(mode.kind == ComparisonMode::Kind::floating && !program);
     m_program->setVisible(program);
     m_style->setVisible(program);
+
+    QStringList limits;
+    if (choice.timeLimitMs > 0)
+        limits << u"시간 "_s + QString::number(choice.timeLimitMs / 1000.0) + u"초"_s;
+    if (choice.memoryLimitMb > 0)
+        limits << u"메모리 "_s + QString::number(choice.memoryLimitMb) + u" MB"_s;
+    m_limits->setText(limits.join(u" · "_s) + u", 문제 기준"_s);
+    m_limits->setVisible(!limits.isEmpty());
 }
 
 void JudgeBar::choose() {

@@ -4,6 +4,7 @@
 
 class AppState;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 // The test panel's choice of how runs judge outputs: a comparison (with its
@@ -11,6 +12,7 @@ class QLineEdit;
 // the checker or the interactor, in the testlib or the package convention.
 // Shows the state's choice and writes every change back to it; a tolerance
 // that is no number >= 0 is refused and the field shows the one in force.
+// When a judge problem's limits decide the verdicts, it says so.
 class JudgeBar : public QWidget {
     Q_OBJECT
 
@@ -28,4 +30,5 @@ private:
     QLineEdit* m_tolerance = nullptr;
     QComboBox* m_program = nullptr;
     QComboBox* m_style = nullptr;
+    QLabel* m_limits = nullptr;
 };
