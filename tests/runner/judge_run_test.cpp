@@ -137,10 +137,11 @@ TEST_F(TestRunTest, SessionJudgesByTheWorkspacesChoice) {
     EXPECT_EQ(verdictOf(state.testCases()[0]), VerdictKind::wrongAnswer);
 }
 
-// A judge problem's one second decides, though the timeout would allow five.
+// A judge problem's one second decides, though the settings would allow a minute.
 TEST_F(TestRunTest, AProblemsLimitsDecideOverTheSettings) {
     ASSERT_TRUE(toolInstalled("python3"));
     AppState state;
+    state.settings().setExecution({.executionTimeout = 60});
     RunSession session(state);
     state.createFile(u"busy.py"_s, ProgrammingLanguage::python);
     state.setFileText(state.selectedFile()->id,
