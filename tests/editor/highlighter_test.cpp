@@ -1,4 +1,3 @@
-#include "editor/char_classes.h"
 #include "editor/highlighter.h"
 #include "support/printers.h"
 
@@ -136,24 +135,8 @@ TEST(HighlighterTest, SpansOfAWindowKeepDocumentPositions) {
     EXPECT_TRUE(RoleMap().spans().isEmpty());
 }
 
-// The fast engine's scans rely on these properties of the engine's classes.
-TEST(HighlighterTest, CharacterClassesKeepTheFastEnginesAssumptions) {
-    const QList<char32_t> lineEnds = {0x0A, 0x0B, 0x0C, 0x0D, 0x85, 0x2028, 0x2029};
-    for (char32_t c = 0; c < 0x110000; ++c) {
-        const std::uint8_t bits = CharClass::of(c);
-        ASSERT_TRUE(!(bits & CharClass::digit) || (bits & CharClass::word)) << quint32(c);
-        ASSERT_FALSE((bits & CharClass::word) && (bits & CharClass::space)) << quint32(c);
-        ASSERT_EQ(bool(bits & CharClass::lineEnd), lineEnds.contains(c)) << quint32(c);
-    }
-    // What a lone surrogate reads as.
-    EXPECT_EQ(CharClass::of(0xFFFD), 0);
-}
-
-} // namespace
-
 // The differential tests: the fast engine must give the reference's result
 // on real code this project did not write and on text mutated at random.
-namespace {
 
 QStringList everyNthFile(const QString& folder, const QString& pattern, int n) {
     const QDir directory(folder);
