@@ -211,15 +211,6 @@ TEST(ParseProblemPage, TakesTheTitleRawAndTheSectionsUpToTheirFirstClosingDiv) {
     EXPECT_EQ(parseProblemPage(QString(), u"1"_s), empty);
 }
 
-TEST(TrimTrailingWhitespace, RemovesBlanksFromTheEndOnly) {
-    expectConversions(trimTrailingWhitespace, {
-                                                  {u"  a b \t\r\n \n"_s, u"  a b"_s},
-                                                  {u"\n\n"_s, QString()},
-                                                  {u"a\u00a0"_s, u"a\u00a0"_s},
-                                                  {QString(), QString()},
-                                              });
-}
-
 // tests/problems/data/NUMBER.json is what `corvanta-cli problem NUMBER --html`
 // printed for the judge's page when it was last reviewed (title, sections,
 // limits and every sample); tests/problems/regenerate_golden.sh writes it anew.
