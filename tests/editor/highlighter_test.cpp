@@ -54,7 +54,6 @@ TEST(HighlighterTest, LaterRulesPaintOverEarlierOnes) {
     expectRoles({
         // The call rule runs after the keyword and type rules.
         {cpp, u"if (x)"_s, u"FF...."_s},
-        {cpp, u"while(i)"_s, u"FFFFF..."_s},
         {cpp, u"sizeof(int)"_s, u"FFFFFF.TTT."_s},
         // <int> is a string first; the type rule repaints int.
         {cpp, u"vector<int> v;"_s, u"TTTTTTSTTTS.V."_s},
@@ -100,9 +99,6 @@ TEST(HighlighterTest, LanguagesChooseTheirRules) {
         {ProgrammingLanguage::c, u"int x;"_s, u"TTT.V."_s},
         {ProgrammingLanguage::java, u"int x;"_s, u"TTT.V."_s},
         {ProgrammingLanguage::csharp, u"int x;"_s, u"TTT.V."_s},
-        {python, u"int x;"_s, u"TTT..."_s},
-        {ProgrammingLanguage::txt, u"int x = 1; // c"_s, u"..............."_s},
-        {cpp, u""_s, u""_s},
     });
 }
 
@@ -132,7 +128,6 @@ TEST(HighlighterTest, SpansOfAWindowKeepDocumentPositions) {
                                                        {5, 3, ColorRole::plain},
                                                        {8, 1, ColorRole::number}}));
     EXPECT_TRUE(roles.spans(5, 5).isEmpty());
-    EXPECT_TRUE(RoleMap().spans().isEmpty());
 }
 
 // The differential tests: the fast engine must give the reference's result
