@@ -1,6 +1,7 @@
 #include "support/printers.h"
 #include "support/test_support.h"
 #include "workspace/save_file.h"
+#include "workspace/workspace_fixture.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -17,25 +18,11 @@ using namespace Qt::StringLiterals;
 // The editor as a user starts it, in this test program's private home (its
 // save file, settings and instance socket are never the user's) on the
 // offscreen platform.
-class StartupTest : public ::testing::Test {
+class StartupTest : public WorkspaceTest {
 protected:
     void SetUp() override {
-        startAsFirstRun();
+        WorkspaceTest::SetUp();
         QDir().mkpath(saveFolder());
-    }
-
-    static QString saveFolder() { return testHome() + u"/.local/share/Corvanta"_s; }
-    static QString savePath() { return saveFolder() + u"/appdata.json"_s; }
-
-    static void writeSaveFile(const QByteArray& bytes) {
-        QFile file(savePath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    static QByteArray readSaveFile() {
-        QFile file(savePath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     static void start(QProcess& app) {

@@ -5,7 +5,6 @@
 #include "themes/theme_resolver.h"
 
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <gtest/gtest.h>
@@ -154,15 +153,6 @@ TEST(SyntaxTextViewKeys, EachKeystrokeIsOneUndoStep) {
         undo(view);
         EXPECT_EQ(view->text(), expected);
     }
-}
-
-TEST(SyntaxTextViewKeys, RandomTypingReplacesLettersOfAnyScript) {
-    Shown shown;
-    SyntaxTextView* view = shown.view();
-    view->typing.aids.typingRandomEnabled = true;
-    press(view, u"A가z"_s);
-    EXPECT_TRUE(QRegularExpression(u"^[a-z]{3}$"_s).match(view->text()).hasMatch())
-        << view->text().toStdString();
 }
 
 TEST(SyntaxTextViewKeys, OtherKeysStayWithTheTextEdit) {

@@ -54,14 +54,3 @@ TEST(TextMirror, SnapshotKeepsTheTextItWasTakenFrom) {
     EXPECT_EQ(TextMirror::join(snapshot), before);
     EXPECT_EQ(mirror.text(), QString(before).replace(25'000, 10, u"edit"_s));
 }
-
-TEST(TextMirror, EmptyAndEmptied) {
-    TextMirror mirror;
-    EXPECT_EQ(mirror.text(), QString());
-    mirror.replace(5, 5, u"x"_s);
-    EXPECT_EQ(mirror.text(), u"x"_s);
-    mirror.replace(0, 1, QString());
-    EXPECT_EQ(mirror.size(), 0);
-    mirror.replace(0, 0, u"yz"_s);
-    EXPECT_EQ(mirror.text(), u"yz"_s);
-}

@@ -30,28 +30,4 @@ TEST(Snippets, EveryTableIsCompleteWithUniqueTriggersAndNoEscapes) {
     }
 }
 
-TEST(Snippets, LookupMatchesWholeTriggersOnly) {
-    using enum ProgrammingLanguage;
-    const std::tuple<ProgrammingLanguage, const char16_t*, const char16_t*> cases[] = {
-        {python, u"fori", u"for i in range(n):\n\t"},
-        {c, u"endl", u" << endl;"},
-        {csharp, u"endl", u" << endl;"},
-        {java, u"sout", u"System.out.println();"},
-        {cpp, u"Fori", nullptr},
-        {cpp, u"for", nullptr},
-        {java, u"cout", nullptr},
-        {txt, u"fori", nullptr},
-    };
-    for (const auto& [language, trigger, code] : cases) {
-        const std::optional<CodeSnippet> found =
-            corvanta::findSnippet(language, QString::fromUtf16(trigger));
-        const std::string where =
-            rawValue(language).toStdString() + " " + QString::fromUtf16(trigger).toStdString();
-        ASSERT_EQ(found.has_value(), code != nullptr) << where;
-        if (found) {
-            EXPECT_EQ(found->code, QString::fromUtf16(code)) << where;
-        }
-    }
-}
-
 } // namespace

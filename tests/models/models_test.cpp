@@ -135,6 +135,7 @@ TEST_F(ModelsTest, FollowAWholeSessionRowByRow) {
     state->deleteFile(named(u"main.cpp"_s).id);
     EXPECT_EQ(rows(*workspace), (QStringList{u"DP (0)"_s, u"bfs_copy.py"_s}));
     EXPECT_EQ(rows(*tabs), QStringList{u"bfs_copy.py"_s});
+    EXPECT_FALSE(readSaveFile().contains("main.cpp")) << "a deletion saves at once";
 
     state->addTestCase();
     state->duplicateTestCase(state->testCases()[0]);

@@ -82,8 +82,7 @@ TEST(ProblemCommand, RefusesBadUsage) {
     for (const QStringList& arguments :
          {QStringList{u"problem"_s}, QStringList{u"problem"_s, u"1"_s, u"2"_s},
           QStringList{u"problem"_s, u"1"_s, u"--html"_s},
-          QStringList{u"problem"_s, u"1"_s, u"--html"_s, u"x"_s, u"--judge"_s, u"y"_s},
-          QStringList{u"problem"_s, u"1"_s, u"--verbose"_s}}) {
+          QStringList{u"problem"_s, u"1"_s, u"--html"_s, u"x"_s, u"--judge"_s, u"y"_s}}) {
         const ProcessOutcome outcome = runCli(arguments);
         EXPECT_EQ(outcome.exitCode, 2) << arguments.join(u' ').toStdString();
         EXPECT_TRUE(outcome.out.isEmpty());

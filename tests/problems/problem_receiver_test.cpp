@@ -95,17 +95,6 @@ TEST_F(ReceiverTest, BaekjoonProblemArrivesOnTheOwnersThreadWithSamplesAndLimits
     EXPECT_EQ(problem.languages[u"java"_s][u"taskClass"_s].toString(), u"AB"_s);
 }
 
-TEST_F(ReceiverTest, ContestOfThreeArrivesAsOneBatchInItsOrder) {
-    for (const QString& name : {u"A"_s, u"B"_s, u"C"_s})
-        EXPECT_EQ(exchange(post(problemJson(name, u"contest"_s, 3))).status, 200);
-
-    ASSERT_TRUE(QTest::qWaitFor([&] { return batches.size() == 1; }, 5000));
-    QStringList names;
-    for (const ReceivedProblem& problem : batchAt(batches, 0).problems)
-        names.append(problem.name);
-    EXPECT_EQ(names, (QStringList{u"A"_s, u"B"_s, u"C"_s}));
-}
-
 TEST_F(ReceiverTest, ListensOnLoopbackOnly) {
     QHostAddress other;
     for (const QHostAddress& address : QNetworkInterface::allAddresses()) {

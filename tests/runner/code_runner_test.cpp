@@ -224,16 +224,6 @@ TEST(CodeRunnerTest, CSharp) {
           });
 }
 
-TEST(CodeRunnerTest, RefusalsRunNothing) {
-    const CaseResult text = CodeRunner::run(u"just notes"_s, Language::txt, {}, generous);
-    EXPECT_EQ(text.verdict.kind, VerdictKind::failedToStart);
-    EXPECT_EQ(text.message, u"📝 텍스트 파일은 실행할 수 없습니다."_s);
-    StopSignal stop;
-    stop.stop();
-    EXPECT_EQ(CodeRunner::run(cSum, Language::c, u"1 2"_s, generous, &stop).verdict.kind,
-              VerdictKind::stopped);
-}
-
 // Only a compiler's standard error counts, except for gcc and g++, whose
 // standard output is the fallback.
 TEST(CodeRunnerTest, DiagnosticsOnlyOnStandardOutput) {
@@ -327,8 +317,6 @@ TEST(PreparedProgramTest, CompileErrorsNameTheUsersFile) {
     ASSERT_TRUE(toolInstalled("javac"));
     ASSERT_TRUE(toolInstalled("mcs"));
     const std::tuple<Language, QString, QString, QString> cases[] = {
-        {Language::c, u"int main(void) {\n  return\n}\n"_s, u"broken.c"_s,
-         u"\nbroken.c:3:1: error: "_s},
         {Language::cpp, u"int main() {\n  return\n}\n"_s, {}, u"\nsolution.cpp:3:1: error: "_s},
         {Language::java, u"public class Main {\n  void f( }\n"_s, u"dir/Sum.java"_s,
          u"\ndir/Sum.java:2: error: "_s},

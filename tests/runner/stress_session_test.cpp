@@ -10,27 +10,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString stressData = QStringLiteral(CORVANTA_TEST_DATA_DIR "/stress/");
-
-StressSource dataSource(const QString& name) {
-    return {QString::fromUtf8(readFile(stressData + name)),
-            languageFromExtension(QFileInfo(name).suffix()).value(), name};
-}
-
 StressSource python(const QByteArray& code) {
     return {QString::fromUtf8(code), ProgrammingLanguage::python, u"inline.py"_s};
-}
-
-// The overflowing solution against the 64-bit brute force on random sizes and values.
-StressSetup overflowSetup() {
-    StressSetup setup;
-    setup.sources.solution = dataSource(u"square_sum_overflow.cpp"_s);
-    setup.sources.bruteForce = dataSource(u"square_sum.cpp"_s);
-    setup.sources.generator = dataSource(u"sizes_and_values.cpp"_s);
-    QString error;
-    setup.pattern = StressPattern::parse(u"[1..10] [1..100000]"_s, &error).value();
-    setup.budget = {0, 120, 120};
-    return setup;
 }
 
 StressResult runToEnd(StressSession& session) {
@@ -74,28 +55,6 @@ TEST(StressPatternTest, RangesAreDrawnPerSeedAndBadPatternsSayWhere) {
         EXPECT_FALSE(StressPattern::parse(c.pattern, &error));
         EXPECT_TRUE(error.contains(c.error)) << error.toStdString();
     }
-}
-
-// The smallest failing input the pattern allows is one value, 46341: the
-// first whose square passes 32 bits.
-TEST(StressSessionTest, OverflowIsFoundAndShrunkToTheSmallestCase) {
-    ASSERT_TRUE(toolInstalled("g++"));
-    StressSession session(overflowSetup());
-    QSignalSpy progress(&session, &StressSession::progressed);
-    const StressResult result = runToEnd(session);
-
-    ASSERT_EQ(result.outcome, StressResult::Outcome::counterexample)
-        << result.smallest.message.toStdString();
-    const StressRound& smallest = result.smallest;
-    EXPECT_EQ(smallest.failure, StressRound::Failure::wrongAnswer);
-    EXPECT_EQ(smallest.input, "1\n46341\n");
-    EXPECT_EQ(smallest.answer, "2147488281\n");
-    EXPECT_EQ(smallest.arguments, (QStringList{u"1"_s, u"46341"_s}));
-    EXPECT_EQ(result.diff.outcome, OutputDiff::Outcome::different);
-    EXPECT_FALSE(isSmallerInput(result.found.input, smallest.input));
-    EXPECT_GT(result.progress.shrinkRounds, 0u);
-    EXPECT_EQ(progress.last().value(0).value<StressProgress>().phase,
-              StressProgress::Phase::finished);
 }
 
 TEST(StressSessionTest, OtherProgramsFailuresAreReportedAsTheirs) {

@@ -84,16 +84,6 @@ TEST_F(EditorPaneTest, StatusBarCountsLinesAndCharacters) {
     EXPECT_EQ(pane->statusTexts()[2], u"탭: 2칸"_s);
 }
 
-// A hand-edited tab size of 2147483647 once made Tab allocate until the
-// program died.
-TEST_F(EditorPaneTest, AHugeStoredTabSizeIndentsByTheLargestUsableStep) {
-    QSettings().setValue(u"tabSize"_s, u"2147483647"_s);
-    state->createFile(u"a.txt"_s, ProgrammingLanguage::txt);
-    QTest::keyClick(pane->editor()->textView(), Qt::Key_Tab);
-    EXPECT_EQ(pane->editor()->text(), QString(16, u' '));
-    EXPECT_EQ(pane->statusTexts()[2], u"탭: 16칸"_s);
-}
-
 TEST_F(EditorPaneTest, FontSizeButtonsStopAtTheirLimits) {
     state->createFile(u"a.py"_s, ProgrammingLanguage::python);
     state->setFontSize(11);

@@ -85,7 +85,6 @@ TEST_F(SheetsTest, NewFileSheetResetsOnlyAnUntouchedNameOnALanguageChange) {
     const std::vector<std::pair<QString, QString>> cases = {
         {QString(), u"solution"_s},
         {u"solution"_s, u"solution"_s},
-        {u"dp"_s, u"dp"_s},
         {u"solution2"_s, u"solution2"_s},
     };
     NewFileSheet sheet(*state, host.get());

@@ -41,20 +41,6 @@ TEST_F(AppStateTest, WorkspaceSurvivesARestart) {
     EXPECT_EQ(state.selectedFile()->content, u"print('안녕')"_s);
 }
 
-// The window's tab strip shows this order; closing through it is tested there.
-TEST_F(AppStateTest, AFileHasOneTabAndClosingTheSelectedSelectsTheRightmost) {
-    AppState state;
-    for (const char* name : {"a.c", "b.c", "c.c"})
-        state.createFile(QString::fromUtf8(name), ProgrammingLanguage::c);
-    state.openFile(state.files()[1].id);
-    EXPECT_EQ(tabNames(state), fileNames(state.files()));
-    state.closeTab(state.files()[1].id);
-    EXPECT_EQ(state.selectedFile()->name, u"c.c"_s);
-    state.closeTab(state.files()[2].id);
-    state.closeTab(state.files()[0].id);
-    EXPECT_FALSE(state.selectedFile());
-}
-
 TEST_F(AppStateTest, SetFileTextChangesTheNamedFileOnly) {
     AppState state;
     EXPECT_FALSE(state.setFileText(QUuid::createUuid(), u"no such file"_s));
@@ -72,23 +58,6 @@ TEST_F(AppStateTest, SetFileTextChangesTheNamedFileOnly) {
     ASSERT_EQ(changed.count(), 1);
     EXPECT_EQ(changed[0][0].toUuid(), state.files()[0].id);
     EXPECT_EQ(selection.count(), 0);
-}
-
-TEST_F(AppStateTest, DeletingAFileOrAFolderTakesTheirTabsAndSaves) {
-    AppState state;
-    state.createFolder(u"f"_s);
-    const QUuid folder = state.folders()[0].id;
-    state.createFile(u"root.c"_s, ProgrammingLanguage::c);
-    for (const char* name : {"1.c", "2.c", "3.c"})
-        state.createFile(QString::fromUtf8(name), ProgrammingLanguage::c, folder);
-    state.createFile(u"gone.c"_s, ProgrammingLanguage::c);
-    state.deleteFile(state.files().last().id);
-    EXPECT_FALSE(readSaveFile().contains("gone.c"));
-    state.deleteFolder(folder);
-    EXPECT_EQ(fileNames(state.files()), QStringList{u"root.c"_s});
-    EXPECT_EQ(tabNames(state), QStringList{u"root.c"_s});
-    EXPECT_EQ(state.selectedFile()->name, u"root.c"_s);
-    EXPECT_TRUE(state.folders().isEmpty());
 }
 
 TEST_F(AppStateTest, TestCaseOperations) {

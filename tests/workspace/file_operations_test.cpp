@@ -4,24 +4,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-FileItem file(const char* name, ProgrammingLanguage language = ProgrammingLanguage::cpp) {
-    return FileItem::make(QString::fromUtf8(name), language, {});
-}
-
-} // namespace
-
-TEST(FileNames, DefaultNamesTakeTheFirstFreeSlot) {
-    QList<FileItem> files;
-    EXPECT_EQ(uniqueDefaultName(files, ProgrammingLanguage::cpp), u"solution.cpp"_s);
-    files = {file("solution.cpp"), file("solution_1.cpp")};
-    EXPECT_EQ(uniqueDefaultName(files, ProgrammingLanguage::cpp), u"solution_2.cpp"_s);
-    files = {file("solution_1.cpp")};
-    EXPECT_EQ(uniqueDefaultName(files, ProgrammingLanguage::cpp), u"solution.cpp"_s);
-    EXPECT_EQ(uniqueDefaultName(files, ProgrammingLanguage::python), u"solution.py"_s);
-}
-
 TEST(FileNames, DuplicateReplacesEveryOccurrenceOfTheExtension) {
     const struct {
         const char* name;
@@ -35,16 +17,6 @@ TEST(FileNames, DuplicateReplacesEveryOccurrenceOfTheExtension) {
     for (const auto& c : cases)
         EXPECT_EQ(duplicateName(QString::fromUtf8(c.name), ProgrammingLanguage::cpp),
                   QString::fromUtf8(c.copy));
-}
-
-TEST(FileNames, ConfirmationTexts) {
-    FolderItem folder = FolderItem::make(u"그래프"_s);
-    QList<FileItem> files = {file("a.cpp"), file("b.cpp"), file("c.cpp"), file("d.cpp")};
-    for (int i = 0; i < 3; ++i)
-        files[i].folderId = folder.id;
-    EXPECT_EQ(folderDeleteConfirmation(folder, files),
-              u"그래프 폴더와 안의 파일 3개를 모두 삭제하시겠습니까?"_s);
-    EXPECT_EQ(fileDeleteConfirmation(files[0]), u"a.cpp 파일을 삭제하시겠습니까?"_s);
 }
 
 using FileOperationsTest = WorkspaceTest;
