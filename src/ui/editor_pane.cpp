@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QStackedLayout>
+#include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -215,9 +216,16 @@ void EditorPane::showSelection() {
             updateCounts();
         });
     } else {
-        if (m_fileId != file->id)
+        const bool otherFile = m_fileId != file->id;
+        if (otherFile)
             m_editor->clearDiagnostics();
         m_editor->setText(file->content);
+        // Another file opens at its top, not at the last file's caret.
+        if (otherFile) {
+            QTextCursor top = m_editor->textView()->textCursor();
+            top.movePosition(QTextCursor::Start);
+            m_editor->textView()->setTextCursor(top);
+        }
     }
     m_fileId = file->id;
     m_state.setLiveText(file->id, this);

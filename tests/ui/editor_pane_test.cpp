@@ -60,6 +60,12 @@ TEST_F(EditorPaneTest, AChosenFileTakesTheKeyboardAndKeepsIt) {
     EXPECT_EQ(pane->focusWidget(), &elsewhere);
     state->createFile(u"b.py"_s, ProgrammingLanguage::python);
     EXPECT_EQ(pane->focusWidget(), view);
+
+    // Back to the first file: it opens at its top, not at b.py's caret.
+    state->setFileText(state->selectedFile()->id, u"print(1)\n"_s);
+    view->moveCursor(QTextCursor::End);
+    state->openFile(state->files().first().id);
+    EXPECT_EQ(view->textCursor().position(), 0);
 }
 
 TEST_F(EditorPaneTest, RenamingTheShownFileRenamesItsHeaderAndKeepsTheTyping) {
