@@ -34,7 +34,7 @@ struct BaekjoonProblem {
     bool operator==(const BaekjoonProblem&) const = default;
 };
 
-// The last problem fetched, as the application state keeps it for the run
+// The last problem fetched, as the problem session keeps it for the run
 // (never saved).
 struct CachedBaekjoonProblem {
     QString number;

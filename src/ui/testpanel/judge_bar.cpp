@@ -87,26 +87,34 @@ JudgeBar::JudgeBar(AppState& state, QWidget* parent) : QWidget(parent), m_state(
     connect(&m_state, &AppState::judgeChoiceChanged, this, &JudgeBar::showChoice);
     for (auto signal : {&AppState::fileAdded, &AppState::fileRemoved, &AppState::fileChanged}) {
         connect(&m_state, signal, this, [this] {
-            fillPrograms();
-            showChoice();
+            if (fillPrograms())
+                showChoice();
         });
     }
 }
 
 // The files that can run, by name; the checker and interactor kinds only
-// when there is one.
-void JudgeBar::fillPrograms() {
-    const QSignalBlocker blocker(m_program);
-    m_program->clear();
+// when there is one. A file's text changes often and its name seldom, so the
+// list is built again only when the names differ; true when it was.
+bool JudgeBar::fillPrograms() {
+    QList<std::pair<QString, QUuid>> programs;
     for (const FileItem& file : m_state.files()) {
         if (isRunnable(file.language))
-            m_program->addItem(file.name, file.id);
+            programs.append({file.name, file.id});
     }
     auto* kinds = qobject_cast<QStandardItemModel*>(m_kind->model());
     for (const QString& kind : {checkerKind, interactorKind}) {
         if (QStandardItem* item = kinds->item(m_kind->findData(kind)))
-            item->setEnabled(m_program->count() > 0);
+            item->setEnabled(!programs.isEmpty());
     }
+    if (programs == m_programs && m_program->count() == programs.size())
+        return false;
+    m_programs = programs;
+    const QSignalBlocker blocker(m_program);
+    m_program->clear();
+    for (const auto& [name, id] : programs)
+        m_program->addItem(name, id);
+    return true;
 }
 
 void JudgeBar::showChoice() {

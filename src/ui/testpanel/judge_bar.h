@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QList>
+#include <QString>
+#include <QUuid>
 #include <QWidget>
+#include <utility>
 
 class AppState;
 class QComboBox;
@@ -21,7 +25,7 @@ public:
 
 private:
     void showChoice();
-    void fillPrograms();
+    bool fillPrograms();
     void choose();
     void applyTolerance();
 
@@ -29,6 +33,8 @@ private:
     QComboBox* m_kind = nullptr;
     QLineEdit* m_tolerance = nullptr;
     QComboBox* m_program = nullptr;
+    // What m_program lists, to tell a rename from a keystroke.
+    QList<std::pair<QString, QUuid>> m_programs;
     QComboBox* m_style = nullptr;
     QLabel* m_limits = nullptr;
 };
