@@ -16,7 +16,7 @@
 #include "runner/run_session.h"
 #include "ui/icons.h"
 #include "ui/testpanel/cases_panel.h"
-#include "workspace/app_state.h"
+#include "ui/window_context.h"
 
 #include "support/bench_stats.h"
 
@@ -75,13 +75,11 @@ struct Forget {
 // A fresh workspace with one file and `count` cases, and the panel over it.
 struct Bench {
     Forget forget;
-    AppState state;
-    RunSession runs{state};
-    ProblemSession problems{state};
-    CasesPanel panel{state, runs, problems};
+    WindowContext owners;
+    CasesPanel panel{owners.workspace, owners.settings, owners.runs, owners.problems};
 
     explicit Bench(int count) {
-        state.createFile(QStringLiteral("a.cpp"), ProgrammingLanguage::cpp);
+        owners.workspace.createFile(QStringLiteral("a.cpp"), ProgrammingLanguage::cpp);
         QList<TestCase> cases;
         for (int i = 0; i < count; ++i) {
             TestCase testCase;
@@ -89,7 +87,7 @@ struct Bench {
             testCase.expectedOutput = QString::number(i);
             cases.append(testCase);
         }
-        state.setTestCases(cases);
+        owners.workspace.cases().setTestCases(cases);
         panel.resize(1000, 500);
         panel.show();
         if (!QTest::qWaitForWindowExposed(&panel))
@@ -99,12 +97,12 @@ struct Bench {
 
     // What the run's queued calls do with one case's outcome.
     void deliver(int row, const QString& output) {
-        TestCase result = state.testCases()[row];
+        TestCase result = owners.workspace.cases().testCases()[row];
         const VerdictKind kind = output.startsWith(result.expectedOutput)
                                      ? VerdictKind::accepted
                                      : VerdictKind::wrongAnswer;
         result.result = CaseResult{{kind}, output, {}, 12.5, 10, 3456};
-        state.updateTestCase(result);
+        owners.workspace.cases().updateTestCase(result);
     }
 
     // The run builds its report on its worker; the UI thread only sets it.
@@ -113,10 +111,10 @@ struct Bench {
         for (int row = 0; row < outputs.size(); ++row)
             records.append(
                 {row, CaseResult{{VerdictKind::accepted}, outputs[row], {}, 12.5, 10, 3456}});
-        return buildRunReport(*state.selectedFile(), records);
+        return buildRunReport(*owners.workspace.selectedFile(), records);
     }
 
-    void finish(const QString& report) { runs.setConsoleText(report); }
+    void finish(const QString& report) { owners.runs.setConsoleText(report); }
 };
 
 QList<Figure> showHuge(const QString& output) {

@@ -11,7 +11,7 @@
 // was killed, which a busy machine does not inflate. Medians of 5 runs.
 //
 // commit_ms_10k: in this process, the same large workspace plus a selected
-// 10,000-line file is loaded into AppState and shown in the main window.
+// 10,000-line file is loaded into the workspace and shown in the main window.
 // One key is typed, then the record takes the editor's text synchronously
 // (catchUpLiveText, what the pause after typing does); the time of that call
 // on the UI thread, its sidebar, tabs and test cases listening. Median of 20.
@@ -33,9 +33,8 @@
 #include "models/open_tabs_model.h"
 #include "models/workspace_model.h"
 #include "themes/editor_theme.h"
-#include "ui/commands.h"
 #include "ui/main_window.h"
-#include "workspace/app_state.h"
+#include "ui/window_context.h"
 #include "workspace/save_file.h"
 
 #include "support/bench_stats.h"
@@ -123,16 +122,16 @@ CommitFigures measureCommit(const QByteArray& saveFile) {
     writeSaveFile(dataFolder(qEnvironmentVariable("HOME")), saveFile);
     QElapsedTimer loading;
     loading.start();
-    AppState state;
-    QTextStream(stderr) << "AppState with the large workspace: " << loading.elapsed() << " ms\n";
-    Commands commands;
-    MainWindow window(state, commands);
+    WindowContext owners;
+    QTextStream(stderr) << "Workspace owners with the large workspace: " << loading.elapsed()
+                        << " ms\n";
+    MainWindow window(owners);
 
     QElapsedTimer timer;
     timer.start();
-    WorkspaceModel workspace(state);
-    OpenTabsModel tabs(state);
-    CaseModel testCases(state);
+    WorkspaceModel workspace(owners.workspace);
+    OpenTabsModel tabs(owners.workspace);
+    CaseModel testCases(owners.workspace.cases());
     const double modelsMs = double(timer.nsecsElapsed()) / 1e6;
 
     window.show();
@@ -145,7 +144,7 @@ CommitFigures measureCommit(const QByteArray& saveFile) {
         QTest::keyClick(editor->textView(), Qt::Key_X);
         QCoreApplication::processEvents();
         timer.restart();
-        state.catchUpLiveText();
+        owners.workspace.catchUpLiveText();
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
         QCoreApplication::processEvents();
     }

@@ -80,7 +80,7 @@ QString headers(qsizetype maxLines) {
 
 EditorConfig config() {
     EditorConfig c;
-    c.fontSize = 14;
+    c.editor.fontSize = 14;
     c.backgroundColor = toQColor(resolveColor(ThemeRole::background, EditorTheme::dark, nullptr));
     c.lineNumberColor = Qt::gray;
     c.lineNumberBgColor = QColor(40, 40, 40, 77);
@@ -193,7 +193,8 @@ Figures measure(const QString& text, const char* label) {
     }
     {
         QPlainTextEdit naive;
-        naive.setFont(CodeTextEditor::resolveFont(config().editor.fontName, config().fontSize));
+        naive.setFont(
+            CodeTextEditor::resolveFont(config().editor.fontName, config().editor.fontSize));
         naive.setPlainText(text);
         naive.resize(editorSize);
         naive.show();

@@ -20,9 +20,8 @@
 #include "base/app_identity.h"
 #include "editor/code_text_editor.h"
 #include "editor/syntax_text_view.h"
-#include "ui/commands.h"
 #include "ui/main_window.h"
-#include "workspace/app_state.h"
+#include "ui/window_context.h"
 #include "workspace/save_file.h"
 
 #include "support/bench_stats.h"
@@ -93,12 +92,11 @@ int main(int argc, char** argv) {
     addLongFile(large, QStringLiteral("big.cpp"), 10'000);
     if (!writeSaveFile(appDataFolder(), encodeWorkspace(large)))
         qFatal("the save file could not be written");
-    AppState state;
+    WindowContext owners;
     OnboardingSettings seen;
     seen.hasSeenOnboarding = true;
-    state.settings().setOnboarding(seen);
-    Commands commands;
-    MainWindow window(state, commands);
+    owners.settings.setOnboarding(seen);
+    MainWindow window(owners);
     window.resize(1440, 900);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
@@ -125,10 +123,11 @@ int main(int argc, char** argv) {
     }();
     RowChangeCounter changes(*tree->model(), bigRow);
     int commits = 0;
-    QObject::connect(&state, &AppState::fileChanged, &state, [&](const QUuid& id) {
-        if (id == state.selectedFileId())
-            ++commits;
-    });
+    QObject::connect(&owners.workspace, &Workspace::fileChanged, &owners.workspace,
+                     [&](const QUuid& id) {
+                         if (id == owners.workspace.selectedFileId())
+                             ++commits;
+                     });
 
     const QString script = QStringLiteral("for (int i = 0; i < n; ++i) {\n"
                                           "sum += values[i] * 2;\n"
@@ -136,7 +135,7 @@ int main(int argc, char** argv) {
                                           "auto result = compute(first, last);\n");
     const std::vector<double> keyTimes = typeKeys(view, view->viewport(), view->viewport(),
                                                   keysOf(script, typedKeys), keyIntervalMs);
-    state.catchUpLiveText();
+    owners.workspace.catchUpLiveText();
     QCoreApplication::processEvents();
     const int otherRows = changes.rows;
     err << "window: slowest key " << percentile(keyTimes, 1.0) << " ms; " << commits

@@ -13,8 +13,8 @@
 namespace {
 
 WorkspaceSnapshot snapshotOf(const LoadedWorkspace& loaded) {
-    WorkspaceSnapshot snapshot{loaded.files, loaded.folders,   {},
-                               std::nullopt, loaded.testCases, loaded.judge};
+    WorkspaceSnapshot snapshot{loaded.files, loaded.folders, {}, std::nullopt, loaded.testCases,
+                               loaded.judge, loaded.ownCases};
     for (const FileItem& tab : loaded.openTabs)
         snapshot.openTabIds.append(tab.id);
     if (loaded.selectedFile)

@@ -3,10 +3,9 @@
 #include "app/startup_heap.h"
 #include "base/app_identity.h"
 #include "base/diagnostics.h"
-#include "ui/commands.h"
 #include "ui/icons.h"
 #include "ui/main_window.h"
-#include "workspace/app_state.h"
+#include "ui/window_context.h"
 
 #include <QApplication>
 #include <QDir>
@@ -94,10 +93,9 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&qtKorean);
     quitOnTerminationSignals(app);
 
-    AppState state;
-    state.setSaveGuard([&instance] { return instance.ownsWorkspace(); });
-    Commands commands;
-    MainWindow window(state, commands);
+    WindowContext context;
+    context.store.setSaveGuard([&instance] { return instance.ownsWorkspace(); });
+    MainWindow window(context);
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
                      [&window] { bringToFront(window); });
     QObject::connect(&instance, &SingleInstance::workspaceLost, &window,

@@ -49,7 +49,7 @@ CodeTextEditor::CodeTextEditor(const EditorConfig& config, const QString& text, 
     }
     layout->addWidget(m_textView);
 
-    m_textView->setFont(resolveFont(config.editor.fontName, config.fontSize));
+    m_textView->setFont(resolveFont(config.editor.fontName, config.editor.fontSize));
     copyFlags(m_textView, config);
     m_textView->currentTheme = config.theme;
     m_textView->customTheme = config.customTheme;
@@ -102,7 +102,7 @@ QString CodeTextEditor::text() const {
 }
 
 void CodeTextEditor::applyConfig(const EditorConfig& config) {
-    const QFont font = resolveFont(config.editor.fontName, config.fontSize);
+    const QFont font = resolveFont(config.editor.fontName, config.editor.fontSize);
     if (m_textView->font() != font)
         m_textView->setFont(font);
     const bool recolour = colouringDiffers(m_textView, config);

@@ -17,11 +17,10 @@ class SyntaxTextView;
 
 // Everything the editor pane passes to the editor, as one value.
 struct EditorConfig {
-    // The editor draws with `fontName` and `showLineNumbers` of these.
+    // The editor draws with `fontName`, `fontSize` and `showLineNumbers` of these.
     EditorSettings editor;
     IndentationSettings indentation;
     TypingAidSettings typingAids;
-    double fontSize = 14;
     QColor backgroundColor;
     QColor lineNumberColor;
     QColor lineNumberBgColor;

@@ -5,7 +5,7 @@
 #include "runner/compiler_messages.h"
 #include "ui/main_window.h"
 #include "ui/testpanel/diff_view.h"
-#include "workspace/app_state.h"
+#include "ui/window_context.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -76,10 +76,10 @@ void editorWithErrors(SceneContext& context) {
         "solution.cpp:8:9: warning: unused variable ‘unused’ [-Wunused-variable]\n"
         "    8 |     int unused;\n"
         "      |         ^~~~~~\n"_s;
-    context.state.createFile(u"solution.cpp"_s, ProgrammingLanguage::cpp);
-    context.state.openFile(context.state.files().last().id);
+    context.owners.workspace.createFile(u"solution.cpp"_s, ProgrammingLanguage::cpp);
+    context.owners.workspace.openFile(context.owners.workspace.files().last().id);
     QApplication::processEvents();
-    // Typed in, as a person has it: the pane passes the text on to the state.
+    // Typed in, as a person has it: the pane passes the text on to the workspace.
     auto* editor = context.window.findChild<CodeTextEditor*>();
     editor->textView()->setPlainText(source);
     editor->setDiagnostics(parseCompilerMessages(messages, {u"solution.cpp"_s, source}));

@@ -8,7 +8,7 @@
 #include "ui/commands.h"
 #include "ui/icons.h"
 #include "ui/main_window.h"
-#include "workspace/app_state.h"
+#include "ui/window_context.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -88,21 +88,20 @@ QImage compose(MainWindow& window) {
 
 bool render(const Scene& scene, std::optional<EditorTheme> theme, const QDir& outDir) {
     forgetEverything();
-    auto state = std::make_unique<AppState>();
-    state->settings().setOnboarding({.hasSeenOnboarding = true});
+    auto owners = std::make_unique<WindowContext>();
+    owners->settings.setOnboarding({.hasSeenOnboarding = true});
     if (theme)
-        state->selectBuiltInTheme(*theme);
-    Commands commands;
-    auto window = std::make_unique<MainWindow>(*state, commands);
+        owners->themes.selectBuiltInTheme(*theme);
+    auto window = std::make_unique<MainWindow>(*owners);
     window->resize(pictureSize);
     window->show();
     QApplication::processEvents();
-    SceneContext context{*state, commands, *window};
+    SceneContext context{*owners, *window};
     scene.setUp(context);
     settle();
     const bool written = compose(*window).save(outDir.filePath(scene.fileName));
     window.reset();
-    state.reset();
+    owners.reset();
     return written;
 }
 

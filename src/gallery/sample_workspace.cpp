@@ -1,6 +1,6 @@
 #include "gallery/sample_workspace.h"
 
-#include "workspace/app_state.h"
+#include "workspace/workspace.h"
 
 namespace {
 
@@ -41,31 +41,31 @@ int main() {
 
 } // namespace
 
-void fillSampleWorkspace(AppState& state) {
-    state.createFolder(QStringLiteral("그래프"));
-    state.createFolder(QStringLiteral("DP"));
-    const QUuid graphs = state.folders()[0].id;
-    const QUuid dp = state.folders()[1].id;
+void fillSampleWorkspace(Workspace& workspace) {
+    workspace.createFolder(QStringLiteral("그래프"));
+    workspace.createFolder(QStringLiteral("DP"));
+    const QUuid graphs = workspace.folders()[0].id;
+    const QUuid dp = workspace.folders()[1].id;
 
-    state.createFile(QStringLiteral("bfs.cpp"), ProgrammingLanguage::cpp, graphs);
-    state.createFile(QStringLiteral("dijkstra.py"), ProgrammingLanguage::python, graphs);
-    state.createFile(QStringLiteral("knapsack.c"), ProgrammingLanguage::c, dp);
-    state.createFile(QStringLiteral("Main.java"), ProgrammingLanguage::java, dp);
-    state.createFile(QStringLiteral("solution.cs"), ProgrammingLanguage::csharp, std::nullopt);
-    state.createFile(QStringLiteral("memo.txt"), ProgrammingLanguage::txt, std::nullopt);
+    workspace.createFile(QStringLiteral("bfs.cpp"), ProgrammingLanguage::cpp, graphs);
+    workspace.createFile(QStringLiteral("dijkstra.py"), ProgrammingLanguage::python, graphs);
+    workspace.createFile(QStringLiteral("knapsack.c"), ProgrammingLanguage::c, dp);
+    workspace.createFile(QStringLiteral("Main.java"), ProgrammingLanguage::java, dp);
+    workspace.createFile(QStringLiteral("solution.cs"), ProgrammingLanguage::csharp, std::nullopt);
+    workspace.createFile(QStringLiteral("memo.txt"), ProgrammingLanguage::txt, std::nullopt);
 
-    const QList<FileItem> files = state.files();
+    const QList<FileItem> files = workspace.files();
     for (const FileItem& file : files) {
         if (file.name != QStringLiteral("dijkstra.py") && file.name != QStringLiteral("memo.txt") &&
             file.name != QStringLiteral("bfs.cpp"))
-            state.closeTab(file.id);
+            workspace.closeTab(file.id);
     }
     // The editor reads a file's text when it is chosen, so the text goes in
     // before bfs.cpp becomes the chosen file for good.
-    state.openFile(files[0].id);
-    state.setFileText(state.selectedFile()->id, bfsSource);
-    state.openFile(files[1].id);
-    state.openFile(state.files()[0].id);
+    workspace.openFile(files[0].id);
+    workspace.setFileText(workspace.selectedFile()->id, bfsSource);
+    workspace.openFile(files[1].id);
+    workspace.openFile(workspace.files()[0].id);
 
     TestCase first;
     first.input = QStringLiteral("4 4\n1 2\n2 3\n3 4\n1 3\n");
@@ -73,5 +73,5 @@ void fillSampleWorkspace(AppState& state) {
     TestCase second;
     second.input = QStringLiteral("2 1\n1 2\n");
     second.expectedOutput = QStringLiteral("1\n");
-    state.setTestCases({first, second});
+    workspace.cases().setTestCases({first, second});
 }

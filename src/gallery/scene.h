@@ -4,15 +4,13 @@
 #include <QString>
 #include <functional>
 
-class AppState;
-class Commands;
 class MainWindow;
+struct WindowContext;
 
 // What a scene may touch: the window as a person sees it, its state and its
 // commands. The workspace starts empty with the first-start tour already seen.
 struct SceneContext {
-    AppState& state;
-    Commands& commands;
+    WindowContext& owners;
     MainWindow& window;
 };
 

@@ -14,7 +14,7 @@
 #include "ui/testpanel/case_card.h"
 #include "ui/testpanel/cases_panel.h"
 #include "ui/testpanel/cases_view.h"
-#include "workspace/app_state.h"
+#include "ui/window_context.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -48,7 +48,7 @@ void cacheFetchedProblem(SceneContext& context, const QDateTime& fetchedAt) {
     BaekjoonProblem problem =
         parseProblemPage(QString::fromUtf8(page.readAll()), QStringLiteral("10844"));
     problem.tier = SolvedTier::silver1;
-    context.window.problems().recordFetch(problem, fetchedAt);
+    context.owners.problems.recordFetch(problem, fetchedAt);
 }
 
 void typeNumber(ProblemTab& tab, const QString& number) {
@@ -66,26 +66,26 @@ CasesPanel& testPanel(SceneContext& context) {
 // Cases after a real run: two passes, a wrong answer, a case without an
 // expected output.
 void runSampleCases(SceneContext& context, CasesPanel::Tab tab) {
-    fillSampleWorkspace(context.state);
+    fillSampleWorkspace(context.owners.workspace);
     const QString echoSum = QStringLiteral("a, b = map(int, input().split())\nprint(a + b)\n");
-    context.state.createFile(QStringLiteral("sum.py"), ProgrammingLanguage::python);
-    context.state.setFileText(context.state.selectedFile()->id, echoSum);
+    context.owners.workspace.createFile(QStringLiteral("sum.py"), ProgrammingLanguage::python);
+    context.owners.workspace.setFileText(context.owners.workspace.selectedFile()->id, echoSum);
     // The editor reads the text when the file is chosen.
-    const QUuid sum = context.state.files().last().id;
-    context.state.openFile(context.state.files().first().id);
-    context.state.openFile(sum);
+    const QUuid sum = context.owners.workspace.files().last().id;
+    context.owners.workspace.openFile(context.owners.workspace.files().first().id);
+    context.owners.workspace.openFile(sum);
     QList<TestCase> cases(4);
     const char* const data[][2] = {{"1 2", "3"}, {"10 20", "30"}, {"2 2", "5"}, {"7 8", ""}};
     for (int i = 0; i < 4; ++i) {
         cases[i].input = QString::fromUtf8(data[i][0]);
         cases[i].expectedOutput = QString::fromUtf8(data[i][1]);
     }
-    context.state.setTestCases(cases);
+    context.owners.workspace.cases().setTestCases(cases);
     // A busy machine must not turn the picture's passes into time-outs.
-    context.state.settings().setExecution({.executionTimeout = 60});
+    context.owners.settings.setExecution({.executionTimeout = 60});
     CasesPanel& panel = testPanel(context);
-    emit context.commands.runCode();
-    while (context.window.runs().isRunning())
+    emit context.owners.commands.runCode();
+    while (context.owners.runs.isRunning())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     // The run's end shows the first failure; the console is a click away.
     panel.selectTab(tab);
@@ -102,7 +102,7 @@ void runSampleCases(SceneContext& context, CasesPanel::Tab tab) {
 Scene settingsScene(const QString& name, SettingsTab tab) {
     return {QStringLiteral("settings-") + name + QStringLiteral(".png"),
             [tab](SceneContext& context) {
-                fillSampleWorkspace(context.state);
+                fillSampleWorkspace(context.owners.workspace);
                 context.window.openSettings();
                 context.window.findChild<SettingsWindow*>()->selectTab(tab);
             }};
@@ -116,33 +116,33 @@ const QList<Scene>& gallery() {
         QList<Scene>{
             {QStringLiteral("window-empty.png"), [](SceneContext&) {}},
             {QStringLiteral("window-workspace.png"),
-             [](SceneContext& context) { fillSampleWorkspace(context.state); }},
+             [](SceneContext& context) { fillSampleWorkspace(context.owners.workspace); }},
             {QStringLiteral("quick-create.png"),
              [](SceneContext& context) {
-                 fillSampleWorkspace(context.state);
-                 emit context.commands.newFile();
+                 fillSampleWorkspace(context.owners.workspace);
+                 emit context.owners.commands.newFile();
              }},
             {QStringLiteral("new-file-sheet.png"),
              [](SceneContext& context) {
-                 fillSampleWorkspace(context.state);
+                 fillSampleWorkspace(context.owners.workspace);
                  context.window.openNewFileSheet();
              }},
             {QStringLiteral("problem.png"),
              [](SceneContext& context) {
-                 fillSampleWorkspace(context.state);
+                 fillSampleWorkspace(context.owners.workspace);
                  cacheFetchedProblem(context, QDateTime::currentDateTime());
                  typeNumber(problemTab(context), QStringLiteral("10844"));
              }},
             {QStringLiteral("tier-picker.png"),
              [](SceneContext& context) {
-                 fillSampleWorkspace(context.state);
+                 fillSampleWorkspace(context.owners.workspace);
                  problemTab(context)
                      .findChild<QAbstractButton*>(QStringLiteral("randomButton"))
                      ->click();
              }},
             {QStringLiteral("problem-error.png"),
              [](SceneContext& context) {
-                 fillSampleWorkspace(context.state);
+                 fillSampleWorkspace(context.owners.workspace);
                  cacheFetchedProblem(context, QDateTime::currentDateTime().addSecs(-60));
                  ProblemTab& tab = problemTab(context);
                  typeNumber(tab, QStringLiteral("10 00"));
@@ -150,15 +150,16 @@ const QList<Scene>& gallery() {
              }},
             {QStringLiteral("sidebar-search.png"),
              [](SceneContext& context) {
-                 fillSampleWorkspace(context.state);
+                 fillSampleWorkspace(context.owners.workspace);
                  sidebarOf(context)
                      .findChild<QLineEdit*>(QStringLiteral("sidebarSearch"))
                      ->setText(QStringLiteral("a"));
              }},
             {QStringLiteral("delete-confirm.png"),
              [](SceneContext& context) {
-                 fillSampleWorkspace(context.state);
-                 sidebarOf(context).commands().askToDeleteFile(*context.state.selectedFileId());
+                 fillSampleWorkspace(context.owners.workspace);
+                 sidebarOf(context).commands().askToDeleteFile(
+                     *context.owners.workspace.selectedFileId());
              }},
             {QStringLiteral("onboarding-1.png"),
              [](SceneContext& context) { onboardingAt(context, 0); }},

@@ -5,7 +5,7 @@
 #include "ui/settings/custom_theme_section.h"
 #include "ui/sheets/help_panel.h"
 #include "ui/sheets/theme_import_sheet.h"
-#include "workspace/app_state.h"
+#include "ui/window_context.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -36,7 +36,7 @@ CustomTheme sampleTheme() {
 
 // The theme page lives in the settings window; here it only hosts the sheets.
 CustomThemeSettingsSection* themePage(SceneContext& context) {
-    auto* page = new CustomThemeSettingsSection(context.state, &context.window);
+    auto* page = new CustomThemeSettingsSection(context.owners.themes, &context.window);
     page->hide();
     return page;
 }
@@ -54,13 +54,13 @@ QList<Scene> sheetScenes() {
     return {
         {QStringLiteral("theme-editor.png"),
          [](SceneContext& context) {
-             context.state.addCustomTheme(sampleTheme());
-             themePage(context)->openEditor(context.state.customThemes().first());
+             context.owners.themes.addCustomTheme(sampleTheme());
+             themePage(context)->openEditor(context.owners.themes.customThemes().first());
          }},
         {QStringLiteral("theme-export.png"),
          [](SceneContext& context) {
-             context.state.addCustomTheme(sampleTheme());
-             themePage(context)->openExport(context.state.customThemes().first());
+             context.owners.themes.addCustomTheme(sampleTheme());
+             themePage(context)->openExport(context.owners.themes.customThemes().first());
          }},
         {QStringLiteral("theme-import-error.png"),
          [](SceneContext& context) {
@@ -75,14 +75,14 @@ QList<Scene> sheetScenes() {
         helpScene("help-tips.png", HelpSection::tips),
         {QStringLiteral("templates.png"),
          [](SceneContext& context) {
-             fillSampleWorkspace(context.state);
+             fillSampleWorkspace(context.owners.workspace);
              context.window.openTemplateBrowser();
          }},
         {QStringLiteral("window-custom-theme.png"),
          [](SceneContext& context) {
-             fillSampleWorkspace(context.state);
-             context.state.addCustomTheme(sampleTheme());
-             context.state.selectCustomTheme(context.state.customThemes().first());
+             fillSampleWorkspace(context.owners.workspace);
+             context.owners.themes.addCustomTheme(sampleTheme());
+             context.owners.themes.selectCustomTheme(context.owners.themes.customThemes().first());
          }},
     };
 }

@@ -1,7 +1,7 @@
 #include "models/case_model.h"
 
 #include "models/item_roles.h"
-#include "workspace/app_state.h"
+#include "workspace/case_book.h"
 
 namespace {
 
@@ -19,12 +19,12 @@ QList<QUuid> idsOf(const QList<TestCase>& testCases) {
 
 } // namespace
 
-CaseModel::CaseModel(AppState& state, QObject* parent)
-    : QAbstractListModel(parent), m_state(state), m_cases(idsOf(state.testCases())) {
-    connect(&state, &AppState::testCaseAdded, this, &CaseModel::added);
-    connect(&state, &AppState::testCaseRemoved, this, &CaseModel::removed);
-    connect(&state, &AppState::testCaseChanged, this, &CaseModel::changed);
-    connect(&state, &AppState::testCasesReplaced, this, &CaseModel::replaced);
+CaseModel::CaseModel(CaseBook& book, QObject* parent)
+    : QAbstractListModel(parent), m_book(book), m_cases(idsOf(book.testCases())) {
+    connect(&book, &CaseBook::testCaseAdded, this, &CaseModel::added);
+    connect(&book, &CaseBook::testCaseRemoved, this, &CaseModel::removed);
+    connect(&book, &CaseBook::testCaseChanged, this, &CaseModel::changed);
+    connect(&book, &CaseBook::testCasesReplaced, this, &CaseModel::replaced);
 }
 
 int CaseModel::rowCount(const QModelIndex& parent) const {
@@ -34,10 +34,10 @@ int CaseModel::rowCount(const QModelIndex& parent) const {
 const TestCase* CaseModel::caseAt(int row) const {
     // The rows and the state's list agree except while a removal is being
     // announced; the lookup by id covers that moment.
-    const QList<TestCase>& cases = m_state.testCases();
+    const QList<TestCase>& cases = m_book.testCases();
     if (row < cases.size() && cases[row].id == m_cases[row])
         return &cases[row];
-    return m_state.testCase(m_cases[row]);
+    return m_book.testCase(m_cases[row]);
 }
 
 QVariant CaseModel::data(const QModelIndex& index, int role) const {
@@ -56,7 +56,7 @@ QVariant CaseModel::data(const QModelIndex& index, int role) const {
     case ResultRole:
         return optionalValue(testCase->result);
     case ComparisonRole: {
-        const JudgeChoice& choice = m_state.judgeChoice();
+        const JudgeChoice& choice = m_book.judgeChoice();
         return choice.program == JudgeChoice::Program::none ? choice.comparison : QString();
     }
     default:
@@ -73,7 +73,7 @@ bool CaseModel::setData(const QModelIndex& index, const QVariant& value, int rol
         return false;
     TestCase edited = *current;
     (role == InputRole ? edited.input : edited.expectedOutput) = value.toString();
-    m_state.updateTestCase(edited);
+    m_book.updateTestCase(edited);
     return true;
 }
 
@@ -107,6 +107,6 @@ void CaseModel::changed(const QUuid& id) {
 
 void CaseModel::replaced() {
     beginResetModel();
-    m_cases = idsOf(m_state.testCases());
+    m_cases = idsOf(m_book.testCases());
     endResetModel();
 }

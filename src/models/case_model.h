@@ -4,7 +4,7 @@
 #include <QList>
 #include <QUuid>
 
-class AppState;
+class CaseBook;
 struct TestCase;
 
 // The test panel's rows: one per test case, in list order, answering the
@@ -16,7 +16,7 @@ class CaseModel : public QAbstractListModel {
     Q_OBJECT
 
 public:
-    explicit CaseModel(AppState& state, QObject* parent = nullptr);
+    explicit CaseModel(CaseBook& book, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -30,7 +30,7 @@ private:
     void replaced();
     const TestCase* caseAt(int row) const;
 
-    AppState& m_state;
+    CaseBook& m_book;
     // The rows as the views last heard of them.
     QList<QUuid> m_cases;
 };

@@ -1,17 +1,17 @@
 #include "models/open_tabs_model.h"
 
 #include "models/item_roles.h"
-#include "workspace/app_state.h"
+#include "workspace/workspace.h"
 
 #include <utility>
 
-OpenTabsModel::OpenTabsModel(AppState& state, QObject* parent)
-    : QAbstractListModel(parent), m_state(state), m_tabs(state.openTabIds()),
-      m_selected(state.selectedFileId().value_or(QUuid())) {
-    connect(&state, &AppState::tabOpened, this, &OpenTabsModel::tabOpened);
-    connect(&state, &AppState::tabClosed, this, &OpenTabsModel::tabClosed);
-    connect(&state, &AppState::fileChanged, this, &OpenTabsModel::fileChanged);
-    connect(&state, &AppState::selectedFileChanged, this, &OpenTabsModel::selectionChanged);
+OpenTabsModel::OpenTabsModel(Workspace& workspace, QObject* parent)
+    : QAbstractListModel(parent), m_workspace(workspace), m_tabs(workspace.openTabIds()),
+      m_selected(workspace.selectedFileId().value_or(QUuid())) {
+    connect(&workspace, &Workspace::tabOpened, this, &OpenTabsModel::tabOpened);
+    connect(&workspace, &Workspace::tabClosed, this, &OpenTabsModel::tabClosed);
+    connect(&workspace, &Workspace::fileChanged, this, &OpenTabsModel::fileChanged);
+    connect(&workspace, &Workspace::selectedFileChanged, this, &OpenTabsModel::selectionChanged);
 }
 
 int OpenTabsModel::rowCount(const QModelIndex& parent) const {
@@ -22,7 +22,7 @@ QVariant OpenTabsModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     const QUuid& id = m_tabs[index.row()];
-    const FileItem* file = m_state.file(id);
+    const FileItem* file = m_workspace.file(id);
     return file ? fileRoleData(*file, role, id == m_selected) : QVariant();
 }
 

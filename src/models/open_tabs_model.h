@@ -4,7 +4,7 @@
 #include <QList>
 #include <QUuid>
 
-class AppState;
+class Workspace;
 
 // The tab bar's rows: one per open tab, left to right, answering the file
 // roles of item_roles.h. A tab opened or closed is one row inserted or
@@ -14,7 +14,7 @@ class OpenTabsModel : public QAbstractListModel {
     Q_OBJECT
 
 public:
-    explicit OpenTabsModel(AppState& state, QObject* parent = nullptr);
+    explicit OpenTabsModel(Workspace& workspace, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -28,7 +28,7 @@ private:
     void fileChanged(const QUuid& fileId);
     void selectionChanged(const QUuid& fileId);
 
-    AppState& m_state;
+    Workspace& m_workspace;
     // The rows as the views last heard of them.
     QList<QUuid> m_tabs;
     QUuid m_selected;

@@ -1,7 +1,7 @@
 #include "models/workspace_model.h"
 
 #include "models/item_roles.h"
-#include "workspace/app_state.h"
+#include "workspace/workspace.h"
 
 #include <QMimeData>
 #include <algorithm>
@@ -9,17 +9,17 @@
 
 const QString WorkspaceModel::fileIdMimeType = QStringLiteral("application/x-corvanta-file-id");
 
-WorkspaceModel::WorkspaceModel(AppState& state, QObject* parent)
-    : QAbstractItemModel(parent), m_state(state),
-      m_selected(state.selectedFileId().value_or(QUuid())), m_top(std::make_unique<Group>()) {
+WorkspaceModel::WorkspaceModel(Workspace& workspace, QObject* parent)
+    : QAbstractItemModel(parent), m_workspace(workspace),
+      m_selected(workspace.selectedFileId().value_or(QUuid())), m_top(std::make_unique<Group>()) {
     rebuild();
-    connect(&state, &AppState::fileAdded, this, &WorkspaceModel::placeFile);
-    connect(&state, &AppState::fileRemoved, this, &WorkspaceModel::placeFile);
-    connect(&state, &AppState::fileChanged, this, &WorkspaceModel::placeFile);
-    connect(&state, &AppState::folderAdded, this, &WorkspaceModel::folderAdded);
-    connect(&state, &AppState::folderRemoved, this, &WorkspaceModel::folderRemoved);
-    connect(&state, &AppState::folderChanged, this, &WorkspaceModel::folderChanged);
-    connect(&state, &AppState::selectedFileChanged, this, &WorkspaceModel::selectionChanged);
+    connect(&workspace, &Workspace::fileAdded, this, &WorkspaceModel::placeFile);
+    connect(&workspace, &Workspace::fileRemoved, this, &WorkspaceModel::placeFile);
+    connect(&workspace, &Workspace::fileChanged, this, &WorkspaceModel::placeFile);
+    connect(&workspace, &Workspace::folderAdded, this, &WorkspaceModel::folderAdded);
+    connect(&workspace, &Workspace::folderRemoved, this, &WorkspaceModel::folderRemoved);
+    connect(&workspace, &Workspace::folderChanged, this, &WorkspaceModel::folderChanged);
+    connect(&workspace, &Workspace::selectedFileChanged, this, &WorkspaceModel::selectionChanged);
 }
 
 WorkspaceModel::~WorkspaceModel() = default;
@@ -43,13 +43,13 @@ void WorkspaceModel::rebuild() {
     m_folders.clear();
     m_top->files.clear();
     if (!searching()) {
-        for (const FolderItem& folder : m_state.folders())
+        for (const FolderItem& folder : m_workspace.folders())
             m_folders.push_back(std::make_unique<Group>(Group{folder.id, {}}));
     }
     // Appended in workspace order, so a stable sort by the order's key alone
     // breaks ties the way before() does.
     std::vector<std::pair<Group*, const FileItem*>> shown;
-    for (const FileItem& file : m_state.files()) {
+    for (const FileItem& file : m_workspace.files()) {
         if (Group* group = groupFor(file))
             shown.emplace_back(group, &file);
     }
@@ -105,13 +105,13 @@ bool WorkspaceModel::before(const FileItem& a, const FileItem& b) const {
         return true;
     if (sortsBefore(b, a, m_sortOrder))
         return false;
-    return m_state.fileIndex(a.id) < m_state.fileIndex(b.id);
+    return m_workspace.fileIndex(a.id) < m_workspace.fileIndex(b.id);
 }
 
 qsizetype WorkspaceModel::sortedPosition(const Group& group, const FileItem& file) const {
     const auto at =
         std::partition_point(group.files.begin(), group.files.end(),
-                             [&](const QUuid& id) { return before(*m_state.file(id), file); });
+                             [&](const QUuid& id) { return before(*m_workspace.file(id), file); });
     return at - group.files.begin();
 }
 
@@ -170,11 +170,11 @@ QVariant WorkspaceModel::data(const QModelIndex& index, int role) const {
         return {};
     if (!isFolderRow(index)) {
         const QUuid& id = fileIdAt(index);
-        const FileItem* file = m_state.file(id);
+        const FileItem* file = m_workspace.file(id);
         return file ? fileRoleData(*file, role, id == m_selected) : QVariant();
     }
     const Group& group = *m_folders[size_t(index.row())];
-    const FolderItem* folder = m_state.folder(group.folderId);
+    const FolderItem* folder = m_workspace.folder(group.folderId);
     if (!folder)
         return {};
     switch (role) {
@@ -198,11 +198,11 @@ bool WorkspaceModel::setData(const QModelIndex& index, const QVariant& value, in
         !isFolderRow(index))
         return false;
     const QUuid& folderId = m_folders[size_t(index.row())]->folderId;
-    const FolderItem* folder = m_state.folder(folderId);
+    const FolderItem* folder = m_workspace.folder(folderId);
     if (!folder)
         return false;
     if (folder->isExpanded != value.toBool())
-        m_state.toggleFolder(folderId);
+        m_workspace.toggleFolder(folderId);
     return true;
 }
 
@@ -255,7 +255,7 @@ bool WorkspaceModel::dropMimeData(const QMimeData* data, Qt::DropAction action, 
     std::optional<QUuid> folderId;
     if (parent.isValid())
         folderId = m_folders[size_t(parent.row())]->folderId;
-    return m_state.dropFiles(text.split(QLatin1Char('\n'), Qt::SkipEmptyParts), folderId);
+    return m_workspace.dropFiles(text.split(QLatin1Char('\n'), Qt::SkipEmptyParts), folderId);
 }
 
 Qt::DropActions WorkspaceModel::supportedDragActions() const {
@@ -273,7 +273,7 @@ Qt::DropActions WorkspaceModel::supportedDropActions() const {
 // one row only.
 void WorkspaceModel::placeFile(const QUuid& fileId) {
     const Place from = locate(fileId);
-    const FileItem* file = m_state.file(fileId);
+    const FileItem* file = m_workspace.file(fileId);
     Group* to = file ? groupFor(*file) : nullptr;
     if (!from.group && !to)
         return;

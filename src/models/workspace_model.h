@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-class AppState;
+class Workspace;
 struct FileItem;
 
 // The sidebar's tree. Without search text: the folders in creation order,
@@ -25,7 +25,7 @@ struct FileItem;
 //
 // Drag and drop: a file row drags its id as a UUID string (text/plain and
 // fileIdMimeType, one id per line); a folder row or the top level takes a
-// drop and moves the named files there through AppState. The model removes
+// drop and moves the named files there through the Workspace. The model removes
 // no rows itself, so a view's move-drag cleanup after the drop is a no-op.
 class WorkspaceModel : public QAbstractItemModel {
     Q_OBJECT
@@ -33,7 +33,7 @@ class WorkspaceModel : public QAbstractItemModel {
 public:
     static const QString fileIdMimeType;
 
-    explicit WorkspaceModel(AppState& state, QObject* parent = nullptr);
+    explicit WorkspaceModel(Workspace& workspace, QObject* parent = nullptr);
     ~WorkspaceModel() override;
 
     SortOrder sortOrder() const { return m_sortOrder; }
@@ -95,7 +95,7 @@ private:
     void folderChanged(const QUuid& folderId);
     void selectionChanged(const QUuid& fileId);
 
-    AppState& m_state;
+    Workspace& m_workspace;
     SortOrder m_sortOrder = SortOrder::name;
     QString m_searchText;
     QUuid m_selected;

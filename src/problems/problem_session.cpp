@@ -1,7 +1,7 @@
 #include "problems/problem_session.h"
 
 #include "problems/problem_limits.h"
-#include "workspace/app_state.h"
+#include "workspace/case_book.h"
 
 #include <algorithm>
 
@@ -16,12 +16,12 @@ int remainingCooldown(const std::optional<QDateTime>& lastFetchTime, const QDate
     return int((leftMs + 999) / 1000);
 }
 
-ProblemSession::ProblemSession(AppState& state, const CrawlerEndpoints& endpoints, QObject* parent)
-    : QObject(parent), m_state(state), m_crawler(endpoints) {
-    connect(&m_state, &AppState::everythingReset, this, [this] {
-        setProblem(std::nullopt);
-        setLastFetchTime(std::nullopt);
-    });
+ProblemSession::ProblemSession(CaseBook& cases, const CrawlerEndpoints& endpoints, QObject* parent)
+    : QObject(parent), m_cases(cases), m_crawler(endpoints) {}
+
+void ProblemSession::forget() {
+    setProblem(std::nullopt);
+    setLastFetchTime(std::nullopt);
 }
 
 int ProblemSession::remainingCooldown(const QDateTime& now) const {
@@ -58,14 +58,16 @@ void ProblemSession::applyTestCases() {
         testCase.expectedOutput = sample.output;
         testCases.append(testCase);
     }
-    if (testCases.isEmpty())
-        testCases.append(TestCase{});
-    m_state.setTestCases(testCases);
+    CaseList list{testCases, m_cases.judgeChoice()};
+    if (list.cases.isEmpty())
+        list.cases.append(TestCase{});
     // The problem's limits judge its samples, as the judge would.
-    JudgeChoice choice = m_state.judgeChoice();
-    choice.timeLimitMs =
+    list.judge.timeLimitMs =
         timeLimitMilliseconds(m_problem->timeLimit.value_or(QString())).value_or(0);
-    choice.memoryLimitMb =
+    list.judge.memoryLimitMb =
         memoryLimitMegabytes(m_problem->memoryLimit.value_or(QString())).value_or(0);
-    m_state.setJudgeChoice(choice);
+    if (const std::optional<QUuid>& file = m_cases.activeFile())
+        m_cases.setOwnList(*file, list);
+    else
+        m_cases.setSharedList(list);
 }

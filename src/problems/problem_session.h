@@ -7,7 +7,7 @@
 #include <QObject>
 #include <optional>
 
-class AppState;
+class CaseBook;
 
 // The ten seconds that must pass after a page fetch has finished (whether it
 // succeeded or not) before the next one may start.
@@ -26,7 +26,7 @@ class ProblemSession : public QObject {
     Q_OBJECT
 
 public:
-    explicit ProblemSession(AppState& state,
+    explicit ProblemSession(CaseBook& cases,
                             const CrawlerEndpoints& endpoints = CrawlerEndpoints::fromEnvironment(),
                             QObject* parent = nullptr);
 
@@ -41,17 +41,20 @@ public:
     // replaces the cached one; a failure leaves the cached problem as it was.
     void recordFetch(const ProblemResult& result,
                      const QDateTime& now = QDateTime::currentDateTime());
-    // Replaces every test case by the problem's samples, or by one empty case
-    // when it has none, and makes the problem's limits those the runs judge
-    // by. Nothing happens without a problem.
+    // The selected file (or the shared list, with no file) takes the
+    // problem's samples as its cases, or one empty case when it has none,
+    // and the problem's limits as those its runs judge by. Nothing happens
+    // without a problem.
     void applyTestCases();
+    // What a full reset does: the problem and the cooldown are forgotten.
+    void forget();
 
 signals:
     void problemChanged();
     void lastFetchTimeChanged();
 
 private:
-    AppState& m_state;
+    CaseBook& m_cases;
     BaekjoonCrawler m_crawler;
     std::optional<CachedBaekjoonProblem> m_problem;
     std::optional<QDateTime> m_lastFetchTime;

@@ -2,7 +2,8 @@
 
 #include "runner/compiler_messages.h"
 #include "runner/judge_run.h"
-#include "workspace/app_state.h"
+#include "workspace/settings_store.h"
+#include "workspace/workspace.h"
 
 namespace {
 
@@ -24,39 +25,40 @@ QList<CompilerMessage> messagesAbout(const JudgeRun& run, const MessageSource& s
 
 } // namespace
 
-RunSession::RunSession(AppState& state, QObject* parent) : QObject(parent), m_state(state) {
+RunSession::RunSession(Workspace& workspace, const SettingsStore& settings, QObject* parent)
+    : QObject(parent), m_workspace(workspace), m_settings(settings) {
     // A reset empties the workspace the console was reporting on.
-    connect(&m_state, &AppState::workspaceCleared, this, [this] {
+    connect(&m_workspace, &Workspace::workspaceCleared, this, [this] {
         stop();
         setConsoleText({});
     });
 }
 
 bool RunSession::start() {
-    const FileItem* selected = m_state.selectedFile();
+    const FileItem* selected = m_workspace.selectedFile();
     if (!selected || isRunning())
         return false;
     FileItem file = *selected;
     // What the editor shows, including the keystrokes of the last moment.
-    file.content = m_state.fileText(file.id);
-    m_state.clearTestResults();
+    file.content = m_workspace.fileText(file.id);
+    m_workspace.cases().clearTestResults();
     m_run = new JudgeRun(
-        file, m_state.testCases(),
-        RunLimits::fromSettings(m_state.settings().execution(), m_state.judgeChoice()), this);
-    JudgeOptions judging = judgeOptionsFor(m_state.judgeChoice(), m_state.files());
+        file, m_workspace.cases().testCases(),
+        RunLimits::fromSettings(m_settings.execution(), m_workspace.cases().judgeChoice()), this);
+    JudgeOptions judging = judgeOptionsFor(m_workspace.cases().judgeChoice(), m_workspace.files());
     for (std::optional<FileItem>* program : {&judging.checker, &judging.interactor}) {
         if (*program)
-            (*program)->content = m_state.fileText((*program)->id);
+            (*program)->content = m_workspace.fileText((*program)->id);
     }
     m_run->setJudgeOptions(judging);
     connect(m_run, &JudgeRun::caseFinished, this,
             [this](const QUuid& testCaseId, const TestRunRecord& record) {
-                const TestCase* current = m_state.testCase(testCaseId);
+                const TestCase* current = m_workspace.cases().testCase(testCaseId);
                 if (!current)
                     return;
                 TestCase updated = *current;
                 updated.result = record.result;
-                m_state.updateTestCase(updated);
+                m_workspace.cases().updateTestCase(updated);
             });
     connect(m_run, &JudgeRun::finished, this,
             [this, id = file.id, source = MessageSource{file.name, file.content}](

@@ -9,7 +9,8 @@
 #include <QString>
 #include <QUuid>
 
-class AppState;
+class SettingsStore;
+class Workspace;
 class JudgeRun;
 
 // The window's one run: the run button, the run command and the stop button
@@ -23,7 +24,7 @@ class RunSession : public QObject {
     Q_OBJECT
 
 public:
-    explicit RunSession(AppState& state, QObject* parent = nullptr);
+    RunSession(Workspace& workspace, const SettingsStore& settings, QObject* parent = nullptr);
 
     // Runs the selected file against the test cases, judged by the execution
     // settings' limits. False (and nothing changes) when no file is selected
@@ -48,7 +49,8 @@ signals:
 private:
     void finish(const QString& report, const QUuid& fileId, const MessageSource& source);
 
-    AppState& m_state;
+    Workspace& m_workspace;
+    const SettingsStore& m_settings;
     QPointer<JudgeRun> m_run;
     QString m_consoleText;
 };

@@ -1,25 +1,25 @@
 #include "ui/editor_config.h"
 
+#include "themes/theme_selection.h"
 #include "ui/style/colors.h"
-#include "workspace/app_state.h"
+#include "workspace/settings_store.h"
 
-EditorConfig editorConfig(const AppState& state, ProgrammingLanguage language) {
-    const SettingsStore& settings = state.settings();
+EditorConfig editorConfig(const SettingsStore& settings, const ThemeSelection& themes,
+                          ProgrammingLanguage language) {
     EditorConfig config;
     config.editor = settings.editor();
     config.indentation = settings.indentation();
     config.typingAids = settings.typingAids();
-    config.fontSize = state.fontSize();
-    config.backgroundColor = toQColor(state.themeBackground());
-    config.lineNumberColor = toQColor(state.themeLineNumber());
-    config.lineNumberBgColor = withAlpha(toQColor(state.themeSidebar()), 0.3);
-    config.cursorColor = toQColor(state.themeCursor());
+    config.backgroundColor = toQColor(themes.themeBackground());
+    config.lineNumberColor = toQColor(themes.themeLineNumber());
+    config.lineNumberBgColor = withAlpha(toQColor(themes.themeSidebar()), 0.3);
+    config.cursorColor = toQColor(themes.themeCursor());
     config.errorColor = standardColor(QStringLiteral("red"));
     config.warningColor = standardColor(QStringLiteral("orange"));
-    config.noteColor = toQColor(state.themeLineNumber());
+    config.noteColor = toQColor(themes.themeLineNumber());
     config.language = language;
-    config.theme = state.theme();
-    if (const CustomTheme* custom = state.activeCustomTheme())
+    config.theme = themes.theme();
+    if (const CustomTheme* custom = themes.activeCustomTheme())
         config.customTheme = *custom;
     return config;
 }

@@ -3,13 +3,15 @@
 #include "editor/code_text_editor.h"
 #include "editor/syntax_text_view.h"
 #include "runner/compile_servers.h"
+#include "themes/theme_selection.h"
 #include "ui/accessibility.h"
 #include "ui/commands.h"
 #include "ui/editor/welcome_view.h"
 #include "ui/editor_config.h"
 #include "ui/icons.h"
 #include "ui/style/style.h"
-#include "workspace/app_state.h"
+#include "workspace/settings_store.h"
+#include "workspace/workspace.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -43,8 +45,10 @@ QToolButton* fontSizeButton(const QString& objectName, const QString& symbol,
 
 } // namespace
 
-EditorPane::EditorPane(AppState& state, Commands& commands, QWidget* parent)
-    : QWidget(parent), m_state(state), m_commands(commands) {
+EditorPane::EditorPane(Workspace& workspace, SettingsStore& settings, const ThemeSelection& themes,
+                       Commands& commands, QWidget* parent)
+    : QWidget(parent), m_workspace(workspace), m_settings(settings), m_themes(themes),
+      m_commands(commands) {
     m_stack = new QStackedLayout(this);
     m_welcome = new WelcomeView(this);
     m_editorPage = buildEditorPage();
@@ -52,23 +56,21 @@ EditorPane::EditorPane(AppState& state, Commands& commands, QWidget* parent)
     m_stack->addWidget(m_editorPage);
 
     connect(m_welcome, &WelcomeView::languageChosen, this, [this](ProgrammingLanguage language) {
-        m_state.createFile(QStringLiteral("solution.") + fileExtension(language), language);
+        m_workspace.createFile(QStringLiteral("solution.") + fileExtension(language), language);
     });
 
-    connect(&m_state, &AppState::selectedFileChanged, this, &EditorPane::showSelection);
+    connect(&m_workspace, &Workspace::selectedFileChanged, this, &EditorPane::showSelection);
     // The text is the pane's own; only a new name is news.
-    connect(&m_state, &AppState::fileChanged, this, [this](const QUuid& id) {
-        if (m_state.selectedFile() && m_state.selectedFile()->id == id)
-            showFileName(m_state.file(id)->name);
+    connect(&m_workspace, &Workspace::fileChanged, this, [this](const QUuid& id) {
+        if (m_workspace.selectedFile() && m_workspace.selectedFile()->id == id)
+            showFileName(m_workspace.file(id)->name);
     });
-    connect(&m_state, &AppState::fontSizeChanged, this, &EditorPane::applyConfig);
-    connect(&m_state, &AppState::themeChanged, this, &EditorPane::applyConfig);
-    connect(&m_state, &AppState::useCustomThemeChanged, this, &EditorPane::applyConfig);
-    connect(&m_state, &AppState::selectedCustomThemeChanged, this, &EditorPane::applyConfig);
-    connect(&m_state.settings(), &SettingsStore::editorChanged, this, &EditorPane::applyConfig);
-    connect(&m_state.settings(), &SettingsStore::indentationChanged, this,
-            &EditorPane::applyConfig);
-    connect(&m_state.settings(), &SettingsStore::typingAidsChanged, this, &EditorPane::applyConfig);
+    connect(&m_themes, &ThemeSelection::themeChanged, this, &EditorPane::applyConfig);
+    connect(&m_themes, &ThemeSelection::useCustomThemeChanged, this, &EditorPane::applyConfig);
+    connect(&m_themes, &ThemeSelection::selectedCustomThemeChanged, this, &EditorPane::applyConfig);
+    connect(&m_settings, &SettingsStore::editorChanged, this, &EditorPane::applyConfig);
+    connect(&m_settings, &SettingsStore::indentationChanged, this, &EditorPane::applyConfig);
+    connect(&m_settings, &SettingsStore::typingAidsChanged, this, &EditorPane::applyConfig);
     connect(&m_commands, &Commands::nextMessage, this, [this] {
         if (m_editor && m_fileId)
             m_editor->goToNextDiagnostic();
@@ -97,7 +99,7 @@ void EditorPane::goToMessage(const CompilerMessage& message) {
 }
 
 EditorPane::~EditorPane() {
-    m_state.setLiveText({}, nullptr);
+    m_workspace.setLiveText({}, nullptr);
 }
 
 QString EditorPane::text() const {
@@ -191,14 +193,14 @@ QWidget* EditorPane::buildStatusBar(QWidget* page) {
 }
 
 EditorConfig EditorPane::currentConfig() const {
-    const FileItem* file = m_state.selectedFile();
-    return editorConfig(m_state, file ? file->language : ProgrammingLanguage::txt);
+    const FileItem* file = m_workspace.selectedFile();
+    return editorConfig(m_settings, m_themes, file ? file->language : ProgrammingLanguage::txt);
 }
 
 void EditorPane::showSelection() {
     // The workspace has taken the last edits; the text shown next is no edit.
-    m_state.setLiveText({}, nullptr);
-    const FileItem* file = m_state.selectedFile();
+    m_workspace.setLiveText({}, nullptr);
+    const FileItem* file = m_workspace.selectedFile();
     if (!file) {
         m_fileId.reset();
         m_stack->setCurrentWidget(m_welcome);
@@ -212,7 +214,7 @@ void EditorPane::showSelection() {
         delete column->takeAt(2);
         column->insertWidget(2, m_editor, 1);
         connect(m_editor, &CodeTextEditor::edited, this, [this] {
-            m_state.liveTextEdited();
+            m_workspace.liveTextEdited();
             updateCounts();
         });
     } else {
@@ -228,7 +230,7 @@ void EditorPane::showSelection() {
         }
     }
     m_fileId = file->id;
-    m_state.setLiveText(file->id, this);
+    m_workspace.setLiveText(file->id, this);
     // A Java or C# file shown will likely be run: its compiler gets ready.
     CompileServers::session().start(file->language, ResidentCompiler::Priority::background);
     // A file just created or chosen is there to be typed in.
@@ -237,7 +239,7 @@ void EditorPane::showSelection() {
 }
 
 void EditorPane::applyConfig() {
-    if (!m_editor || !m_state.selectedFile())
+    if (!m_editor || !m_workspace.selectedFile())
         return;
     m_editor->applyConfig(currentConfig());
     updateHeader();
@@ -245,11 +247,11 @@ void EditorPane::applyConfig() {
 }
 
 void EditorPane::updateHeader() {
-    const FileItem& file = *m_state.selectedFile();
+    const FileItem& file = *m_workspace.selectedFile();
     m_badge->setText(badgeLabel(file.language));
     setBadge(m_badge, file.language);
     showFileName(file.name);
-    m_fontSizeLabel->setText(QString::number(qRound(m_state.fontSize())));
+    m_fontSizeLabel->setText(QString::number(qRound(m_settings.editor().fontSize)));
 }
 
 // The header shows the name; the text view is named by it for screen readers.
@@ -259,11 +261,11 @@ void EditorPane::showFileName(const QString& name) {
 }
 
 void EditorPane::updateStatus() {
-    if (!m_editor || !m_state.selectedFile())
+    if (!m_editor || !m_workspace.selectedFile())
         return;
     updateCounts();
-    m_tabSize->setText(QStringLiteral("탭: %1칸").arg(m_state.settings().indentation().tabSize));
-    const ProgrammingLanguage language = m_state.selectedFile()->language;
+    m_tabSize->setText(QStringLiteral("탭: %1칸").arg(m_settings.indentation().tabSize));
+    const ProgrammingLanguage language = m_workspace.selectedFile()->language;
     setBadge(m_languageDot, language);
     m_languageName->setText(rawValue(language));
 }
@@ -277,9 +279,10 @@ void EditorPane::updateCounts() {
 }
 
 void EditorPane::changeFontSize(double delta) {
-    const double size = m_state.fontSize() + delta;
-    m_state.setFontSize(delta < 0 ? std::max(size, minEditorFontSize)
-                                  : std::min(size, maxEditorFontSize));
+    // The store keeps the size within the editor's range.
+    EditorSettings editor = m_settings.editor();
+    editor.fontSize += delta;
+    m_settings.setEditor(editor);
 }
 
 QStringList EditorPane::statusTexts() const {

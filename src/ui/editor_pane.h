@@ -9,8 +9,10 @@
 #include <QWidget>
 #include <optional>
 
-class AppState;
 class Commands;
+class SettingsStore;
+class ThemeSelection;
+class Workspace;
 class CodeTextEditor;
 class QLabel;
 class QStackedLayout;
@@ -25,7 +27,8 @@ class EditorPane : public QWidget, public LiveText {
     Q_OBJECT
 
 public:
-    EditorPane(AppState& state, Commands& commands, QWidget* parent = nullptr);
+    EditorPane(Workspace& workspace, SettingsStore& settings, const ThemeSelection& themes,
+               Commands& commands, QWidget* parent = nullptr);
     ~EditorPane() override;
 
     CodeTextEditor* editor() const { return m_editor; }
@@ -55,7 +58,9 @@ private:
     void updateCounts();
     void changeFontSize(double delta);
 
-    AppState& m_state;
+    Workspace& m_workspace;
+    SettingsStore& m_settings;
+    const ThemeSelection& m_themes;
     Commands& m_commands;
     QStackedLayout* m_stack = nullptr;
     WelcomeView* m_welcome = nullptr;

@@ -1,14 +1,14 @@
 #include "ui/insert_template.h"
 
 #include "library/template_insertion.h"
-#include "workspace/app_state.h"
+#include "workspace/workspace.h"
 
-bool insertTemplate(AppState& state, const AlgorithmTemplate& algorithm) {
-    const FileItem* selected = state.selectedFile();
+bool insertTemplate(Workspace& workspace, const AlgorithmTemplate& algorithm) {
+    const FileItem* selected = workspace.selectedFile();
     if (!selected)
         return false;
-    const QString content = state.fileText(selected->id) + QStringLiteral("\n\n") +
+    const QString content = workspace.fileText(selected->id) + QStringLiteral("\n\n") +
                             corvanta::templateHeader(selected->language, algorithm) +
                             corvanta::templateCode(selected->language, algorithm);
-    return state.setFileText(selected->id, content);
+    return workspace.setFileText(selected->id, content);
 }

@@ -19,7 +19,7 @@
 #include "ui/testpanel/cases_panel.h"
 #include "ui/testpanel/console_view.h"
 #include "ui/toolbar/toolbar.h"
-#include "workspace/app_state.h"
+#include "ui/window_context.h"
 
 #include <QFontDatabase>
 #include <QMenuBar>
@@ -42,12 +42,10 @@ constexpr double largePanelShare = 0.6;
 
 } // namespace
 
-MainWindow::MainWindow(AppState& state, Commands& commands, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_commands(commands) {
+MainWindow::MainWindow(WindowContext& context, QWidget* parent)
+    : QMainWindow(parent), m_context(context), m_commands(context.commands) {
     // Before the panes, so they are made in the theme's look.
-    new Style(m_state, this);
-    m_runs = new RunSession(m_state, this);
-    m_problems = new ProblemSession(m_state, CrawlerEndpoints::fromEnvironment(), this);
+    new Style(m_context.themes, this);
     setWindowTitle(QStringLiteral("Corvanta"));
     setMinimumSize(1000, 700);
     resize(1280, 820);
@@ -55,7 +53,8 @@ MainWindow::MainWindow(AppState& state, Commands& commands, QWidget* parent)
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    auto* toolbar = new Toolbar(m_state, m_commands, *m_runs, central);
+    auto* toolbar =
+        new Toolbar(m_context.workspace, m_context.themes, m_commands, m_context.runs, central);
     connect(toolbar, &Toolbar::templateBrowserRequested, this,
             &MainWindow::templateBrowserRequested);
     connect(toolbar, &Toolbar::settingsRequested, this, &MainWindow::settingsRequested);
@@ -63,20 +62,21 @@ MainWindow::MainWindow(AppState& state, Commands& commands, QWidget* parent)
     column->addWidget(toolbar);
     column->addWidget(buildPanes(), 1);
     setCentralWidget(central);
-    m_quickCreate = new QuickCreateOverlay(m_state, this);
+    m_quickCreate = new QuickCreateOverlay(m_context.workspace, this);
     buildMenus();
     connectCommands();
     connectRuns();
 }
 
 QWidget* MainWindow::buildSidebar() {
-    auto* sidebar = new Sidebar(m_state);
+    auto* sidebar = new Sidebar(m_context.workspace);
     connect(sidebar, &Sidebar::quickCreateRequested, &m_commands, &Commands::newFile);
     return sidebar;
 }
 
 QWidget* MainWindow::buildTestPanel() {
-    m_testPanel = new CasesPanel(m_state, *m_runs, *m_problems);
+    m_testPanel =
+        new CasesPanel(m_context.workspace, m_context.settings, m_context.runs, m_context.problems);
     return m_testPanel;
 }
 
@@ -86,10 +86,11 @@ QWidget* MainWindow::buildPanes() {
     auto* column = new QVBoxLayout(editorArea);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    auto* tabs = new TabBar(m_state, editorArea);
+    auto* tabs = new TabBar(m_context.workspace, editorArea);
     connect(tabs, &TabBar::newFileSheetRequested, this, &MainWindow::openNewFileSheet);
     column->addWidget(tabs);
-    m_editorPane = new EditorPane(m_state, m_commands, editorArea);
+    m_editorPane = new EditorPane(m_context.workspace, m_context.settings, m_context.themes,
+                                  m_commands, editorArea);
     column->addWidget(m_editorPane, 1);
 
     QWidget* testPanel = buildTestPanel();
@@ -116,8 +117,8 @@ QWidget* MainWindow::buildPanes() {
     panes->setStretchFactor(1, 1);
     panes->setSizes({sidebarWidth, width() - sidebarWidth});
 
-    rememberSplitterSizes(panes, m_state.settings(), QStringLiteral("sidebarSplitterState"));
-    rememberSplitterSizes(mainArea, m_state.settings(), QStringLiteral("testPanelSplitterState"));
+    rememberSplitterSizes(panes, m_context.settings, QStringLiteral("sidebarSplitterState"));
+    rememberSplitterSizes(mainArea, m_context.settings, QStringLiteral("testPanelSplitterState"));
     return panes;
 }
 
@@ -134,9 +135,9 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::connectCommands() {
-    connect(&m_commands, &Commands::runCode, m_runs, &RunSession::start);
+    connect(&m_commands, &Commands::runCode, &m_context.runs, &RunSession::start);
     connect(&m_commands, &Commands::showTemplates, this, [this] {
-        if (m_state.selectedFile())
+        if (m_context.workspace.selectedFile())
             emit templateBrowserRequested();
     });
     connect(&m_commands, &Commands::newFile, m_quickCreate, &QuickCreateOverlay::open);
@@ -146,7 +147,7 @@ void MainWindow::connectCommands() {
     connect(this, &MainWindow::templateBrowserRequested, this, &MainWindow::openTemplateBrowser);
     // A full reset forgets that the tour was seen: the window then behaves
     // as on a first start.
-    connect(&m_state.settings(), &SettingsStore::onboardingChanged, this, [this] {
+    connect(&m_context.settings, &SettingsStore::onboardingChanged, this, [this] {
         if (m_shownOnce)
             showOnboardingIfUnseen();
     });
@@ -154,11 +155,11 @@ void MainWindow::connectCommands() {
 
 // A run's messages go to the editor: markers from the last run only.
 void MainWindow::connectRuns() {
-    connect(m_runs, &RunSession::runningChanged, m_editorPane, [this](bool running) {
+    connect(&m_context.runs, &RunSession::runningChanged, m_editorPane, [this](bool running) {
         if (running)
             m_editorPane->clearMessages();
     });
-    connect(m_runs, &RunSession::finished, m_editorPane, &EditorPane::showMessages);
+    connect(&m_context.runs, &RunSession::finished, m_editorPane, &EditorPane::showMessages);
     connect(m_testPanel->consoleView(), &ConsoleView::messageActivated, m_editorPane,
             &EditorPane::goToMessage);
 }
@@ -184,7 +185,7 @@ void MainWindow::togglePanel() {
 void MainWindow::openNewFileSheet() {
     if (findChild<NewFileSheet*>())
         return;
-    auto* sheet = new NewFileSheet(m_state, this);
+    auto* sheet = new NewFileSheet(m_context.workspace, this);
     presentSheet(sheet);
 }
 
@@ -198,19 +199,20 @@ void MainWindow::openHelpPanel() {
 void MainWindow::openTemplateBrowser() {
     if (findChild<TemplateBrowser*>())
         return;
-    auto* sheet = new TemplateBrowser(m_state, this);
+    auto* sheet = new TemplateBrowser(m_context.workspace, this);
     presentSheet(sheet);
 }
 
 void MainWindow::openOnboarding() {
-    auto* sheet = new OnboardingSheet(m_state, this);
+    auto* sheet = new OnboardingSheet(m_context.workspace, this);
     presentSheet(sheet);
 }
 
 void MainWindow::openSettings() {
     if (const auto* open = findChild<SettingsWindow*>(); open && open->isVisible())
         return;
-    auto* window = new SettingsWindow(m_state, QFontDatabase::families(), this);
+    auto* window = new SettingsWindow(m_context.settings, m_context.themes, m_context.store,
+                                      QFontDatabase::families(), this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->open();
 }
@@ -226,8 +228,8 @@ void MainWindow::showEvent(QShowEvent* event) {
 // The flag is set before the tour opens, so quitting during it does not
 // bring it back.
 void MainWindow::showOnboardingIfUnseen() {
-    if (m_state.settings().onboarding().hasSeenOnboarding)
+    if (m_context.settings.onboarding().hasSeenOnboarding)
         return;
-    m_state.settings().setOnboarding({.hasSeenOnboarding = true});
+    m_context.settings.setOnboarding({.hasSeenOnboarding = true});
     QTimer::singleShot(0, this, &MainWindow::openOnboarding);
 }

@@ -2,7 +2,6 @@
 
 #include <QMainWindow>
 
-class AppState;
 class CasesPanel;
 class Commands;
 class ProblemSession;
@@ -10,6 +9,7 @@ class RunSession;
 class EditorPane;
 class QSplitter;
 class QuickCreateOverlay;
+struct WindowContext;
 
 // The one window: the toolbar on top; the sidebar beside the main area,
 // which holds the tab bar and the editor over the test panel. It only
@@ -20,7 +20,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    MainWindow(AppState& state, Commands& commands, QWidget* parent = nullptr);
+    explicit MainWindow(WindowContext& context, QWidget* parent = nullptr);
 
 signals:
     // The template browser's and the settings window's cue to open. The
@@ -31,8 +31,6 @@ signals:
 
 public:
     QuickCreateOverlay* quickCreate() const { return m_quickCreate; }
-    RunSession& runs() const { return *m_runs; }
-    ProblemSession& problems() const { return *m_problems; }
     // The sheets open window-modal and delete themselves when they close.
     void openNewFileSheet();
     void openOnboarding();
@@ -55,10 +53,8 @@ private:
     void connectRuns();
     void togglePanel();
 
-    AppState& m_state;
+    WindowContext& m_context;
     Commands& m_commands;
-    RunSession* m_runs = nullptr;
-    ProblemSession* m_problems = nullptr;
     QuickCreateOverlay* m_quickCreate = nullptr;
     EditorPane* m_editorPane = nullptr;
     CasesPanel* m_testPanel = nullptr;

@@ -7,7 +7,7 @@
 #include <QStringList>
 
 // Naming, ordering and filtering rules of the file commands; the commands
-// that change the workspace are operations of AppState.
+// that change the workspace are operations of the Workspace.
 
 enum class SortOrder { name, date, language };
 

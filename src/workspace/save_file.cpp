@@ -108,6 +108,7 @@ struct DocumentLists {
     std::optional<QJsonValue> selectedFileId;
     QJsonArray testCases;
     std::optional<QJsonValue> judge;
+    QJsonArray fileCases;
 };
 
 std::variant<DocumentLists, QString> readDocument(const QByteArray& bytes) {
@@ -138,6 +139,11 @@ std::variant<DocumentLists, QString> readDocument(const QByteArray& bytes) {
         reader.require(root, QStringLiteral("testCases"), QJsonValue::Array, top).toArray();
     // Newer documents only; written when it is not the default.
     lists.judge = reader.optional(root, QStringLiteral("judge"), QJsonValue::Object, top);
+    // Newer documents only: files with cases of their own. Older versions
+    // read past it and keep the shared list above.
+    lists.fileCases = reader.optional(root, QStringLiteral("fileCases"), QJsonValue::Array, top)
+                          .value_or(QJsonArray())
+                          .toArray();
     if (reader.failed())
         return error;
     return lists;
@@ -228,9 +234,10 @@ bool matchTabsAndSelection(const DocumentLists& lists, Reader& reader, LoadedWor
     return true;
 }
 
-bool decodeTestCases(const QJsonArray& testCases, Reader& reader, QList<TestCase>& result) {
+bool decodeTestCases(const QJsonArray& testCases, Reader& reader, QList<TestCase>& result,
+                     const QString& key = QStringLiteral("testCases")) {
     for (qsizetype i = 0; i < testCases.size(); ++i) {
-        const QString where = indexed(QStringLiteral("testCases"), i);
+        const QString where = indexed(key, i);
         const QJsonObject o = reader.check(testCases.at(i), QJsonValue::Object, where).toObject();
         const QString id =
             reader.require(o, QStringLiteral("id"), QJsonValue::String, where).toString();
@@ -269,9 +276,8 @@ QJsonObject encodeJudge(const JudgeChoice& judge) {
 // A choice it cannot use (an unknown program kind, a file it does not hold)
 // leaves the default: the runs then compare lines, as before.
 bool decodeJudge(const QJsonValue& value, Reader& reader, const QList<FileItem>& files,
-                 JudgeChoice& result) {
+                 JudgeChoice& result, const QString& where = QStringLiteral("appdata.judge")) {
     const QJsonObject o = value.toObject();
-    const QString where = QStringLiteral("appdata.judge");
     const QString comparison =
         reader.require(o, QStringLiteral("comparison"), QJsonValue::String, where).toString();
     const auto program = reader.optional(o, QStringLiteral("program"), QJsonValue::String, where);
@@ -309,6 +315,56 @@ bool decodeJudge(const QJsonValue& value, Reader& reader, const QList<FileItem>&
     return true;
 }
 
+QJsonArray encodeTestCases(const QList<TestCase>& cases) {
+    QJsonArray array;
+    for (const TestCase& testCase : cases)
+        array.append(encodeTestCase(testCase));
+    return array;
+}
+
+QJsonArray encodeFileCases(const WorkspaceSnapshot& snapshot) {
+    QJsonArray array;
+    for (const FileItem& file : snapshot.files) {
+        const auto own = snapshot.ownCases.constFind(file.id);
+        if (own == snapshot.ownCases.constEnd())
+            continue;
+        QJsonObject entry{{QStringLiteral("fileId"), uuidString(file.id)},
+                          {QStringLiteral("testCases"), encodeTestCases(own->cases)}};
+        if (own->judge != JudgeChoice())
+            entry.insert(QStringLiteral("judge"), encodeJudge(own->judge));
+        array.append(entry);
+    }
+    return array;
+}
+
+// An entry for a file the document does not hold is dropped.
+bool decodeFileCases(const QJsonArray& fileCases, Reader& reader, LoadedWorkspace& loaded) {
+    for (qsizetype i = 0; i < fileCases.size(); ++i) {
+        const QString where = indexed(QStringLiteral("fileCases"), i);
+        const QJsonObject o = reader.check(fileCases.at(i), QJsonValue::Object, where).toObject();
+        const QString id =
+            reader.require(o, QStringLiteral("fileId"), QJsonValue::String, where).toString();
+        const QJsonArray cases =
+            reader.require(o, QStringLiteral("testCases"), QJsonValue::Array, where).toArray();
+        const auto judge = reader.optional(o, QStringLiteral("judge"), QJsonValue::Object, where);
+        CaseList list;
+        list.cases.clear();
+        if (reader.failed() ||
+            !decodeTestCases(cases, reader, list.cases, where + QStringLiteral(".testCases")) ||
+            (judge && !decodeJudge(*judge, reader, loaded.files, list.judge,
+                                   where + QStringLiteral(".judge"))))
+            return false;
+        if (list.cases.isEmpty())
+            list.cases.append(TestCase{});
+        const auto fileId = parseUuid(id);
+        const bool held = fileId && std::any_of(loaded.files.begin(), loaded.files.end(),
+                                                [&](const FileItem& f) { return f.id == *fileId; });
+        if (held)
+            loaded.ownCases.insert(*fileId, list);
+    }
+    return true;
+}
+
 } // namespace
 
 QByteArray encodeWorkspace(const WorkspaceSnapshot& snapshot) {
@@ -321,20 +377,18 @@ QByteArray encodeWorkspace(const WorkspaceSnapshot& snapshot) {
     QJsonArray tabs;
     for (const QUuid& id : snapshot.openTabIds)
         tabs.append(uuidString(id));
-    QJsonArray testCases;
-    for (const TestCase& testCase : snapshot.testCases)
-        testCases.append(encodeTestCase(testCase));
-
     QJsonObject root{
         {QStringLiteral("files"), files},
         {QStringLiteral("folders"), folders},
         {QStringLiteral("openTabIds"), tabs},
-        {QStringLiteral("testCases"), testCases},
+        {QStringLiteral("testCases"), encodeTestCases(snapshot.testCases)},
     };
     if (snapshot.selectedFileId)
         root.insert(QStringLiteral("selectedFileId"), uuidString(*snapshot.selectedFileId));
     if (snapshot.judge != JudgeChoice())
         root.insert(QStringLiteral("judge"), encodeJudge(snapshot.judge));
+    if (!snapshot.ownCases.isEmpty())
+        root.insert(QStringLiteral("fileCases"), encodeFileCases(snapshot));
 
     QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Compact);
     // A solidus byte can only stand inside a string (UTF-8 never uses 0x2F in
@@ -356,7 +410,8 @@ std::variant<LoadedWorkspace, QString> decodeWorkspace(const QByteArray& bytes) 
         !decodeFiles(lists.files, reader, loaded.files) ||
         !matchTabsAndSelection(lists, reader, loaded) ||
         !decodeTestCases(lists.testCases, reader, loaded.testCases) ||
-        (lists.judge && !decodeJudge(*lists.judge, reader, loaded.files, loaded.judge)))
+        (lists.judge && !decodeJudge(*lists.judge, reader, loaded.files, loaded.judge)) ||
+        !decodeFileCases(lists.fileCases, reader, loaded))
         return error;
     return loaded;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "base/records.h"
+#include "workspace/case_list.h"
 #include "workspace/judge_choice.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -19,6 +21,8 @@ struct WorkspaceSnapshot {
     std::optional<QUuid> selectedFileId;
     QList<TestCase> testCases;
     JudgeChoice judge;
+    // Files with cases of their own; written in the files' order.
+    QHash<QUuid, CaseList> ownCases;
 };
 
 // What a document yields once its bad entries are dropped and its tab and
@@ -33,6 +37,8 @@ struct LoadedWorkspace {
     // The default when the document has none (older ones), or names a program
     // file it does not hold.
     JudgeChoice judge;
+    // Only for files the document holds.
+    QHash<QUuid, CaseList> ownCases;
 };
 
 QByteArray encodeWorkspace(const WorkspaceSnapshot& snapshot);

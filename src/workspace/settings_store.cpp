@@ -70,11 +70,12 @@ Field<TemplateSettings, QString> templateField(ProgrammingLanguage language) {
 // The keys are those of existing settings files: renaming one loses the
 // user's choice.
 const auto& tableOf(Tag<EditorSettings>) {
-    static const auto fields =
-        table(u"editor"_s, field(u"fontName"_s, &EditorSettings::fontName),
-              field(u"showLineNumbers"_s, &EditorSettings::showLineNumbers),
-              field(u"highlightCurrentLine"_s, &EditorSettings::highlightCurrentLine),
-              field(u"wordWrap"_s, &EditorSettings::wordWrap));
+    static const auto fields = table(
+        u"editor"_s, field(u"fontName"_s, &EditorSettings::fontName),
+        field(u"fontSize"_s, &EditorSettings::fontSize, {minEditorFontSize, maxEditorFontSize}),
+        field(u"showLineNumbers"_s, &EditorSettings::showLineNumbers),
+        field(u"highlightCurrentLine"_s, &EditorSettings::highlightCurrentLine),
+        field(u"wordWrap"_s, &EditorSettings::wordWrap));
     return fields;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/programming_language.h"
+#include "themes/theme_selection.h"
 #include "workspace/settings_values.h"
 
 #include <QByteArray>
@@ -14,7 +15,7 @@
 // file itself keeps what it holds). Saving a group writes only the keys whose
 // value changed, so a default is never written until the user changes a
 // setting, and announces the group's new value.
-class SettingsStore : public QObject {
+class SettingsStore : public QObject, public ThemeStorage {
     Q_OBJECT
 
 public:
@@ -38,9 +39,9 @@ public:
     void setOnboarding(const OnboardingSettings& value);
 
     // Raw access for values stored as one blob (the custom theme list).
-    QByteArray data(const QString& key) const;
-    void setData(const QString& key, const QByteArray& value);
-    bool contains(const QString& key) const;
+    QByteArray data(const QString& key) const override;
+    void setData(const QString& key, const QByteArray& value) override;
+    bool contains(const QString& key) const override;
 
     // Removes every key of the application, writes the store to disk and
     // announces each group whose value that changed.

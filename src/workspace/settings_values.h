@@ -11,8 +11,13 @@
 
 // The editor tab's choices. The editor draws with the font and the gutter;
 // the other two are shown and edited in the settings window only.
+inline constexpr double minEditorFontSize = 10;
+inline constexpr double maxEditorFontSize = 28;
+
 struct EditorSettings {
     QString fontName = QStringLiteral("SF Mono");
+    // Points; a stored size is used within minEditorFontSize–maxEditorFontSize.
+    double fontSize = 14;
     bool showLineNumbers = true;
     bool highlightCurrentLine = true;
     bool wordWrap = false;

@@ -11,7 +11,7 @@ inline EditorConfig editorConfig(ProgrammingLanguage language = ProgrammingLangu
                                  bool lineNumbers = true) {
     EditorConfig c;
     c.editor.fontName = QStringLiteral("No Such Font Family");
-    c.fontSize = 13;
+    c.editor.fontSize = 13;
     c.backgroundColor = Qt::black;
     c.lineNumberColor = Qt::gray;
     c.lineNumberBgColor = QColor(255, 255, 255, 77);

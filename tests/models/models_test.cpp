@@ -3,7 +3,7 @@
 #include "models/open_tabs_model.h"
 #include "models/workspace_model.h"
 #include "support/printers.h"
-#include "workspace/app_state.h"
+#include "ui/window_context.h"
 #include "workspace/save_file.h"
 #include "workspace/workspace_fixture.h"
 
@@ -57,19 +57,19 @@ protected:
         start();
     }
 
-    // Starts the state and its models afresh, from this save file if one is given.
+    // Starts the workspace and its models afresh, from this save file if one is given.
     void start(const QByteArray& saveFile = {}) {
         testers.clear();
         testCases.reset();
         tabs.reset();
         workspace.reset();
-        state.reset();
+        owners.reset();
         if (!saveFile.isEmpty())
             writeSaveFile(saveFile);
-        state = std::make_unique<AppState>();
-        workspace = std::make_unique<WorkspaceModel>(*state);
-        tabs = std::make_unique<OpenTabsModel>(*state);
-        testCases = std::make_unique<CaseModel>(*state);
+        owners = std::make_unique<WindowContext>();
+        workspace = std::make_unique<WorkspaceModel>(owners->workspace);
+        tabs = std::make_unique<OpenTabsModel>(owners->workspace);
+        testCases = std::make_unique<CaseModel>(owners->workspace.cases());
         // Each tester checks every signal against the model's answers; a
         // broken promise is a Qt warning, which fails the test.
         using Mode = QAbstractItemModelTester::FailureReportingMode;
@@ -93,11 +93,11 @@ protected:
     }
 
     const FileItem& named(const QString& name) const {
-        return *std::find_if(state->files().begin(), state->files().end(),
+        return *std::find_if(owners->workspace.files().begin(), owners->workspace.files().end(),
                              [&](const FileItem& file) { return file.name == name; });
     }
 
-    std::unique_ptr<AppState> state;
+    std::unique_ptr<WindowContext> owners;
     std::unique_ptr<WorkspaceModel> workspace;
     std::unique_ptr<OpenTabsModel> tabs;
     std::unique_ptr<CaseModel> testCases;
@@ -105,61 +105,63 @@ protected:
 };
 
 TEST_F(ModelsTest, FollowAWholeSessionRowByRow) {
-    state->createFolder(u"그래프"_s);
-    state->createFolder(u"dp"_s);
-    const QUuid graph = state->folders()[0].id;
-    const QUuid dp = state->folders()[1].id;
-    state->createFile(u"main.cpp"_s, ProgrammingLanguage::cpp);
-    state->createFile(u"bfs.py"_s, ProgrammingLanguage::python, graph);
-    state->createFile(u"dfs.c"_s, ProgrammingLanguage::c, graph);
-    state->createFile(u"knapsack.java"_s, ProgrammingLanguage::java, dp);
-    state->renameFile(named(u"dfs.c"_s).id, u"a_dfs"_s);
-    state->moveFile(named(u"knapsack.java"_s).id, graph);
-    state->duplicateFile(named(u"bfs.py"_s).id);
-    state->toggleFolder(dp);
-    state->renameFolder(dp, u"DP"_s);
-    state->closeTab(named(u"main.cpp"_s).id);
-    state->setFileText(state->selectedFile()->id, u"print(1)"_s);
+    owners->workspace.createFolder(u"그래프"_s);
+    owners->workspace.createFolder(u"dp"_s);
+    const QUuid graph = owners->workspace.folders()[0].id;
+    const QUuid dp = owners->workspace.folders()[1].id;
+    owners->workspace.createFile(u"main.cpp"_s, ProgrammingLanguage::cpp);
+    owners->workspace.createFile(u"bfs.py"_s, ProgrammingLanguage::python, graph);
+    owners->workspace.createFile(u"dfs.c"_s, ProgrammingLanguage::c, graph);
+    owners->workspace.createFile(u"knapsack.java"_s, ProgrammingLanguage::java, dp);
+    owners->workspace.renameFile(named(u"dfs.c"_s).id, u"a_dfs"_s);
+    owners->workspace.moveFile(named(u"knapsack.java"_s).id, graph);
+    owners->workspace.duplicateFile(named(u"bfs.py"_s).id);
+    owners->workspace.toggleFolder(dp);
+    owners->workspace.renameFolder(dp, u"DP"_s);
+    owners->workspace.closeTab(named(u"main.cpp"_s).id);
+    owners->workspace.setFileText(owners->workspace.selectedFile()->id, u"print(1)"_s);
     EXPECT_EQ(rows(*workspace),
               (QStringList{u"그래프 (3)"_s, u"  a_dfs.c"_s, u"  bfs.py"_s, u"  knapsack.java"_s,
                            u"DP (0)"_s, u"bfs_copy.py"_s, u"main.cpp"_s}));
     EXPECT_FALSE(workspace->indexOfFolder(dp).data(ExpandedRole).toBool());
     EXPECT_EQ(rows(*tabs),
               (QStringList{u"bfs.py"_s, u"a_dfs.c"_s, u"knapsack.java"_s, u"bfs_copy.py"_s}));
-    const QModelIndex selected = tabs->indexOfFile(*state->selectedFileId());
+    const QModelIndex selected = tabs->indexOfFile(*owners->workspace.selectedFileId());
     EXPECT_EQ(selected.row(), 3);
     EXPECT_TRUE(selected.data(SelectedRole).toBool());
-    EXPECT_TRUE(workspace->indexOfFile(*state->selectedFileId()).data(SelectedRole).toBool());
+    EXPECT_TRUE(
+        workspace->indexOfFile(*owners->workspace.selectedFileId()).data(SelectedRole).toBool());
 
-    state->deleteFolder(graph);
-    state->deleteFile(named(u"main.cpp"_s).id);
+    owners->workspace.deleteFolder(graph);
+    owners->workspace.deleteFile(named(u"main.cpp"_s).id);
     EXPECT_EQ(rows(*workspace), (QStringList{u"DP (0)"_s, u"bfs_copy.py"_s}));
     EXPECT_EQ(rows(*tabs), QStringList{u"bfs_copy.py"_s});
     EXPECT_FALSE(readSaveFile().contains("main.cpp")) << "a deletion saves at once";
 
-    state->addTestCase();
-    state->duplicateTestCase(state->testCases()[0]);
-    state->deleteTestCase(state->testCases()[1]);
+    owners->workspace.cases().addTestCase();
+    owners->workspace.cases().duplicateTestCase(owners->workspace.cases().testCases()[0]);
+    owners->workspace.cases().deleteTestCase(owners->workspace.cases().testCases()[1]);
     EXPECT_EQ(testCases->rowCount(), 2);
-    state->resetData();
+    owners->store.resetData();
     EXPECT_EQ(rows(*workspace), QStringList{u"DP (0)"_s});
     EXPECT_EQ(tabs->rowCount(), 0);
     EXPECT_EQ(testCases->rowCount(), 1);
 }
 
 TEST_F(ModelsTest, ATextCommitTouchesOnlyItsFilesRow) {
-    state->createFolder(u"f"_s);
+    owners->workspace.createFolder(u"f"_s);
     for (const char* name : {"a.cpp", "b.cpp", "c.cpp"})
-        state->createFile(QString::fromUtf8(name), ProgrammingLanguage::cpp,
-                          state->folders()[0].id);
-    state->createFile(u"root.cpp"_s, ProgrammingLanguage::cpp);
-    state->openFile(named(u"b.cpp"_s).id);
+        owners->workspace.createFile(QString::fromUtf8(name), ProgrammingLanguage::cpp,
+                                     owners->workspace.folders()[0].id);
+    owners->workspace.createFile(u"root.cpp"_s, ProgrammingLanguage::cpp);
+    owners->workspace.openFile(named(u"b.cpp"_s).id);
 
     WideChanges workspaceWide(*workspace), tabsWide(*tabs), casesWide(*testCases);
     QSignalSpy workspaceRows(workspace.get(), &QAbstractItemModel::dataChanged);
     QSignalSpy tabRows(tabs.get(), &QAbstractItemModel::dataChanged);
     QSignalSpy caseRows(testCases.get(), &QAbstractItemModel::dataChanged);
-    ASSERT_TRUE(state->setFileText(state->selectedFile()->id, u"int main() {}"_s));
+    ASSERT_TRUE(
+        owners->workspace.setFileText(owners->workspace.selectedFile()->id, u"int main() {}"_s));
 
     const QUuid b = named(u"b.cpp"_s).id;
     ASSERT_EQ(workspaceRows.count(), 1);
@@ -209,14 +211,14 @@ TEST_F(ModelsTest, WriteBacksAndRenamesMoveRowsWithoutAReset) {
                {"b.c", ProgrammingLanguage::c, false},
                {"c.c", ProgrammingLanguage::c, false}});
     workspace->setSortOrder(SortOrder::date);
-    state->openFile(named(u"a.c"_s).id);
+    owners->workspace.openFile(named(u"a.c"_s).id);
     WideChanges wide(*workspace);
-    state->setFileText(state->selectedFile()->id, u"int a;"_s);
+    owners->workspace.setFileText(owners->workspace.selectedFile()->id, u"int a;"_s);
     EXPECT_EQ(rows(*workspace), (QStringList{u"f (0)"_s, u"a.c"_s, u"c.c"_s, u"b.c"_s}));
 
     workspace->setSortOrder(SortOrder::name);
-    state->renameFile(named(u"a.c"_s).id, u"d"_s);
-    state->renameFile(named(u"c.c"_s).id, u"0"_s);
+    owners->workspace.renameFile(named(u"a.c"_s).id, u"d"_s);
+    owners->workspace.renameFile(named(u"c.c"_s).id, u"0"_s);
     EXPECT_EQ(rows(*workspace), (QStringList{u"f (0)"_s, u"0.c"_s, u"b.c"_s, u"d.c"_s}));
     EXPECT_EQ(wide.moved.count(), 3);
     EXPECT_EQ(wide.reset.count(), 1) << "only the new sort order";
@@ -224,10 +226,10 @@ TEST_F(ModelsTest, WriteBacksAndRenamesMoveRowsWithoutAReset) {
 }
 
 TEST_F(ModelsTest, DraggingAFileOutOfAFolderDropsItAtTheRoot) {
-    state->createFolder(u"f"_s);
-    const QUuid folder = state->folders()[0].id;
-    state->createFile(u"inner.cpp"_s, ProgrammingLanguage::cpp, folder);
-    const QUuid id = state->files()[0].id;
+    owners->workspace.createFolder(u"f"_s);
+    const QUuid folder = owners->workspace.folders()[0].id;
+    owners->workspace.createFile(u"inner.cpp"_s, ProgrammingLanguage::cpp, folder);
+    const QUuid id = owners->workspace.files()[0].id;
 
     std::unique_ptr<QMimeData> payload(workspace->mimeData({workspace->indexOfFile(id)}));
     ASSERT_TRUE(payload);
@@ -236,7 +238,7 @@ TEST_F(ModelsTest, DraggingAFileOutOfAFolderDropsItAtTheRoot) {
     EXPECT_FALSE(workspace->mimeData({workspace->indexOfFolder(folder)})) << "folders do not drag";
 
     EXPECT_TRUE(workspace->dropMimeData(payload.get(), Qt::MoveAction, -1, -1, {}));
-    EXPECT_FALSE(state->files()[0].folderId);
+    EXPECT_FALSE(owners->workspace.files()[0].folderId);
     EXPECT_EQ(rows(*workspace), (QStringList{u"f (0)"_s, u"inner.cpp"_s}));
 
     // Plain text from elsewhere: only strings naming a file move anything.
@@ -244,9 +246,9 @@ TEST_F(ModelsTest, DraggingAFileOutOfAFolderDropsItAtTheRoot) {
     text.setText(u"not an id\n"_s + uuidString(id).toLower());
     EXPECT_TRUE(
         workspace->dropMimeData(&text, Qt::CopyAction, -1, -1, workspace->indexOfFolder(folder)));
-    EXPECT_EQ(state->files()[0].folderId, folder);
+    EXPECT_EQ(owners->workspace.files()[0].folderId, folder);
     EXPECT_TRUE(readSaveFile().contains("folderId")) << "a drop saves at once";
-    EXPECT_EQ(state->openTabIds(), QList<QUuid>{id}) << "a moved file keeps its tab";
+    EXPECT_EQ(owners->workspace.openTabIds(), QList<QUuid>{id}) << "a moved file keeps its tab";
 
     workspace->setSearchText(u"inner"_s);
     EXPECT_FALSE(workspace->canDropMimeData(&text, Qt::MoveAction, -1, -1, {}))
@@ -254,11 +256,11 @@ TEST_F(ModelsTest, DraggingAFileOutOfAFolderDropsItAtTheRoot) {
 }
 
 TEST_F(ModelsTest, FolderRowsExpandThroughTheModel) {
-    state->createFolder(u"f"_s);
-    const QModelIndex folder = workspace->indexOfFolder(state->folders()[0].id);
+    owners->workspace.createFolder(u"f"_s);
+    const QModelIndex folder = workspace->indexOfFolder(owners->workspace.folders()[0].id);
     QSignalSpy changed(workspace.get(), &QAbstractItemModel::dataChanged);
     EXPECT_TRUE(workspace->setData(folder, false, ExpandedRole));
-    EXPECT_FALSE(state->folders()[0].isExpanded);
+    EXPECT_FALSE(owners->workspace.folders()[0].isExpanded);
     EXPECT_TRUE(workspace->setData(folder, false, ExpandedRole));
     EXPECT_EQ(changed.count(), 1) << "setting the state it has changes nothing";
 }
@@ -268,18 +270,18 @@ TEST_F(ModelsTest, TestCaseRowsEditTheirCaseAndShowResults) {
     EXPECT_TRUE(testCases->setData(first, u"1 2"_s, InputRole));
     EXPECT_TRUE(testCases->setData(first, u"3"_s, ExpectedOutputRole));
     EXPECT_FALSE(testCases->setData(first, u"3"_s, ResultRole));
-    EXPECT_EQ(state->testCases()[0].input, u"1 2"_s);
-    EXPECT_EQ(state->testCases()[0].expectedOutput, u"3"_s);
+    EXPECT_EQ(owners->workspace.cases().testCases()[0].input, u"1 2"_s);
+    EXPECT_EQ(owners->workspace.cases().testCases()[0].expectedOutput, u"3"_s);
     EXPECT_FALSE(first.data(ResultRole).isValid()) << "no result before a run";
 
-    TestCase ran = state->testCases()[0];
+    TestCase ran = owners->workspace.cases().testCases()[0];
     ran.result = CaseResult{{VerdictKind::accepted}, u"3"_s, {}, 12.5, 10, 2048};
-    state->updateTestCase(ran);
+    owners->workspace.cases().updateTestCase(ran);
     EXPECT_EQ(first.data(ResultRole).value<CaseResult>(), *ran.result);
 
     QSignalSpy changed(testCases.get(), &QAbstractItemModel::dataChanged);
-    state->clearTestResults();
-    state->clearTestResults();
+    owners->workspace.cases().clearTestResults();
+    owners->workspace.cases().clearTestResults();
     EXPECT_EQ(changed.count(), 1) << "only cases that had results change";
     EXPECT_FALSE(first.data(ResultRole).isValid());
 }

@@ -1,6 +1,6 @@
 #include "problems/problem_session.h"
 #include "support/printers.h"
-#include "workspace/app_state.h"
+#include "ui/window_context.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -32,8 +32,8 @@ TEST(Cooldown, CountsWholeSecondsUpFromTheLastFetch) {
 }
 
 TEST(ProblemSession, AFinishedFetchStampsTheTimeAndOnlyASuccessReplacesTheProblem) {
-    AppState state;
-    ProblemSession session(state, CrawlerEndpoints::production());
+    WindowContext owners(CrawlerEndpoints::production());
+    ProblemSession& session = owners.problems;
     QSignalSpy problemChanged(&session, &ProblemSession::problemChanged);
     const QDateTime first = QDateTime::currentDateTime();
     session.recordFetch(problemWithSamples(2), first);
@@ -49,43 +49,50 @@ TEST(ProblemSession, AFinishedFetchStampsTheTimeAndOnlyASuccessReplacesTheProble
     EXPECT_EQ(session.problem()->fetchedAt, first);
     EXPECT_EQ(problemChanged.count(), 1);
 
-    state.resetData();
+    owners.store.resetData();
     EXPECT_TRUE(session.problem().has_value());
-    state.resetAll();
+    owners.store.resetAll();
     EXPECT_FALSE(session.problem().has_value());
     EXPECT_FALSE(session.lastFetchTime().has_value());
 }
 
 TEST(ProblemSession, ApplyingReplacesEveryTestCaseWithTheSamples) {
-    AppState state;
-    ProblemSession session(state, CrawlerEndpoints::production());
+    WindowContext owners(CrawlerEndpoints::production());
+    CaseBook& cases = owners.workspace.cases();
+    ProblemSession& session = owners.problems;
     for (int i = 0; i < 4; ++i)
-        state.addTestCase();
-    ASSERT_EQ(state.testCases().size(), 5);
-    TestCase withResult = state.testCases().first();
+        cases.addTestCase();
+    ASSERT_EQ(cases.testCases().size(), 5);
+    TestCase withResult = cases.testCases().first();
     withResult.result = CaseResult{{VerdictKind::wrongAnswer}, u"old"_s, {}, 1, 1, 1};
-    state.updateTestCase(withResult);
+    cases.updateTestCase(withResult);
 
     session.applyTestCases();
-    EXPECT_EQ(state.testCases().size(), 5) << "nothing happens without a cached problem";
+    EXPECT_EQ(cases.testCases().size(), 5) << "nothing happens without a cached problem";
 
     session.setProblem(CachedBaekjoonProblem::make(problemWithSamples(3)));
     session.applyTestCases();
-    ASSERT_EQ(state.testCases().size(), 3);
+    ASSERT_EQ(cases.testCases().size(), 3);
     for (int i = 0; i < 3; ++i) {
-        const TestCase& testCase = state.testCases()[i];
+        const TestCase& testCase = cases.testCases()[i];
         EXPECT_EQ(testCase.input, u"in %1"_s.arg(i + 1));
         EXPECT_EQ(testCase.expectedOutput, u"out %1"_s.arg(i + 1));
         EXPECT_FALSE(testCase.result);
         EXPECT_NE(testCase.id, withResult.id);
     }
-    EXPECT_NE(state.testCases()[0].id, state.testCases()[1].id);
+    EXPECT_NE(cases.testCases()[0].id, cases.testCases()[1].id);
 
     session.setProblem(CachedBaekjoonProblem::make(problemWithSamples(0)));
     session.applyTestCases();
-    ASSERT_EQ(state.testCases().size(), 1);
-    EXPECT_TRUE(state.testCases()[0].input.isEmpty());
-    EXPECT_TRUE(state.testCases()[0].expectedOutput.isEmpty());
+    ASSERT_EQ(cases.testCases().size(), 1);
+    EXPECT_TRUE(cases.testCases()[0].input.isEmpty());
+    EXPECT_TRUE(cases.testCases()[0].expectedOutput.isEmpty());
+
+    owners.workspace.createFile(u"1000.cpp"_s, ProgrammingLanguage::cpp);
+    session.setProblem(CachedBaekjoonProblem::make(problemWithSamples(2)));
+    session.applyTestCases();
+    EXPECT_EQ(cases.testCases().size(), 2);
+    EXPECT_EQ(cases.sharedList().cases.size(), 1) << "the selected file takes them as its own";
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 #include "runner/run_session.h"
 #include "runner_test_support.h"
 #include "support/printers.h"
-#include "workspace/app_state.h"
+#include "ui/window_context.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -49,7 +49,7 @@ struct Collected {
 
 class TestRunTest : public ::testing::Test {
 protected:
-    // Every AppState starts from an empty workspace.
+    // Every workspace starts empty.
     void SetUp() override {
         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
              QStringLiteral("/Corvanta"))
@@ -66,16 +66,16 @@ VerdictKind verdictOf(const TestCase& testCase) {
 
 TEST_F(TestRunTest, SessionAppliesEveryOutcomeToTheState) {
     ASSERT_TRUE(toolInstalled("python3"));
-    AppState state;
-    RunSession session(state);
+    WindowContext owners;
+    RunSession& session = owners.runs;
     EXPECT_FALSE(session.start()) << "no file is selected";
     EXPECT_TRUE(session.consoleText().isEmpty());
-    state.createFile(u"sum.py"_s, ProgrammingLanguage::python);
-    state.setFileText(state.selectedFile()->id,
-                      u"a, b = map(int, input().split())\nprint(a + b)\n"_s);
+    owners.workspace.createFile(u"sum.py"_s, ProgrammingLanguage::python);
+    owners.workspace.setFileText(owners.workspace.selectedFile()->id,
+                                 u"a, b = map(int, input().split())\nprint(a + b)\n"_s);
     TestCase stale = testCase(u"1 2"_s, u"3"_s);
     stale.result = CaseResult{{VerdictKind::wrongAnswer}, u"old"_s, {}, 1, 1, 1};
-    state.setTestCases({
+    owners.workspace.cases().setTestCases({
         stale, testCase(u"5 5"_s, u"11"_s),
         testCase(u"0 0"_s, QString()), // nothing to compare with
         testCase(u"2 2"_s, u" \n"_s),  // nor here
@@ -84,21 +84,22 @@ TEST_F(TestRunTest, SessionAppliesEveryOutcomeToTheState) {
     ASSERT_TRUE(session.start());
     EXPECT_TRUE(session.isRunning());
     EXPECT_EQ(session.consoleText(), u"🦦 sum.py 실행 중...\n\n"_s);
-    for (const TestCase& c : state.testCases())
+    for (const TestCase& c : owners.workspace.cases().testCases())
         EXPECT_FALSE(c.result) << "old results stay";
     EXPECT_FALSE(session.start()) << "a second run while one goes on";
 
     bool allShownWhenDone = false;
     QObject::connect(&session, &RunSession::runningChanged, [&](bool running) {
         allShownWhenDone =
-            !running && std::all_of(state.testCases().begin(), state.testCases().end(),
+            !running && std::all_of(owners.workspace.cases().testCases().begin(),
+                                    owners.workspace.cases().testCases().end(),
                                     [](const TestCase& c) { return c.result.has_value(); });
     });
     QSignalSpy done(&session, &RunSession::runningChanged);
     ASSERT_TRUE(done.wait(60000));
 
     EXPECT_TRUE(allShownWhenDone);
-    const QList<TestCase>& cases = state.testCases();
+    const QList<TestCase>& cases = owners.workspace.cases().testCases();
     ASSERT_EQ(cases.size(), 4);
     ASSERT_TRUE(cases[0].result);
     EXPECT_EQ(cases[0].result->output, u"3\n"_s);
@@ -111,9 +112,9 @@ TEST_F(TestRunTest, SessionAppliesEveryOutcomeToTheState) {
         EXPECT_EQ(verdictOf(cases[i]), verdicts[i]) << i;
         records.append({i, cases[i].result.value_or(CaseResult{})});
     }
-    EXPECT_EQ(session.consoleText(), buildRunReport(*state.selectedFile(), records));
+    EXPECT_EQ(session.consoleText(), buildRunReport(*owners.workspace.selectedFile(), records));
     EXPECT_TRUE(session.consoleText().contains(u"📊 결과: 3/4 통과\n"_s));
-    state.resetData();
+    owners.store.resetData();
     EXPECT_TRUE(session.consoleText().isEmpty());
 }
 
@@ -121,66 +122,72 @@ TEST_F(TestRunTest, SessionAppliesEveryOutcomeToTheState) {
 // as its editor holds it.
 TEST_F(TestRunTest, SessionJudgesByTheWorkspacesChoice) {
     ASSERT_TRUE(toolInstalled("python3"));
-    AppState state;
-    RunSession session(state);
-    state.createFile(u"check.py"_s, ProgrammingLanguage::python);
-    const QUuid checker = state.selectedFile()->id;
-    state.setFileText(checker, u"import sys\nsys.exit(1)\n"_s);
-    state.createFile(u"echo.py"_s, ProgrammingLanguage::python);
-    state.setFileText(state.selectedFile()->id, pythonEcho);
-    state.setTestCases({testCase(u"a"_s, u"a"_s)});
-    state.setJudgeChoice({u"lines"_s, JudgeChoice::Program::checker, checker, u"testlib"_s});
+    WindowContext owners;
+    Workspace& workspace = owners.workspace;
+    CaseBook& cases = workspace.cases();
+    RunSession& session = owners.runs;
+    workspace.createFile(u"check.py"_s, ProgrammingLanguage::python);
+    const QUuid checker = workspace.selectedFile()->id;
+    workspace.setFileText(checker, u"import sys\nsys.exit(1)\n"_s);
+    workspace.createFile(u"echo.py"_s, ProgrammingLanguage::python);
+    workspace.setFileText(workspace.selectedFile()->id, pythonEcho);
+    cases.setTestCases({testCase(u"a"_s, u"a"_s)});
+    cases.setJudgeChoice({u"lines"_s, JudgeChoice::Program::checker, checker, u"testlib"_s});
 
     ASSERT_TRUE(session.start());
     QSignalSpy done(&session, &RunSession::runningChanged);
     ASSERT_TRUE(done.wait(60000));
-    EXPECT_EQ(verdictOf(state.testCases()[0]), VerdictKind::wrongAnswer);
+    EXPECT_EQ(verdictOf(cases.testCases()[0]), VerdictKind::wrongAnswer);
 }
 
 // A judge problem's one second decides, though the settings would allow a minute.
 TEST_F(TestRunTest, AProblemsLimitsDecideOverTheSettings) {
     ASSERT_TRUE(toolInstalled("python3"));
-    AppState state;
-    state.settings().setExecution({.executionTimeout = 60});
-    RunSession session(state);
-    state.createFile(u"busy.py"_s, ProgrammingLanguage::python);
-    state.setFileText(state.selectedFile()->id,
-                      u"import time\nwhile time.process_time() < 1.5: pass\nprint('a')\n"_s);
-    state.setTestCases({testCase(u""_s, u"a"_s)});
+    WindowContext owners;
+    Workspace& workspace = owners.workspace;
+    CaseBook& cases = workspace.cases();
+    owners.settings.setExecution({.executionTimeout = 60});
+    RunSession& session = owners.runs;
+    workspace.createFile(u"busy.py"_s, ProgrammingLanguage::python);
+    workspace.setFileText(workspace.selectedFile()->id,
+                          u"import time\nwhile time.process_time() < 1.5: pass\nprint('a')\n"_s);
+    cases.setTestCases({testCase(u""_s, u"a"_s)});
     const auto verdict = [&] {
         EXPECT_TRUE(session.start());
         QSignalSpy done(&session, &RunSession::runningChanged);
         EXPECT_TRUE(done.wait(60000));
-        return verdictOf(state.testCases()[0]);
+        return verdictOf(cases.testCases()[0]);
     };
     EXPECT_EQ(verdict(), VerdictKind::accepted);
     JudgeChoice problem;
     problem.timeLimitMs = 1000;
     problem.memoryLimitMb = 256;
-    state.setJudgeChoice(problem);
+    cases.setJudgeChoice(problem);
     EXPECT_EQ(verdict(), VerdictKind::timeLimit);
 }
 
 TEST_F(TestRunTest, EditsDuringTheRunDoNotAffectIt) {
     ASSERT_TRUE(toolInstalled("python3"));
-    AppState state;
-    RunSession session(state);
-    state.createFile(u"echo.py"_s, ProgrammingLanguage::python);
-    state.setFileText(state.selectedFile()->id, pythonEcho);
-    state.setTestCases({testCase(u"first"_s, u"first"_s), testCase(u"second"_s, u"second"_s)});
+    WindowContext owners;
+    Workspace& workspace = owners.workspace;
+    CaseBook& cases = workspace.cases();
+    RunSession& session = owners.runs;
+    workspace.createFile(u"echo.py"_s, ProgrammingLanguage::python);
+    workspace.setFileText(workspace.selectedFile()->id, pythonEcho);
+    cases.setTestCases({testCase(u"first"_s, u"first"_s), testCase(u"second"_s, u"second"_s)});
 
     ASSERT_TRUE(session.start());
-    state.setFileText(state.selectedFile()->id, u"raise SystemExit(1)\n"_s);
-    TestCase edited = state.testCases()[1];
+    workspace.setFileText(workspace.selectedFile()->id, u"raise SystemExit(1)\n"_s);
+    TestCase edited = cases.testCases()[1];
     edited.input = u"changed"_s;
-    state.updateTestCase(edited);
-    state.deleteTestCase(state.testCases()[0]);
+    cases.updateTestCase(edited);
+    cases.deleteTestCase(cases.testCases()[0]);
 
     QSignalSpy done(&session, &RunSession::runningChanged);
     ASSERT_TRUE(done.wait(60000));
-    ASSERT_EQ(state.testCases().size(), 1);
-    EXPECT_EQ(state.testCases()[0].result->output, u"second\n"_s);
-    EXPECT_EQ(verdictOf(state.testCases()[0]), VerdictKind::accepted);
+    ASSERT_EQ(cases.testCases().size(), 1);
+    EXPECT_EQ(cases.testCases()[0].result->output, u"second\n"_s);
+    EXPECT_EQ(verdictOf(cases.testCases()[0]), VerdictKind::accepted);
     // The deleted case keeps its card.
     EXPECT_TRUE(session.consoleText().contains(u"결과: 2/2 통과"_s));
 }

@@ -5,5 +5,5 @@
 // Directory of the running test's private home (HOME and every XDG folder live below it).
 QString testHome();
 
-// Makes the next AppState a first start: no save folder, no settings.
+// Makes the next workspace a first start: no save folder, no settings.
 void startAsFirstRun();

@@ -6,14 +6,13 @@
 #include "support/test_support.h"
 #include "support/widgets.h"
 #include "ui/actions.h"
-#include "ui/commands.h"
 #include "ui/testpanel/case_card.h"
 #include "ui/testpanel/cases_panel.h"
 #include "ui/testpanel/cases_view.h"
 #include "ui/testpanel/console_view.h"
 #include "ui/testpanel/copy_code_button.h"
 #include "ui/testpanel/output_view.h"
-#include "workspace/app_state.h"
+#include "ui/window_context.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -60,13 +59,13 @@ class TestPanelTest : public ::testing::Test {
 protected:
     void SetUp() override {
         startAsFirstRun();
-        state = std::make_unique<AppState>();
-        runs = std::make_unique<RunSession>(*state);
-        problems = std::make_unique<ProblemSession>(*state);
-        panel = std::make_unique<CasesPanel>(*state, *runs, *problems);
+        owners = std::make_unique<WindowContext>();
+        runs = std::make_unique<RunSession>(owners->workspace, owners->settings);
+        problems = std::make_unique<ProblemSession>(owners->workspace.cases());
+        panel = std::make_unique<CasesPanel>(owners->workspace, owners->settings, *runs, *problems);
         // As the window does.
-        QObject::connect(&commands, &Commands::runCode, runs.get(), &RunSession::start);
-        panel->addAction(makeAction(ActionId::runCode, commands, panel.get()));
+        QObject::connect(&owners->commands, &Commands::runCode, runs.get(), &RunSession::start);
+        panel->addAction(makeAction(ActionId::runCode, owners->commands, panel.get()));
         panel->resize(900, 500);
         panel->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(panel.get()));
@@ -96,11 +95,10 @@ protected:
         QList<TestCase> cases;
         for (int i = 0; i < count; ++i)
             cases.append(caseOf(QString::number(i), QString::number(i)));
-        state->setTestCases(cases);
+        owners->workspace.cases().setTestCases(cases);
     }
 
-    std::unique_ptr<AppState> state;
-    Commands commands;
+    std::unique_ptr<WindowContext> owners;
     std::unique_ptr<RunSession> runs;
     std::unique_ptr<ProblemSession> problems;
     std::unique_ptr<CasesPanel> panel;
@@ -115,11 +113,11 @@ TEST_F(TestPanelTest, RunCommandStartsARunOnlyWithASelectedFile) {
     for (const bool withFile : {false, true}) {
         SCOPED_TRACE(withFile);
         if (withFile)
-            state->createFile(u"notes.txt"_s, ProgrammingLanguage::txt);
+            owners->workspace.createFile(u"notes.txt"_s, ProgrammingLanguage::txt);
         EXPECT_EQ(find(u"runButton"_s)->isEnabled(), withFile);
         EXPECT_EQ(find(u"copyCodeButton"_s)->isEnabled(), withFile);
 
-        QSignalSpy reached(&commands, &Commands::runCode);
+        QSignalSpy reached(&owners->commands, &Commands::runCode);
         QTest::keySequence(panel.get(), actionInfo(ActionId::runCode).shortcut);
         EXPECT_EQ(reached.count(), 1);
         EXPECT_EQ(runs->isRunning(), withFile);
@@ -130,20 +128,21 @@ TEST_F(TestPanelTest, RunCommandStartsARunOnlyWithASelectedFile) {
     }
     // A text file cannot run: the case fails, the console says why.
     ASSERT_TRUE(QTest::qWaitFor([&] { return !runs->isRunning(); }));
-    EXPECT_EQ(state->testCases()[0].result->verdict.kind, VerdictKind::failedToStart);
+    EXPECT_EQ(owners->workspace.cases().testCases()[0].result->verdict.kind,
+              VerdictKind::failedToStart);
     EXPECT_TRUE(runs->consoleText().contains(u"📝 텍스트 파일은 실행할 수 없습니다."_s));
 }
 
 TEST_F(TestPanelTest, DeleteAllLeavesOneEmptyCase) {
     fillCases(2);
     find(u"모두 삭제"_s)->click();
-    ASSERT_EQ(state->testCases().size(), 1);
-    EXPECT_TRUE(state->testCases()[0].input.isEmpty());
-    EXPECT_TRUE(state->testCases()[0].expectedOutput.isEmpty());
+    ASSERT_EQ(owners->workspace.cases().testCases().size(), 1);
+    EXPECT_TRUE(owners->workspace.cases().testCases()[0].input.isEmpty());
+    EXPECT_TRUE(owners->workspace.cases().testCases()[0].expectedOutput.isEmpty());
     ASSERT_TRUE(QTest::qWaitFor([&] { return panel->testCasesView()->cardCount() == 1; }));
     EXPECT_EQ(find<QLabel>(u"passSummary"_s)->text(), u"<b>–/1</b>"_s) << "no run yet";
     find(u"삭제"_s, card(0))->click();
-    EXPECT_TRUE(state->testCases().isEmpty());
+    EXPECT_TRUE(owners->workspace.cases().testCases().isEmpty());
     EXPECT_FALSE(find<QLabel>(u"passSummary"_s)->isVisibleTo(panel.get()));
 }
 
@@ -151,16 +150,17 @@ TEST_F(TestPanelTest, DeleteAllLeavesOneEmptyCase) {
 // file and cases: both say the same.
 TEST_F(TestPanelTest, CardsShowTheVerdictsTheCommandLineGives) {
     const QString code = u"print(int(input()))\n"_s;
-    state->createFile(u"echo.py"_s, ProgrammingLanguage::python);
-    state->setFileText(state->selectedFile()->id, code);
-    state->setTestCases(
+    owners->workspace.createFile(u"echo.py"_s, ProgrammingLanguage::python);
+    owners->workspace.setFileText(owners->workspace.selectedFile()->id, code);
+    owners->workspace.cases().setTestCases(
         {caseOf(u"7"_s, u"7"_s), caseOf(u"8"_s, u"9"_s), caseOf(u"5"_s), caseOf(u"x"_s, u"1"_s)});
     QSignalSpy ended(runs.get(), &RunSession::finished);
     find(u"runButton"_s)->click();
     ASSERT_TRUE(ended.wait(60000));
     // The traceback of the case that failed at run time names the file and its line.
-    EXPECT_TRUE(state->testCases()[3].result->message.contains(u"File \"echo.py\", line 1"_s))
-        << state->testCases()[3].result->message.toStdString();
+    EXPECT_TRUE(owners->workspace.cases().testCases()[3].result->message.contains(
+        u"File \"echo.py\", line 1"_s))
+        << owners->workspace.cases().testCases()[3].result->message.toStdString();
     const auto messages = ended[0][1].value<QList<CompilerMessage>>();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0].line, 1);
@@ -169,9 +169,10 @@ TEST_F(TestPanelTest, CardsShowTheVerdictsTheCommandLineGives) {
     QTemporaryDir folder;
     writeTextFile(folder.filePath(u"echo.py"_s), code);
     for (int i = 0; i < 4; ++i) {
-        writeTextFile(folder.filePath(u"%1.in"_s.arg(i + 1)), state->testCases()[i].input);
+        writeTextFile(folder.filePath(u"%1.in"_s.arg(i + 1)),
+                      owners->workspace.cases().testCases()[i].input);
         writeTextFile(folder.filePath(u"%1.out"_s.arg(i + 1)),
-                      state->testCases()[i].expectedOutput);
+                      owners->workspace.cases().testCases()[i].expectedOutput);
     }
     const ProcessOutcome cli =
         runCli({u"run"_s, folder.filePath(u"echo.py"_s), folder.path(), u"--json"_s});
@@ -188,7 +189,7 @@ TEST_F(TestPanelTest, CardsShowTheVerdictsTheCommandLineGives) {
         SCOPED_TRACE(row);
         const auto& [badgeText, frame] = expected[row];
         EXPECT_EQ(verdicts[row][u"verdict"_s].toString(),
-                  verdictWord(state->testCases()[row].result->verdict.kind));
+                  verdictWord(owners->workspace.cases().testCases()[row].result->verdict.kind));
         EXPECT_EQ(find<QWidget>(u"caseBadge"_s, card(row))->isVisibleTo(card(row)),
                   !badgeText.isEmpty());
         if (!badgeText.isEmpty()) {
@@ -231,8 +232,8 @@ TEST_F(TestPanelTest, CardsShowTheVerdictsTheCommandLineGives) {
 // Every click schedules its own reset; the first one still ends the
 // confirmation, half an interval before the second click's would.
 TEST_F(TestPanelTest, SecondCopyClickKeepsTheConfirmationUntilTheFirstReset) {
-    state->createFile(u"a.txt"_s, ProgrammingLanguage::txt);
-    state->setFileText(state->selectedFile()->id, u"the code"_s);
+    owners->workspace.createFile(u"a.txt"_s, ProgrammingLanguage::txt);
+    owners->workspace.setFileText(owners->workspace.selectedFile()->id, u"the code"_s);
     auto* button = static_cast<CopyCodeButton*>(find(u"copyCodeButton"_s));
     QSignalSpy changes(button, &CopyCodeButton::showCopiedChanged);
 
@@ -248,7 +249,7 @@ TEST_F(TestPanelTest, SecondCopyClickKeepsTheConfirmationUntilTheFirstReset) {
     EXPECT_EQ(changes.count(), 2) << "the second click left the confirmation as it was";
 }
 
-// The bar shows and edits the state's choice: a tolerance that is no number
+// The bar shows and edits the active choice: a tolerance that is no number
 // is refused, a checker is one of the workspace's runnable files, and
 // deleting that file returns to the comparison.
 TEST_F(TestPanelTest, JudgeBarEditsTheStatesChoice) {
@@ -268,27 +269,27 @@ TEST_F(TestPanelTest, JudgeBarEditsTheStatesChoice) {
     EXPECT_FALSE(tolerance->isVisible());
 
     choose(u"float"_s);
-    EXPECT_EQ(state->judgeChoice().comparison, u"float"_s);
+    EXPECT_EQ(owners->workspace.cases().judgeChoice().comparison, u"float"_s);
     EXPECT_TRUE(tolerance->isVisible());
     typeTolerance(u"1e-3"_s);
-    EXPECT_EQ(state->judgeChoice().comparison, u"float:0.001"_s);
+    EXPECT_EQ(owners->workspace.cases().judgeChoice().comparison, u"float:0.001"_s);
     typeTolerance(u"abc"_s);
-    EXPECT_EQ(state->judgeChoice().comparison, u"float:0.001"_s);
+    EXPECT_EQ(owners->workspace.cases().judgeChoice().comparison, u"float:0.001"_s);
     EXPECT_EQ(tolerance->text(), u"0.001"_s);
 
-    state->createFile(u"notes.txt"_s, ProgrammingLanguage::txt);
-    state->createFile(u"check.cpp"_s, ProgrammingLanguage::cpp);
-    const QUuid checker = state->selectedFile()->id;
+    owners->workspace.createFile(u"notes.txt"_s, ProgrammingLanguage::txt);
+    owners->workspace.createFile(u"check.cpp"_s, ProgrammingLanguage::cpp);
+    const QUuid checker = owners->workspace.selectedFile()->id;
     ASSERT_EQ(program->count(), 1) << "only files that run";
     choose(u"checker"_s);
-    EXPECT_EQ(state->judgeChoice().program, JudgeChoice::Program::checker);
-    EXPECT_EQ(state->judgeChoice().programFileId, checker);
+    EXPECT_EQ(owners->workspace.cases().judgeChoice().program, JudgeChoice::Program::checker);
+    EXPECT_EQ(owners->workspace.cases().judgeChoice().programFileId, checker);
     EXPECT_TRUE(program->isVisible());
     EXPECT_FALSE(tolerance->isVisible());
 
-    state->deleteFile(checker);
-    EXPECT_EQ(state->judgeChoice().program, JudgeChoice::Program::none);
-    EXPECT_EQ(state->judgeChoice().comparison, u"float:0.001"_s);
+    owners->workspace.deleteFile(checker);
+    EXPECT_EQ(owners->workspace.cases().judgeChoice().program, JudgeChoice::Program::none);
+    EXPECT_EQ(owners->workspace.cases().judgeChoice().comparison, u"float:0.001"_s);
     EXPECT_EQ(kind->currentData().toString(), u"float"_s);
     EXPECT_FALSE(program->isVisible());
 }
@@ -317,9 +318,9 @@ TEST_F(TestPanelTest, LongListsBuildCardsAsTheyComeIntoView) {
     EXPECT_EQ(view->cardCount(), 200);
     EXPECT_LT(view->builtCardCount(), 12);
 
-    TestCase result = state->testCases()[199];
+    TestCase result = owners->workspace.cases().testCases()[199];
     result.result = CaseResult{{VerdictKind::wrongAnswer}, {}, {}, 3.0, 0, 0};
-    state->updateTestCase(result);
+    owners->workspace.cases().updateTestCase(result);
     auto* list = find<QScrollArea>(u"테스트 케이스 목록"_s);
     QScrollBar* bar = list->verticalScrollBar();
     // The range follows the list once its layout has run.
@@ -364,26 +365,26 @@ TEST_F(TestPanelTest, AResultRefreshesOnlyItsOwnCard) {
 
     QSignalSpy resets(panel.get()->findChild<QAbstractItemModel*>(),
                       &QAbstractItemModel::modelReset);
-    TestCase result = state->testCases()[0];
+    TestCase result = owners->workspace.cases().testCases()[0];
     result.result = CaseResult{{VerdictKind::accepted}, u"0\n"_s, {}, 12.25, 10, 2048};
-    state->updateTestCase(result);
+    owners->workspace.cases().updateTestCase(result);
 
     EXPECT_EQ(resets.count(), 0);
     for (int row = 0; row < 5; ++row)
         EXPECT_EQ(card(row), before[row]);
     EXPECT_EQ(find<QLabel>(u"caseTime"_s, card(0))->text(), u"12.2ms · 2048KB"_s);
-    EXPECT_EQ(state->testCases()[3].input, u"233"_s);
+    EXPECT_EQ(owners->workspace.cases().testCases()[3].input, u"233"_s);
     EXPECT_TRUE(typing->hasFocus());
     EXPECT_EQ(typing->textCursor().position(), 0);
     EXPECT_TRUE(typing->document()->isUndoAvailable());
 }
 
-// A program may print 64 MiB: the views show the start, the state keeps all.
+// A program may print 64 MiB: the views show the start, the workspace keeps all.
 TEST_F(TestPanelTest, HugeOutputsShowABoundedStartAndSayHowMuchIsLeft) {
     const QString huge = u"0123456789abcde\n"_s.repeated(1 << 18);
-    TestCase result = state->testCases()[0];
+    TestCase result = owners->workspace.cases().testCases()[0];
     result.result = CaseResult{{VerdictKind::accepted}, huge, {}, 1, 1, 1};
-    state->updateTestCase(result);
+    owners->workspace.cases().updateTestCase(result);
     runs->setConsoleText(QString(huge).replace(u'\n', u' '));
 
     for (OutputView* view :
@@ -394,6 +395,6 @@ TEST_F(TestPanelTest, HugeOutputsShowABoundedStartAndSayHowMuchIsLeft) {
         EXPECT_TRUE(view->document()->lastBlock().text().contains(
             QLocale(QLocale::Korean).toString(view->omittedChars())));
     }
-    EXPECT_EQ(state->testCases()[0].result->output, huge);
+    EXPECT_EQ(owners->workspace.cases().testCases()[0].result->output, huge);
     EXPECT_EQ(runs->consoleText().size(), huge.size());
 }

@@ -6,7 +6,7 @@
 #include "ui/sheets/custom_theme_editor_sheet.h"
 #include "ui/sheets/theme_export_sheet.h"
 #include "ui/sheets/theme_import_sheet.h"
-#include "workspace/app_state.h"
+#include "ui/window_context.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -19,8 +19,8 @@ class CustomThemeSheetsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         startAsFirstRun();
-        state = std::make_unique<AppState>();
-        section = std::make_unique<CustomThemeSettingsSection>(*state, nullptr);
+        owners = std::make_unique<WindowContext>();
+        section = std::make_unique<CustomThemeSettingsSection>(owners->themes, nullptr);
         section->resize(600, 500);
         section->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(section.get()));
@@ -43,13 +43,13 @@ protected:
         return nullptr;
     }
 
-    std::unique_ptr<AppState> state;
+    std::unique_ptr<WindowContext> owners;
     std::unique_ptr<CustomThemeSettingsSection> section;
 };
 
 TEST_F(CustomThemeSheetsTest, ExportedCodeImportsAsACopyWithAFreshId) {
     const CustomTheme original = sampleTheme(u"Ocean"_s, 0.5);
-    state->addCustomTheme(original);
+    owners->themes.addCustomTheme(original);
     auto* exported = static_cast<ThemeExportSheet*>(section->openExport(original));
     const QString code = exported->code();
     exported->close();
@@ -59,18 +59,18 @@ TEST_F(CustomThemeSheetsTest, ExportedCodeImportsAsACopyWithAFreshId) {
     QMessageBox* done = alertOver(section.get());
     ASSERT_TRUE(done);
     done->close();
-    ASSERT_EQ(state->customThemes().size(), 2);
-    CustomTheme imported = state->customThemes().last();
+    ASSERT_EQ(owners->themes.customThemes().size(), 2);
+    CustomTheme imported = owners->themes.customThemes().last();
     EXPECT_NE(imported.id, original.id);
     imported.id = original.id;
     imported.name = original.name;
     EXPECT_EQ(imported, original) << "alpha 0.5 included";
 
     // The editor keeps the imported opacity through its colour fields.
-    auto* editor =
-        static_cast<CustomThemeEditorSheet*>(section->openEditor(state->customThemes().last()));
+    auto* editor = static_cast<CustomThemeEditorSheet*>(
+        section->openEditor(owners->themes.customThemes().last()));
     EXPECT_DOUBLE_EQ(editor->theme().background.alpha, 0.5);
-    EXPECT_EQ(editor->theme(), state->customThemes().last());
+    EXPECT_EQ(editor->theme(), owners->themes.customThemes().last());
 }
 
 // Which reason a code fails for is the share code's test; here, that the
@@ -82,11 +82,11 @@ TEST_F(CustomThemeSheetsTest, AnImportFailureIsShownAndTheSheetStaysOpen) {
     QMessageBox* failure = alertOver(sheet);
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->informativeText(), std::get<QString>(importShareCode(code, {})));
-    EXPECT_TRUE(state->customThemes().isEmpty());
+    EXPECT_TRUE(owners->themes.customThemes().isEmpty());
 }
 
 TEST_F(CustomThemeSheetsTest, ClickingARowSelectsItAndDeletingAsksFirst) {
-    state->addCustomTheme(sampleTheme(u"Ocean"_s));
+    owners->themes.addCustomTheme(sampleTheme(u"Ocean"_s));
     // Rows appear on the next turn of the event loop; replaced ones are hidden at once.
     const auto rows = [this] {
         QList<QWidget*> shown;
@@ -98,8 +98,8 @@ TEST_F(CustomThemeSheetsTest, ClickingARowSelectsItAndDeletingAsksFirst) {
     };
     ASSERT_TRUE(QTest::qWaitFor([&] { return rows().size() == 1; }));
     QTest::mouseClick(rows().first(), Qt::LeftButton, {}, QPoint(4, 4));
-    ASSERT_TRUE(state->activeCustomTheme());
-    EXPECT_EQ(state->activeCustomTheme()->name, u"Ocean"_s);
+    ASSERT_TRUE(owners->themes.activeCustomTheme());
+    EXPECT_EQ(owners->themes.activeCustomTheme()->name, u"Ocean"_s);
 
     for (const char* answer : {"취소", "삭제"}) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return rows().size() == 1; }));
@@ -112,10 +112,10 @@ TEST_F(CustomThemeSheetsTest, ClickingARowSelectsItAndDeletingAsksFirst) {
         }
         EXPECT_FALSE(alert->isVisible());
         if (QString::fromUtf8(answer) == u"취소"_s) {
-            EXPECT_EQ(state->customThemes().size(), 1) << "cancel keeps the theme";
+            EXPECT_EQ(owners->themes.customThemes().size(), 1) << "cancel keeps the theme";
         }
     }
-    EXPECT_TRUE(state->customThemes().isEmpty());
-    EXPECT_FALSE(state->useCustomTheme()) << "deleting the theme in force turns it off";
+    EXPECT_TRUE(owners->themes.customThemes().isEmpty());
+    EXPECT_FALSE(owners->themes.useCustomTheme()) << "deleting the theme in force turns it off";
     EXPECT_TRUE(rows().isEmpty());
 }

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "support/test_support.h"
-#include "ui/commands.h"
 #include "ui/editor_pane.h"
-#include "workspace/app_state.h"
+#include "ui/window_context.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -14,14 +13,14 @@ class EditorPaneFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         startAsFirstRun();
-        state = std::make_unique<AppState>();
-        pane = std::make_unique<EditorPane>(*state, commands);
+        owners = std::make_unique<WindowContext>();
+        pane = std::make_unique<EditorPane>(owners->workspace, owners->settings, owners->themes,
+                                            owners->commands);
         pane->resize(900, 600);
         pane->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(pane.get()));
     }
 
-    std::unique_ptr<AppState> state;
-    Commands commands;
+    std::unique_ptr<WindowContext> owners;
     std::unique_ptr<EditorPane> pane;
 };

@@ -9,7 +9,7 @@
 #include "ui/settings/custom_theme_section.h"
 #include "ui/sheets/help_panel.h"
 #include "ui/sheets/template_browser.h"
-#include "workspace/app_state.h"
+#include "ui/window_context.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -64,17 +64,17 @@ TEST_F(HelpAndTemplatesTest, EachHelpSectionShowsExactlyItsRows) {
 }
 
 TEST_F(HelpAndTemplatesTest, InsertNeedsASelectedFileThenClosesTheBrowserAndShowsTheText) {
-    TemplateBrowser browser(*state, pane.get(), AlgorithmCategory::graph);
+    TemplateBrowser browser(owners->workspace, pane.get(), AlgorithmCategory::graph);
     browser.open();
     auto* insert = browser.findChild<QAbstractButton*>(u"insertButton"_s);
     insert->click();
     EXPECT_TRUE(browser.isVisible()) << "nothing selected: the browser stays";
-    EXPECT_TRUE(state->files().isEmpty());
+    EXPECT_TRUE(owners->workspace.files().isEmpty());
 
-    state->createFile(u"a.py"_s, ProgrammingLanguage::python);
+    owners->workspace.createFile(u"a.py"_s, ProgrammingLanguage::python);
     insert->click();
     EXPECT_FALSE(browser.isVisible());
-    EXPECT_TRUE(state->selectedFile()->content.contains(corvanta::templateCode(
+    EXPECT_TRUE(owners->workspace.selectedFile()->content.contains(corvanta::templateCode(
         ProgrammingLanguage::python, corvanta::templates(AlgorithmCategory::graph).first())));
 }
 
@@ -84,13 +84,13 @@ TEST_F(HelpAndTemplatesTest, EverySheetIsNamedAndClosesWithEscape) {
     CustomTheme theme;
     theme.id = QUuid::createUuid();
     theme.name = u"Mint"_s;
-    state->addCustomTheme(theme);
-    CustomThemeSettingsSection page(*state, pane.get());
+    owners->themes.addCustomTheme(theme);
+    CustomThemeSettingsSection page(owners->themes, pane.get());
     EXPECT_EQ(unnamedControls(&page), QStringList());
 
     const std::function<QDialog*()> openers[] = {
         [&] { return new HelpPanel(pane.get(), HelpSection::tips); },
-        [&] { return new TemplateBrowser(*state, pane.get()); },
+        [&] { return new TemplateBrowser(owners->workspace, pane.get()); },
         [&] { return page.openEditor(std::nullopt); },
         [&] { return page.openEditor(theme); },
         [&] { return page.openExport(theme); },

@@ -2,9 +2,8 @@
 #include "support/printers.h"
 #include "support/test_support.h"
 #include "ui/actions.h"
-#include "ui/commands.h"
 #include "ui/main_window.h"
-#include "workspace/app_state.h"
+#include "ui/window_context.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -19,10 +18,10 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         startAsFirstRun();
-        state = std::make_unique<AppState>();
+        owners = std::make_unique<WindowContext>();
         // The first-start tour would hold the window's keys.
-        state->settings().setOnboarding({.hasSeenOnboarding = true});
-        window = std::make_unique<MainWindow>(*state, commands);
+        owners->settings.setOnboarding({.hasSeenOnboarding = true});
+        window = std::make_unique<MainWindow>(*owners);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -39,8 +38,7 @@ protected:
         return nullptr;
     }
 
-    std::unique_ptr<AppState> state;
-    Commands commands;
+    std::unique_ptr<WindowContext> owners;
     std::unique_ptr<MainWindow> window;
 };
 
@@ -54,7 +52,7 @@ TEST_F(MainWindowTest, EveryCommandSitsInItsMenuAndAnswersItsShortcut) {
         QAction* action = menuAction(info.menu, info.text);
         ASSERT_TRUE(action);
         EXPECT_EQ(action->shortcut(), info.shortcut);
-        QSignalSpy emitted(&commands, info.command);
+        QSignalSpy emitted(&owners->commands, info.command);
         QTest::keySequence(window.get(), info.shortcut);
         EXPECT_EQ(emitted.count(), 1);
     }
@@ -78,10 +76,10 @@ TEST_F(MainWindowTest, EveryControlHasTheNameAPersonReads) {
     EXPECT_EQ(unnamedControls(window.get()), QStringList());
     checkIconButtons();
 
-    state->createFile(u"solution.cpp"_s, ProgrammingLanguage::cpp);
+    owners->workspace.createFile(u"solution.cpp"_s, ProgrammingLanguage::cpp);
     EXPECT_EQ(unnamedControls(window.get()), QStringList());
     checkIconButtons();
-    state->renameFile(*state->selectedFileId(), u"main"_s);
+    owners->workspace.renameFile(*owners->workspace.selectedFileId(), u"main"_s);
     QAccessibleInterface* focused = QAccessible::queryAccessibleInterface(window->focusWidget());
     EXPECT_EQ(focused->role(), QAccessible::EditableText);
     EXPECT_EQ(focused->text(QAccessible::Name), u"main.cpp"_s);

@@ -4,7 +4,7 @@
 #include "support/test_support.h"
 #include "ui/problem/problem_tab.h"
 #include "ui/testpanel/judge_bar.h"
-#include "workspace/app_state.h"
+#include "ui/window_context.h"
 
 #include <QFile>
 #include <QLabel>
@@ -40,10 +40,11 @@ protected:
         server.route("/problem/1260", {200, judgePage(u"1260"_s)});
         server.route("/api/v3/problem/show?problemId=1260",
                      {200, tierAnswer(9), "application/json"});
-        state = std::make_unique<AppState>();
+        owners = std::make_unique<WindowContext>();
         const QString base = server.baseUrl();
-        session = std::make_unique<ProblemSession>(*state, CrawlerEndpoints{base, base, base});
-        tab = std::make_unique<ProblemTab>(*state, *session);
+        session = std::make_unique<ProblemSession>(owners->workspace.cases(),
+                                                   CrawlerEndpoints{base, base, base});
+        tab = std::make_unique<ProblemTab>(owners->workspace.cases(), owners->settings, *session);
         tab->setClock([this] { return now; });
         tab->resize(900, 500);
         tab->show();
@@ -99,7 +100,7 @@ protected:
     LocalHttpServer server;
     const QDateTime start = QDateTime(QDate(2026, 3, 1), QTime(12, 0));
     QDateTime now = start;
-    std::unique_ptr<AppState> state;
+    std::unique_ptr<WindowContext> owners;
     std::unique_ptr<ProblemSession> session;
     std::unique_ptr<ProblemTab> tab;
 };
@@ -116,9 +117,9 @@ TEST_F(ProblemTabTest, ShowsTheFetchedProblemAndCountsTheCooldownDownFromItsEnd)
     EXPECT_EQ(find<QLabel>(u"problemChip"_s)->text(), u"#1260"_s);
 
     // Its samples are judged by its limits, and the panel says so.
-    JudgeBar bar(*state);
+    JudgeBar bar(owners->workspace);
     find<QPushButton>(u"applyTestCases"_s)->click();
-    EXPECT_EQ(state->judgeChoice().timeLimitMs, 2000);
+    EXPECT_EQ(owners->workspace.cases().judgeChoice().timeLimitMs, 2000);
     EXPECT_EQ(bar.findChild<QLabel*>(u"problemLimits"_s)->text(),
               u"시간 2초 · 메모리 128 MB, 문제 기준"_s);
 
@@ -160,28 +161,28 @@ TEST_F(ProblemTabTest, ARandomAnswerDuringTheCooldownOnlyFillsTheField) {
 TEST_F(ProblemTabTest, AProblemWithoutSamplesAppliesOneEmptyCaseAndOffersUndo) {
     server.route("/problem/2557", {200, "<span id=\"problem_title\">Hello</span>"
                                         "<div id=\"problem_description\"><p>Hi</p></div>"});
-    state->addTestCase();
-    state->addTestCase();
+    owners->workspace.cases().addTestCase();
+    owners->workspace.cases().addTestCase();
     fetch(u"2557"_s);
     EXPECT_FALSE(tab->findChild<QLabel*>(u"samplesHeading"_s));
     auto* apply = find<QPushButton>(u"applyTestCases"_s);
     auto* undo = find<QPushButton>(u"undoApply"_s);
     apply->click();
-    ASSERT_EQ(state->testCases().size(), 1);
-    EXPECT_TRUE(state->testCases().first().input.isEmpty());
-    EXPECT_TRUE(state->testCases().first().expectedOutput.isEmpty());
+    ASSERT_EQ(owners->workspace.cases().testCases().size(), 1);
+    EXPECT_TRUE(owners->workspace.cases().testCases().first().input.isEmpty());
+    EXPECT_TRUE(owners->workspace.cases().testCases().first().expectedOutput.isEmpty());
     EXPECT_FALSE(undo->isVisible());
 
     TestCase written;
     written.input = u"5"_s;
-    state->setTestCases({written, TestCase{}});
-    const QList<TestCase> before = state->testCases();
+    owners->workspace.cases().setTestCases({written, TestCase{}});
+    const QList<TestCase> before = owners->workspace.cases().testCases();
     apply->click();
-    EXPECT_EQ(state->testCases().size(), 1);
+    EXPECT_EQ(owners->workspace.cases().testCases().size(), 1);
     ASSERT_TRUE(undo->isVisible());
     EXPECT_EQ(undo->text(), u"되돌리기"_s);
     undo->click();
-    EXPECT_EQ(state->testCases(), before);
+    EXPECT_EQ(owners->workspace.cases().testCases(), before);
     EXPECT_FALSE(undo->isVisible());
 }
 

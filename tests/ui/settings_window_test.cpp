@@ -2,13 +2,12 @@
 #include "support/accessibility_audit.h"
 #include "support/printers.h"
 #include "support/test_support.h"
-#include "ui/commands.h"
 #include "ui/main_window.h"
 #include "ui/settings/font_candidates.h"
 #include "ui/settings/settings_window.h"
 #include "ui/settings/template_settings_page.h"
 #include "ui/sheets/onboarding_sheet.h"
-#include "workspace/app_state.h"
+#include "ui/window_context.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -38,9 +37,9 @@ class SettingsWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         startAsFirstRun();
-        state = std::make_unique<AppState>();
-        window = std::make_unique<MainWindow>(*state, commands);
-        state->settings().setOnboarding({.hasSeenOnboarding = true});
+        owners = std::make_unique<WindowContext>();
+        window = std::make_unique<MainWindow>(*owners);
+        owners->settings.setOnboarding({.hasSeenOnboarding = true});
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         window->openSettings();
@@ -60,9 +59,7 @@ protected:
         ASSERT_TRUE(question);
         named<QAbstractButton>(question, answer)->click();
     }
-
-    Commands commands;
-    std::unique_ptr<AppState> state;
+    std::unique_ptr<WindowContext> owners;
     std::unique_ptr<MainWindow> window;
     SettingsWindow* settings = nullptr;
 };
@@ -89,15 +86,15 @@ TEST_F(SettingsWindowTest, TheThemeGridHasTheBuiltInsAndANoteOnlyWithCustomTheme
     CustomTheme mine;
     mine.id = QUuid::createUuid();
     mine.name = u"mine"_s;
-    state->addCustomTheme(mine);
+    owners->themes.addCustomTheme(mine);
     EXPECT_EQ(themeButtons(), allEditorThemes().size() + 1);
     EXPECT_FALSE(named<QWidget>(editor, u"note"_s)->isHidden());
 
     named<QAbstractButton>(editor, u"mine"_s)->click();
-    EXPECT_TRUE(state->useCustomTheme());
+    EXPECT_TRUE(owners->themes.useCustomTheme());
     named<QAbstractButton>(editor, u"Nord"_s)->click();
-    EXPECT_FALSE(state->useCustomTheme());
-    EXPECT_EQ(state->theme(), EditorTheme::nord);
+    EXPECT_FALSE(owners->themes.useCustomTheme());
+    EXPECT_EQ(owners->themes.theme(), EditorTheme::nord);
     EXPECT_TRUE(named<QAbstractButton>(editor, u"Nord"_s)->isChecked());
     EXPECT_FALSE(named<QAbstractButton>(editor, u"mine"_s)->isChecked());
 }
@@ -110,7 +107,7 @@ TEST_F(SettingsWindowTest, LimitPickersStoreTheirChoiceAndNoTimeoutWarnsAtOnce) 
         const int index = picker->findText(choice);
         picker->setCurrentIndex(index);
         emit picker->activated(index);
-        EXPECT_EQ(state->settings().execution().executionTimeout, seconds);
+        EXPECT_EQ(owners->settings.execution().executionTimeout, seconds);
         EXPECT_EQ(warning->isVisible(), seconds == 0) << seconds;
     }
     // Each picker changes its own limit only.
@@ -118,7 +115,7 @@ TEST_F(SettingsWindowTest, LimitPickersStoreTheirChoiceAndNoTimeoutWarnsAtOnce) 
     const int index = memory->findText(u"512 MB"_s);
     memory->setCurrentIndex(index);
     emit memory->activated(index);
-    EXPECT_EQ(state->settings().execution(), (ExecutionSettings{10, 512}));
+    EXPECT_EQ(owners->settings.execution(), (ExecutionSettings{10, 512}));
 }
 
 TEST_F(SettingsWindowTest, ResettingAnEditedStarterStoresAndShowsTheResetText) {
@@ -127,39 +124,39 @@ TEST_F(SettingsWindowTest, ResettingAnEditedStarterStoresAndShowsTheResetText) {
     auto* editor = named<QPlainTextEdit>(templates, u"templateEditor"_s);
     editor->setFocus();
     QTest::keyClicks(editor, u"x"_s);
-    EXPECT_TRUE(state->settings().templates().templateJava.contains(u'x'))
+    EXPECT_TRUE(owners->settings.templates().templateJava.contains(u'x'))
         << "every keystroke is stored";
 
     named<QAbstractButton>(templates, u"resetTemplateButton"_s)->click();
-    EXPECT_EQ(state->settings().templates().templateJava,
+    EXPECT_EQ(owners->settings.templates().templateJava,
               corvanta::resetTemplate(ProgrammingLanguage::java));
     EXPECT_EQ(editor->toPlainText(), corvanta::resetTemplate(ProgrammingLanguage::java));
 }
 
 TEST_F(SettingsWindowTest, CancellingEitherResetChangesNothing) {
-    state->createFile(u"a.cpp"_s, ProgrammingLanguage::cpp);
-    state->settings().setIndentation({.tabSize = 2});
+    owners->workspace.createFile(u"a.cpp"_s, ProgrammingLanguage::cpp);
+    owners->settings.setIndentation({.tabSize = 2});
     for (const QString& button : {u"resetDataButton"_s, u"resetAllButton"_s}) {
         reset(button, u"취소"_s);
-        EXPECT_EQ(state->files().size(), 1) << button.toStdString();
-        EXPECT_EQ(state->settings().indentation().tabSize, 2);
+        EXPECT_EQ(owners->workspace.files().size(), 1) << button.toStdString();
+        EXPECT_EQ(owners->settings.indentation().tabSize, 2);
         EXPECT_TRUE(settings->isVisible());
     }
 }
 
 TEST_F(SettingsWindowTest, AFullResetBehavesLikeAFirstStartWithoutARestart) {
-    state->createFolder(u"f"_s);
-    state->createFile(u"a.cpp"_s, ProgrammingLanguage::cpp);
-    state->addTestCase();
-    state->settings().setExecution({.executionTimeout = 0});
+    owners->workspace.createFolder(u"f"_s);
+    owners->workspace.createFile(u"a.cpp"_s, ProgrammingLanguage::cpp);
+    owners->workspace.cases().addTestCase();
+    owners->settings.setExecution({.executionTimeout = 0});
     reset(u"resetAllButton"_s, u"완전 초기화"_s);
 
     EXPECT_FALSE(settings->isVisible());
-    EXPECT_TRUE(state->files().isEmpty());
-    EXPECT_TRUE(state->folders().isEmpty());
-    ASSERT_EQ(state->testCases().size(), 1);
-    EXPECT_TRUE(state->testCases()[0].input.isEmpty());
-    EXPECT_EQ(state->settings().execution(), ExecutionSettings());
+    EXPECT_TRUE(owners->workspace.files().isEmpty());
+    EXPECT_TRUE(owners->workspace.folders().isEmpty());
+    ASSERT_EQ(owners->workspace.cases().testCases().size(), 1);
+    EXPECT_TRUE(owners->workspace.cases().testCases()[0].input.isEmpty());
+    EXPECT_EQ(owners->settings.execution(), ExecutionSettings());
     ASSERT_TRUE(QTest::qWaitFor([&] {
         return window->findChild<OnboardingSheet*>() &&
                window->findChild<OnboardingSheet*>()->isVisible();
@@ -191,5 +188,5 @@ TEST_F(SettingsWindowTest, AccessibilityActionsDoWhatAClickDoes) {
     ASSERT_TRUE(light);
     QAccessible::queryAccessibleInterface(light)->actionInterface()->doAction(
         QAccessibleActionInterface::toggleAction());
-    EXPECT_EQ(state->theme(), EditorTheme::light);
+    EXPECT_EQ(owners->themes.theme(), EditorTheme::light);
 }

@@ -3,12 +3,11 @@
 #include "support/printers.h"
 #include "support/test_support.h"
 #include "support/widgets.h"
-#include "ui/commands.h"
 #include "ui/main_window.h"
 #include "ui/sheets/new_file_sheet.h"
 #include "ui/sheets/onboarding_sheet.h"
 #include "ui/sheets/quick_create_overlay.h"
-#include "workspace/app_state.h"
+#include "ui/window_context.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -23,7 +22,7 @@ class SheetsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         startAsFirstRun();
-        state = std::make_unique<AppState>();
+        owners = std::make_unique<WindowContext>();
         host = std::make_unique<QWidget>();
         host->resize(1000, 700);
         host->show();
@@ -40,12 +39,12 @@ protected:
         button->click();
     }
 
-    std::unique_ptr<AppState> state;
+    std::unique_ptr<WindowContext> owners;
     std::unique_ptr<QWidget> host;
 };
 
 TEST_F(SheetsTest, ReturnInQuickCreateCreatesTheTypedNameInTheChosenLanguage) {
-    QuickCreateOverlay overlay(*state, host.get());
+    QuickCreateOverlay overlay(owners->workspace, host.get());
     overlay.open();
     click(&overlay, u"language_py"_s);
     QLineEdit* field = nameField(&overlay);
@@ -54,9 +53,9 @@ TEST_F(SheetsTest, ReturnInQuickCreateCreatesTheTypedNameInTheChosenLanguage) {
     field->setText(u"bfs"_s);
     QTest::keyClick(field, Qt::Key_Return);
 
-    ASSERT_EQ(state->files().size(), 1);
-    EXPECT_EQ(state->files()[0].name, u"bfs.py"_s);
-    EXPECT_EQ(state->files()[0].language, ProgrammingLanguage::python);
+    ASSERT_EQ(owners->workspace.files().size(), 1);
+    EXPECT_EQ(owners->workspace.files()[0].name, u"bfs.py"_s);
+    EXPECT_EQ(owners->workspace.files()[0].language, ProgrammingLanguage::python);
     EXPECT_FALSE(overlay.isVisible());
 
     overlay.open();
@@ -65,7 +64,7 @@ TEST_F(SheetsTest, ReturnInQuickCreateCreatesTheTypedNameInTheChosenLanguage) {
 }
 
 TEST_F(SheetsTest, QuickCreateClosesWithoutCreatingOnEscapeCancelOrTheBackdrop) {
-    QuickCreateOverlay overlay(*state, host.get());
+    QuickCreateOverlay overlay(owners->workspace, host.get());
     const std::vector<std::pair<const char*, std::function<void()>>> ways = {
         {"Escape", [&] { QTest::keyClick(nameField(&overlay), Qt::Key_Escape); }},
         {"cancel", [&] { click(&overlay, u"cancelButton"_s); }},
@@ -78,7 +77,7 @@ TEST_F(SheetsTest, QuickCreateClosesWithoutCreatingOnEscapeCancelOrTheBackdrop) 
         EXPECT_FALSE(overlay.isVisible()) << name;
     }
     QTest::mouseClick(&overlay, Qt::LeftButton, {}, overlay.rect().center());
-    EXPECT_TRUE(state->files().isEmpty());
+    EXPECT_TRUE(owners->workspace.files().isEmpty());
 }
 
 TEST_F(SheetsTest, NewFileSheetResetsOnlyAnUntouchedNameOnALanguageChange) {
@@ -87,7 +86,7 @@ TEST_F(SheetsTest, NewFileSheetResetsOnlyAnUntouchedNameOnALanguageChange) {
         {u"solution"_s, u"solution"_s},
         {u"solution2"_s, u"solution2"_s},
     };
-    NewFileSheet sheet(*state, host.get());
+    NewFileSheet sheet(owners->workspace, host.get());
     for (const auto& [typed, expected] : cases) {
         nameField(&sheet)->setText(typed);
         click(&sheet, u"languageCard_java"_s);
@@ -100,10 +99,10 @@ TEST_F(SheetsTest, NewFileSheetResetsOnlyAnUntouchedNameOnALanguageChange) {
 // The preview shows what a bare file would hold; the created file still gets
 // the person's own starter text.
 TEST_F(SheetsTest, NewFileSheetPreviewsTheBuiltInStarterAndCreatesWithTheUsersOne) {
-    TemplateSettings templates = state->settings().templates();
+    TemplateSettings templates = owners->settings.templates();
     templates.setText(ProgrammingLanguage::c, u"// mine\n"_s);
-    state->settings().setTemplates(templates);
-    NewFileSheet sheet(*state, host.get());
+    owners->settings.setTemplates(templates);
+    NewFileSheet sheet(owners->workspace, host.get());
     sheet.open();
     click(&sheet, u"languageCard_c"_s);
     auto* preview = sheet.findChild<QPlainTextEdit*>(u"templatePreview"_s);
@@ -111,9 +110,9 @@ TEST_F(SheetsTest, NewFileSheetPreviewsTheBuiltInStarterAndCreatesWithTheUsersOn
 
     nameField(&sheet)->setText(u"main"_s);
     QTest::keyClick(nameField(&sheet), Qt::Key_Return);
-    ASSERT_EQ(state->files().size(), 1);
-    EXPECT_EQ(state->files()[0].name, u"main.c"_s);
-    EXPECT_EQ(state->files()[0].content, u"// mine\n"_s);
+    ASSERT_EQ(owners->workspace.files().size(), 1);
+    EXPECT_EQ(owners->workspace.files()[0].name, u"main.c"_s);
+    EXPECT_EQ(owners->workspace.files()[0].content, u"// mine\n"_s);
     EXPECT_FALSE(sheet.isVisible());
 }
 
@@ -121,8 +120,8 @@ TEST_F(SheetsTest, FinishingTheTourCreatesSolutionOnlyInAnEmptyWorkspace) {
     for (const bool hasFile : {false, true}) {
         SetUp();
         if (hasFile)
-            state->createFile(u"a.py"_s, ProgrammingLanguage::python);
-        OnboardingSheet sheet(*state, host.get());
+            owners->workspace.createFile(u"a.py"_s, ProgrammingLanguage::python);
+        OnboardingSheet sheet(owners->workspace, host.get());
         sheet.open();
         for (int i = 1; i < OnboardingSheet::stepCount(); ++i)
             click(&sheet, u"nextButton"_s);
@@ -131,19 +130,19 @@ TEST_F(SheetsTest, FinishingTheTourCreatesSolutionOnlyInAnEmptyWorkspace) {
         click(&sheet, u"startButton"_s);
 
         EXPECT_FALSE(sheet.isVisible());
-        ASSERT_EQ(state->files().size(), 1) << hasFile;
-        EXPECT_EQ(state->files()[0].name, hasFile ? u"a.py"_s : u"solution.cpp"_s);
+        ASSERT_EQ(owners->workspace.files().size(), 1) << hasFile;
+        EXPECT_EQ(owners->workspace.files()[0].name, hasFile ? u"a.py"_s : u"solution.cpp"_s);
     }
 }
 
 // Every control can be named by a screen reader; each sheet takes the keyboard
 // and Escape closes it without creating anything.
 TEST_F(SheetsTest, EverySheetIsNamedTakesTheKeyboardAndClosesOnEscape) {
-    QuickCreateOverlay overlay(*state, host.get());
+    QuickCreateOverlay overlay(owners->workspace, host.get());
     EXPECT_EQ(unnamedControls(&overlay), QStringList());
     const std::vector<std::pair<const char*, std::function<QDialog*()>>> sheets = {
-        {"new file", [&] { return new NewFileSheet(*state, host.get()); }},
-        {"onboarding", [&] { return new OnboardingSheet(*state, host.get()); }},
+        {"new file", [&] { return new NewFileSheet(owners->workspace, host.get()); }},
+        {"onboarding", [&] { return new OnboardingSheet(owners->workspace, host.get()); }},
     };
     for (const auto& [name, make] : sheets) {
         SCOPED_TRACE(name);
@@ -157,23 +156,21 @@ TEST_F(SheetsTest, EverySheetIsNamedTakesTheKeyboardAndClosesOnEscape) {
         QTest::keyClick(first, Qt::Key_Escape);
         EXPECT_FALSE(sheet->isVisible());
     }
-    EXPECT_TRUE(state->files().isEmpty());
+    EXPECT_TRUE(owners->workspace.files().isEmpty());
 }
 
 TEST_F(SheetsTest, TheWindowOpensTheTourOnceAndTheCreatorsOnRequest) {
-    Commands commands;
     {
-        MainWindow window(*state, commands);
+        MainWindow window(*owners);
         window.show();
-        EXPECT_TRUE(state->settings().onboarding().hasSeenOnboarding)
-            << "set before the tour shows";
+        EXPECT_TRUE(owners->settings.onboarding().hasSeenOnboarding) << "set before the tour shows";
         ASSERT_TRUE(QTest::qWaitFor([&] {
             return window.findChild<OnboardingSheet*>() &&
                    window.findChild<OnboardingSheet*>()->isVisible();
         }));
         window.findChild<OnboardingSheet*>()->reject();
 
-        emit commands.newFile();
+        emit owners->commands.newFile();
         EXPECT_TRUE(window.quickCreate()->isVisible());
         QTest::keyClick(nameField(window.quickCreate()), Qt::Key_Escape);
         EXPECT_FALSE(window.quickCreate()->isVisible());
@@ -187,7 +184,7 @@ TEST_F(SheetsTest, TheWindowOpensTheTourOnceAndTheCreatorsOnRequest) {
         QTest::keyClick(sheet, Qt::Key_Escape);
         EXPECT_FALSE(sheet->isVisible());
     }
-    MainWindow again(*state, commands);
+    MainWindow again(*owners);
     again.show();
     QApplication::processEvents();
     EXPECT_FALSE(again.findChild<OnboardingSheet*>());

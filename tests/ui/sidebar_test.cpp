@@ -7,7 +7,7 @@
 #include "ui/sidebar/sidebar.h"
 #include "ui/sidebar/workspace_row_delegate.h"
 #include "ui/sidebar/workspace_tree_view.h"
-#include "workspace/app_state.h"
+#include "ui/window_context.h"
 #include "workspace/workspace_fixture.h"
 
 #include <QAbstractButton>
@@ -27,10 +27,10 @@ protected:
     // An empty workspace and a new sidebar.
     void start() {
         sidebar.reset();
-        state.reset();
+        owners.reset();
         startAsFirstRun();
-        state = std::make_unique<AppState>();
-        sidebar = std::make_unique<Sidebar>(*state);
+        owners = std::make_unique<WindowContext>();
+        sidebar = std::make_unique<Sidebar>(owners->workspace);
         sidebar->resize(260, 640);
         sidebar->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(sidebar.get()));
@@ -38,11 +38,11 @@ protected:
 
     // A folder "graphs" holding solution.cpp and bfs.py, and main.c at the root.
     QUuid fillWorkspace() {
-        state->createFolder(u"graphs"_s);
-        const QUuid folder = state->folders()[0].id;
-        state->createFile(u"solution.cpp"_s, ProgrammingLanguage::cpp, folder);
-        state->createFile(u"bfs.py"_s, ProgrammingLanguage::python, folder);
-        state->createFile(u"main.c"_s, ProgrammingLanguage::c);
+        owners->workspace.createFolder(u"graphs"_s);
+        const QUuid folder = owners->workspace.folders()[0].id;
+        owners->workspace.createFile(u"solution.cpp"_s, ProgrammingLanguage::cpp, folder);
+        owners->workspace.createFile(u"bfs.py"_s, ProgrammingLanguage::python, folder);
+        owners->workspace.createFile(u"main.c"_s, ProgrammingLanguage::c);
         return folder;
     }
 
@@ -79,7 +79,7 @@ protected:
         return nullptr;
     }
 
-    std::unique_ptr<AppState> state;
+    std::unique_ptr<WindowContext> owners;
     std::unique_ptr<Sidebar> sidebar;
 };
 
@@ -106,22 +106,22 @@ TEST_F(SidebarTest, DeletingFromTheSidebarAsksFirstAndOnlyDeleteDeletes) {
         for (const QString& reply : {u"취소"_s, u"삭제"_s}) {
             start();
             const QUuid folderId = fillWorkspace();
-            const QUuid target = folder ? folderId : state->files()[0].id;
+            const QUuid target = folder ? folderId : owners->workspace.files()[0].id;
             chooseFromMenu(target, u"삭제"_s);
-            EXPECT_EQ(state->files().size(), 3) << "nothing goes before the answer";
+            EXPECT_EQ(owners->workspace.files().size(), 3) << "nothing goes before the answer";
             answer(reply);
             const bool deleted = reply == u"삭제"_s;
-            EXPECT_EQ(state->files().size(), deleted ? (folder ? 1 : 2) : 3) << folder;
-            EXPECT_EQ(state->folders().size(), deleted && folder ? 0 : 1);
-            for (const QUuid& tab : state->openTabIds())
-                EXPECT_TRUE(state->file(tab)) << "a deleted file's tab goes too";
+            EXPECT_EQ(owners->workspace.files().size(), deleted ? (folder ? 1 : 2) : 3) << folder;
+            EXPECT_EQ(owners->workspace.folders().size(), deleted && folder ? 0 : 1);
+            for (const QUuid& tab : owners->workspace.openTabIds())
+                EXPECT_TRUE(owners->workspace.file(tab)) << "a deleted file's tab goes too";
         }
     }
 }
 
 TEST_F(SidebarTest, DroppingAFileRowMovesItToTheRootAreaOrIntoAFolder) {
     const QUuid folder = fillWorkspace();
-    const QUuid file = state->files()[0].id;
+    const QUuid file = owners->workspace.files()[0].id;
     WorkspaceModel& model = sidebar->model();
     const auto drag = [&](QWidget* target, const QPoint& at) {
         std::unique_ptr<QMimeData> data(model.mimeData({model.indexOfFile(file)}));
@@ -135,27 +135,28 @@ TEST_F(SidebarTest, DroppingAFileRowMovesItToTheRootAreaOrIntoAFolder) {
 
     RootDropArea* root = sidebar->rootDropArea();
     drag(root, root->rect().center());
-    EXPECT_FALSE(state->file(file)->folderId.has_value());
+    EXPECT_FALSE(owners->workspace.file(file)->folderId.has_value());
     EXPECT_FALSE(model.indexOfFile(file).parent().isValid()) << "listed with the root files";
     EXPECT_FALSE(root->isHovered()) << "the tint goes with the drag";
 
     WorkspaceTreeView* list = sidebar->list();
     drag(list->viewport(), list->visualRect(model.indexOfFolder(folder)).center());
-    EXPECT_EQ(state->file(file)->folderId, folder);
+    EXPECT_EQ(owners->workspace.file(file)->folderId, folder);
 }
 
 TEST_F(SidebarTest, QuickCreateButtonsMakeUniqueDefaultNames) {
     for (int i = 0; i < 3; ++i)
         named<QAbstractButton>(u"C++"_s)->click();
     named<QAbstractButton>(u"Python"_s)->click();
-    EXPECT_EQ(fileNames(state->files()), (QStringList{u"solution.cpp"_s, u"solution_1.cpp"_s,
-                                                      u"solution_2.cpp"_s, u"solution.py"_s}));
+    EXPECT_EQ(fileNames(owners->workspace.files()),
+              (QStringList{u"solution.cpp"_s, u"solution_1.cpp"_s, u"solution_2.cpp"_s,
+                           u"solution.py"_s}));
     EXPECT_FALSE(sidebar->findChild<QWidget*>(u"sidebarEmpty"_s)->isVisible());
 }
 
 TEST_F(SidebarTest, RenamingAFileKeepsItsExtensionAndRefusesATakenName) {
     fillWorkspace();
-    const QUuid file = state->files()[0].id;
+    const QUuid file = owners->workspace.files()[0].id;
     chooseFromMenu(file, u"이름 변경"_s);
     auto* field = named<QLineEdit>(u"파일 이름"_s);
     EXPECT_EQ(field->text(), u"solution"_s) << "the base name only";
@@ -163,22 +164,22 @@ TEST_F(SidebarTest, RenamingAFileKeepsItsExtensionAndRefusesATakenName) {
 
     field->setText(u"main"_s);
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_EQ(state->file(file)->name, u"main.cpp"_s);
+    EXPECT_EQ(owners->workspace.file(file)->name, u"main.cpp"_s);
 
     // bfs.py exists: a Python file may not take that name, and the sheet says so.
-    const QUuid python = state->files()[1].id;
-    state->createFile(u"dfs.py"_s, ProgrammingLanguage::python);
-    chooseFromMenu(state->files().last().id, u"이름 변경"_s);
+    const QUuid python = owners->workspace.files()[1].id;
+    owners->workspace.createFile(u"dfs.py"_s, ProgrammingLanguage::python);
+    chooseFromMenu(owners->workspace.files().last().id, u"이름 변경"_s);
     field = named<QLineEdit>(u"파일 이름"_s);
     field->setText(u"bfs"_s);
     QTest::keyClick(field, Qt::Key_Return);
     EXPECT_TRUE(openSheet()->isVisible());
     EXPECT_TRUE(openSheet()->findChild<QWidget*>(u"sheetError"_s)->isVisible());
-    EXPECT_EQ(state->files().last().name, u"dfs.py"_s);
-    EXPECT_EQ(state->file(python)->name, u"bfs.py"_s);
+    EXPECT_EQ(owners->workspace.files().last().name, u"dfs.py"_s);
+    EXPECT_EQ(owners->workspace.file(python)->name, u"bfs.py"_s);
     QTest::keyClick(field, Qt::Key_Escape);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !sidebar->findChild<QDialog*>(); }));
-    EXPECT_EQ(state->files().last().name, u"dfs.py"_s);
+    EXPECT_EQ(owners->workspace.files().last().name, u"dfs.py"_s);
 }
 
 TEST_F(SidebarTest, FolderSheetsCreateAndRenameAndEscapeChangesNothing) {
@@ -186,15 +187,15 @@ TEST_F(SidebarTest, FolderSheetsCreateAndRenameAndEscapeChangesNothing) {
     auto* field = named<QLineEdit>(u"폴더 이름"_s);
     QTest::keyClick(field, Qt::Key_Escape);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !sidebar->findChild<QDialog*>(); }));
-    EXPECT_TRUE(state->folders().isEmpty());
+    EXPECT_TRUE(owners->workspace.folders().isEmpty());
 
     named<QAbstractButton>(u"새 폴더"_s)->click();
     field = named<QLineEdit>(u"폴더 이름"_s);
     EXPECT_EQ(openSheet()->focusWidget(), field);
     QTest::keyClicks(field, u"dp"_s);
     QTest::keyClick(field, Qt::Key_Return);
-    ASSERT_EQ(state->folders().size(), 1);
-    const QUuid folder = state->folders()[0].id;
+    ASSERT_EQ(owners->workspace.folders().size(), 1);
+    const QUuid folder = owners->workspace.folders()[0].id;
     EXPECT_TRUE(sidebar->rootDropArea()->isVisible()) << "a folder exists";
 
     chooseFromMenu(folder, u"이름 변경"_s);
@@ -202,21 +203,21 @@ TEST_F(SidebarTest, FolderSheetsCreateAndRenameAndEscapeChangesNothing) {
     EXPECT_EQ(field->text(), u"dp"_s);
     field->setText(u"DP"_s);
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_EQ(state->folder(folder)->name, u"DP"_s);
+    EXPECT_EQ(owners->workspace.folder(folder)->name, u"DP"_s);
 
     // The folder row's "+" asks for a new file in it and leaves the folder as it was.
     WorkspaceTreeView* list = sidebar->list();
     const QRect row = list->visualRect(sidebar->model().indexOfFolder(folder));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       WorkspaceRowDelegate::addButtonRect(row).center());
-    EXPECT_TRUE(state->folder(folder)->isExpanded);
+    EXPECT_TRUE(owners->workspace.folder(folder)->isExpanded);
     named<QAbstractButton>(u"Python"_s, openSheet())->click();
     field = named<QLineEdit>(u"파일 이름 입력"_s);
     QTest::keyClicks(field, u"knapsack"_s);
     QTest::keyClick(field, Qt::Key_Return);
-    ASSERT_EQ(state->files().size(), 1);
-    EXPECT_EQ(state->files()[0].name, u"knapsack.py"_s);
-    EXPECT_EQ(state->files()[0].folderId, folder);
+    ASSERT_EQ(owners->workspace.files().size(), 1);
+    EXPECT_EQ(owners->workspace.files()[0].name, u"knapsack.py"_s);
+    EXPECT_EQ(owners->workspace.files()[0].folderId, folder);
 }
 
 TEST_F(SidebarTest, EveryControlHasAName) {

@@ -2,12 +2,11 @@
 #include "support/printers.h"
 #include "support/test_support.h"
 #include "themes/theme_resolver.h"
-#include "ui/commands.h"
 #include "ui/editor/welcome_view.h"
 #include "ui/editor_pane.h"
 #include "ui/style/colors.h"
 #include "ui/style/style.h"
-#include "workspace/app_state.h"
+#include "ui/window_context.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -24,9 +23,10 @@ class StyleTest : public ::testing::Test {
 protected:
     void SetUp() override {
         startAsFirstRun();
-        state = std::make_unique<AppState>();
-        style = std::make_unique<Style>(*state);
-        pane = std::make_unique<EditorPane>(*state, commands);
+        owners = std::make_unique<WindowContext>();
+        style = std::make_unique<Style>(owners->themes);
+        pane = std::make_unique<EditorPane>(owners->workspace, owners->settings, owners->themes,
+                                            owners->commands);
         pane->resize(900, 600);
         pane->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(pane.get()));
@@ -44,8 +44,7 @@ protected:
         return toQColor(resolveColor(role, theme, nullptr)).rgba();
     }
 
-    std::unique_ptr<AppState> state;
-    Commands commands;
+    std::unique_ptr<WindowContext> owners;
     std::unique_ptr<Style> style;
     std::unique_ptr<EditorPane> pane;
 };
@@ -59,25 +58,25 @@ TEST_F(StyleTest, WelcomeKeepsTheBuiltInColoursWhilePanesFollowTheThemeInForce) 
     const QRgb customBackground = toQColor(custom.background.toRgba()).rgba();
     const QRgb customSidebar = toQColor(custom.sidebarBackground.toRgba()).rgba();
 
-    state->selectCustomTheme(custom);
+    owners->themes.selectCustomTheme(custom);
     EXPECT_EQ(pixel(pane->welcomeView(), {2, 2}),
               builtIn(EditorTheme::dark, ThemeRole::background));
-    state->setTheme(EditorTheme::light);
+    owners->themes.setTheme(EditorTheme::light);
     EXPECT_EQ(pixel(pane->welcomeView(), {2, 2}),
               builtIn(EditorTheme::light, ThemeRole::background));
 
-    state->createFile(u"a.txt"_s, ProgrammingLanguage::txt);
+    owners->workspace.createFile(u"a.txt"_s, ProgrammingLanguage::txt);
     EXPECT_EQ(pixel(child("editorHeader"), {2, 2}), customSidebar);
     EXPECT_EQ(pixel(child("statusBar"), {2, 2}), customBackground);
     EXPECT_EQ(QApplication::palette().color(QPalette::Base).rgba(), customBackground);
 
-    state->selectBuiltInTheme(EditorTheme::nord);
+    owners->themes.selectBuiltInTheme(EditorTheme::nord);
     EXPECT_EQ(pixel(child("editorHeader"), {2, 2}),
               builtIn(EditorTheme::nord, ThemeRole::sidebarBackground));
     EXPECT_EQ(QApplication::palette().color(QPalette::Base).rgba(),
               builtIn(EditorTheme::nord, ThemeRole::background));
     EXPECT_EQ(QIcon::themeName(), u"breeze-dark"_s);
-    state->selectBuiltInTheme(EditorTheme::light);
+    owners->themes.selectBuiltInTheme(EditorTheme::light);
     EXPECT_EQ(QIcon::themeName(), u"breeze"_s);
 }
 
@@ -95,7 +94,7 @@ TEST_F(StyleTest, BadgesAreDrawnInTheirLanguagesColour) {
     }
     for (ProgrammingLanguage language : allLanguages()) {
         SCOPED_TRACE(rawValue(language).toStdString());
-        state->createFile(u"a."_s + fileExtension(language), language);
+        owners->workspace.createFile(u"a."_s + fileExtension(language), language);
         QWidget* header = child("headerBadge");
         EXPECT_EQ(pixel(header, {header->width() / 2, 1}), badge(language));
         EXPECT_EQ(pixel(child("languageDot"), {4, 4}), badge(language));
@@ -122,27 +121,28 @@ CustomTheme pastelTheme() {
 TEST_F(StyleTest, TheCodeAreaIsPaintedInTheThemesBackground) {
     const CustomTheme custom = pastelTheme();
     const auto codeArea = [&] {
-        state->createFile(u"a.cpp"_s, ProgrammingLanguage::cpp);
+        owners->workspace.createFile(u"a.cpp"_s, ProgrammingLanguage::cpp);
         QWidget* area = pane->findChild<SyntaxTextView*>()->viewport();
         return pixel(area, {area->width() - 3, area->height() - 3});
     };
     const auto expected = [&] {
-        return toQColor(
-                   resolveColor(ThemeRole::background, state->theme(), state->activeCustomTheme()))
+        return toQColor(resolveColor(ThemeRole::background, owners->themes.theme(),
+                                     owners->themes.activeCustomTheme()))
             .rgba();
     };
     std::vector<std::function<void()>> choices;
     for (EditorTheme theme : allEditorThemes())
-        choices.push_back([this, theme] { state->selectBuiltInTheme(theme); });
-    choices.push_back([this, custom] { state->selectCustomTheme(custom); });
+        choices.push_back([this, theme] { owners->themes.selectBuiltInTheme(theme); });
+    choices.push_back([this, custom] { owners->themes.selectCustomTheme(custom); });
     for (const auto& choose : choices) {
         choose();
-        SCOPED_TRACE(rawValue(state->theme()).toStdString() +
-                     (state->activeCustomTheme() ? " custom" : ""));
+        SCOPED_TRACE(rawValue(owners->themes.theme()).toStdString() +
+                     (owners->themes.activeCustomTheme() ? " custom" : ""));
         EXPECT_EQ(codeArea(), expected()) << "switched to";
         pane.reset();
-        style = std::make_unique<Style>(*state);
-        pane = std::make_unique<EditorPane>(*state, commands);
+        style = std::make_unique<Style>(owners->themes);
+        pane = std::make_unique<EditorPane>(owners->workspace, owners->settings, owners->themes,
+                                            owners->commands);
         pane->resize(900, 600);
         pane->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(pane.get()));

@@ -6,13 +6,12 @@
 #include "support/test_support.h"
 #include "support/widgets.h"
 #include "ui/actions.h"
-#include "ui/commands.h"
 #include "ui/editor_pane.h"
 #include "ui/main_window.h"
 #include "ui/testpanel/cases_panel.h"
 #include "ui/testpanel/console_view.h"
 #include "ui/testpanel/output_view.h"
-#include "workspace/app_state.h"
+#include "ui/window_context.h"
 #include "workspace/workspace_fixture.h"
 
 #include <QAbstractButton>
@@ -40,16 +39,16 @@ protected:
     }
 
     void openWindow() {
-        state = std::make_unique<AppState>();
-        state->settings().setOnboarding({.hasSeenOnboarding = true});
-        window = std::make_unique<MainWindow>(*state, commands);
+        owners = std::make_unique<WindowContext>();
+        owners->settings.setOnboarding({.hasSeenOnboarding = true});
+        window = std::make_unique<MainWindow>(*owners);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
 
     void closeWindow() {
         window.reset();
-        state.reset();
+        owners.reset();
     }
 
     template <typename Widget = QAbstractButton>
@@ -62,12 +61,13 @@ protected:
     }
 
     QString selectedName() const {
-        return state->selectedFile() ? state->selectedFile()->name : QString();
+        return owners->workspace.selectedFile() ? owners->workspace.selectedFile()->name
+                                                : QString();
     }
 
     void openFiles(const QStringList& names) {
         for (const QString& name : names)
-            state->createFile(name, ProgrammingLanguage::cpp);
+            owners->workspace.createFile(name, ProgrammingLanguage::cpp);
         QCoreApplication::processEvents();
     }
 
@@ -76,8 +76,7 @@ protected:
         chooseFromContextMenu(tab, tab->rect().center(), entry);
     }
 
-    std::unique_ptr<AppState> state;
-    Commands commands;
+    std::unique_ptr<WindowContext> owners;
     std::unique_ptr<MainWindow> window;
 };
 
@@ -91,14 +90,14 @@ TEST_F(WindowTest, ClosingTheSelectedTabSelectsTheRightmost) {
     };
     for (qsizetype i = 0; i < closers.size(); ++i) {
         SCOPED_TRACE(i);
-        for (const QUuid& id : state->openTabIds())
-            state->closeTab(id);
+        for (const QUuid& id : owners->workspace.openTabIds())
+            owners->workspace.closeTab(id);
         openFiles({u"a.cpp"_s, u"b.cpp"_s, u"c.cpp"_s});
         named(u"b.cpp"_s)->click();
         ASSERT_EQ(selectedName(), u"b.cpp"_s);
         closers[i]();
         QCoreApplication::processEvents();
-        EXPECT_EQ(tabNames(*state), (QStringList{u"a.cpp"_s, u"c.cpp"_s}));
+        EXPECT_EQ(tabNames(owners->workspace), (QStringList{u"a.cpp"_s, u"c.cpp"_s}));
         EXPECT_EQ(selectedName(), u"c.cpp"_s);
         EXPECT_TRUE(named(u"c.cpp"_s)->isChecked());
         EXPECT_FALSE(named(u"a.cpp"_s)->isChecked());
@@ -108,15 +107,15 @@ TEST_F(WindowTest, ClosingTheSelectedTabSelectsTheRightmost) {
 TEST_F(WindowTest, TabMenuClosesOthersDuplicatesAndDeletesWithoutAsking) {
     openFiles({u"a.cpp"_s, u"b.cpp"_s, u"c.cpp"_s});
     chooseFromTabMenu(u"a.cpp"_s, u"다른 탭 모두 닫기"_s);
-    EXPECT_EQ(tabNames(*state), QStringList{u"a.cpp"_s});
+    EXPECT_EQ(tabNames(owners->workspace), QStringList{u"a.cpp"_s});
 
     chooseFromTabMenu(u"a.cpp"_s, u"파일 복제"_s);
-    ASSERT_EQ(state->files().size(), 4);
+    ASSERT_EQ(owners->workspace.files().size(), 4);
 
     chooseFromTabMenu(u"a.cpp"_s, u"파일 삭제"_s);
     EXPECT_FALSE(QApplication::activeModalWidget()) << "nothing asks first";
-    EXPECT_EQ(state->files().size(), 3);
-    EXPECT_FALSE(tabNames(*state).contains(u"a.cpp"_s));
+    EXPECT_EQ(owners->workspace.files().size(), 3);
+    EXPECT_FALSE(tabNames(owners->workspace).contains(u"a.cpp"_s));
 }
 
 TEST_F(WindowTest, ToolbarDuplicatesAndDeletesTheSelectedFileWithoutAsking) {
@@ -124,13 +123,13 @@ TEST_F(WindowTest, ToolbarDuplicatesAndDeletesTheSelectedFileWithoutAsking) {
     EXPECT_FALSE(remove->isEnabled()) << "nothing selected";
     openFiles({u"a.cpp"_s, u"b.cpp"_s});
     named(u"복제"_s)->click();
-    ASSERT_EQ(state->files().size(), 3);
+    ASSERT_EQ(owners->workspace.files().size(), 3);
 
     const QString doomed = selectedName();
     remove->click();
     EXPECT_FALSE(QApplication::activeModalWidget()) << "nothing asks first";
-    EXPECT_EQ(state->files().size(), 2);
-    EXPECT_FALSE(fileNames(state->files()).contains(doomed));
+    EXPECT_EQ(owners->workspace.files().size(), 2);
+    EXPECT_FALSE(fileNames(owners->workspace.files()).contains(doomed));
 }
 
 TEST_F(WindowTest, TemplateShortcutNeedsASelectionWhileTheButtonAlwaysOpens) {
@@ -162,30 +161,30 @@ TEST_F(WindowTest, ThemeMenuChecksTheThemeInUse) {
         }
         return names;
     };
-    EXPECT_EQ(checked(), QStringList{rawValue(state->theme())});
+    EXPECT_EQ(checked(), QStringList{rawValue(owners->themes.theme())});
     menu->actions().at(1)->trigger();
-    EXPECT_EQ(state->theme(), allEditorThemes().at(1));
-    state->setTheme(EditorTheme::nord);
+    EXPECT_EQ(owners->themes.theme(), allEditorThemes().at(1));
+    owners->themes.setTheme(EditorTheme::nord);
     EXPECT_EQ(checked(), QStringList{rawValue(EditorTheme::nord)});
 }
 
 TEST_F(WindowTest, StopButtonStopsTheRunningProgram) {
-    state->settings().setExecution({.executionTimeout = 0});
-    state->createFile(u"forever.py"_s, ProgrammingLanguage::python);
+    owners->settings.setExecution({.executionTimeout = 0});
+    owners->workspace.createFile(u"forever.py"_s, ProgrammingLanguage::python);
     const QString marker = testHome() + u"/running"_s;
-    state->setFileText(state->selectedFile()->id,
-                       QStringLiteral("import time\nopen('%1', 'w').close()\n"
-                                      "while True:\n    time.sleep(0.05)\n")
-                           .arg(marker));
+    owners->workspace.setFileText(owners->workspace.selectedFile()->id,
+                                  QStringLiteral("import time\nopen('%1', 'w').close()\n"
+                                                 "while True:\n    time.sleep(0.05)\n")
+                                      .arg(marker));
     QAbstractButton* run = named(u"실행"_s);
     run->click();
     EXPECT_EQ(named(u"중지"_s), run);
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(marker); }, 20000));
 
     run->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->runs().isRunning(); }, 20000));
-    EXPECT_TRUE(window->runs().consoleText().contains(u"⏹️ 실행 중지됨"_s))
-        << window->runs().consoleText().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !owners->runs.isRunning(); }, 20000));
+    EXPECT_TRUE(owners->runs.consoleText().contains(u"⏹️ 실행 중지됨"_s))
+        << owners->runs.consoleText().toStdString();
     EXPECT_EQ(run->text(), u"실행"_s);
 }
 
@@ -228,15 +227,15 @@ TEST_F(WindowTest, CompileErrorsAreMarkedInTheEditorAndTheConsoleOpensAtTheFirst
     for (int i = 0; i < 12; ++i)
         code += u"    missing%1();\n"_s.arg(i);
     code += u"}\n"_s;
-    state->createFile(u"solution.cpp"_s, ProgrammingLanguage::cpp);
-    state->setFileText(state->selectedFile()->id, code);
-    state->addTestCase();
+    owners->workspace.createFile(u"solution.cpp"_s, ProgrammingLanguage::cpp);
+    owners->workspace.setFileText(owners->workspace.selectedFile()->id, code);
+    owners->workspace.cases().addTestCase();
     QCoreApplication::processEvents();
     QTest::keySequence(window.get(), actionInfo(ActionId::runCode).shortcut);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->runs().isRunning(); }, 120000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !owners->runs.isRunning(); }, 120000));
 
-    EXPECT_EQ(window->runs().consoleText().count(u"solution.cpp:7:5:"_s), 1)
-        << window->runs().consoleText().toStdString();
+    EXPECT_EQ(owners->runs.consoleText().count(u"solution.cpp:7:5:"_s), 1)
+        << owners->runs.consoleText().toStdString();
     auto* panel = window->findChild<CasesPanel*>();
     EXPECT_EQ(panel->selectedTab(), CasesPanel::Tab::console);
     OutputView* console = panel->consoleView()->text();
@@ -264,20 +263,20 @@ TEST_F(WindowTest, CompileErrorsAreMarkedInTheEditorAndTheConsoleOpensAtTheFirst
     // The next run starts without them.
     QTest::keySequence(window.get(), actionInfo(ActionId::runCode).shortcut);
     EXPECT_TRUE(editor->diagnostics().markers().isEmpty());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->runs().isRunning(); }, 120000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !owners->runs.isRunning(); }, 120000));
 }
 
 // A screen reader counts the case list's children, then reads them one by
 // one; a run or a click in between switches the panel and hides the list.
 TEST_F(WindowTest, TheCaseListReadsThroughAccessibilityWhileThePanelSwitches) {
-    state->setTestCases(QList<TestCase>(30));
-    state->createFile(u"notes.txt"_s, ProgrammingLanguage::txt);
+    owners->workspace.cases().setTestCases(QList<TestCase>(30));
+    owners->workspace.createFile(u"notes.txt"_s, ProgrammingLanguage::txt);
     auto* list = named<QScrollArea>(u"테스트 케이스 목록"_s);
     ASSERT_TRUE(QTest::qWaitFor([&] { return list->verticalScrollBar()->isVisible(); }));
     QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(list);
     const std::function<void()> switches[] = {
-        [&] { ASSERT_TRUE(window->runs().start()); }, [&] { named(u"테스트"_s)->click(); },
-        [&] { named(u"백준"_s)->click(); },           [&] { named(u"테스트"_s)->click(); },
+        [&] { ASSERT_TRUE(owners->runs.start()); }, [&] { named(u"테스트"_s)->click(); },
+        [&] { named(u"백준"_s)->click(); },         [&] { named(u"테스트"_s)->click(); },
         [&] { named(u"콘솔"_s)->click(); },
     };
     const std::function<int(QAccessibleInterface*)> read = [&](QAccessibleInterface* node) {
@@ -301,7 +300,7 @@ TEST_F(WindowTest, TheCaseListReadsThroughAccessibilityWhileThePanelSwitches) {
         }
     }
     EXPECT_GT(read(reader), 30 * 5) << "every card is on the list";
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->runs().isRunning(); }, 20000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !owners->runs.isRunning(); }, 20000));
 }
 
 // Sheets open inside the window over a dimmed backdrop, not as windows of
@@ -338,7 +337,7 @@ TEST_F(WindowTest, TabsArePageTabsAndAccessibleActionsDoWhatAClickDoes) {
     EXPECT_EQ(selectedName(), u"b.cpp"_s);
     EXPECT_TRUE(tab->state().selected);
     tab->actionInterface()->doAction(u"close"_s);
-    EXPECT_EQ(tabNames(*state), (QStringList{u"a.cpp"_s, u"c.cpp"_s}));
+    EXPECT_EQ(tabNames(owners->workspace), (QStringList{u"a.cpp"_s, u"c.cpp"_s}));
 
     auto* panel = window->findChild<CasesPanel*>();
     for (const auto& [name, page] : {std::pair(u"콘솔"_s, CasesPanel::Tab::console),

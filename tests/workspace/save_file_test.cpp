@@ -124,6 +124,24 @@ TEST(SaveFile, KeepsTheJudgeChoice) {
     EXPECT_EQ(dropped, JudgeChoice());
 }
 
+// A file's own cases and choice travel beside the shared list; an entry for a
+// file the document does not hold is dropped.
+TEST(SaveFile, KeepsEachFilesOwnCases) {
+    WorkspaceSnapshot snapshot = goldenSnapshot();
+    TestCase own;
+    own.input = u"7"_s;
+    JudgeChoice tokens;
+    tokens.comparison = u"tokens"_s;
+    snapshot.ownCases.insert(fileB, CaseList{{own}, tokens});
+    snapshot.ownCases.insert(testId, CaseList{});
+    const LoadedWorkspace loaded = decodeOk(encodeWorkspace(snapshot));
+    ASSERT_EQ(loaded.ownCases.size(), 1);
+    EXPECT_EQ(loaded.ownCases[fileB].cases[0].input, u"7"_s);
+    EXPECT_EQ(loaded.ownCases[fileB].cases[0].id, own.id);
+    EXPECT_EQ(loaded.ownCases[fileB].judge.comparison, u"tokens"_s);
+    EXPECT_EQ(loaded.testCases[0].id, testId);
+}
+
 TEST(SaveFile, StrictDecodingFailsTheWholeDocument) {
     const char* broken[] = {
         "",
@@ -134,6 +152,7 @@ TEST(SaveFile, StrictDecodingFailsTheWholeDocument) {
         "{\"files\":{},\"openTabIds\":[],\"testCases\":[]}",
         "{\"files\":[],\"openTabIds\":[3],\"testCases\":[]}",
         "{\"files\":[],\"openTabIds\":[],\"testCases\":[],\"selectedFileId\":5}",
+        "{\"files\":[],\"openTabIds\":[],\"testCases\":[],\"fileCases\":[{\"fileId\":\"x\"}]}",
         "{\"files\":[],\"folders\":[{\"id\":\"x\",\"name\":\"f\",\"createdAt\":1}],"
         "\"openTabIds\":[],\"testCases\":[]}",
         "{\"files\":[{\"id\":\"x\",\"name\":\"f\",\"content\":\"\",\"language\":\"C\","
@@ -173,8 +192,8 @@ TEST(SaveFile, RegressionTimesOfAnySizeAreWrittenBackAsRead) {
             R"(,"id":"0B9D2F44-6A1C-4E43-9D7B-2C1E5A7F8A10","isExpanded":true,"name":"f"}],)"
             R"("openTabIds":[],"testCases":[]})";
         const LoadedWorkspace loaded = decodeOk(document);
-        const WorkspaceSnapshot again{loaded.files, loaded.folders,   {},
-                                      {},           loaded.testCases, loaded.judge};
+        const WorkspaceSnapshot again{loaded.files,     loaded.folders, {}, {},
+                                      loaded.testCases, loaded.judge,   {}};
         EXPECT_EQ(encodeWorkspace(again), document) << time;
     }
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "support/test_support.h"
-#include "workspace/app_state.h"
+#include "themes/theme_selection.h"
+#include "workspace/settings_store.h"
+#include "workspace/workspace.h"
+#include "workspace/workspace_store.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,12 +19,27 @@ inline QStringList fileNames(const QList<FileItem>& files) {
 }
 
 // The names on the tabs, in their order.
-inline QStringList tabNames(const AppState& state) {
+inline QStringList tabNames(const Workspace& workspace) {
     QStringList names;
-    for (const QUuid& id : state.openTabIds())
-        names.append(state.file(id)->name);
+    for (const QUuid& id : workspace.openTabIds())
+        names.append(workspace.file(id)->name);
     return names;
 }
+
+inline QByteArray readTestData(const char* name) {
+    QFile file(QStringLiteral(CORVANTA_TEST_DATA_DIR "/") + QString::fromUtf8(name));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    return file.readAll().trimmed();
+}
+
+// The workspace's owners as the window's context makes them; construction
+// reads the save file.
+struct Owners {
+    SettingsStore settings;
+    ThemeSelection themes{settings};
+    Workspace workspace{settings};
+    WorkspaceStore store{workspace, settings, themes};
+};
 
 // Each test starts as a first start: no save folder, no settings.
 class WorkspaceTest : public ::testing::Test {

@@ -6,7 +6,8 @@
 #include "ui/problem/problem_detail_view.h"
 #include "ui/problem/tier_picker.h"
 #include "ui/style/problem_sheet.h"
-#include "workspace/app_state.h"
+#include "workspace/case_book.h"
+#include "workspace/settings_store.h"
 
 #include <QFrame>
 #include <QGraphicsOpacityEffect>
@@ -67,8 +68,10 @@ QPushButton* button(const QString& text, const QString& objectName, QWidget* par
 
 } // namespace
 
-ProblemTab::ProblemTab(AppState& state, ProblemSession& session, QWidget* parent)
-    : QWidget(parent), m_state(state), m_session(session), m_cooldownTimer(this) {
+ProblemTab::ProblemTab(CaseBook& cases, const SettingsStore& settings, ProblemSession& session,
+                       QWidget* parent)
+    : QWidget(parent), m_cases(cases), m_settings(settings), m_session(session),
+      m_cooldownTimer(this) {
     setObjectName(QStringLiteral("problemTab"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -140,16 +143,18 @@ ProblemTab::ProblemTab(AppState& state, ProblemSession& session, QWidget* parent
     m_undoTimer.setInterval(undoOfferMs);
     connect(&m_undoTimer, &QTimer::timeout, this, [this] {
         m_undo->hide();
-        m_replacedCases.clear();
+        m_replaced = {};
     });
     connect(m_undo, &QPushButton::clicked, this, [this] {
         m_undoTimer.stop();
         m_undo->hide();
-        m_state.setTestCases(std::exchange(m_replacedCases, {}));
-        m_state.setJudgeChoice(m_replacedChoice);
+        if (m_replaced.file)
+            m_cases.setOwnList(*m_replaced.file, m_replaced.own);
+        else
+            m_cases.setSharedList(m_replaced.shared);
     });
     connect(&m_session, &ProblemSession::problemChanged, this, &ProblemTab::showProblem);
-    connect(&m_state.settings(), &SettingsStore::problemTabChanged, this, &ProblemTab::showProblem);
+    connect(&m_settings, &SettingsStore::problemTabChanged, this, &ProblemTab::showProblem);
 
     m_cooldownTimer.setObjectName(QStringLiteral("cooldownTimer"));
     m_cooldownTimer.setInterval(1000);
@@ -232,16 +237,18 @@ void ProblemTab::showEvent(QShowEvent* event) {
 // Cases the person wrote are not lost to a click: only a list with
 // something in it is worth bringing back.
 void ProblemTab::applySamples() {
-    const QList<TestCase> before = m_state.testCases();
-    const JudgeChoice choiceBefore = m_state.judgeChoice();
+    const QList<TestCase> before = m_cases.testCases();
+    const std::optional<QUuid> file = m_cases.activeFile();
+    const CaseList* own = file ? m_cases.ownList(*file) : nullptr;
+    Replaced replaced{file, own ? std::optional<CaseList>(*own) : std::nullopt,
+                      m_cases.sharedList()};
     m_session.applyTestCases();
     const bool written = std::any_of(before.begin(), before.end(), [](const TestCase& testCase) {
         return !testCase.input.isEmpty() || !testCase.expectedOutput.isEmpty();
     });
-    if (!written || before == m_state.testCases())
+    if (!written || before == m_cases.testCases())
         return;
-    m_replacedCases = before;
-    m_replacedChoice = choiceBefore;
+    m_replaced = std::move(replaced);
     m_undo->show();
     m_undoTimer.start();
 }
@@ -259,7 +266,7 @@ void ProblemTab::showProblem() {
         m_detail->showProblem(*problem,
                               {QUrl(m_session.crawler().problemPageLink(problem->number)),
                                QUrl(m_session.crawler().testCaseSiteLink(problem->number))},
-                              m_state.settings().problemTab().baekjoonFontSize);
+                              m_settings.problemTab().baekjoonFontSize);
         // A new problem opens at its number and title, not where the last one was left.
         if (problem->number != m_shownNumber)
             m_problem->verticalScrollBar()->setValue(0);

@@ -2,7 +2,7 @@
 
 #include "base/records.h"
 #include "problems/baekjoon_crawler.h"
-#include "workspace/judge_choice.h"
+#include "workspace/case_list.h"
 
 #include <QDateTime>
 #include <QTimer>
@@ -10,8 +10,9 @@
 #include <functional>
 #include <optional>
 
-class AppState;
+class CaseBook;
 class ProblemSession;
+class SettingsStore;
 class ProblemDetailView;
 class QLabel;
 class QLineEdit;
@@ -30,7 +31,8 @@ class ProblemTab : public QWidget {
     Q_OBJECT
 
 public:
-    ProblemTab(AppState& state, ProblemSession& session, QWidget* parent = nullptr);
+    ProblemTab(CaseBook& cases, const SettingsStore& settings, ProblemSession& session,
+               QWidget* parent = nullptr);
 
     // The clock the cooldown is measured by; the system clock unless replaced.
     void setClock(std::function<QDateTime()> now);
@@ -55,14 +57,20 @@ private:
     void refresh();
     void applySamples();
 
-    AppState& m_state;
+    CaseBook& m_cases;
+    const SettingsStore& m_settings;
     ProblemSession& m_session;
     std::function<QDateTime()> m_now = [] { return QDateTime::currentDateTime(); };
     QTimer m_cooldownTimer;
     QTimer m_undoTimer;
-    // The cases the samples replaced, while they can be brought back.
-    QList<TestCase> m_replacedCases;
-    JudgeChoice m_replacedChoice;
+    // What the samples replaced, while it can be brought back: the file's
+    // own list (none: it used the shared one) or, with no file, the shared list.
+    struct Replaced {
+        std::optional<QUuid> file;
+        std::optional<CaseList> own;
+        CaseList shared;
+    };
+    Replaced m_replaced;
 
     bool m_isLoading = false;
     bool m_isLoadingRandom = false;

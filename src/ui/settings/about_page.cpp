@@ -1,7 +1,7 @@
 #include "ui/settings/about_page.h"
 
 #include "ui/settings/page_parts.h"
-#include "workspace/app_state.h"
+#include "workspace/workspace_store.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,7 +20,7 @@ QLabel* centred(const QString& text, const QString& objectName, QWidget* parent)
 
 } // namespace
 
-AboutPage::AboutPage(AppState& state, QWidget* parent) : QWidget(parent), m_state(state) {
+AboutPage::AboutPage(WorkspaceStore& store, QWidget* parent) : QWidget(parent), m_store(store) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(20, 16, 20, 20);
     column->setSpacing(10);
@@ -32,7 +32,7 @@ AboutPage::AboutPage(AppState& state, QWidget* parent) : QWidget(parent), m_stat
                                    confirm(QStringLiteral("데이터 초기화"),
                                            QStringLiteral("정말로 모든 데이터를 삭제하시겠습니까?"
                                                           "\n이 작업은 되돌릴 수 없습니다."),
-                                           QStringLiteral("초기화"), &AppState::resetData);
+                                           QStringLiteral("초기화"), &WorkspaceStore::resetData);
                                }));
     column->addWidget(resetRow(
         QStringLiteral("완전 초기화 (공장 초기화)"),
@@ -41,7 +41,7 @@ AboutPage::AboutPage(AppState& state, QWidget* parent) : QWidget(parent), m_stat
             confirm(QStringLiteral("완전 초기화"),
                     QStringLiteral("정말로 앱을 처음 상태로 되돌리시겠습니까?\n모든 설정과 "
                                    "데이터가 삭제됩니다."),
-                    QStringLiteral("완전 초기화"), &AppState::resetAll);
+                    QStringLiteral("완전 초기화"), &WorkspaceStore::resetAll);
         }));
     column->addStretch();
 }
@@ -97,7 +97,7 @@ QWidget* AboutPage::resetRow(const QString& title, const QString& captionText,
 }
 
 void AboutPage::confirm(const QString& title, const QString& question, const QString& confirmText,
-                        void (AppState::*reset)()) {
+                        void (WorkspaceStore::*reset)()) {
     auto* box = new QMessageBox(QMessageBox::Warning, title, question, QMessageBox::NoButton, this);
     box->setObjectName(QStringLiteral("resetConfirmation"));
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -109,7 +109,7 @@ void AboutPage::confirm(const QString& title, const QString& question, const QSt
             [this, confirmButton, reset](QAbstractButton* clicked) {
                 if (clicked != confirmButton)
                     return;
-                (m_state.*reset)();
+                (m_store.*reset)();
                 emit resetDone();
             });
     box->open();

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <functional>
 
-class AppState;
+class WorkspaceStore;
 
 // The about tab: the product, its version and features, and the two resets.
 // Each reset asks first; only a confirmation runs it, and then the page
@@ -12,7 +12,7 @@ class AboutPage : public QWidget {
     Q_OBJECT
 
 public:
-    explicit AboutPage(AppState& state, QWidget* parent = nullptr);
+    explicit AboutPage(WorkspaceStore& store, QWidget* parent = nullptr);
 
 signals:
     void resetDone();
@@ -22,7 +22,7 @@ private:
     QWidget* resetRow(const QString& title, const QString& captionText, const QString& button,
                       const QString& objectName, const std::function<void()>& onClick);
     void confirm(const QString& title, const QString& question, const QString& confirmText,
-                 void (AppState::*reset)());
+                 void (WorkspaceStore::*reset)());
 
-    AppState& m_state;
+    WorkspaceStore& m_store;
 };

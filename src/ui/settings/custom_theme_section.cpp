@@ -1,5 +1,6 @@
 #include "ui/settings/custom_theme_section.h"
 
+#include "themes/theme_selection.h"
 #include "ui/icons.h"
 #include "ui/settings/custom_theme_row.h"
 #include "ui/sheets/custom_theme_editor_sheet.h"
@@ -7,7 +8,6 @@
 #include "ui/sheets/sheet_header.h"
 #include "ui/sheets/theme_export_sheet.h"
 #include "ui/sheets/theme_import_sheet.h"
-#include "workspace/app_state.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,8 +24,8 @@ QDialog* present(QDialog* sheet) {
 
 } // namespace
 
-CustomThemeSettingsSection::CustomThemeSettingsSection(AppState& state, QWidget* parent)
-    : QWidget(parent), m_state(state) {
+CustomThemeSettingsSection::CustomThemeSettingsSection(ThemeSelection& themes, QWidget* parent)
+    : QWidget(parent), m_themes(themes) {
     setObjectName(QStringLiteral("customThemeSection"));
 
     auto* intro = new QLabel(
@@ -64,14 +64,15 @@ CustomThemeSettingsSection::CustomThemeSettingsSection(AppState& state, QWidget*
     layout->addLayout(m_rows);
     layout->addStretch();
 
-    for (auto signal : {&AppState::customThemesChanged, &AppState::selectedCustomThemeChanged,
-                        &AppState::useCustomThemeChanged})
-        connect(&m_state, signal, this, &CustomThemeSettingsSection::rebuildList);
+    for (auto signal :
+         {&ThemeSelection::customThemesChanged, &ThemeSelection::selectedCustomThemeChanged,
+          &ThemeSelection::useCustomThemeChanged})
+        connect(&m_themes, signal, this, &CustomThemeSettingsSection::rebuildList);
     rebuildList();
 }
 
 void CustomThemeSettingsSection::rebuildList() {
-    const QList<CustomTheme>& themes = m_state.customThemes();
+    const QList<CustomTheme>& themes = m_themes.customThemes();
     m_heading->setText(QStringLiteral("내 테마 목록 (%1개)").arg(themes.size()));
     // A row may be the sender of the change being shown (a click that
     // selected it), so it goes after the event is done with it.
@@ -88,12 +89,12 @@ void CustomThemeSettingsSection::rebuildList() {
         m_rows->addWidget(empty);
         return;
     }
-    const CustomTheme* active = m_state.activeCustomTheme();
+    const CustomTheme* active = m_themes.activeCustomTheme();
     for (const CustomTheme& theme : themes) {
         auto* row = new CustomThemeRow(theme, active && active->id == theme.id, this);
         // Copies: the list may change under an open sheet.
         connect(row, &CustomThemeRow::selectRequested, this,
-                [this, theme] { m_state.selectCustomTheme(theme); });
+                [this, theme] { m_themes.selectCustomTheme(theme); });
         connect(row, &CustomThemeRow::editRequested, this, [this, theme] { openEditor(theme); });
         connect(row, &CustomThemeRow::exportRequested, this, [this, theme] { openExport(theme); });
         connect(row, &CustomThemeRow::deleteRequested, this,
@@ -103,7 +104,7 @@ void CustomThemeSettingsSection::rebuildList() {
 }
 
 QDialog* CustomThemeSettingsSection::openEditor(const std::optional<CustomTheme>& theme) {
-    return present(new CustomThemeEditorSheet(m_state, theme, this));
+    return present(new CustomThemeEditorSheet(m_themes, theme, this));
 }
 
 QDialog* CustomThemeSettingsSection::openExport(const CustomTheme& theme) {
@@ -111,7 +112,7 @@ QDialog* CustomThemeSettingsSection::openExport(const CustomTheme& theme) {
 }
 
 QDialog* CustomThemeSettingsSection::openImport() {
-    auto* sheet = new ThemeImportSheet(m_state, this);
+    auto* sheet = new ThemeImportSheet(m_themes, this);
     connect(sheet, &ThemeImportSheet::failed, this, [this, sheet](const QString& message) {
         showAlert(sheet, QMessageBox::Warning, QStringLiteral("불러오기 실패"), message);
     });
@@ -135,7 +136,7 @@ void CustomThemeSettingsSection::confirmDelete(const CustomTheme& theme) {
     const QUuid id = theme.id;
     connect(box, &QMessageBox::buttonClicked, this, [this, remove, id](QAbstractButton* button) {
         if (button == remove)
-            m_state.deleteCustomTheme(id);
+            m_themes.deleteCustomTheme(id);
     });
     box->open();
 }

@@ -6,18 +6,18 @@
 #include <QWidget>
 #include <optional>
 
-class AppState;
+class ThemeSelection;
 class QLabel;
 class QVBoxLayout;
 
 // The "커스텀 테마" page of the settings window: make, import, select, edit,
 // export and delete custom themes. Each sheet opens window-modal over the
-// page and the list follows the state.
+// page and the list follows the selection.
 class CustomThemeSettingsSection : public QWidget {
     Q_OBJECT
 
 public:
-    CustomThemeSettingsSection(AppState& state, QWidget* parent);
+    CustomThemeSettingsSection(ThemeSelection& themes, QWidget* parent);
 
     // Each opens its sheet and returns it; the sheet deletes itself on close.
     QDialog* openEditor(const std::optional<CustomTheme>& theme);
@@ -30,7 +30,7 @@ private:
     void showAlert(QWidget* over, QMessageBox::Icon icon, const QString& title,
                    const QString& message);
 
-    AppState& m_state;
+    ThemeSelection& m_themes;
     QLabel* m_heading = nullptr;
     QVBoxLayout* m_rows = nullptr;
 };

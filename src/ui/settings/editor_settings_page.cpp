@@ -1,11 +1,12 @@
 #include "ui/settings/editor_settings_page.h"
 
 #include "editor/syntax_text_view.h"
+#include "themes/theme_selection.h"
 #include "ui/editor_config.h"
 #include "ui/settings/font_candidates.h"
 #include "ui/settings/page_parts.h"
 #include "ui/settings/theme_grid.h"
-#include "workspace/app_state.h"
+#include "workspace/settings_store.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -45,25 +46,24 @@ QLabel* sizeValue(QWidget* parent) {
 
 } // namespace
 
-EditorSettingsPage::EditorSettingsPage(AppState& state, const QStringList& installedFamilies,
-                                       QWidget* parent)
-    : QWidget(parent), m_state(state) {
+EditorSettingsPage::EditorSettingsPage(SettingsStore& settings, ThemeSelection& themes,
+                                       const QStringList& installedFamilies, QWidget* parent)
+    : QWidget(parent), m_settings(settings), m_themes(themes) {
     QVBoxLayout* column = pageColumn(this, QStringLiteral("에디터 설정"));
     column->addWidget(buildFontPicker(installedFamilies));
     column->addWidget(buildSizes());
     column->addWidget(heading(QStringLiteral("테마"), this));
-    column->addWidget(new ThemeGrid(m_state, this));
+    column->addWidget(new ThemeGrid(m_themes, this));
     column->addWidget(buildToggles());
     column->addWidget(buildPreview());
     column->addStretch();
 
-    SettingsStore& store = m_state.settings();
-    connect(&store, &SettingsStore::editorChanged, this, &EditorSettingsPage::showFont);
-    connect(&store, &SettingsStore::problemTabChanged, this, &EditorSettingsPage::showSizes);
-    connect(&m_state, &AppState::fontSizeChanged, this, &EditorSettingsPage::showSizes);
-    for (auto signal : {&AppState::themeChanged, &AppState::useCustomThemeChanged,
-                        &AppState::selectedCustomThemeChanged})
-        connect(&m_state, signal, this, &EditorSettingsPage::updatePreview);
+    connect(&m_settings, &SettingsStore::editorChanged, this, &EditorSettingsPage::showFont);
+    connect(&m_settings, &SettingsStore::editorChanged, this, &EditorSettingsPage::showSizes);
+    connect(&m_settings, &SettingsStore::problemTabChanged, this, &EditorSettingsPage::showSizes);
+    for (auto signal : {&ThemeSelection::themeChanged, &ThemeSelection::useCustomThemeChanged,
+                        &ThemeSelection::selectedCustomThemeChanged})
+        connect(&m_themes, signal, this, &EditorSettingsPage::updatePreview);
     showFont();
     showSizes();
 }
@@ -81,7 +81,7 @@ QWidget* EditorSettingsPage::buildFontPicker(const QStringList& installedFamilie
         m_font->setItemData(m_font->count() - 1, font, Qt::FontRole);
     }
     connect(m_font, &QComboBox::textActivated, this, [this](const QString& family) {
-        changeSetting(m_state.settings(), editorGroup, &EditorSettings::fontName, family);
+        changeSetting(m_settings, editorGroup, &EditorSettings::fontName, family);
     });
     auto* column = new QVBoxLayout(box);
     column->setContentsMargins(0, 0, 0, 0);
@@ -101,11 +101,11 @@ QWidget* EditorSettingsPage::buildSizes() {
     m_problemFontSize =
         sizeSlider(QStringLiteral("백준탭 폰트"), minProblemFontSize, maxProblemFontSize, box);
     m_problemFontSizeValue = sizeValue(box);
-    connect(m_fontSize, &QSlider::valueChanged, this,
-            [this](int size) { m_state.setFontSize(size); });
-    connect(m_problemFontSize, &QSlider::valueChanged, this, [this](int size) {
-        m_state.settings().setProblemTab({.baekjoonFontSize = double(size)});
+    connect(m_fontSize, &QSlider::valueChanged, this, [this](int size) {
+        changeSetting(m_settings, editorGroup, &EditorSettings::fontSize, double(size));
     });
+    connect(m_problemFontSize, &QSlider::valueChanged, this,
+            [this](int size) { m_settings.setProblemTab({.baekjoonFontSize = double(size)}); });
 
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -121,18 +121,17 @@ QWidget* EditorSettingsPage::buildSizes() {
 }
 
 QWidget* EditorSettingsPage::buildToggles() {
-    SettingsStore& store = m_state.settings();
     auto* box = new QWidget(this);
     auto* column = new QVBoxLayout(box);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(heading(QStringLiteral("표시 옵션"), box));
-    column->addWidget(settingToggle(QStringLiteral("줄 번호 표시"), store, editorGroup,
+    column->addWidget(settingToggle(QStringLiteral("줄 번호 표시"), m_settings, editorGroup,
                                     &EditorSettings::showLineNumbers, box));
-    column->addWidget(settingToggle(QStringLiteral("현재 줄 강조"), store, editorGroup,
+    column->addWidget(settingToggle(QStringLiteral("현재 줄 강조"), m_settings, editorGroup,
                                     &EditorSettings::highlightCurrentLine, box));
-    column->addWidget(settingToggle(QStringLiteral("자동 줄바꿈"), store, editorGroup,
+    column->addWidget(settingToggle(QStringLiteral("자동 줄바꿈"), m_settings, editorGroup,
                                     &EditorSettings::wordWrap, box));
-    column->addWidget(settingToggle(QStringLiteral("괄호 자동 완성"), store, typingAidGroup,
+    column->addWidget(settingToggle(QStringLiteral("괄호 자동 완성"), m_settings, typingAidGroup,
                                     &TypingAidSettings::autoBracket, box));
     column->addWidget(caption(QStringLiteral("여는 괄호 입력 시 닫는 괄호 자동 추가"), box));
     return box;
@@ -140,7 +139,7 @@ QWidget* EditorSettingsPage::buildToggles() {
 
 QWidget* EditorSettingsPage::buildPreview() {
     auto* box = new QWidget(this);
-    EditorConfig config = editorConfig(m_state, ProgrammingLanguage::c);
+    EditorConfig config = editorConfig(m_settings, m_themes, ProgrammingLanguage::c);
     config.editor.showLineNumbers = false;
     m_preview = new CodeTextEditor(config, previewText, box);
     m_preview->setObjectName(QStringLiteral("fontPreview"));
@@ -156,31 +155,31 @@ QWidget* EditorSettingsPage::buildPreview() {
 }
 
 void EditorSettingsPage::showFont() {
-    m_font->setCurrentIndex(m_font->findText(m_state.settings().editor().fontName));
+    m_font->setCurrentIndex(m_font->findText(m_settings.editor().fontName));
     updatePreview();
 }
 
 void EditorSettingsPage::showSizes() {
     {
         const QSignalBlocker quiet(m_fontSize);
-        m_fontSize->setValue(qRound(m_state.fontSize()));
+        m_fontSize->setValue(qRound(m_settings.editor().fontSize));
     }
-    const double problemSize = m_state.settings().problemTab().baekjoonFontSize;
+    const double problemSize = m_settings.problemTab().baekjoonFontSize;
     {
         const QSignalBlocker quiet(m_problemFontSize);
         m_problemFontSize->setValue(qRound(problemSize));
     }
-    m_fontSizeValue->setText(points(m_state.fontSize()));
+    m_fontSizeValue->setText(points(m_settings.editor().fontSize));
     m_problemFontSizeValue->setText(points(problemSize));
     updatePreview();
 }
 
 void EditorSettingsPage::updatePreview() {
-    EditorConfig config = editorConfig(m_state, ProgrammingLanguage::c);
+    EditorConfig config = editorConfig(m_settings, m_themes, ProgrammingLanguage::c);
     config.editor.showLineNumbers = false;
     m_preview->applyConfig(config);
     const QFontMetrics metrics(m_preview->textView()->font());
     m_preview->setFixedHeight(previewLines * metrics.lineSpacing() + 16);
     m_currentFont->setText(QStringLiteral("현재 폰트: ") + config.editor.fontName +
-                           QLatin1Char(' ') + points(m_state.fontSize()));
+                           QLatin1Char(' ') + points(m_settings.editor().fontSize));
 }

@@ -3,7 +3,8 @@
 #include <QStringList>
 #include <QWidget>
 
-class AppState;
+class SettingsStore;
+class ThemeSelection;
 class CodeTextEditor;
 class QComboBox;
 class QLabel;
@@ -18,8 +19,8 @@ class EditorSettingsPage : public QWidget {
 public:
     // `installedFamilies`: the font families of this system, from which the
     // picker keeps its candidates.
-    EditorSettingsPage(AppState& state, const QStringList& installedFamilies,
-                       QWidget* parent = nullptr);
+    EditorSettingsPage(SettingsStore& settings, ThemeSelection& themes,
+                       const QStringList& installedFamilies, QWidget* parent = nullptr);
 
 private:
     QWidget* buildFontPicker(const QStringList& installedFamilies);
@@ -30,7 +31,8 @@ private:
     void showSizes();
     void updatePreview();
 
-    AppState& m_state;
+    SettingsStore& m_settings;
+    ThemeSelection& m_themes;
     QComboBox* m_font = nullptr;
     QSlider* m_fontSize = nullptr;
     QLabel* m_fontSizeValue = nullptr;

@@ -1,7 +1,7 @@
 #include "ui/settings/execution_settings_page.h"
 
 #include "ui/settings/page_parts.h"
-#include "workspace/app_state.h"
+#include "workspace/settings_store.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -19,8 +19,8 @@ struct CompilerRow {
 
 } // namespace
 
-ExecutionSettingsPage::ExecutionSettingsPage(AppState& state, QWidget* parent)
-    : QWidget(parent), m_state(state) {
+ExecutionSettingsPage::ExecutionSettingsPage(SettingsStore& settings, QWidget* parent)
+    : QWidget(parent), m_settings(settings) {
     QVBoxLayout* column = pageColumn(this, QStringLiteral("실행 설정"));
 
     m_timeout = addPicker(QStringLiteral("timeoutPicker"), QStringLiteral("실행 타임아웃"),
@@ -57,7 +57,7 @@ ExecutionSettingsPage::ExecutionSettingsPage(AppState& state, QWidget* parent)
         LineKind::info, this));
     column->addStretch();
 
-    connect(&m_state.settings(), &SettingsStore::executionChanged, this,
+    connect(&m_settings, &SettingsStore::executionChanged, this,
             &ExecutionSettingsPage::showLimits);
     showLimits();
 }
@@ -71,9 +71,9 @@ QComboBox* ExecutionSettingsPage::addPicker(const QString& objectName, const QSt
     for (const auto& [text, value] : choices)
         picker->addItem(text, value);
     connect(picker, &QComboBox::activated, this, [this, picker, field](int index) {
-        ExecutionSettings execution = m_state.settings().execution();
+        ExecutionSettings execution = m_settings.execution();
         execution.*field = picker->itemData(index).toInt();
-        m_state.settings().setExecution(execution);
+        m_settings.setExecution(execution);
     });
     return picker;
 }
@@ -109,7 +109,7 @@ QWidget* ExecutionSettingsPage::buildCompilerTable() {
 }
 
 void ExecutionSettingsPage::showLimits() {
-    const ExecutionSettings& execution = m_state.settings().execution();
+    const ExecutionSettings& execution = m_settings.execution();
     m_timeout->setCurrentIndex(m_timeout->findData(execution.executionTimeout));
     m_memory->setCurrentIndex(m_memory->findData(execution.memoryLimit));
     m_noLimitWarning->setVisible(execution.executionTimeout == 0);

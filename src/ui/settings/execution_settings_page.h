@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <utility>
 
-class AppState;
+class SettingsStore;
 class QComboBox;
 
 // The execution tab: the time and memory limits of one run, the compilers the
@@ -15,7 +15,7 @@ class ExecutionSettingsPage : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ExecutionSettingsPage(AppState& state, QWidget* parent = nullptr);
+    explicit ExecutionSettingsPage(SettingsStore& settings, QWidget* parent = nullptr);
 
 private:
     QWidget* buildCompilerTable();
@@ -24,7 +24,7 @@ private:
                          int ExecutionSettings::*field);
     void showLimits();
 
-    AppState& m_state;
+    SettingsStore& m_settings;
     QComboBox* m_timeout = nullptr;
     QComboBox* m_memory = nullptr;
     QWidget* m_noLimitWarning = nullptr;

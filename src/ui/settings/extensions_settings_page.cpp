@@ -2,7 +2,7 @@
 
 #include "library/snippets.h"
 #include "ui/settings/page_parts.h"
-#include "workspace/app_state.h"
+#include "workspace/settings_store.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -25,14 +25,13 @@ QLabel* expansion(const QString& text, QWidget* parent) {
 
 } // namespace
 
-ExtensionsSettingsPage::ExtensionsSettingsPage(AppState& state, QWidget* parent)
-    : QWidget(parent), m_state(state) {
-    SettingsStore& store = m_state.settings();
+ExtensionsSettingsPage::ExtensionsSettingsPage(SettingsStore& settings, QWidget* parent)
+    : QWidget(parent), m_settings(settings) {
     QVBoxLayout* column =
         pageColumn(this, QStringLiteral("확장 기능"),
                    QStringLiteral("코딩을 더 편하게 (또는 재밌게) 해주는 기능들이에요."));
 
-    column->addWidget(settingToggle(QStringLiteral("코드 스니펫"), store, typingAidGroup,
+    column->addWidget(settingToggle(QStringLiteral("코드 스니펫"), m_settings, typingAidGroup,
                                     &TypingAidSettings::snippetsEnabled, this));
     column->addWidget(caption(QStringLiteral("tab으로 사용"), this));
     column->addWidget(buildExamples());
@@ -41,15 +40,15 @@ ExtensionsSettingsPage::ExtensionsSettingsPage(AppState& state, QWidget* parent)
     column->addWidget(snippetGroup(QStringLiteral("Java"), corvanta::javaSnippets()));
 
     column->addWidget(divider(this));
-    column->addWidget(settingToggle(QStringLiteral("랜덤 타이핑"), store, typingAidGroup,
+    column->addWidget(settingToggle(QStringLiteral("랜덤 타이핑"), m_settings, typingAidGroup,
                                     &TypingAidSettings::typingRandomEnabled, this));
     column->addWidget(caption(QStringLiteral("asdfnljadsviohaofv"), this));
     QWidget* warning =
         symbolLine(QStringLiteral("exclamationmark.triangle.fill"),
                    QStringLiteral("asdfhisafcvjiolewnfjlkdaswejn,"), LineKind::warning, this);
     warning->setObjectName(QStringLiteral("randomTypingWarning"));
-    warning->setVisible(store.typingAids().typingRandomEnabled);
-    connect(&store, &SettingsStore::typingAidsChanged, warning,
+    warning->setVisible(m_settings.typingAids().typingRandomEnabled);
+    connect(&m_settings, &SettingsStore::typingAidsChanged, warning,
             [warning](const TypingAidSettings& value) {
                 warning->setVisible(value.typingRandomEnabled);
             });

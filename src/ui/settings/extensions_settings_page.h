@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class AppState;
+class SettingsStore;
 struct CodeSnippet;
 
 // The extensions tab: snippet expansion with examples and the three snippet
@@ -11,11 +11,11 @@ class ExtensionsSettingsPage : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ExtensionsSettingsPage(AppState& state, QWidget* parent = nullptr);
+    explicit ExtensionsSettingsPage(SettingsStore& settings, QWidget* parent = nullptr);
 
 private:
     QWidget* buildExamples();
     QWidget* snippetGroup(const QString& title, const QList<CodeSnippet>& table);
 
-    AppState& m_state;
+    SettingsStore& m_settings;
 };

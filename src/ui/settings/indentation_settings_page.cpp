@@ -2,7 +2,7 @@
 
 #include "ui/settings/page_parts.h"
 #include "ui/settings/segmented_control.h"
-#include "workspace/app_state.h"
+#include "workspace/settings_store.h"
 
 #include <QFontDatabase>
 #include <QLabel>
@@ -24,24 +24,23 @@ const std::pair<int, QString> sampleLines[] = {
 
 } // namespace
 
-IndentationSettingsPage::IndentationSettingsPage(AppState& state, QWidget* parent)
-    : QWidget(parent), m_state(state) {
-    SettingsStore& store = m_state.settings();
+IndentationSettingsPage::IndentationSettingsPage(SettingsStore& settings, QWidget* parent)
+    : QWidget(parent), m_settings(settings) {
     QVBoxLayout* column = pageColumn(this, QStringLiteral("들여쓰기 설정"));
 
     m_tabSize = new SegmentedControl(QStringLiteral("탭 크기"), this);
     for (int size : {2, 4, 8})
         m_tabSize->addSegment(QStringLiteral("%1칸").arg(size), size);
     m_tabSize->setFixedWidth(180);
-    connect(m_tabSize, &SegmentedControl::valueChosen, this, [&store](int size) {
-        changeSetting(store, indentationGroup, &IndentationSettings::tabSize, size);
+    connect(m_tabSize, &SegmentedControl::valueChosen, this, [this](int size) {
+        changeSetting(m_settings, indentationGroup, &IndentationSettings::tabSize, size);
     });
     column->addLayout(labelledRow(QStringLiteral("탭 크기"), m_tabSize, this));
 
-    column->addWidget(settingToggle(QStringLiteral("탭을 공백으로 변환"), store, indentationGroup,
-                                    &IndentationSettings::useSpacesForTab, this));
+    column->addWidget(settingToggle(QStringLiteral("탭을 공백으로 변환"), m_settings,
+                                    indentationGroup, &IndentationSettings::useSpacesForTab, this));
     column->addWidget(caption(QStringLiteral("탭 키를 누르면 공백 문자로 변환됩니다"), this));
-    column->addWidget(settingToggle(QStringLiteral("자동 들여쓰기"), store, indentationGroup,
+    column->addWidget(settingToggle(QStringLiteral("자동 들여쓰기"), m_settings, indentationGroup,
                                     &IndentationSettings::autoIndent, this));
     column->addWidget(
         caption(QStringLiteral("엔터 입력 시 이전 줄의 들여쓰기를 유지합니다"), this));
@@ -61,13 +60,13 @@ IndentationSettingsPage::IndentationSettingsPage(AppState& state, QWidget* paren
     column->addWidget(symbolLine(QStringLiteral("info.circle"), m_summary, LineKind::info, this));
     column->addStretch();
 
-    connect(&store, &SettingsStore::indentationChanged, this,
+    connect(&m_settings, &SettingsStore::indentationChanged, this,
             &IndentationSettingsPage::showIndentation);
     showIndentation();
 }
 
 void IndentationSettingsPage::showIndentation() {
-    const IndentationSettings indentation = m_state.settings().indentation();
+    const IndentationSettings indentation = m_settings.indentation();
     m_tabSize->setValue(indentation.tabSize);
 
     const QString unit = indentation.useSpacesForTab

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class AppState;
+class SettingsStore;
 class QLabel;
 class QPlainTextEdit;
 class SegmentedControl;
@@ -13,12 +13,12 @@ class IndentationSettingsPage : public QWidget {
     Q_OBJECT
 
 public:
-    explicit IndentationSettingsPage(AppState& state, QWidget* parent = nullptr);
+    explicit IndentationSettingsPage(SettingsStore& settings, QWidget* parent = nullptr);
 
 private:
     void showIndentation();
 
-    AppState& m_state;
+    SettingsStore& m_settings;
     SegmentedControl* m_tabSize = nullptr;
     QPlainTextEdit* m_preview = nullptr;
     QLabel* m_summary = nullptr;

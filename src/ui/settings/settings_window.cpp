@@ -47,7 +47,8 @@ const QList<TabInfo>& tabTable() {
 
 } // namespace
 
-SettingsWindow::SettingsWindow(AppState& state, const QStringList& installedFamilies,
+SettingsWindow::SettingsWindow(SettingsStore& settings, ThemeSelection& themes,
+                               WorkspaceStore& store, const QStringList& installedFamilies,
                                QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("settingsWindow"));
@@ -69,14 +70,14 @@ SettingsWindow::SettingsWindow(AppState& state, const QStringList& installedFami
     connect(m_tabs, &QListWidget::currentRowChanged, m_pages, &QStackedWidget::setCurrentIndex);
     currentFollowsSelection(m_tabs);
 
-    auto* about = new AboutPage(state, this);
+    auto* about = new AboutPage(store, this);
     connect(about, &AboutPage::resetDone, this, &QDialog::accept);
-    addPage(SettingsTab::editor, new EditorSettingsPage(state, installedFamilies, this));
-    addPage(SettingsTab::indentation, new IndentationSettingsPage(state, this));
-    addPage(SettingsTab::templates, new TemplateSettingsPage(state, this));
-    addPage(SettingsTab::execution, new ExecutionSettingsPage(state, this));
-    addPage(SettingsTab::extensions, new ExtensionsSettingsPage(state, this));
-    addPage(SettingsTab::customTheme, new CustomThemeSettingsSection(state, this));
+    addPage(SettingsTab::editor, new EditorSettingsPage(settings, themes, installedFamilies, this));
+    addPage(SettingsTab::indentation, new IndentationSettingsPage(settings, this));
+    addPage(SettingsTab::templates, new TemplateSettingsPage(settings, this));
+    addPage(SettingsTab::execution, new ExecutionSettingsPage(settings, this));
+    addPage(SettingsTab::extensions, new ExtensionsSettingsPage(settings, this));
+    addPage(SettingsTab::customTheme, new CustomThemeSettingsSection(themes, this));
     addPage(SettingsTab::shortcuts, new ShortcutsSettingsPage(this));
     addPage(SettingsTab::changelog, new ChangelogPage(this));
     addPage(SettingsTab::about, about);

@@ -3,7 +3,9 @@
 #include <QDialog>
 #include <QStringList>
 
-class AppState;
+class SettingsStore;
+class ThemeSelection;
+class WorkspaceStore;
 class QListWidget;
 class QStackedWidget;
 
@@ -29,8 +31,8 @@ class SettingsWindow : public QDialog {
 
 public:
     // `installedFamilies`: the system's font families, for the font picker.
-    SettingsWindow(AppState& state, const QStringList& installedFamilies,
-                   QWidget* parent = nullptr);
+    SettingsWindow(SettingsStore& settings, ThemeSelection& themes, WorkspaceStore& store,
+                   const QStringList& installedFamilies, QWidget* parent = nullptr);
 
     SettingsTab selectedTab() const;
     void selectTab(SettingsTab tab);

@@ -3,7 +3,7 @@
 #include "library/starter_code.h"
 #include "ui/settings/page_parts.h"
 #include "ui/settings/segmented_control.h"
-#include "workspace/app_state.h"
+#include "workspace/settings_store.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -12,8 +12,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TemplateSettingsPage::TemplateSettingsPage(AppState& state, QWidget* parent)
-    : QWidget(parent), m_state(state) {
+TemplateSettingsPage::TemplateSettingsPage(SettingsStore& settings, QWidget* parent)
+    : QWidget(parent), m_settings(settings) {
     QVBoxLayout* column =
         pageColumn(this, QStringLiteral("기본 템플릿 설정"),
                    QStringLiteral("새 파일 생성 시 자동으로 삽입되는 코드입니다."));
@@ -47,7 +47,7 @@ TemplateSettingsPage::TemplateSettingsPage(AppState& state, QWidget* parent)
     column->addLayout(buttons);
     column->addStretch();
 
-    connect(&m_state.settings(), &SettingsStore::templatesChanged, this,
+    connect(&m_settings, &SettingsStore::templatesChanged, this,
             &TemplateSettingsPage::showTemplate);
     chooseLanguage(m_language);
 }
@@ -66,7 +66,7 @@ void TemplateSettingsPage::chooseLanguage(ProgrammingLanguage language) {
 }
 
 void TemplateSettingsPage::showTemplate() {
-    const QString text = m_state.settings().templates().text(m_language);
+    const QString text = m_settings.templates().text(m_language);
     // Rewriting the same text would move the caret to the start mid-typing.
     if (m_editor->toPlainText() == text)
         return;
@@ -75,13 +75,13 @@ void TemplateSettingsPage::showTemplate() {
 }
 
 void TemplateSettingsPage::storeEdit() {
-    TemplateSettings templates = m_state.settings().templates();
+    TemplateSettings templates = m_settings.templates();
     templates.setText(m_language, m_editor->toPlainText());
-    m_state.settings().setTemplates(templates);
+    m_settings.setTemplates(templates);
 }
 
 void TemplateSettingsPage::resetToDefault() {
-    TemplateSettings templates = m_state.settings().templates();
+    TemplateSettings templates = m_settings.templates();
     templates.setText(m_language, corvanta::resetTemplate(m_language));
-    m_state.settings().setTemplates(templates);
+    m_settings.setTemplates(templates);
 }

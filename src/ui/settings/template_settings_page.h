@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-class AppState;
+class SettingsStore;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -16,7 +16,7 @@ class TemplateSettingsPage : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TemplateSettingsPage(AppState& state, QWidget* parent = nullptr);
+    explicit TemplateSettingsPage(SettingsStore& settings, QWidget* parent = nullptr);
 
     ProgrammingLanguage language() const { return m_language; }
     void chooseLanguage(ProgrammingLanguage language);
@@ -26,7 +26,7 @@ private:
     void storeEdit();
     void resetToDefault();
 
-    AppState& m_state;
+    SettingsStore& m_settings;
     ProgrammingLanguage m_language = ProgrammingLanguage::cpp;
     SegmentedControl* m_languages = nullptr;
     QLabel* m_heading = nullptr;

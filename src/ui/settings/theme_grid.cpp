@@ -1,6 +1,6 @@
 #include "ui/settings/theme_grid.h"
 
-#include "workspace/app_state.h"
+#include "themes/theme_selection.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -18,8 +18,9 @@ const char* const customProperty = "customThemeId";
 
 } // namespace
 
-ThemeGrid::ThemeGrid(AppState& state, QWidget* parent)
-    : QWidget(parent), m_state(state), m_grid(new QGridLayout), m_buttons(new QButtonGroup(this)) {
+ThemeGrid::ThemeGrid(ThemeSelection& themes, QWidget* parent)
+    : QWidget(parent), m_themes(themes), m_grid(new QGridLayout),
+      m_buttons(new QButtonGroup(this)) {
     m_grid->setSpacing(8);
     // The check follows the theme in force, so pressing the chosen button
     // again must not clear it: showChoice sets every check.
@@ -32,10 +33,10 @@ ThemeGrid::ThemeGrid(AppState& state, QWidget* parent)
     column->addLayout(m_grid);
     column->addWidget(m_note);
 
-    connect(&m_state, &AppState::customThemesChanged, this, &ThemeGrid::rebuild);
-    connect(&m_state, &AppState::themeChanged, this, &ThemeGrid::showChoice);
-    connect(&m_state, &AppState::useCustomThemeChanged, this, &ThemeGrid::showChoice);
-    connect(&m_state, &AppState::selectedCustomThemeChanged, this, &ThemeGrid::showChoice);
+    connect(&m_themes, &ThemeSelection::customThemesChanged, this, &ThemeGrid::rebuild);
+    connect(&m_themes, &ThemeSelection::themeChanged, this, &ThemeGrid::showChoice);
+    connect(&m_themes, &ThemeSelection::useCustomThemeChanged, this, &ThemeGrid::showChoice);
+    connect(&m_themes, &ThemeSelection::selectedCustomThemeChanged, this, &ThemeGrid::showChoice);
     rebuild();
 }
 
@@ -60,33 +61,33 @@ void ThemeGrid::rebuild() {
         connect(button, &QPushButton::toggled, this, [this, theme](bool checked) {
             if (!checked)
                 return;
-            m_state.selectBuiltInTheme(theme);
+            m_themes.selectBuiltInTheme(theme);
             showChoice();
         });
     }
-    for (const CustomTheme& theme : m_state.customThemes()) {
+    for (const CustomTheme& theme : m_themes.customThemes()) {
         QPushButton* button = add(theme.name);
         button->setProperty(customProperty, theme.id);
         connect(button, &QPushButton::toggled, this, [this, id = theme.id](bool checked) {
             if (!checked)
                 return;
-            for (const CustomTheme& custom : m_state.customThemes()) {
+            for (const CustomTheme& custom : m_themes.customThemes()) {
                 if (custom.id == id)
-                    m_state.selectCustomTheme(custom);
+                    m_themes.selectCustomTheme(custom);
             }
             showChoice();
         });
     }
-    m_note->setVisible(!m_state.customThemes().isEmpty());
+    m_note->setVisible(!m_themes.customThemes().isEmpty());
     showChoice();
 }
 
 void ThemeGrid::showChoice() {
-    const CustomTheme* custom = m_state.activeCustomTheme();
+    const CustomTheme* custom = m_themes.activeCustomTheme();
     for (QAbstractButton* button : m_buttons->buttons()) {
         const QVariant builtIn = button->property(builtInProperty);
         const QSignalBlocker quiet(button);
         button->setChecked(custom ? button->property(customProperty).toUuid() == custom->id
-                                  : builtIn.isValid() && builtIn.toInt() == int(m_state.theme()));
+                                  : builtIn.isValid() && builtIn.toInt() == int(m_themes.theme()));
     }
 }

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class AppState;
+class ThemeSelection;
 class QButtonGroup;
 class QGridLayout;
 class QLabel;
@@ -15,13 +15,13 @@ class ThemeGrid : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ThemeGrid(AppState& state, QWidget* parent = nullptr);
+    explicit ThemeGrid(ThemeSelection& themes, QWidget* parent = nullptr);
 
 private:
     void rebuild();
     void showChoice();
 
-    AppState& m_state;
+    ThemeSelection& m_themes;
     QGridLayout* m_grid = nullptr;
     QButtonGroup* m_buttons = nullptr;
     QLabel* m_note = nullptr;

@@ -1,10 +1,10 @@
 #include "ui/sheets/custom_theme_editor_sheet.h"
 
+#include "themes/theme_selection.h"
 #include "ui/accessibility.h"
 #include "ui/sheets/color_field.h"
 #include "ui/sheets/sheet_header.h"
 #include "ui/sheets/theme_preview.h"
-#include "workspace/app_state.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -63,10 +63,10 @@ CustomTheme startingTheme() {
 
 } // namespace
 
-CustomThemeEditorSheet::CustomThemeEditorSheet(AppState& state,
+CustomThemeEditorSheet::CustomThemeEditorSheet(ThemeSelection& themes,
                                                const std::optional<CustomTheme>& theme,
                                                QWidget* parent)
-    : QDialog(parent), m_state(state), m_edited(theme) {
+    : QDialog(parent), m_themes(themes), m_edited(theme) {
     const QString title = theme ? QStringLiteral("테마 편집") : QStringLiteral("새 테마 만들기");
     setObjectName(QStringLiteral("customThemeEditor"));
     setWindowTitle(title);
@@ -160,10 +160,10 @@ CustomTheme CustomThemeEditorSheet::theme() const {
 void CustomThemeEditorSheet::save() {
     CustomTheme saved = theme();
     if (m_edited) {
-        m_state.updateCustomTheme(saved);
+        m_themes.updateCustomTheme(saved);
     } else {
         saved.id = QUuid::createUuid();
-        m_state.addCustomTheme(saved);
+        m_themes.addCustomTheme(saved);
     }
     accept();
 }

@@ -6,7 +6,7 @@
 #include <QList>
 #include <optional>
 
-class AppState;
+class ThemeSelection;
 class ColorField;
 class QLineEdit;
 class QPushButton;
@@ -20,7 +20,7 @@ class CustomThemeEditorSheet : public QDialog {
 
 public:
     // Without `theme` the sheet starts a new theme from the starting colours.
-    CustomThemeEditorSheet(AppState& state, const std::optional<CustomTheme>& theme,
+    CustomThemeEditorSheet(ThemeSelection& themes, const std::optional<CustomTheme>& theme,
                            QWidget* parent);
 
     // The theme as the fields describe it now.
@@ -33,7 +33,7 @@ private:
     QWidget* buildForm(const CustomTheme& start);
     void save();
 
-    AppState& m_state;
+    ThemeSelection& m_themes;
     std::optional<CustomTheme> m_edited;
     QLineEdit* m_name = nullptr;
     QList<ColorField*> m_fields;

@@ -4,7 +4,7 @@
 #include "ui/icons.h"
 #include "ui/sheets/language_badge.h"
 #include "ui/sheets/sheet_header.h"
-#include "workspace/app_state.h"
+#include "workspace/workspace.h"
 
 #include <QButtonGroup>
 #include <QFontDatabase>
@@ -32,7 +32,8 @@ QLabel* sectionLabel(const QString& text, QWidget* parent) {
 
 } // namespace
 
-NewFileSheet::NewFileSheet(AppState& state, QWidget* parent) : QDialog(parent), m_state(state) {
+NewFileSheet::NewFileSheet(Workspace& workspace, QWidget* parent)
+    : QDialog(parent), m_workspace(workspace) {
     setObjectName(QStringLiteral("newFileSheet"));
     setWindowTitle(QStringLiteral("새 파일 만들기"));
     setAccessibleName(QStringLiteral("새 파일 만들기"));
@@ -123,7 +124,8 @@ void NewFileSheet::chooseLanguage(ProgrammingLanguage language) {
 }
 
 void NewFileSheet::create() {
-    m_state.createFile(m_name->text() + QLatin1Char('.') + fileExtension(m_language), m_language);
+    m_workspace.createFile(m_name->text() + QLatin1Char('.') + fileExtension(m_language),
+                           m_language);
     accept();
 }
 

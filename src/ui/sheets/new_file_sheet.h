@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-class AppState;
+class Workspace;
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
@@ -18,7 +18,7 @@ class NewFileSheet : public QDialog {
     Q_OBJECT
 
 public:
-    NewFileSheet(AppState& state, QWidget* parent);
+    NewFileSheet(Workspace& workspace, QWidget* parent);
 
     ProgrammingLanguage language() const { return m_language; }
     void chooseLanguage(ProgrammingLanguage language);
@@ -30,7 +30,7 @@ private:
     QWidget* buildLanguageCards();
     void create();
 
-    AppState& m_state;
+    Workspace& m_workspace;
     ProgrammingLanguage m_language = ProgrammingLanguage::cpp;
     QLineEdit* m_name = nullptr;
     QLabel* m_extension = nullptr;

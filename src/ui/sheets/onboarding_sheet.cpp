@@ -3,7 +3,7 @@
 #include "ui/icons.h"
 #include "ui/sheets/step_dots.h"
 #include "ui/style/colors.h"
-#include "workspace/app_state.h"
+#include "workspace/workspace.h"
 
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -85,8 +85,8 @@ int OnboardingSheet::stepCount() {
     return int(steps().size());
 }
 
-OnboardingSheet::OnboardingSheet(AppState& state, QWidget* parent)
-    : QDialog(parent), m_state(state) {
+OnboardingSheet::OnboardingSheet(Workspace& workspace, QWidget* parent)
+    : QDialog(parent), m_workspace(workspace) {
     setObjectName(QStringLiteral("onboardingSheet"));
     setWindowTitle(QStringLiteral("Corvanta"));
     setAccessibleName(QStringLiteral("시작하기"));
@@ -167,8 +167,8 @@ void OnboardingSheet::showStep(int index) {
 }
 
 void OnboardingSheet::finish() {
-    if (m_state.files().isEmpty())
-        m_state.createFile(QStringLiteral("solution.cpp"), ProgrammingLanguage::cpp);
+    if (m_workspace.files().isEmpty())
+        m_workspace.createFile(QStringLiteral("solution.cpp"), ProgrammingLanguage::cpp);
     accept();
 }
 

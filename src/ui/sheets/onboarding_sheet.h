@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class AppState;
+class Workspace;
 class QLabel;
 class QPushButton;
 class StepDots;
@@ -14,7 +14,7 @@ class OnboardingSheet : public QDialog {
     Q_OBJECT
 
 public:
-    OnboardingSheet(AppState& state, QWidget* parent);
+    OnboardingSheet(Workspace& workspace, QWidget* parent);
 
     int step() const { return m_step; }
     static int stepCount();
@@ -26,7 +26,7 @@ private:
     void showStep(int index);
     void finish();
 
-    AppState& m_state;
+    Workspace& m_workspace;
     int m_step = 0;
     StepDots* m_dots = nullptr;
     QLabel* m_icon = nullptr;

@@ -1,7 +1,7 @@
 #include "ui/sheets/quick_create_overlay.h"
 
 #include "ui/sheets/language_badge.h"
-#include "workspace/app_state.h"
+#include "workspace/workspace.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -20,8 +20,8 @@ const QString defaultBaseName = QStringLiteral("solution");
 constexpr int panelWidth = 300;
 } // namespace
 
-QuickCreateOverlay::QuickCreateOverlay(AppState& state, QWidget* parent)
-    : QWidget(parent), m_state(state) {
+QuickCreateOverlay::QuickCreateOverlay(Workspace& workspace, QWidget* parent)
+    : QWidget(parent), m_workspace(workspace) {
     setObjectName(QStringLiteral("quickCreateOverlay"));
     setAccessibleName(QStringLiteral("빠른 파일 생성"));
     hide();
@@ -115,7 +115,8 @@ void QuickCreateOverlay::chooseLanguage(ProgrammingLanguage language) {
 void QuickCreateOverlay::create() {
     // The new file's editor takes the keyboard, not the widget that had it before.
     m_returnFocus = nullptr;
-    m_state.createFile(m_name->text() + QLatin1Char('.') + fileExtension(m_language), m_language);
+    m_workspace.createFile(m_name->text() + QLatin1Char('.') + fileExtension(m_language),
+                           m_language);
     hide();
 }
 

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-class AppState;
+class Workspace;
 class QButtonGroup;
 class QFrame;
 class QLabel;
@@ -19,7 +19,7 @@ class QuickCreateOverlay : public QWidget {
     Q_OBJECT
 
 public:
-    QuickCreateOverlay(AppState& state, QWidget* parent);
+    QuickCreateOverlay(Workspace& workspace, QWidget* parent);
 
     // Starts afresh ("solution", C++) and takes the keyboard.
     void open();
@@ -36,7 +36,7 @@ private:
     void chooseLanguage(ProgrammingLanguage language);
     void create();
 
-    AppState& m_state;
+    Workspace& m_workspace;
     ProgrammingLanguage m_language = ProgrammingLanguage::cpp;
     QFrame* m_panel = nullptr;
     QLineEdit* m_name = nullptr;

@@ -25,8 +25,8 @@ QLabel* wrapped(const QString& text, const char* objectName, QWidget* parent) {
 
 } // namespace
 
-TemplateBrowser::TemplateBrowser(AppState& state, QWidget* parent, AlgorithmCategory category)
-    : QDialog(parent), m_state(state), m_category(category) {
+TemplateBrowser::TemplateBrowser(Workspace& workspace, QWidget* parent, AlgorithmCategory category)
+    : QDialog(parent), m_workspace(workspace), m_category(category) {
     setObjectName(QStringLiteral("templateBrowser"));
     setWindowTitle(QStringLiteral("알고리즘 템플릿"));
     setAccessibleName(QStringLiteral("알고리즘 템플릿"));
@@ -121,7 +121,7 @@ QWidget* TemplateBrowser::buildCard(const AlgorithmTemplate& algorithm, QWidget*
 }
 
 void TemplateBrowser::insert(const AlgorithmTemplate& algorithm) {
-    if (insertTemplate(m_state, algorithm))
+    if (insertTemplate(m_workspace, algorithm))
         accept();
 }
 

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-class AppState;
+class Workspace;
 class QButtonGroup;
 class QScrollArea;
 
@@ -16,7 +16,7 @@ class TemplateBrowser : public QDialog {
     Q_OBJECT
 
 public:
-    TemplateBrowser(AppState& state, QWidget* parent,
+    TemplateBrowser(Workspace& workspace, QWidget* parent,
                     AlgorithmCategory category = AlgorithmCategory::sorting);
 
     AlgorithmCategory category() const { return m_category; }
@@ -29,7 +29,7 @@ private:
     QWidget* buildCard(const AlgorithmTemplate& algorithm, QWidget* parent);
     void insert(const AlgorithmTemplate& algorithm);
 
-    AppState& m_state;
+    Workspace& m_workspace;
     AlgorithmCategory m_category;
     QButtonGroup* m_categories = nullptr;
     QScrollArea* m_cards = nullptr;

@@ -1,7 +1,7 @@
 #include "ui/sheets/theme_import_sheet.h"
 
+#include "themes/theme_selection.h"
 #include "ui/icons.h"
-#include "workspace/app_state.h"
 
 #include <QClipboard>
 #include <QFontDatabase>
@@ -12,8 +12,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-ThemeImportSheet::ThemeImportSheet(AppState& state, QWidget* parent)
-    : QDialog(parent), m_state(state) {
+ThemeImportSheet::ThemeImportSheet(ThemeSelection& themes, QWidget* parent)
+    : QDialog(parent), m_themes(themes) {
     const QString title = QStringLiteral("테마 불러오기");
     setObjectName(QStringLiteral("themeImportSheet"));
     setWindowTitle(title);
@@ -76,7 +76,7 @@ void ThemeImportSheet::setCode(const QString& code) {
 }
 
 void ThemeImportSheet::import() {
-    if (const std::optional<QString> error = m_state.importShareCode(m_code->toPlainText())) {
+    if (const std::optional<QString> error = m_themes.importShareCode(m_code->toPlainText())) {
         emit failed(*error);
         return;
     }

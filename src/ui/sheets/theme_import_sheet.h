@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class AppState;
+class ThemeSelection;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -13,7 +13,7 @@ class ThemeImportSheet : public QDialog {
     Q_OBJECT
 
 public:
-    ThemeImportSheet(AppState& state, QWidget* parent);
+    ThemeImportSheet(ThemeSelection& themes, QWidget* parent);
 
     void setCode(const QString& code);
 
@@ -27,7 +27,7 @@ protected:
 private:
     void import();
 
-    AppState& m_state;
+    ThemeSelection& m_themes;
     QPlainTextEdit* m_code = nullptr;
     QPushButton* m_add = nullptr;
 };

@@ -1,7 +1,7 @@
 #include "ui/sidebar/folder_file_sheet.h"
 
 #include "ui/sheets/sheet_header.h"
-#include "workspace/app_state.h"
+#include "workspace/workspace.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -12,8 +12,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-FolderFileSheet::FolderFileSheet(AppState& state, const QUuid& folderId, QWidget* parent)
-    : QDialog(parent), m_state(state), m_folderId(folderId), m_name(new QLineEdit(this)),
+FolderFileSheet::FolderFileSheet(Workspace& workspace, const QUuid& folderId, QWidget* parent)
+    : QDialog(parent), m_workspace(workspace), m_folderId(folderId), m_name(new QLineEdit(this)),
       m_extension(new QLabel(this)), m_cards(new QButtonGroup(this)) {
     const QString title = QStringLiteral("새 파일 만들기");
     setObjectName(QStringLiteral("folderFileSheet"));
@@ -85,8 +85,8 @@ void FolderFileSheet::chooseLanguage(ProgrammingLanguage language) {
 }
 
 void FolderFileSheet::create() {
-    m_state.createFile(m_name->text() + QLatin1Char('.') + fileExtension(m_language), m_language,
-                       m_folderId);
+    m_workspace.createFile(m_name->text() + QLatin1Char('.') + fileExtension(m_language),
+                           m_language, m_folderId);
     m_name->clear();
     accept();
 }

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <QUuid>
 
-class AppState;
+class Workspace;
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
@@ -17,7 +17,7 @@ class FolderFileSheet : public QDialog {
     Q_OBJECT
 
 public:
-    FolderFileSheet(AppState& state, const QUuid& folderId, QWidget* parent);
+    FolderFileSheet(Workspace& workspace, const QUuid& folderId, QWidget* parent);
 
     ProgrammingLanguage language() const { return m_language; }
     void chooseLanguage(ProgrammingLanguage language);
@@ -29,7 +29,7 @@ private:
     QWidget* buildLanguageCards();
     void create();
 
-    AppState& m_state;
+    Workspace& m_workspace;
     QUuid m_folderId;
     ProgrammingLanguage m_language = ProgrammingLanguage::cpp;
     QLineEdit* m_name;

@@ -8,7 +8,7 @@
 #include "ui/sidebar/root_drop_area.h"
 #include "ui/sidebar/sidebar_commands.h"
 #include "ui/sidebar/workspace_tree_view.h"
-#include "workspace/app_state.h"
+#include "workspace/workspace.h"
 
 #include <QActionGroup>
 #include <QHBoxLayout>
@@ -33,13 +33,13 @@ QToolButton* iconButton(const QString& symbol, const QString& label, QWidget* pa
 
 } // namespace
 
-Sidebar::Sidebar(AppState& state, QWidget* parent)
-    : QWidget(parent), m_state(state), m_model(new WorkspaceModel(state, this)),
-      m_commands(new SidebarCommands(state, this)) {
+Sidebar::Sidebar(Workspace& workspace, QWidget* parent)
+    : QWidget(parent), m_workspace(workspace), m_model(new WorkspaceModel(workspace, this)),
+      m_commands(new SidebarCommands(workspace, this)) {
     setObjectName(QStringLiteral("sidebar"));
     setAttribute(Qt::WA_StyledBackground);
 
-    m_list = new WorkspaceTreeView(state, *m_model, this);
+    m_list = new WorkspaceTreeView(workspace, *m_model, this);
     m_rootDropArea = new RootDropArea(*m_model, this);
     m_emptyState = buildEmptyState();
     connect(m_list, &WorkspaceTreeView::menuRequested, this, &Sidebar::showMenu);
@@ -58,9 +58,9 @@ Sidebar::Sidebar(AppState& state, QWidget* parent)
     layout->addWidget(m_emptyState, 1);
 
     // Only what changes the shape of the column; a file's text does not.
-    for (auto signal : {&AppState::fileAdded, &AppState::fileRemoved, &AppState::folderAdded,
-                        &AppState::folderRemoved})
-        connect(&state, signal, this, &Sidebar::updateParts);
+    for (auto signal : {&Workspace::fileAdded, &Workspace::fileRemoved, &Workspace::folderAdded,
+                        &Workspace::folderRemoved})
+        connect(&workspace, signal, this, &Sidebar::updateParts);
     updateParts();
 }
 
@@ -154,7 +154,7 @@ QWidget* Sidebar::buildQuickCreate() {
         button->setFocusPolicy(Qt::TabFocus);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         connect(button, &QToolButton::clicked, this,
-                [this, language] { m_state.createFileWithDefaultName(language); });
+                [this, language] { m_workspace.createFileWithDefaultName(language); });
         buttons->addWidget(button);
     }
     auto* layout = new QVBoxLayout(box);
@@ -197,9 +197,9 @@ void Sidebar::showMenu(const QModelIndex& index, const QPoint& at) {
 
 void Sidebar::updateParts() {
     const bool searching = !m_search->text().isEmpty();
-    const bool noFiles = m_state.files().isEmpty();
+    const bool noFiles = m_workspace.files().isEmpty();
     // A folder made in an empty workspace is still shown, above the invitation.
-    m_list->setVisible(!noFiles || !m_state.folders().isEmpty());
-    m_rootDropArea->setVisible(!searching && !m_state.folders().isEmpty());
+    m_list->setVisible(!noFiles || !m_workspace.folders().isEmpty());
+    m_rootDropArea->setVisible(!searching && !m_workspace.folders().isEmpty());
     m_emptyState->setVisible(noFiles);
 }

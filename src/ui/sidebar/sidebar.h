@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class AppState;
+class Workspace;
 class QLineEdit;
 class RootDropArea;
 class SidebarCommands;
@@ -18,7 +18,7 @@ class Sidebar : public QWidget {
     Q_OBJECT
 
 public:
-    Sidebar(AppState& state, QWidget* parent = nullptr);
+    Sidebar(Workspace& workspace, QWidget* parent = nullptr);
 
     WorkspaceModel& model() const { return *m_model; }
     WorkspaceTreeView* list() const { return m_list; }
@@ -37,7 +37,7 @@ private:
     void showMenu(const QModelIndex& index, const QPoint& at);
     void updateParts();
 
-    AppState& m_state;
+    Workspace& m_workspace;
     WorkspaceModel* m_model;
     SidebarCommands* m_commands;
     QLineEdit* m_search = nullptr;

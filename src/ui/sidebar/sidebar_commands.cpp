@@ -3,8 +3,8 @@
 #include "ui/icons.h"
 #include "ui/sidebar/folder_file_sheet.h"
 #include "ui/sidebar/name_sheet.h"
-#include "workspace/app_state.h"
 #include "workspace/file_operations.h"
+#include "workspace/workspace.h"
 
 #include <QMenu>
 #include <QMessageBox>
@@ -27,8 +27,8 @@ QMenu* popUp(QMenu* menu, const QPoint& at) {
 
 } // namespace
 
-SidebarCommands::SidebarCommands(AppState& state, QWidget* parent)
-    : QObject(parent), m_state(state), m_parent(parent) {}
+SidebarCommands::SidebarCommands(Workspace& workspace, QWidget* parent)
+    : QObject(parent), m_workspace(workspace), m_parent(parent) {}
 
 QMenu* SidebarCommands::showFileMenu(const QUuid& fileId, const QPoint& at) {
     auto* menu = new QMenu(m_parent);
@@ -36,7 +36,7 @@ QMenu* SidebarCommands::showFileMenu(const QUuid& fileId, const QPoint& at) {
     menu->addAction(symbolIcon(QStringLiteral("pencil")), renameText, this,
                     [this, fileId] { renameFile(fileId); });
     menu->addAction(symbolIcon(QStringLiteral("doc.on.doc")), QStringLiteral("복제"), this,
-                    [this, fileId] { m_state.duplicateFile(fileId); });
+                    [this, fileId] { m_workspace.duplicateFile(fileId); });
     menu->addAction(symbolIcon(QStringLiteral("trash")), deleteText, this,
                     [this, fileId] { askToDeleteFile(fileId); });
     return popUp(menu, at);
@@ -73,23 +73,23 @@ void SidebarCommands::askToDelete(const QString& title, const QString& question,
 }
 
 void SidebarCommands::askToDeleteFile(const QUuid& fileId) {
-    const FileItem* file = m_state.file(fileId);
+    const FileItem* file = m_workspace.file(fileId);
     if (!file)
         return;
     askToDelete(QStringLiteral("파일 삭제"), fileDeleteConfirmation(*file),
-                [this, fileId] { m_state.deleteFile(fileId); });
+                [this, fileId] { m_workspace.deleteFile(fileId); });
 }
 
 void SidebarCommands::askToDeleteFolder(const QUuid& folderId) {
-    const FolderItem* folder = m_state.folder(folderId);
+    const FolderItem* folder = m_workspace.folder(folderId);
     if (!folder)
         return;
-    askToDelete(QStringLiteral("폴더 삭제"), folderDeleteConfirmation(*folder, m_state.files()),
-                [this, folderId] { m_state.deleteFolder(folderId); });
+    askToDelete(QStringLiteral("폴더 삭제"), folderDeleteConfirmation(*folder, m_workspace.files()),
+                [this, folderId] { m_workspace.deleteFolder(folderId); });
 }
 
 void SidebarCommands::renameFile(const QUuid& fileId) {
-    const FileItem* file = m_state.file(fileId);
+    const FileItem* file = m_workspace.file(fileId);
     if (!file)
         return;
     const QString suffix = extensionSuffix(*file);
@@ -101,33 +101,33 @@ void SidebarCommands::renameFile(const QUuid& fileId) {
     // The workspace ignores a name another file has; saying so beats a
     // sheet that closes as if the rename had worked.
     sheet->setCheck([this, fileId, suffix](const QString& name) {
-        for (const FileItem& other : m_state.files()) {
+        for (const FileItem& other : m_workspace.files()) {
             if (other.id != fileId && other.name == name + suffix)
                 return QStringLiteral("같은 이름의 파일이 이미 있습니다.");
         }
         return QString();
     });
     connect(sheet, &NameSheet::nameChosen, this,
-            [this, fileId](const QString& name) { m_state.renameFile(fileId, name); });
+            [this, fileId](const QString& name) { m_workspace.renameFile(fileId, name); });
     sheet->open();
 }
 
 void SidebarCommands::renameFolder(const QUuid& folderId) {
-    const FolderItem* folder = m_state.folder(folderId);
+    const FolderItem* folder = m_workspace.folder(folderId);
     if (!folder)
         return;
     auto* sheet = new NameSheet(
         {QStringLiteral("폴더 이름 변경"), QStringLiteral("폴더 이름"), QStringLiteral("변경"), {}},
         folder->name, m_parent);
     connect(sheet, &NameSheet::nameChosen, this,
-            [this, folderId](const QString& name) { m_state.renameFolder(folderId, name); });
+            [this, folderId](const QString& name) { m_workspace.renameFolder(folderId, name); });
     sheet->open();
 }
 
 void SidebarCommands::newFileInFolder(const QUuid& folderId) {
-    if (!m_state.folder(folderId))
+    if (!m_workspace.folder(folderId))
         return;
-    auto* sheet = new FolderFileSheet(m_state, folderId, m_parent);
+    auto* sheet = new FolderFileSheet(m_workspace, folderId, m_parent);
     sheet->setAttribute(Qt::WA_DeleteOnClose);
     sheet->open();
 }
@@ -137,6 +137,6 @@ void SidebarCommands::newFolder() {
         {QStringLiteral("새 폴더"), QStringLiteral("폴더 이름"), QStringLiteral("생성"), {}}, {},
         m_parent);
     connect(sheet, &NameSheet::nameChosen, this,
-            [this](const QString& name) { m_state.createFolder(name); });
+            [this](const QString& name) { m_workspace.createFolder(name); });
     sheet->open();
 }

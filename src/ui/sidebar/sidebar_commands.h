@@ -4,7 +4,7 @@
 #include <QUuid>
 #include <functional>
 
-class AppState;
+class Workspace;
 class QMenu;
 class QPoint;
 class QWidget;
@@ -18,7 +18,7 @@ class SidebarCommands : public QObject {
     Q_OBJECT
 
 public:
-    SidebarCommands(AppState& state, QWidget* parent);
+    SidebarCommands(Workspace& workspace, QWidget* parent);
 
     // Menus pop up at `at` (global) and delete themselves when closed.
     QMenu* showFileMenu(const QUuid& fileId, const QPoint& at);
@@ -34,6 +34,6 @@ public:
 private:
     void askToDelete(const QString& title, const QString& question, std::function<void()> onDelete);
 
-    AppState& m_state;
+    Workspace& m_workspace;
     QWidget* m_parent;
 };

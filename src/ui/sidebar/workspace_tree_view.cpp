@@ -3,7 +3,7 @@
 #include "models/item_roles.h"
 #include "models/workspace_model.h"
 #include "ui/sidebar/workspace_row_delegate.h"
-#include "workspace/app_state.h"
+#include "workspace/workspace.h"
 
 #include <QContextMenuEvent>
 #include <QDrag>
@@ -12,8 +12,8 @@
 #include <QPainter>
 #include <QPixmap>
 
-WorkspaceTreeView::WorkspaceTreeView(AppState& state, WorkspaceModel& model, QWidget* parent)
-    : QTreeView(parent), m_state(state), m_model(model),
+WorkspaceTreeView::WorkspaceTreeView(Workspace& workspace, WorkspaceModel& model, QWidget* parent)
+    : QTreeView(parent), m_workspace(workspace), m_model(model),
       m_delegate(new WorkspaceRowDelegate(this)) {
     setObjectName(QStringLiteral("workspaceList"));
     setAccessibleName(QStringLiteral("파일"));
@@ -50,7 +50,7 @@ WorkspaceTreeView::WorkspaceTreeView(AppState& state, WorkspaceModel& model, QWi
             [this](const QModelIndex& from, const QModelIndex& to) {
                 followExpansion(from.parent(), from.row(), to.row());
             });
-    connect(&state, &AppState::selectedFileChanged, this, &WorkspaceTreeView::followSelection);
+    connect(&workspace, &Workspace::selectedFileChanged, this, &WorkspaceTreeView::followSelection);
     followExpansion({}, 0, model.rowCount() - 1);
     followSelection();
 }
@@ -61,7 +61,7 @@ void WorkspaceTreeView::activate(const QModelIndex& index) {
     if (index.data(IsFolderRole).toBool())
         m_model.setData(index, !index.data(ExpandedRole).toBool(), ExpandedRole);
     else
-        m_state.openFile(index.data(IdRole).toUuid());
+        m_workspace.openFile(index.data(IdRole).toUuid());
 }
 
 void WorkspaceTreeView::mouseReleaseEvent(QMouseEvent* event) {
@@ -89,7 +89,7 @@ void WorkspaceTreeView::followExpansion(const QModelIndex& parent, int first, in
 }
 
 void WorkspaceTreeView::followSelection() {
-    const std::optional<QUuid>& selected = m_state.selectedFileId();
+    const std::optional<QUuid>& selected = m_workspace.selectedFileId();
     const QModelIndex row = selected ? m_model.indexOfFile(*selected) : QModelIndex();
     if (!row.isValid()) {
         selectionModel()->clearSelection();

@@ -4,7 +4,7 @@
 #include <QUuid>
 #include <optional>
 
-class AppState;
+class Workspace;
 class WorkspaceModel;
 class WorkspaceRowDelegate;
 
@@ -22,7 +22,7 @@ class WorkspaceTreeView : public QTreeView {
     Q_OBJECT
 
 public:
-    WorkspaceTreeView(AppState& state, WorkspaceModel& model, QWidget* parent);
+    WorkspaceTreeView(Workspace& workspace, WorkspaceModel& model, QWidget* parent);
 
     WorkspaceModel& workspaceModel() const { return m_model; }
 
@@ -53,7 +53,7 @@ private:
     QModelIndex dropTargetAt(const QPoint& pos) const;
     void showDropTarget(const std::optional<QModelIndex>& target);
 
-    AppState& m_state;
+    Workspace& m_workspace;
     WorkspaceModel& m_model;
     WorkspaceRowDelegate* m_delegate;
     QPoint m_releasedAt;

@@ -1,11 +1,11 @@
 #include "ui/style/style.h"
 
 #include "themes/theme_resolver.h"
+#include "themes/theme_selection.h"
 #include "ui/icons.h"
 #include "ui/style/colors.h"
 #include "ui/style/diff_colors.h"
 #include "ui/style/problem_sheet.h"
-#include "workspace/app_state.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -316,16 +316,16 @@ QString themeStyleSheet(const WindowColours& window, const WindowColours& welcom
     return sheet + badgeRules(window.background) + problemTabSheet(window) + diffViewSheet(window);
 }
 
-Style::Style(const AppState& state, QObject* parent) : QObject(parent), m_state(state) {
-    connect(&m_state, &AppState::themeChanged, this, &Style::apply);
-    connect(&m_state, &AppState::useCustomThemeChanged, this, &Style::apply);
-    connect(&m_state, &AppState::selectedCustomThemeChanged, this, &Style::apply);
+Style::Style(const ThemeSelection& themes, QObject* parent) : QObject(parent), m_themes(themes) {
+    connect(&m_themes, &ThemeSelection::themeChanged, this, &Style::apply);
+    connect(&m_themes, &ThemeSelection::useCustomThemeChanged, this, &Style::apply);
+    connect(&m_themes, &ThemeSelection::selectedCustomThemeChanged, this, &Style::apply);
     apply();
 }
 
 void Style::apply() {
-    auto colours = std::make_pair(windowColours(m_state.theme(), m_state.activeCustomTheme()),
-                                  windowColours(m_state.theme()));
+    auto colours = std::make_pair(windowColours(m_themes.theme(), m_themes.activeCustomTheme()),
+                                  windowColours(m_themes.theme()));
     // A theme pick changes up to three fields one after another; setting
     // the same sheet again would restyle every widget for nothing.
     if (m_applied == colours)

@@ -12,7 +12,7 @@
 #include <optional>
 #include <utility>
 
-class AppState;
+class ThemeSelection;
 class QWidget;
 struct CustomTheme;
 
@@ -43,12 +43,12 @@ class Style : public QObject {
     Q_OBJECT
 
 public:
-    explicit Style(const AppState& state, QObject* parent = nullptr);
+    explicit Style(const ThemeSelection& themes, QObject* parent = nullptr);
 
 private:
     void apply();
 
-    const AppState& m_state;
+    const ThemeSelection& m_themes;
     std::optional<std::pair<WindowColours, WindowColours>> m_applied;
 };
 

@@ -5,7 +5,7 @@
 #include "ui/accessibility.h"
 #include "ui/icons.h"
 #include "ui/tabs/tab_item.h"
-#include "workspace/app_state.h"
+#include "workspace/workspace.h"
 
 #include <QHBoxLayout>
 #include <QMenu>
@@ -44,8 +44,8 @@ protected:
 
 } // namespace
 
-TabBar::TabBar(AppState& state, QWidget* parent)
-    : QWidget(parent), m_state(state), m_model(new OpenTabsModel(state, this)) {
+TabBar::TabBar(Workspace& workspace, QWidget* parent)
+    : QWidget(parent), m_workspace(workspace), m_model(new OpenTabsModel(workspace, this)) {
     setObjectName(QStringLiteral("tabBar"));
     setAccessibleName(QStringLiteral("탭"));
     setAttribute(Qt::WA_StyledBackground);
@@ -96,9 +96,10 @@ void TabBar::insertItems(int first, int last) {
     for (int row = first; row <= last; ++row) {
         auto* item = new TabItem(m_scroll->widget());
         item->setRow(m_model->index(row));
-        connect(item, &TabItem::clicked, this, [this, item] { m_state.openFile(item->fileId()); });
+        connect(item, &TabItem::clicked, this,
+                [this, item] { m_workspace.openFile(item->fileId()); });
         connect(item, &TabItem::closeRequested, this,
-                [this, item] { m_state.closeTab(item->fileId()); });
+                [this, item] { m_workspace.closeTab(item->fileId()); });
         connect(item, &TabItem::customContextMenuRequested, this,
                 [this, item](QPoint at) { popUpMenu(item->fileId(), item->mapToGlobal(at)); });
         m_row->insertWidget(row, item);
@@ -144,14 +145,14 @@ void TabBar::revealSelected() {
 void TabBar::popUpMenu(const QUuid& fileId, const QPoint& globalPos) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(QStringLiteral("닫기"), this, [this, fileId] { m_state.closeTab(fileId); });
+    menu->addAction(QStringLiteral("닫기"), this, [this, fileId] { m_workspace.closeTab(fileId); });
     menu->addAction(QStringLiteral("다른 탭 모두 닫기"), this,
-                    [this, fileId] { m_state.closeOtherTabs(fileId); });
+                    [this, fileId] { m_workspace.closeOtherTabs(fileId); });
     menu->addSeparator();
     menu->addAction(QStringLiteral("파일 복제"), this,
-                    [this, fileId] { m_state.duplicateFile(fileId); });
+                    [this, fileId] { m_workspace.duplicateFile(fileId); });
     menu->addAction(QStringLiteral("파일 삭제"), this,
-                    [this, fileId] { m_state.deleteFile(fileId); });
+                    [this, fileId] { m_workspace.deleteFile(fileId); });
     menu->popup(globalPos);
 }
 

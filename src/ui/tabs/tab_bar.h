@@ -3,7 +3,7 @@
 #include <QList>
 #include <QWidget>
 
-class AppState;
+class Workspace;
 class OpenTabsModel;
 class QHBoxLayout;
 class QModelIndex;
@@ -20,7 +20,7 @@ class TabBar : public QWidget {
     Q_OBJECT
 
 public:
-    TabBar(AppState& state, QWidget* parent = nullptr);
+    TabBar(Workspace& workspace, QWidget* parent = nullptr);
 
     // Opens the tab's context menu at `globalPos`; it deletes itself when closed.
     void popUpMenu(const QUuid& fileId, const QPoint& globalPos);
@@ -38,7 +38,7 @@ private:
     void rebuild();
     void revealSelected();
 
-    AppState& m_state;
+    Workspace& m_workspace;
     OpenTabsModel* m_model = nullptr;
     QScrollArea* m_scroll = nullptr;
     QHBoxLayout* m_row = nullptr;

@@ -10,7 +10,7 @@
 #include "ui/testpanel/copy_code_button.h"
 #include "ui/testpanel/judge_bar.h"
 #include "ui/testpanel/run_button.h"
-#include "workspace/app_state.h"
+#include "workspace/workspace.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -20,8 +20,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-CasesPanel::CasesPanel(AppState& state, RunSession& runs, ProblemSession& problems, QWidget* parent)
-    : QWidget(parent), m_state(state), m_runs(runs), m_model(new CaseModel(state, this)) {
+CasesPanel::CasesPanel(Workspace& workspace, const SettingsStore& settings, RunSession& runs,
+                       ProblemSession& problems, QWidget* parent)
+    : QWidget(parent), m_workspace(workspace), m_runs(runs),
+      m_model(new CaseModel(workspace.cases(), this)) {
     setObjectName(QStringLiteral("testPanel"));
     setAttribute(Qt::WA_StyledBackground);
     auto* column = new QVBoxLayout(this);
@@ -35,11 +37,11 @@ CasesPanel::CasesPanel(AppState& state, RunSession& runs, ProblemSession& proble
     column->addWidget(line);
 
     m_pages = new QStackedWidget(this);
-    m_testCases = new CasesView(m_state, *m_model, m_pages);
-    m_console = new ConsoleView(m_state, m_runs, m_pages);
+    m_testCases = new CasesView(m_workspace.cases(), *m_model, m_pages);
+    m_console = new ConsoleView(m_workspace, m_runs, m_pages);
     m_pages->addWidget(m_testCases);
     m_pages->addWidget(m_console);
-    m_pages->addWidget(new ProblemTab(state, problems, m_pages));
+    m_pages->addWidget(new ProblemTab(workspace.cases(), settings, problems, m_pages));
     column->addWidget(m_pages, 1);
 
     // Toggled, not clicked: a screen reader's action toggles.
@@ -78,17 +80,17 @@ QWidget* CasesPanel::buildHeader() {
     row->addWidget(
         addTabButton(Tab::baekjoon, QStringLiteral("globe"), QStringLiteral("백준"), header));
     row->addStretch();
-    row->addWidget(new JudgeBar(m_state, header));
+    row->addWidget(new JudgeBar(m_workspace, header));
     row->addSpacing(8);
 
-    row->addWidget(new CopyCodeButton(m_state, header));
+    row->addWidget(new CopyCodeButton(m_workspace, header));
     row->addSpacing(8);
     m_summary = new QLabel(header);
     m_summary->setObjectName(QStringLiteral("passSummary"));
     m_summary->setAttribute(Qt::WA_StyledBackground);
     row->addWidget(m_summary);
     row->addSpacing(8);
-    auto* run = new RunButton(m_state, m_runs, header);
+    auto* run = new RunButton(m_workspace, m_runs, header);
     connect(run, &RunButton::clicked, &m_runs, &RunSession::start);
     row->addWidget(run);
     return header;
@@ -118,7 +120,7 @@ void CasesPanel::selectTab(Tab tab) {
 }
 
 void CasesPanel::updateSummary() {
-    const QList<TestCase>& cases = m_state.testCases();
+    const QList<TestCase>& cases = m_workspace.cases().testCases();
     m_summary->setVisible(!cases.isEmpty());
     const auto passed = std::count_if(cases.begin(), cases.end(), [](const TestCase& testCase) {
         return testCase.result && testCase.result->verdict.kind == VerdictKind::accepted;
@@ -138,7 +140,7 @@ void CasesPanel::showRunEnd(const QList<CompilerMessage>& messages, bool nothing
         return;
     }
     selectTab(Tab::testCases);
-    const QList<TestCase>& cases = m_state.testCases();
+    const QList<TestCase>& cases = m_workspace.cases().testCases();
     for (int row = 0; row < cases.size(); ++row) {
         if (cases[row].result && !cases[row].result->verdict.passes()) {
             m_testCases->revealResult(row);

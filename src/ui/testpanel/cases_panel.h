@@ -4,13 +4,14 @@
 
 #include <QWidget>
 
-class AppState;
 class ConsoleView;
 class QAbstractButton;
 class QButtonGroup;
 class QLabel;
 class QStackedWidget;
 class RunSession;
+class SettingsStore;
+class Workspace;
 class CaseModel;
 class CasesView;
 class ProblemSession;
@@ -26,8 +27,8 @@ class CasesPanel : public QWidget {
 public:
     enum class Tab { testCases, console, baekjoon };
 
-    CasesPanel(AppState& state, RunSession& runs, ProblemSession& problems,
-               QWidget* parent = nullptr);
+    CasesPanel(Workspace& workspace, const SettingsStore& settings, RunSession& runs,
+               ProblemSession& problems, QWidget* parent = nullptr);
 
     Tab selectedTab() const;
     void selectTab(Tab tab);
@@ -41,7 +42,7 @@ private:
     void updateSummary();
     void showRunEnd(const QList<CompilerMessage>& messages, bool nothingRan);
 
-    AppState& m_state;
+    Workspace& m_workspace;
     RunSession& m_runs;
     CaseModel* m_model = nullptr;
     QButtonGroup* m_tabs = nullptr;

@@ -3,7 +3,7 @@
 #include "ui/accessibility.h"
 #include "ui/icons.h"
 #include "ui/testpanel/case_card.h"
-#include "workspace/app_state.h"
+#include "workspace/case_book.h"
 
 #include <QAbstractItemModel>
 #include <QCoreApplication>
@@ -26,8 +26,8 @@ QPushButton* barButton(const QString& objectName, const QString& text, QWidget* 
 
 } // namespace
 
-CasesView::CasesView(AppState& state, QAbstractItemModel& model, QWidget* parent)
-    : QWidget(parent), m_state(state), m_model(model) {
+CasesView::CasesView(CaseBook& cases, QAbstractItemModel& model, QWidget* parent)
+    : QWidget(parent), m_cases(cases), m_model(model) {
     setObjectName(QStringLiteral("testCasesView"));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -86,17 +86,17 @@ QWidget* CasesView::buildBottomBar() {
     row->addWidget(removeAll);
     connect(add, &QPushButton::clicked, this, [this] {
         m_reveal = Reveal::scrollAndType;
-        m_state.addTestCase();
+        m_cases.addTestCase();
         m_reveal = Reveal::none;
     });
-    connect(clear, &QPushButton::clicked, &m_state, &AppState::clearTestResults);
+    connect(clear, &QPushButton::clicked, &m_cases, &CaseBook::clearTestResults);
     // Never leaves the list empty: there is always a case to type into.
     connect(removeAll, &QPushButton::clicked, this, [this] {
-        m_state.setTestCases({TestCase{}});
+        m_cases.setTestCases({TestCase{}});
         // Cases typed anew are no judge problem's.
-        JudgeChoice choice = m_state.judgeChoice();
+        JudgeChoice choice = m_cases.judgeChoice();
         choice.timeLimitMs = choice.memoryLimitMb = 0;
-        m_state.setJudgeChoice(choice);
+        m_cases.setJudgeChoice(choice);
     });
     return bar;
 }
@@ -159,15 +159,15 @@ int CasesView::builtCardCount() const {
 void CasesView::buildCard(int row) {
     auto* card = new CaseCard(m_model, row, m_column->parentWidget());
     connect(card, &CaseCard::duplicateRequested, this, [this](const QUuid& id) {
-        if (const TestCase* testCase = m_state.testCase(id)) {
+        if (const TestCase* testCase = m_cases.testCase(id)) {
             m_reveal = Reveal::scroll;
-            m_state.duplicateTestCase(*testCase);
+            m_cases.duplicateTestCase(*testCase);
             m_reveal = Reveal::none;
         }
     });
     connect(card, &CaseCard::deleteRequested, this, [this](const QUuid& id) {
-        if (const TestCase* testCase = m_state.testCase(id))
-            m_state.deleteTestCase(*testCase);
+        if (const TestCase* testCase = m_cases.testCase(id))
+            m_cases.deleteTestCase(*testCase);
     });
     m_cards[row] = card;
     delete m_column->takeAt(row);

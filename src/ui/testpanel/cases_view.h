@@ -3,7 +3,7 @@
 #include <QList>
 #include <QWidget>
 
-class AppState;
+class CaseBook;
 class QAbstractItemModel;
 class QScrollArea;
 class QVBoxLayout;
@@ -22,7 +22,7 @@ class CasesView : public QWidget {
     Q_OBJECT
 
 public:
-    CasesView(AppState& state, QAbstractItemModel& model, QWidget* parent = nullptr);
+    CasesView(CaseBook& cases, QAbstractItemModel& model, QWidget* parent = nullptr);
 
     int cardCount() const { return int(m_cards.size()); }
     // The card of a row, built now if it was still a placeholder.
@@ -50,7 +50,7 @@ private:
     void reveal(int row, Reveal how);
     void renumberFrom(int row);
 
-    AppState& m_state;
+    CaseBook& m_cases;
     QAbstractItemModel& m_model;
     QScrollArea* m_scroll = nullptr;
     QVBoxLayout* m_column = nullptr;

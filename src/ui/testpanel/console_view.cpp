@@ -4,7 +4,7 @@
 #include "ui/icons.h"
 #include "ui/testpanel/copy_code_button.h"
 #include "ui/testpanel/output_view.h"
-#include "workspace/app_state.h"
+#include "workspace/workspace.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -27,8 +27,8 @@ QString firstLine(const CompilerMessage& message) {
 
 } // namespace
 
-ConsoleView::ConsoleView(AppState& state, RunSession& runs, QWidget* parent)
-    : QWidget(parent), m_state(state), m_runs(runs) {
+ConsoleView::ConsoleView(Workspace& workspace, RunSession& runs, QWidget* parent)
+    : QWidget(parent), m_workspace(workspace), m_runs(runs) {
     setObjectName(QStringLiteral("consoleView"));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(12, 8, 12, 12);
@@ -41,7 +41,7 @@ ConsoleView::ConsoleView(AppState& state, RunSession& runs, QWidget* parent)
     m_autoScroll->setObjectName(QStringLiteral("autoScroll"));
     m_autoScroll->setFocusPolicy(Qt::NoFocus);
     m_autoScroll->setChecked(true);
-    auto* copy = new CopyCodeButton(m_state, this);
+    auto* copy = new CopyCodeButton(m_workspace, this);
     auto* clear = new QPushButton(QStringLiteral("지우기"), this);
     clear->setObjectName(QStringLiteral("clearConsole"));
     clear->setFocusPolicy(Qt::NoFocus);

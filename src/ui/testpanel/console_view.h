@@ -5,7 +5,7 @@
 #include <QList>
 #include <QWidget>
 
-class AppState;
+class Workspace;
 class OutputView;
 class QCheckBox;
 class RunSession;
@@ -19,7 +19,7 @@ class ConsoleView : public QWidget {
     Q_OBJECT
 
 public:
-    ConsoleView(AppState& state, RunSession& runs, QWidget* parent = nullptr);
+    ConsoleView(Workspace& workspace, RunSession& runs, QWidget* parent = nullptr);
 
     OutputView* text() const { return m_text; }
     // The messages in the text shown now; the first one is scrolled to the top.
@@ -36,7 +36,7 @@ private:
     // The message whose first printed line is (part of) that line of the text.
     const CompilerMessage* messageOnLine(const QString& line) const;
 
-    AppState& m_state;
+    Workspace& m_workspace;
     RunSession& m_runs;
     QCheckBox* m_autoScroll = nullptr;
     OutputView* m_text = nullptr;

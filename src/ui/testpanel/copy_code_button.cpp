@@ -1,7 +1,7 @@
 #include "ui/testpanel/copy_code_button.h"
 
 #include "ui/icons.h"
-#include "workspace/app_state.h"
+#include "workspace/workspace.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -13,23 +13,23 @@ constexpr int copiedShownMs = 1500;
 
 } // namespace
 
-CopyCodeButton::CopyCodeButton(AppState& state, QWidget* parent)
-    : QPushButton(parent), m_state(state) {
+CopyCodeButton::CopyCodeButton(Workspace& workspace, QWidget* parent)
+    : QPushButton(parent), m_workspace(workspace) {
     setObjectName(QStringLiteral("copyCodeButton"));
     setFocusPolicy(Qt::NoFocus);
     setIcon(symbolIcon(QStringLiteral("doc.on.doc")));
     setText(QStringLiteral("코드 복사"));
-    setEnabled(m_state.selectedFile());
-    connect(&m_state, &AppState::selectedFileChanged, this,
-            [this] { setEnabled(m_state.selectedFile()); });
+    setEnabled(m_workspace.selectedFile());
+    connect(&m_workspace, &Workspace::selectedFileChanged, this,
+            [this] { setEnabled(m_workspace.selectedFile()); });
     connect(this, &QPushButton::clicked, this, &CopyCodeButton::copy);
 }
 
 void CopyCodeButton::copy() {
-    const FileItem* file = m_state.selectedFile();
+    const FileItem* file = m_workspace.selectedFile();
     if (!file)
         return;
-    QGuiApplication::clipboard()->setText(m_state.fileText(file->id));
+    QGuiApplication::clipboard()->setText(m_workspace.fileText(file->id));
     setShowCopied(true);
     QTimer::singleShot(copiedShownMs, this, [this] { setShowCopied(false); });
 }

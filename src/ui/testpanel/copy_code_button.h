@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-class AppState;
+class Workspace;
 
 // "코드 복사": puts the selected file's text on the clipboard and reads
 // "복사됨!" for a while. Every click schedules its own reset, so a second
@@ -12,7 +12,7 @@ class CopyCodeButton : public QPushButton {
     Q_OBJECT
 
 public:
-    explicit CopyCodeButton(AppState& state, QWidget* parent = nullptr);
+    explicit CopyCodeButton(Workspace& workspace, QWidget* parent = nullptr);
 
     bool showsCopied() const { return m_showCopied; }
 
@@ -23,6 +23,6 @@ private:
     void copy();
     void setShowCopied(bool shown);
 
-    AppState& m_state;
+    Workspace& m_workspace;
     bool m_showCopied = false;
 };

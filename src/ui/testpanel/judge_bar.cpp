@@ -2,7 +2,7 @@
 
 #include "runner/checker.h"
 #include "runner/comparison.h"
-#include "workspace/app_state.h"
+#include "workspace/workspace.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -46,7 +46,8 @@ QComboBox* picker(const QString& name, QWidget* parent) {
 
 } // namespace
 
-JudgeBar::JudgeBar(AppState& state, QWidget* parent) : QWidget(parent), m_state(state) {
+JudgeBar::JudgeBar(Workspace& workspace, QWidget* parent)
+    : QWidget(parent), m_workspace(workspace), m_cases(workspace.cases()) {
     setObjectName(u"judgeBar"_s);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
@@ -84,9 +85,9 @@ JudgeBar::JudgeBar(AppState& state, QWidget* parent) : QWidget(parent), m_state(
     for (QComboBox* combo : {m_kind, m_program, m_style})
         connect(combo, &QComboBox::activated, this, &JudgeBar::choose);
     connect(m_tolerance, &QLineEdit::editingFinished, this, &JudgeBar::applyTolerance);
-    connect(&m_state, &AppState::judgeChoiceChanged, this, &JudgeBar::showChoice);
-    for (auto signal : {&AppState::fileAdded, &AppState::fileRemoved, &AppState::fileChanged}) {
-        connect(&m_state, signal, this, [this] {
+    connect(&m_cases, &CaseBook::judgeChoiceChanged, this, &JudgeBar::showChoice);
+    for (auto signal : {&Workspace::fileAdded, &Workspace::fileRemoved, &Workspace::fileChanged}) {
+        connect(&m_workspace, signal, this, [this] {
             if (fillPrograms())
                 showChoice();
         });
@@ -98,7 +99,7 @@ JudgeBar::JudgeBar(AppState& state, QWidget* parent) : QWidget(parent), m_state(
 // list is built again only when the names differ; true when it was.
 bool JudgeBar::fillPrograms() {
     QList<std::pair<QString, QUuid>> programs;
-    for (const FileItem& file : m_state.files()) {
+    for (const FileItem& file : m_workspace.files()) {
         if (isRunnable(file.language))
             programs.append({file.name, file.id});
     }
@@ -118,7 +119,7 @@ bool JudgeBar::fillPrograms() {
 }
 
 void JudgeBar::showChoice() {
-    const JudgeChoice& choice = m_state.judgeChoice();
+    const JudgeChoice& choice = m_cases.judgeChoice();
     const QSignalBlocker kindBlocker(m_kind);
     const QSignalBlocker programBlocker(m_program);
     const QSignalBlocker styleBlocker(m_style);
@@ -147,7 +148,7 @@ void JudgeBar::showChoice() {
 
 void JudgeBar::choose() {
     const QString kind = m_kind->currentData().toString();
-    JudgeChoice choice = m_state.judgeChoice();
+    JudgeChoice choice = m_cases.judgeChoice();
     if (kind == checkerKind || kind == interactorKind) {
         choice.program =
             kind == checkerKind ? JudgeChoice::Program::checker : JudgeChoice::Program::interactor;
@@ -163,7 +164,7 @@ void JudgeBar::choose() {
             kind == u"float"_s ? u"float:"_s + m_tolerance->text().trimmed() : kind);
         choice.comparison = mode.value_or(ComparisonMode{ComparisonMode::Kind::floating}).name();
     }
-    m_state.setJudgeChoice(choice);
+    m_cases.setJudgeChoice(choice);
     showChoice();
 }
 
@@ -176,7 +177,7 @@ void JudgeBar::applyTolerance() {
         showChoice();
         return;
     }
-    JudgeChoice choice = m_state.judgeChoice();
+    JudgeChoice choice = m_cases.judgeChoice();
     choice.comparison = mode->name();
-    m_state.setJudgeChoice(choice);
+    m_cases.setJudgeChoice(choice);
 }

@@ -6,7 +6,8 @@
 #include <QWidget>
 #include <utility>
 
-class AppState;
+class CaseBook;
+class Workspace;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -14,14 +15,15 @@ class QLineEdit;
 // The test panel's choice of how runs judge outputs: a comparison (with its
 // tolerance for floating-point answers) or one of the workspace's files as
 // the checker or the interactor, in the testlib or the package convention.
-// Shows the state's choice and writes every change back to it; a tolerance
+// Shows the active case list's choice and writes every change back to it; a tolerance
 // that is no number >= 0 is refused and the field shows the one in force.
 // When a judge problem's limits decide the verdicts, it says so.
 class JudgeBar : public QWidget {
     Q_OBJECT
 
 public:
-    explicit JudgeBar(AppState& state, QWidget* parent = nullptr);
+    // The files are the candidates for a checker or an interactor.
+    explicit JudgeBar(Workspace& workspace, QWidget* parent = nullptr);
 
 private:
     void showChoice();
@@ -29,7 +31,8 @@ private:
     void choose();
     void applyTolerance();
 
-    AppState& m_state;
+    Workspace& m_workspace;
+    CaseBook& m_cases;
     QComboBox* m_kind = nullptr;
     QLineEdit* m_tolerance = nullptr;
     QComboBox* m_program = nullptr;

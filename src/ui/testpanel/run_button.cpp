@@ -2,7 +2,7 @@
 
 #include "runner/run_session.h"
 #include "ui/style/style.h"
-#include "workspace/app_state.h"
+#include "workspace/workspace.h"
 
 #include <QPainter>
 
@@ -13,21 +13,21 @@ constexpr int spokes = 8;
 
 } // namespace
 
-RunButton::RunButton(AppState& state, RunSession& runs, QWidget* parent)
-    : QPushButton(parent), m_state(state), m_runs(runs) {
+RunButton::RunButton(Workspace& workspace, RunSession& runs, QWidget* parent)
+    : QPushButton(parent), m_workspace(workspace), m_runs(runs) {
     setObjectName(QStringLiteral("runButton"));
     setFocusPolicy(Qt::NoFocus);
     setIconSize(QSize(spinnerSize, spinnerSize));
     m_spin.setInterval(80);
     connect(&m_spin, &QTimer::timeout, this, &RunButton::drawSpinner);
     connect(&m_runs, &RunSession::runningChanged, this, &RunButton::refresh);
-    connect(&m_state, &AppState::selectedFileChanged, this, &RunButton::refresh);
+    connect(&m_workspace, &Workspace::selectedFileChanged, this, &RunButton::refresh);
     refresh();
 }
 
 void RunButton::refresh() {
     const bool running = m_runs.isRunning();
-    setEnabled(!running && m_state.selectedFile());
+    setEnabled(!running && m_workspace.selectedFile());
     // The sheet colours a running button orange.
     setSheetProperty(this, "running", running);
     setText(running ? QStringLiteral("실행 중...") : QStringLiteral("▶ 실행"));

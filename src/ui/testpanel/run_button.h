@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-class AppState;
+class Workspace;
 class RunSession;
 
 // "▶ 실행", or a turning spinner and "실행 중..." while a run goes on.
@@ -12,13 +12,13 @@ class RunButton : public QPushButton {
     Q_OBJECT
 
 public:
-    RunButton(AppState& state, RunSession& runs, QWidget* parent = nullptr);
+    RunButton(Workspace& workspace, RunSession& runs, QWidget* parent = nullptr);
 
 private:
     void refresh();
     void drawSpinner();
 
-    AppState& m_state;
+    Workspace& m_workspace;
     RunSession& m_runs;
     QTimer m_spin;
     int m_step = 0;

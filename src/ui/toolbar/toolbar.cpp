@@ -1,12 +1,13 @@
 #include "ui/toolbar/toolbar.h"
 
 #include "runner/run_session.h"
+#include "themes/theme_selection.h"
 #include "ui/accessibility.h"
 #include "ui/actions.h"
 #include "ui/commands.h"
 #include "ui/icons.h"
 #include "ui/style/style.h"
-#include "workspace/app_state.h"
+#include "workspace/workspace.h"
 
 #include <QActionGroup>
 #include <QLabel>
@@ -14,8 +15,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-Toolbar::Toolbar(AppState& state, Commands& commands, RunSession& runs, QWidget* parent)
-    : QWidget(parent), m_state(state), m_commands(commands), m_runs(runs) {
+Toolbar::Toolbar(Workspace& workspace, ThemeSelection& themes, Commands& commands, RunSession& runs,
+                 QWidget* parent)
+    : QWidget(parent), m_workspace(workspace), m_themes(themes), m_commands(commands),
+      m_runs(runs) {
     setObjectName(QStringLiteral("toolbar"));
     setAttribute(Qt::WA_StyledBackground);
     m_row = new QHBoxLayout(this);
@@ -53,18 +56,18 @@ Toolbar::Toolbar(AppState& state, Commands& commands, RunSession& runs, QWidget*
                                           QStringLiteral("gearshape"), QStringLiteral("설정"), {});
 
     connect(m_duplicate, &QToolButton::clicked, this, [this] {
-        if (const FileItem* file = m_state.selectedFile())
-            m_state.duplicateFile(file->id);
+        if (const FileItem* file = m_workspace.selectedFile())
+            m_workspace.duplicateFile(file->id);
     });
     connect(m_delete, &QToolButton::clicked, this, [this] {
-        if (const FileItem* file = m_state.selectedFile())
-            m_state.deleteFile(file->id);
+        if (const FileItem* file = m_workspace.selectedFile())
+            m_workspace.deleteFile(file->id);
     });
     connect(templateButton, &QToolButton::clicked, this, &Toolbar::templateBrowserRequested);
     connect(settings, &QToolButton::clicked, this, &Toolbar::settingsRequested);
     connect(m_run, &QToolButton::clicked, this, &Toolbar::runOrStop);
     connect(&m_runs, &RunSession::runningChanged, this, &Toolbar::showRunState);
-    connect(&m_state, &AppState::selectedFileChanged, this, &Toolbar::showSelection);
+    connect(&m_workspace, &Workspace::selectedFileChanged, this, &Toolbar::showSelection);
     showRunState(m_runs.isRunning());
     showSelection();
 }
@@ -109,12 +112,12 @@ QToolButton* Toolbar::addThemeMenu() {
     for (EditorTheme theme : allEditorThemes()) {
         QAction* action = menu->addAction(rawValue(theme));
         action->setCheckable(true);
-        action->setChecked(theme == m_state.theme());
+        action->setChecked(theme == m_themes.theme());
         group->addAction(action);
-        connect(action, &QAction::triggered, this, [this, theme] { m_state.setTheme(theme); });
+        connect(action, &QAction::triggered, this, [this, theme] { m_themes.setTheme(theme); });
     }
-    connect(&m_state, &AppState::themeChanged, menu, [this, group] {
-        group->actions().at(allEditorThemes().indexOf(m_state.theme()))->setChecked(true);
+    connect(&m_themes, &ThemeSelection::themeChanged, menu, [this, group] {
+        group->actions().at(allEditorThemes().indexOf(m_themes.theme()))->setChecked(true);
     });
     button->setMenu(menu);
     return button;
@@ -135,7 +138,7 @@ void Toolbar::runOrStop() {
 }
 
 void Toolbar::showSelection() {
-    const bool selected = m_state.selectedFile() != nullptr;
+    const bool selected = m_workspace.selectedFile() != nullptr;
     m_duplicate->setEnabled(selected);
     m_delete->setEnabled(selected);
 }

@@ -2,7 +2,8 @@
 
 #include <QWidget>
 
-class AppState;
+class ThemeSelection;
+class Workspace;
 class Commands;
 class RunSession;
 class QKeySequence;
@@ -17,7 +18,8 @@ class Toolbar : public QWidget {
     Q_OBJECT
 
 public:
-    Toolbar(AppState& state, Commands& commands, RunSession& runs, QWidget* parent = nullptr);
+    Toolbar(Workspace& workspace, ThemeSelection& themes, Commands& commands, RunSession& runs,
+            QWidget* parent = nullptr);
 
 signals:
     // Unlike its shortcut, the button opens the browser without a selected file too.
@@ -33,7 +35,8 @@ private:
     void runOrStop();
     void showSelection();
 
-    AppState& m_state;
+    Workspace& m_workspace;
+    ThemeSelection& m_themes;
     Commands& m_commands;
     RunSession& m_runs;
     QHBoxLayout* m_row = nullptr;

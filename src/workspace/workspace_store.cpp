@@ -1,0 +1,157 @@
+#include "workspace/workspace_store.h"
+
+#include "base/app_identity.h"
+#include "base/diagnostics.h"
+#include "themes/theme_selection.h"
+#include "workspace/save_file.h"
+#include "workspace/settings_store.h"
+#include "workspace/workspace.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+constexpr int autoSaveIntervalMs = 3000;
+
+// Encodes and replaces the save file in one step, then says how it went.
+// Runs on the UI thread or on the auto-save's worker, never on both at once.
+void writeWorkspace(const QString& path, const WorkspaceSnapshot& snapshot) {
+    // The folder is gone after a full reset; make it again rather than fail every tick.
+    QDir().mkpath(QFileInfo(path).path());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(encodeWorkspace(snapshot)) < 0 ||
+        !file.commit()) {
+        printDiagnostic(QStringLiteral("❌ 저장 실패: ") + file.errorString());
+        return;
+    }
+    printDiagnostic(QStringLiteral("✅ 저장 완료: %1개 파일, %2개 테스트케이스")
+                        .arg(snapshot.files.size())
+                        .arg(snapshot.testCases.size()));
+}
+
+} // namespace
+
+WorkspaceStore::WorkspaceStore(Workspace& workspace, SettingsStore& settings,
+                               ThemeSelection& themes, QObject* parent)
+    : QObject(parent), m_workspace(workspace), m_settings(settings), m_themes(themes) {
+    const QString folder = appDataFolder();
+    QDir().mkpath(folder);
+    m_saveFilePath = folder + QStringLiteral("/appdata.json");
+    loadData();
+    m_workspace.setSaveNow([this] { saveData(); });
+
+    m_saveTimer.setInterval(autoSaveIntervalMs);
+    connect(&m_saveTimer, &QTimer::timeout, this, &WorkspaceStore::autoSave);
+    m_saveTimer.start();
+}
+
+WorkspaceStore::~WorkspaceStore() {
+    m_saveTimer.stop();
+    m_workspace.setSaveNow({});
+    saveData();
+}
+
+void WorkspaceStore::resetData() {
+    m_workspace.clear();
+    saveData();
+}
+
+void WorkspaceStore::resetAll() {
+    // Folders and custom themes go too: the save below and any later theme
+    // change would otherwise write them back into the emptied store.
+    m_workspace.clear(true);
+    m_themes.reset();
+    m_settings.clear();
+    waitForBackgroundSave();
+    QDir(QFileInfo(m_saveFilePath).path()).removeRecursively();
+    saveData();
+    emit everythingReset();
+}
+
+// -- the save file
+
+std::optional<WorkspaceSnapshot> WorkspaceStore::snapshotForSave() {
+    if (m_saveBlocked) {
+        printDiagnostic(QStringLiteral(
+            "❌ 저장 실패: 읽을 수 없는 저장 파일을 보관하지 못해 덮어쓰지 않습니다"));
+        return std::nullopt;
+    }
+    if (m_saveGuard && !m_saveGuard()) {
+        printDiagnostic(QStringLiteral(
+            "❌ 저장 실패: 다른 Corvanta 창이 작업 공간을 이어받아 이 창은 저장하지 않습니다"));
+        return std::nullopt;
+    }
+    return m_workspace.snapshot();
+}
+
+void WorkspaceStore::saveData() {
+    const std::optional<WorkspaceSnapshot> snapshot = snapshotForSave();
+    // An older snapshot still being written must not land after this one.
+    waitForBackgroundSave();
+    if (snapshot)
+        writeWorkspace(m_saveFilePath, *snapshot);
+}
+
+void WorkspaceStore::autoSave() {
+    // Still writing the previous tick (a very large workspace): the next
+    // tick takes the newer state instead of queueing behind it.
+    if (m_backgroundSave.valid() &&
+        m_backgroundSave.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        return;
+    std::optional<WorkspaceSnapshot> snapshot = snapshotForSave();
+    if (!snapshot)
+        return;
+    // The snapshot shares its strings with the live lists; Qt's implicit
+    // sharing makes reading them on another thread safe, and an edit here
+    // detaches instead of touching what the writer reads.
+    m_backgroundSave =
+        std::async(std::launch::async, [path = m_saveFilePath, snapshot = std::move(*snapshot)] {
+            writeWorkspace(path, snapshot);
+        });
+}
+
+void WorkspaceStore::waitForBackgroundSave() {
+    if (m_backgroundSave.valid())
+        m_backgroundSave.wait();
+}
+
+void WorkspaceStore::loadData() {
+    printDiagnostic(QStringLiteral("📂 저장 경로: ") + m_saveFilePath);
+    QFile file(m_saveFilePath);
+    if (!file.exists()) {
+        printDiagnostic(QStringLiteral("📂 저장 파일 없음 - 새로 시작"));
+        return;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        printDiagnostic(QStringLiteral("❌ 로드 실패: ") + file.errorString());
+        keepUnreadableCopy();
+        return;
+    }
+    const auto decoded = decodeWorkspace(file.readAll());
+    if (const QString* error = std::get_if<QString>(&decoded)) {
+        printDiagnostic(QStringLiteral("❌ 로드 실패: ") + *error);
+        keepUnreadableCopy();
+        return;
+    }
+    const LoadedWorkspace& loaded = std::get<LoadedWorkspace>(decoded);
+    m_workspace.restore(loaded);
+    printDiagnostic(QStringLiteral("✅ 로드 완료: %1개 폴더, %2개 파일, %3개 테스트케이스")
+                        .arg(m_workspace.folders().size())
+                        .arg(m_workspace.files().size())
+                        .arg(m_workspace.cases().sharedList().cases.size()));
+}
+
+void WorkspaceStore::keepUnreadableCopy() {
+    const QString copy = m_saveFilePath + QStringLiteral(".unreadable-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    if (QFile::copy(m_saveFilePath, copy)) {
+        printDiagnostic(QStringLiteral("📦 읽을 수 없는 저장 파일을 보관했습니다: ") + copy);
+        return;
+    }
+    m_saveBlocked = true;
+    printDiagnostic(QStringLiteral("❌ 읽을 수 없는 저장 파일을 보관하지 못했습니다: ") + copy +
+                    QStringLiteral(" (이 파일을 덮어쓰지 않도록 저장을 멈춥니다)"));
+}
