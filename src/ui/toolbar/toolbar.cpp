@@ -102,7 +102,6 @@ QToolButton* Toolbar::addIconButton(const QString& objectName, const QString& sy
 QToolButton* Toolbar::addThemeMenu() {
     QToolButton* button = addIconButton(QStringLiteral("themeButton"),
                                         QStringLiteral("paintpalette"), QStringLiteral("테마"), {});
-    button->setPopupMode(QToolButton::InstantPopup);
     auto* menu = new QMenu(button);
     menu->setAccessibleName(QStringLiteral("테마"));
     auto* group = new QActionGroup(menu);
@@ -116,7 +115,7 @@ QToolButton* Toolbar::addThemeMenu() {
     connect(&m_state, &AppState::themeChanged, menu, [this, group] {
         group->actions().at(allEditorThemes().indexOf(m_state.theme()))->setChecked(true);
     });
-    button->setMenu(menu);
+    popUpOnPress(button, menu);
     return button;
 }
 
