@@ -122,17 +122,25 @@ TEST_F(ProblemTabTest, ShowsTheFetchedProblemAndCountsTheCooldownDownFromItsEnd)
     EXPECT_EQ(bar.findChild<QLabel*>(u"problemLimits"_s)->text(),
               u"시간 2초 · 메모리 128 MB, 문제 기준"_s);
 
+    // The button keeps its width as the seconds count down, so the row stays put.
+    const auto width = [&] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        return searchButton()->width();
+    };
     tickAt(std::chrono::milliseconds(300));
     EXPECT_EQ(searchButton()->text(), u"10초"_s);
     EXPECT_FALSE(searchButton()->isEnabled());
+    const int countingWidth = width();
     const qsizetype requests = server.requests().size();
     QTest::keyClick(find<QLineEdit>(u"problemNumber"_s), Qt::Key_Return);
     EXPECT_EQ(server.requests().size(), requests);
 
     tickAt(std::chrono::milliseconds(9500));
     EXPECT_EQ(searchButton()->text(), u"1초"_s);
+    EXPECT_EQ(width(), countingWidth);
     tickAt(std::chrono::seconds(10));
     EXPECT_EQ(searchButton()->text(), u"검색"_s);
+    EXPECT_EQ(width(), countingWidth);
     EXPECT_TRUE(searchButton()->isEnabled());
 }
 
