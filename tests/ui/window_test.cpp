@@ -179,6 +179,22 @@ TEST_F(WindowTest, ThemeMenuWorksThroughAccessibility) {
     menu->close();
 }
 
+// The green run button stays green under the mouse, not a disabled grey.
+TEST_F(WindowTest, RunButtonKeepsItsHueUnderTheMouse) {
+    auto* run = window->findChild<QWidget*>(u"runButton"_s);
+    // Drawn in the window, over the toolbar, as the screen shows it.
+    const auto face = [&] {
+        const QPoint inside = run->mapTo(window.get(), QPoint(3, run->height() / 2));
+        return window->grab().toImage().pixelColor(inside);
+    };
+    const QColor idle = face();
+    QTest::mouseMove(run);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return run->underMouse(); }));
+    const QColor hovered = face();
+    EXPECT_GT(hovered.hsvSaturationF(), 0.4);
+    EXPECT_LT(std::abs(hovered.hsvHue() - idle.hsvHue()), 15);
+}
+
 TEST_F(WindowTest, StopButtonStopsTheRunningProgram) {
     state->settings().setExecution({.executionTimeout = 0});
     state->createFile(u"forever.py"_s, ProgrammingLanguage::python);
