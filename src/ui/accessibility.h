@@ -6,6 +6,8 @@
 
 class QAbstractButton;
 class QListWidget;
+class QMenu;
+class QToolButton;
 
 // Screen readers name a control by its visible text, which Qt passes on by
 // itself. An icon-only button has none: its tooltip carries the shortcut
@@ -18,6 +20,12 @@ void nameIconButton(QAbstractButton* button, const QString& label,
 // its "select" action selects without moving the current row.
 void currentFollowsSelection(QListWidget* list);
 
+// Opens `menu` under `button` when it is pressed, by a click or by a screen
+// reader. A menu set on the button itself is offered to readers only as a
+// "show menu" action that does nothing in the instant-popup mode, and opens
+// in a nested event loop that holds up the reader's call until it closes.
+void popUpOnPress(QToolButton* button, QMenu* menu);
+
 // A scroll area a screen reader can read while it is hidden and shown.
 // Qt's own interface for scroll areas counts the scroll bars only while
 // they are visible and does not check the index it is asked for: a reader
@@ -29,5 +37,5 @@ class ScrollArea : public QScrollArea {
     Q_OBJECT
 
 public:
-    explicit ScrollArea(QWidget* parent = nullptr);
+    using QScrollArea::QScrollArea;
 };

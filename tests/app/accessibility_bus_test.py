@@ -180,6 +180,14 @@ class Bus:
             root, lambda node: node is not None and node.getRole() == role)
 
 
+def press(node, what):
+    action = node.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    if "Press" not in names:
+        raise Failure(f"{what} cannot be pressed through the bus")
+    action.doAction(names.index("Press"))
+
+
 def check(app, bus, deadline):
     at = bus.pyatspi
     for menu, item in (("파일", "새 파일"), ("실행", "코드 실행"), ("알고리즘", "템플릿 라이브러리"),
@@ -197,10 +205,7 @@ def check(app, bus, deadline):
             f"welcome card {language}", lambda: bus.find(app, language, at.ROLE_PUSH_BUTTON),
             deadline)
 
-    action = cards["C++"].queryAction()
-    if not any(action.getName(i) == "Press" for i in range(action.nActions)):
-        raise Failure("the C++ card cannot be pressed through the bus")
-    action.doAction(next(i for i in range(action.nActions) if action.getName(i) == "Press"))
+    press(cards["C++"], "the C++ card")
 
     editor = bus.wait_for("the editor named solution.cpp",
                           lambda: bus.find(app, "solution.cpp", at.ROLE_TEXT), deadline)
@@ -214,6 +219,18 @@ def check(app, bus, deadline):
                  lambda: bus.find(app, "C++", at.ROLE_LABEL), deadline)
     bus.wait_for("the welcome cards gone from the screen",
                  lambda: not any(bus.showing(card) for card in cards.values()), deadline)
+
+    # An open menu is reached from the application, and an entry chosen
+    # there takes effect and closes it as a click does.
+    theme_button = bus.find(app, "테마", at.ROLE_PUSH_BUTTON)
+    press(theme_button, "the theme button")
+    light = bus.wait_for("the theme menu's Light",
+                         lambda: bus.find(app, "Light", at.ROLE_MENU_ITEM), deadline)
+    press(light, "Light")
+    bus.wait_for("the theme menu closed", lambda: not bus.showing(light), deadline)
+    press(theme_button, "the theme button")
+    bus.wait_for("Light checked in the theme menu", lambda: bus.showing(light) and
+                 light.getState().contains(at.STATE_CHECKED), deadline)
 
     unnamed = [node.getRoleName() for node in bus.find_all(app, at.ROLE_PUSH_BUTTON)
                if not node.name]

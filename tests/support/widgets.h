@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -20,19 +21,35 @@ template <typename T = QWidget> T* named(QWidget* root, const QString& name) {
     return nullptr;
 }
 
-// Right-clicks `target` at `at` and chooses `entry` in the menu that opens.
+// The entry named `name` of an open popup (a menu, a picker), reached as a
+// screen reader reaches it: the popup among the application's windows, the
+// entry among its children. None fails the test and gives null.
+inline QAccessibleInterface* popupEntry(QWidget* popup, const QString& name) {
+    QAccessibleInterface* application = QAccessible::queryAccessibleInterface(qApp);
+    for (int i = 0; i < application->childCount(); ++i) {
+        QAccessibleInterface* window = application->child(i);
+        for (int j = 0; window->object() == popup && j < window->childCount(); ++j) {
+            if (window->child(j)->text(QAccessible::Name) == name)
+                return window->child(j);
+        }
+    }
+    ADD_FAILURE() << "no entry " << name.toStdString() << " reached from the application";
+    return nullptr;
+}
+
+inline void pressPopupEntry(QWidget* popup, const QString& name) {
+    if (QAccessibleInterface* entry = popupEntry(popup, name))
+        entry->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+}
+
+// Right-clicks `target` at `at` and chooses `entry` in the menu that opens,
+// through its accessible action; the menu closes as after a click.
 inline void chooseFromContextMenu(QWidget* target, QPoint at, const QString& entry) {
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
     QApplication::sendEvent(target, &event);
-    QMenu* menu = nullptr;
+    QPointer<QMenu> menu;
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())); }));
-    for (QAction* action : menu->actions()) {
-        if (action->text() == entry) {
-            menu->close();
-            action->trigger();
-            return;
-        }
-    }
-    ADD_FAILURE() << "no menu entry " << entry.toStdString();
+    pressPopupEntry(menu, entry);
+    EXPECT_TRUE(!menu || !menu->isVisible());
 }

@@ -2,6 +2,7 @@
 #include "problems/problem_session.h"
 #include "support/printers.h"
 #include "support/test_support.h"
+#include "support/widgets.h"
 #include "ui/problem/problem_tab.h"
 #include "ui/testpanel/judge_bar.h"
 #include "ui/window_context.h"
@@ -76,13 +77,14 @@ protected:
         QMetaObject::invokeMethod(find<QObject>(u"cooldownTimer"_s), "timeout");
     }
 
+    // Through the picker's accessible interface, as a screen reader picks.
     void pickTier(const QString& name) {
         find<QPushButton>(u"randomButton"_s)->click();
-        for (QPushButton* button : tab->findChildren<QPushButton*>(u"tierButton"_s)) {
-            if (button->accessibleName() == name)
-                return button->click();
-        }
-        ADD_FAILURE() << "no tier button named " << name.toStdString();
+        QAccessibleInterface* tier = popupEntry(find(u"tierPicker"_s), name);
+        ASSERT_TRUE(tier);
+        QSignalSpy picked(static_cast<QPushButton*>(tier->object()), &QPushButton::clicked);
+        tier->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        ASSERT_TRUE(picked.wait());
     }
 
     QStringList texts(const QString& objectName) const {
@@ -123,17 +125,25 @@ TEST_F(ProblemTabTest, ShowsTheFetchedProblemAndCountsTheCooldownDownFromItsEnd)
     EXPECT_EQ(bar.findChild<QLabel*>(u"problemLimits"_s)->text(),
               u"시간 2초 · 메모리 128 MB, 문제 기준"_s);
 
+    // The button keeps its width as the seconds count down, so the row stays put.
+    const auto width = [&] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        return searchButton()->width();
+    };
     tickAt(std::chrono::milliseconds(300));
     EXPECT_EQ(searchButton()->text(), u"10초"_s);
     EXPECT_FALSE(searchButton()->isEnabled());
+    const int countingWidth = width();
     const qsizetype requests = server.requests().size();
     QTest::keyClick(find<QLineEdit>(u"problemNumber"_s), Qt::Key_Return);
     EXPECT_EQ(server.requests().size(), requests);
 
     tickAt(std::chrono::milliseconds(9500));
     EXPECT_EQ(searchButton()->text(), u"1초"_s);
+    EXPECT_EQ(width(), countingWidth);
     tickAt(std::chrono::seconds(10));
     EXPECT_EQ(searchButton()->text(), u"검색"_s);
+    EXPECT_EQ(width(), countingWidth);
     EXPECT_TRUE(searchButton()->isEnabled());
 }
 

@@ -181,6 +181,20 @@ TEST_F(SheetsTest, TheWindowOpensTheTourOnceAndTheCreatorsOnRequest) {
             sheet = window.findChild<NewFileSheet*>();
             return sheet && sheet->isVisible();
         }));
+        // The chosen language's card is drawn apart from the others.
+        const auto face = [&](const char* card) {
+            auto* widget = sheet->findChild<QWidget*>(QLatin1StringView(card));
+            return widget->grab().toImage().pixelColor(4, widget->height() / 2);
+        };
+        const auto apart = [](QColor a, QColor b) {
+            return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                             std::abs(a.blue() - b.blue())});
+        };
+        sheet->chooseLanguage(ProgrammingLanguage::python);
+        const QColor chosen = face("languageCard_py");
+        EXPECT_GE(apart(face("languageCard_c"), chosen), 24);
+        sheet->chooseLanguage(ProgrammingLanguage::c);
+        EXPECT_EQ(face("languageCard_c"), chosen);
         QTest::keyClick(sheet, Qt::Key_Escape);
         EXPECT_FALSE(sheet->isVisible());
     }

@@ -18,7 +18,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
-#include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -149,23 +148,50 @@ TEST_F(WindowTest, TemplateShortcutNeedsASelectionWhileTheButtonAlwaysOpens) {
     EXPECT_EQ(opened.count(), 2);
 }
 
-TEST_F(WindowTest, ThemeMenuChecksTheThemeInUse) {
-    QAbstractButton* themes = named(u"테마"_s);
-    QMenu* menu = themes->findChild<QMenu*>();
-    ASSERT_TRUE(menu);
-    const auto checked = [&] {
-        QStringList names;
-        for (QAction* action : menu->actions()) {
-            if (action->isChecked())
-                names.append(action->text());
-        }
-        return names;
+// The theme menu as a screen reader uses it: opened by the button's press
+// action, reached from the application with the theme in use checked; a
+// theme chosen there applies to the window and the menu closes.
+TEST_F(WindowTest, ThemeMenuWorksThroughAccessibility) {
+    const auto openMenu = [this] {
+        QAccessible::queryAccessibleInterface(named(u"테마"_s))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        return QApplication::activePopupWidget();
     };
-    EXPECT_EQ(checked(), QStringList{rawValue(owners->themes.theme())});
-    menu->actions().at(1)->trigger();
-    EXPECT_EQ(owners->themes.theme(), allEditorThemes().at(1));
+    QWidget* menu = openMenu();
+    ASSERT_TRUE(menu);
+    const auto checked = [&](const QString& name) {
+        QAccessibleInterface* entry = popupEntry(menu, name);
+        return entry && entry->state().checked;
+    };
+    EXPECT_TRUE(checked(u"Dark"_s));
+    const QColor before = window->palette().color(QPalette::Window);
+    pressPopupEntry(menu, u"Light"_s);
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_EQ(owners->themes.theme(), EditorTheme::light);
+    EXPECT_NE(window->palette().color(QPalette::Window), before);
+
     owners->themes.setTheme(EditorTheme::nord);
-    EXPECT_EQ(checked(), QStringList{rawValue(EditorTheme::nord)});
+    ASSERT_EQ(openMenu(), menu);
+    EXPECT_TRUE(checked(u"Nord"_s));
+    EXPECT_FALSE(checked(u"Light"_s));
+    menu->close();
+}
+
+// The green run button stays green under the mouse, not a disabled grey.
+TEST_F(WindowTest, RunButtonKeepsItsHueUnderTheMouse) {
+    auto* run = window->findChild<QWidget*>(u"runButton"_s);
+    // Drawn in the window, over the toolbar, as the screen shows it.
+    const auto face = [&] {
+        const QPoint inside = run->mapTo(window.get(), QPoint(3, run->height() / 2));
+        return window->grab().toImage().pixelColor(inside);
+    };
+    const QColor idle = face();
+    QTest::mouseMove(run);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return run->underMouse(); }));
+    const QColor hovered = face();
+    EXPECT_GT(hovered.hsvSaturationF(), 0.4);
+    EXPECT_LT(std::abs(hovered.hsvHue() - idle.hsvHue()), 15);
 }
 
 TEST_F(WindowTest, StopButtonStopsTheRunningProgram) {

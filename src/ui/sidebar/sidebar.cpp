@@ -77,7 +77,6 @@ QWidget* Sidebar::buildHeader() {
 
     auto* sort = iconButton(QStringLiteral("arrow.up.arrow.down"), QStringLiteral("정렬"), header);
     sort->setObjectName(QStringLiteral("sidebarSort"));
-    sort->setPopupMode(QToolButton::InstantPopup);
     auto* menu = new QMenu(sort);
     menu->setObjectName(QStringLiteral("sortMenu"));
     auto* orders = new QActionGroup(menu);
@@ -92,7 +91,7 @@ QWidget* Sidebar::buildHeader() {
         connect(action, &QAction::triggered, this,
                 [this, order = order] { m_model->setSortOrder(order); });
     }
-    sort->setMenu(menu);
+    popUpOnPress(sort, menu);
 
     auto* folder =
         iconButton(QStringLiteral("folder.badge.plus"), QStringLiteral("새 폴더"), header);

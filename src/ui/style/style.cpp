@@ -99,7 +99,6 @@ QPushButton[primary="true"]:disabled { background: <key-cap>; color: <text-40>; 
 #toolbar QToolButton { color: <text>; border: none; border-radius: 6px; padding: 5px; }
 #toolbar QToolButton:hover, #tabBar QToolButton:hover { background: <hover>; }
 #toolbar QToolButton:pressed, #tabBar QToolButton:pressed { background: <pressed>; }
-#toolbar QToolButton::menu-indicator { image: none; width: 0; }
 #toolbar QToolButton#runButton { font-weight: 600; padding: 5px 10px; }
 /* The toolbar's grey hover would make the green button look disabled. */
 #toolbar QToolButton#runButton:hover, #runButton:hover { background: <green-hover>; }
@@ -122,7 +121,6 @@ QSplitter::handle { background: <sidebar>; }
 #sidebarSection { color: <text-60>; font-size: 9pt; font-weight: 600; }
 #sidebarHeader QToolButton { border: none; border-radius: 5px; padding: 3px; }
 #sidebarHeader QToolButton:hover, QToolButton[languageCard]:hover { background: <hover>; }
-#sidebarHeader QToolButton::menu-indicator { image: none; width: 0; }
 #sidebarSearch {
     background: <background-50>; color: <text>; border: 1px solid <divider>;
     border-radius: 6px; padding: 3px 2px;

@@ -105,7 +105,6 @@ QToolButton* Toolbar::addIconButton(const QString& objectName, const QString& sy
 QToolButton* Toolbar::addThemeMenu() {
     QToolButton* button = addIconButton(QStringLiteral("themeButton"),
                                         QStringLiteral("paintpalette"), QStringLiteral("테마"), {});
-    button->setPopupMode(QToolButton::InstantPopup);
     auto* menu = new QMenu(button);
     menu->setAccessibleName(QStringLiteral("테마"));
     auto* group = new QActionGroup(menu);
@@ -119,7 +118,7 @@ QToolButton* Toolbar::addThemeMenu() {
     connect(&m_themes, &ThemeSelection::themeChanged, menu, [this, group] {
         group->actions().at(allEditorThemes().indexOf(m_themes.theme()))->setChecked(true);
     });
-    button->setMenu(menu);
+    popUpOnPress(button, menu);
     return button;
 }
 
