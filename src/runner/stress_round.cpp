@@ -277,6 +277,22 @@ QString StressPrograms::ruleLabel() const {
     return m_checker ? u"채점기"_s : m_comparison.label();
 }
 
+QString stressFailureWords(StressRound::Failure failure) {
+    switch (failure) {
+    case StressRound::Failure::wrongAnswer:
+        return u"틀렸습니다"_s;
+    case StressRound::Failure::timeLimit:
+        return u"시간 초과"_s;
+    case StressRound::Failure::memoryLimit:
+        return u"메모리 초과"_s;
+    case StressRound::Failure::runtimeError:
+        return u"런타임 에러"_s;
+    case StressRound::Failure::outputLimit:
+        return u"출력 초과"_s;
+    }
+    return {};
+}
+
 bool isSmallerInput(QByteArrayView a, QByteArrayView b) {
     if (a.size() != b.size())
         return a.size() < b.size();

@@ -44,6 +44,9 @@ struct StressRound {
     QByteArray output;
 };
 
+// How the solution failed, in the judge's words.
+QString stressFailureWords(StressRound::Failure failure);
+
 // The file the programs of one worker's rounds read their input from: in
 // memory and rewritten in place, because creating or truncating a file on
 // disk costs more than a small program's whole run.

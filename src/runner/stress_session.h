@@ -42,6 +42,9 @@ struct StressProgress {
     double roundsPerSecond = 0; // of the search, from its first round
 };
 
+// One line on where a session stands; once finished, the search's counts.
+QString stressProgressLine(const StressProgress& progress);
+
 struct StressResult {
     enum class Outcome {
         noDifference,   // the budget ran out without a failure
