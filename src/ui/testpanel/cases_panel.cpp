@@ -10,6 +10,7 @@
 #include "ui/testpanel/copy_code_button.h"
 #include "ui/testpanel/judge_bar.h"
 #include "ui/testpanel/run_button.h"
+#include "ui/testpanel/stress_pane.h"
 #include "workspace/app_state.h"
 
 #include <QButtonGroup>
@@ -40,6 +41,8 @@ CasesPanel::CasesPanel(AppState& state, RunSession& runs, ProblemSession& proble
     m_pages->addWidget(m_testCases);
     m_pages->addWidget(m_console);
     m_pages->addWidget(new ProblemTab(state, problems, m_pages));
+    m_stress = new StressPane(m_state, m_pages);
+    m_pages->addWidget(m_stress);
     column->addWidget(m_pages, 1);
 
     // Toggled, not clicked: a screen reader's action toggles.
@@ -77,6 +80,8 @@ QWidget* CasesPanel::buildHeader() {
         addTabButton(Tab::console, QStringLiteral("terminal"), QStringLiteral("콘솔"), header));
     row->addWidget(
         addTabButton(Tab::baekjoon, QStringLiteral("globe"), QStringLiteral("백준"), header));
+    row->addWidget(
+        addTabButton(Tab::stress, QStringLiteral("dice"), QStringLiteral("스트레스"), header));
     row->addStretch();
     row->addWidget(new JudgeBar(m_state, header));
     row->addSpacing(8);
