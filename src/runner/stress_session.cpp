@@ -30,8 +30,11 @@ QString stressProgressLine(const StressProgress& progress) {
     case StressProgress::Phase::finished:
         break;
     }
-    return u"라운드 "_s + QString::number(progress.rounds) + u" · 초당 "_s +
-           QString::number(progress.roundsPerSecond, 'f', 1) + u" · "_s + elapsed;
+    QString line = u"라운드 "_s + QString::number(progress.rounds) + u" · 초당 "_s +
+                   QString::number(progress.roundsPerSecond, 'f', 1) + u" · "_s + elapsed;
+    if (progress.phase == StressProgress::Phase::finished && progress.shrinkRounds > 0)
+        line += u" · 반례 줄이기 시도 "_s + QString::number(progress.shrinkRounds);
+    return line;
 }
 
 StressSession::StressSession(StressSetup setup, QObject* parent)

@@ -20,6 +20,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+const QString checkerRule = u"채점기"_s;
+
 QComboBox* programPicker(const QString& name, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setAccessibleName(name);
@@ -205,7 +207,7 @@ void StressPane::start() {
         RunLimits::fromSettings(m_state.settings().execution(), m_state.judgeChoice());
     // Rounds are timed in whole seconds: never sooner than the limit.
     setup.timeLimitSeconds = (limits.timeLimitMs + 999) / 1000;
-    m_ruleLabel = judging.checker ? u"채점기"_s : judging.comparison.label();
+    m_ruleLabel = judging.checker ? checkerRule : judging.comparison.label();
 
     showHeadline({}, false);
     m_session = new StressSession(setup, this);
@@ -253,13 +255,16 @@ void StressPane::showResult(const StressResult& result) {
     case StressResult::Outcome::counterexample:
         break;
     }
-    QString headline = u"❌ 반례: "_s + stressFailureWords(round.failure) + u" (생성기 인자: "_s +
-                       call + u")\n"_s + round.message;
+    QString headline =
+        u"❌ 반례: "_s + stressFailureWords(round.failure) + u" (생성기 인자: "_s + call + u')';
+    // A comparison's words are the diff's summary; a checker's are its own.
+    if (round.failure != StressRound::Failure::wrongAnswer || m_ruleLabel == checkerRule)
+        headline += u'\n' + round.message;
     if (result.found.input.size() != round.input.size()) {
         headline += u"\n처음 찾은 반례 "_s + QString::number(result.found.input.size()) +
                     u"바이트에서 "_s + QString::number(round.input.size()) + u"바이트로 줄임"_s;
     }
-    showHeadline(headline.trimmed(), true);
+    showHeadline(headline, true);
     m_caseInput = round.input;
     m_caseAnswer = round.answer;
     m_input->setPlainText(QString::fromUtf8(round.input));
