@@ -68,8 +68,9 @@ void StressSession::stop() {
 void StressSession::work() {
     PrepareOptions options = m_setup.prepare;
     options.stop = &m_stop;
-    const StressPrograms programs = StressPrograms::prepare(m_setup.sources, m_setup.comparison,
-                                                            m_setup.timeLimitSeconds, options);
+    const StressPrograms programs =
+        StressPrograms::prepare(m_setup.sources, m_setup.comparison, m_setup.timeLimitSeconds,
+                                m_setup.memoryLimitKiB, options);
     StressResult result;
     if (m_stop.isStopped()) {
         result.outcome = StressResult::Outcome::stopped;

@@ -25,7 +25,8 @@ struct StressSetup {
     StressPrograms::Sources sources;
     StressPattern pattern;
     ComparisonMode comparison;
-    int timeLimitSeconds = 5; // for every program of a round
+    int timeLimitSeconds = 5;  // for every program of a round
+    qint64 memoryLimitKiB = 0; // for the solution; 0: none
     StressBudget budget;
     int workers = 0; // 0: one per core
     // Round N (from 0) gives the generator seed firstSeed + N.

@@ -207,6 +207,7 @@ void StressPane::start() {
         RunLimits::fromSettings(m_state.settings().execution(), m_state.judgeChoice());
     // Rounds are timed in whole seconds: never sooner than the limit.
     setup.timeLimitSeconds = (limits.timeLimitMs + 999) / 1000;
+    setup.memoryLimitKiB = limits.memoryLimitKiB;
     m_ruleLabel = judging.checker ? checkerRule : judging.comparison.label();
 
     showHeadline({}, false);
