@@ -13,8 +13,9 @@
 namespace {
 
 WorkspaceSnapshot snapshotOf(const LoadedWorkspace& loaded) {
-    WorkspaceSnapshot snapshot{loaded.files, loaded.folders, {}, std::nullopt, loaded.testCases,
-                               loaded.judge, loaded.ownCases};
+    WorkspaceSnapshot snapshot{loaded.files,    loaded.folders,      {},
+                               std::nullopt,    loaded.testCases,    loaded.judge,
+                               loaded.ownCases, loaded.stressChoices};
     for (const FileItem& tab : loaded.openTabs)
         snapshot.openTabIds.append(tab.id);
     if (loaded.selectedFile)

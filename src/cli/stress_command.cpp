@@ -126,22 +126,6 @@ std::optional<StressSource> readSource(const QString& path, QString* error) {
     return StressSource{QString::fromUtf8(file.readAll()), *language, QFileInfo(path).fileName()};
 }
 
-QString failureWords(StressRound::Failure failure) {
-    switch (failure) {
-    case StressRound::Failure::wrongAnswer:
-        return u"틀렸습니다"_s;
-    case StressRound::Failure::timeLimit:
-        return u"시간 초과"_s;
-    case StressRound::Failure::memoryLimit:
-        return u"메모리 초과"_s;
-    case StressRound::Failure::runtimeError:
-        return u"런타임 에러"_s;
-    case StressRound::Failure::outputLimit:
-        return u"출력 초과"_s;
-    }
-    return {};
-}
-
 QString shown(const QByteArray& bytes) {
     if (bytes.size() <= shownBytes)
         return QString::fromUtf8(bytes);
@@ -151,23 +135,6 @@ QString shown(const QByteArray& bytes) {
 
 QString generatorCall(const StressRound& round) {
     return (QStringList{QString::number(round.seed)} + round.arguments).join(u' ');
-}
-
-QString progressLine(const StressProgress& progress) {
-    const QString elapsed = QString::number(progress.elapsedSeconds, 'f', 1) + u"초"_s;
-    switch (progress.phase) {
-    case StressProgress::Phase::preparing:
-        return u"컴파일 중 · "_s + elapsed;
-    case StressProgress::Phase::searching:
-        return u"라운드 "_s + QString::number(progress.rounds) + u" · 초당 "_s +
-               QString::number(progress.roundsPerSecond, 'f', 1) + u" · "_s + elapsed;
-    case StressProgress::Phase::shrinking:
-        return u"반례 줄이는 중 · 시도 "_s + QString::number(progress.shrinkRounds) + u" · "_s +
-               elapsed;
-    case StressProgress::Phase::finished:
-        break;
-    }
-    return {};
 }
 
 // The smallest number N above those of the folder's cases (N.in, N.ans,
@@ -243,7 +210,7 @@ int report(const StressResult& result, const QString& outputFolder) {
     case StressResult::Outcome::counterexample:
         break;
     }
-    QString text = u"❌ 반례: "_s + failureWords(round.failure) + u" (생성기 인자: "_s +
+    QString text = u"❌ 반례: "_s + stressFailureWords(round.failure) + u" (생성기 인자: "_s +
                    generatorCall(round) + u")\n"_s + round.message + u'\n';
     if (result.found.input.size() != round.input.size()) {
         text += u"처음 찾은 반례 "_s + QString::number(result.found.input.size()) +
@@ -305,7 +272,7 @@ int runStress(const QStringList& arguments) {
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
     if (terminal) {
         QObject::connect(&session, &StressSession::progressed, [](const StressProgress& progress) {
-            print(stderr, u"\r"_s + progressLine(progress) + u"\x1b[K"_s);
+            print(stderr, u"\r"_s + stressProgressLine(progress) + u"\x1b[K"_s);
         });
     }
     QObject::connect(&session, &StressSession::finished, &loop, [&](const StressResult& finished) {

@@ -14,6 +14,7 @@
 #include "ui/testpanel/case_card.h"
 #include "ui/testpanel/cases_panel.h"
 #include "ui/testpanel/cases_view.h"
+#include "ui/testpanel/stress_pane.h"
 #include "ui/window_context.h"
 
 #include <QAbstractButton>
@@ -99,6 +100,33 @@ void runSampleCases(SceneContext& context, CasesPanel::Tab tab) {
     panel.findChild<QScrollArea*>(QStringLiteral("testCaseList"))->verticalScrollBar()->setValue(0);
 }
 
+// A square in int against Python's exact one, on a size past the overflow:
+// one value, so the picture does not wait for a search or a shrink.
+void stressCounterexample(SceneContext& context) {
+    Workspace& workspace = context.owners.workspace;
+    const auto add = [&](const QString& name, ProgrammingLanguage language, const char* code) {
+        workspace.createFile(name, language);
+        workspace.setFileText(*workspace.selectedFileId(), QString::fromUtf8(code));
+        return *workspace.selectedFileId();
+    };
+    const QUuid brute = add(QStringLiteral("brute.py"), ProgrammingLanguage::python,
+                            "n = int(input())\nprint(n * n)\n");
+    const QUuid generator = add(QStringLiteral("gen.py"), ProgrammingLanguage::python,
+                                "import sys\nprint(sys.argv[2])\n");
+    add(QStringLiteral("square.cpp"), ProgrammingLanguage::cpp,
+        "#include <cstdio>\n\nint main() {\n    int n;\n    std::scanf(\"%d\", &n);\n"
+        "    std::printf(\"%d\\n\", n * n);\n}\n");
+    CasesPanel& panel = testPanel(context);
+    panel.selectTab(CasesPanel::Tab::stress);
+    StressPane& pane = *panel.stressPane();
+    pane.setChoice({generator, brute, QStringLiteral("[46341..46341]")});
+    pane.findChild<QAbstractButton*>(QStringLiteral("stressButton"))->click();
+    while (pane.isRunning())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    auto* panes = context.window.findChild<QSplitter*>(QStringLiteral("mainAreaSplitter"));
+    panes->setSizes({panes->height() - 420, 420});
+}
+
 Scene settingsScene(const QString& name, SettingsTab tab) {
     return {QStringLiteral("settings-") + name + QStringLiteral(".png"),
             [tab](SceneContext& context) {
@@ -173,6 +201,7 @@ const QList<Scene>& gallery() {
              [](SceneContext& context) { runSampleCases(context, CasesPanel::Tab::testCases); }},
             {QStringLiteral("console.png"),
              [](SceneContext& context) { runSampleCases(context, CasesPanel::Tab::console); }},
+            {QStringLiteral("stress.png"), stressCounterexample},
             settingsScene(QStringLiteral("editor"), SettingsTab::editor),
             settingsScene(QStringLiteral("indentation"), SettingsTab::indentation),
             settingsScene(QStringLiteral("templates"), SettingsTab::templates),

@@ -65,14 +65,27 @@ QString endDescription(const ProgramRun::Outcome& end, int timeLimitSeconds) {
     return errors.isEmpty() ? what : what + u'\n' + errors;
 }
 
+// Through the exec helper only under a memory limit: the helper costs about
+// as much as a small program's whole run.
 ProgramRun::Outcome execute(const PreparedProgram& program, const QStringList& extraArguments,
-                            const QString& inputPath, int timeLimitSeconds,
-                            const StopSignal* stop) {
-    ProgramRun run(program.program(), program.arguments() + extraArguments);
+                            const QString& inputPath, int timeLimitSeconds, const StopSignal* stop,
+                            qint64 memoryLimitKiB = 0) {
+    std::optional<PreparedProgram::Command> measured;
+    if (memoryLimitKiB > 0)
+        measured = program.command(memoryLimitKiB);
+    ProgramRun run(measured ? measured->program : program.program(),
+                   (measured ? measured->arguments : program.arguments()) + extraArguments);
+    if (measured)
+        run.setMeasured(measured->limits);
     run.setInputFile(inputPath);
     run.setTimeLimit(std::chrono::seconds(timeLimitSeconds));
     run.setStopSignal(stop);
-    return run.run();
+    ProgramRun::Outcome end = run.run();
+    // A program that ends before the helper catches it is still past the limit.
+    if (end.status == Status::finished && measured && end.usage &&
+        end.usage->peakMemoryKiB > memoryLimitKiB)
+        end.status = Status::memoryLimitExceeded;
+    return end;
 }
 
 StressRound& blame(StressRound& round, StressRole culprit, const QString& message) {
@@ -168,10 +181,12 @@ bool StressInput::store(QByteArrayView bytes, QString* error) {
 }
 
 StressPrograms StressPrograms::prepare(const Sources& sources, ComparisonMode comparison,
-                                       int timeLimitSeconds, const PrepareOptions& options) {
+                                       int timeLimitSeconds, qint64 memoryLimitKiB,
+                                       const PrepareOptions& options) {
     StressPrograms programs;
     programs.m_comparison = comparison;
     programs.m_timeLimitSeconds = timeLimitSeconds;
+    programs.m_memoryLimitKiB = memoryLimitKiB;
     const auto named = [&](const StressSource& source) {
         PrepareOptions own = options;
         own.sourceName = source.name;
@@ -245,7 +260,7 @@ StressRound StressPrograms::run(quint64 seed, const QList<qint64>& values,
     round.answer = brute.standardOutput;
 
     const ProgramRun::Outcome solved =
-        execute(*m_solution, {}, input.path(), m_timeLimitSeconds, stop);
+        execute(*m_solution, {}, input.path(), m_timeLimitSeconds, stop, m_memoryLimitKiB);
     if (stopped(solved))
         return round;
     round.output = solved.standardOutput;
@@ -275,6 +290,22 @@ StressRound StressPrograms::run(quint64 seed, const QList<qint64>& values,
 
 QString StressPrograms::ruleLabel() const {
     return m_checker ? u"채점기"_s : m_comparison.label();
+}
+
+QString stressFailureWords(StressRound::Failure failure) {
+    switch (failure) {
+    case StressRound::Failure::wrongAnswer:
+        return u"틀렸습니다"_s;
+    case StressRound::Failure::timeLimit:
+        return u"시간 초과"_s;
+    case StressRound::Failure::memoryLimit:
+        return u"메모리 초과"_s;
+    case StressRound::Failure::runtimeError:
+        return u"런타임 에러"_s;
+    case StressRound::Failure::outputLimit:
+        return u"출력 초과"_s;
+    }
+    return {};
 }
 
 bool isSmallerInput(QByteArrayView a, QByteArrayView b) {

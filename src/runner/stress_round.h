@@ -44,6 +44,9 @@ struct StressRound {
     QByteArray output;
 };
 
+// How the solution failed, in the judge's words.
+QString stressFailureWords(StressRound::Failure failure);
+
 // The file the programs of one worker's rounds read their input from: in
 // memory and rewritten in place, because creating or truncating a file on
 // disk costs more than a small program's whole run.
@@ -86,9 +89,11 @@ public:
         CheckerStyle checkerStyle = CheckerStyle::testlib;
     };
 
-    // `options` serves all of them; each gets its own source name.
+    // `options` serves all of them; each gets its own source name. The
+    // memory limit (0: none) holds the solution only, as a judge does.
     static StressPrograms prepare(const Sources& sources, ComparisonMode comparison,
-                                  int timeLimitSeconds, const PrepareOptions& options);
+                                  int timeLimitSeconds, qint64 memoryLimitKiB,
+                                  const PrepareOptions& options);
 
     // A program that could not be made ready: the round says whose and why.
     std::optional<StressRound> failure() const;
@@ -108,6 +113,7 @@ private:
     std::optional<Checker> m_checker;
     ComparisonMode m_comparison;
     int m_timeLimitSeconds = 0;
+    qint64 m_memoryLimitKiB = 0;
 };
 
 // Whether input `a` is smaller than `b`: fewer bytes, then a smaller sum of

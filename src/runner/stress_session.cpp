@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int progressIntervalMs = 250;
@@ -15,6 +17,25 @@ std::chrono::duration<double> secondsOf(double seconds) {
 }
 
 } // namespace
+
+QString stressProgressLine(const StressProgress& progress) {
+    const QString elapsed = QString::number(progress.elapsedSeconds, 'f', 1) + u"초"_s;
+    switch (progress.phase) {
+    case StressProgress::Phase::preparing:
+        return u"컴파일 중 · "_s + elapsed;
+    case StressProgress::Phase::shrinking:
+        return u"반례 줄이는 중 · 시도 "_s + QString::number(progress.shrinkRounds) + u" · "_s +
+               elapsed;
+    case StressProgress::Phase::searching:
+    case StressProgress::Phase::finished:
+        break;
+    }
+    QString line = u"라운드 "_s + QString::number(progress.rounds) + u" · 초당 "_s +
+                   QString::number(progress.roundsPerSecond, 'f', 1) + u" · "_s + elapsed;
+    if (progress.phase == StressProgress::Phase::finished && progress.shrinkRounds > 0)
+        line += u" · 반례 줄이기 시도 "_s + QString::number(progress.shrinkRounds);
+    return line;
+}
 
 StressSession::StressSession(StressSetup setup, QObject* parent)
     : QObject(parent), m_setup(std::move(setup)), m_progressTimer(this) {
@@ -47,8 +68,9 @@ void StressSession::stop() {
 void StressSession::work() {
     PrepareOptions options = m_setup.prepare;
     options.stop = &m_stop;
-    const StressPrograms programs = StressPrograms::prepare(m_setup.sources, m_setup.comparison,
-                                                            m_setup.timeLimitSeconds, options);
+    const StressPrograms programs =
+        StressPrograms::prepare(m_setup.sources, m_setup.comparison, m_setup.timeLimitSeconds,
+                                m_setup.memoryLimitKiB, options);
     StressResult result;
     if (m_stop.isStopped()) {
         result.outcome = StressResult::Outcome::stopped;

@@ -25,7 +25,8 @@ struct StressSetup {
     StressPrograms::Sources sources;
     StressPattern pattern;
     ComparisonMode comparison;
-    int timeLimitSeconds = 5; // for every program of a round
+    int timeLimitSeconds = 5;  // for every program of a round
+    qint64 memoryLimitKiB = 0; // for the solution; 0: none
     StressBudget budget;
     int workers = 0; // 0: one per core
     // Round N (from 0) gives the generator seed firstSeed + N.
@@ -41,6 +42,9 @@ struct StressProgress {
     double elapsedSeconds = 0;
     double roundsPerSecond = 0; // of the search, from its first round
 };
+
+// One line on where a session stands; once finished, the search's counts.
+QString stressProgressLine(const StressProgress& progress);
 
 struct StressResult {
     enum class Outcome {

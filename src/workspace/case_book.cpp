@@ -120,10 +120,19 @@ void CaseBook::setOwnList(const QUuid& fileId, const std::optional<CaseList>& li
     announceSwitch(before);
 }
 
+void CaseBook::setStressChoice(const QUuid& fileId, const StressChoice& choice) {
+    if (choice == StressChoice())
+        m_stress.remove(fileId);
+    else
+        m_stress.insert(fileId, choice);
+}
+
 void CaseBook::forgetFiles(const QList<QUuid>& fileIds) {
     const CaseList before = active();
-    for (const QUuid& id : fileIds)
+    for (const QUuid& id : fileIds) {
         m_own.remove(id);
+        m_stress.remove(id);
+    }
     const auto dropGoneProgram = [&](CaseList& list) {
         if (list.judge.program != JudgeChoice::Program::none &&
             fileIds.contains(list.judge.programFileId)) {
@@ -154,9 +163,11 @@ void CaseBook::copyOwnList(const QUuid& from, const QUuid& to) {
     setOwnList(to, copy);
 }
 
-void CaseBook::restore(const CaseList& shared, const QHash<QUuid, CaseList>& own) {
+void CaseBook::restore(const CaseList& shared, const QHash<QUuid, CaseList>& own,
+                       const QHash<QUuid, StressChoice>& stress) {
     const CaseList before = active();
     m_shared = shared;
     m_own = own;
+    m_stress = stress;
     announceSwitch(before);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "workspace/case_list.h"
+#include "workspace/stress_choice.h"
 
 #include <QHash>
 #include <QList>
@@ -45,12 +46,19 @@ public:
     void setOwnList(const QUuid& fileId, const std::optional<CaseList>& list);
     const QHash<QUuid, CaseList>& ownLists() const { return m_own; }
 
+    // What the stress test of a solution file was last run against; the
+    // default when nothing was chosen for it.
+    StressChoice stressChoice(const QUuid& fileId) const { return m_stress.value(fileId); }
+    void setStressChoice(const QUuid& fileId, const StressChoice& choice);
+    const QHash<QUuid, StressChoice>& stressChoices() const { return m_stress; }
+
     // The workspace's files were removed or copied: their own lists follow,
     // and a run must not look for a checker that is gone.
     void forgetFiles(const QList<QUuid>& fileIds);
     void copyOwnList(const QUuid& from, const QUuid& to);
     // Everything at once: a save file read, or a workspace emptied.
-    void restore(const CaseList& shared, const QHash<QUuid, CaseList>& own);
+    void restore(const CaseList& shared, const QHash<QUuid, CaseList>& own,
+                 const QHash<QUuid, StressChoice>& stress = {});
 
 signals:
     // Changes of the active list only: a view shows that one.
@@ -69,5 +77,6 @@ private:
 
     CaseList m_shared;
     QHash<QUuid, CaseList> m_own;
+    QHash<QUuid, StressChoice> m_stress;
     std::optional<QUuid> m_activeFile;
 };

@@ -109,6 +109,7 @@ struct DocumentLists {
     QJsonArray testCases;
     std::optional<QJsonValue> judge;
     QJsonArray fileCases;
+    QJsonArray stressChoices;
 };
 
 std::variant<DocumentLists, QString> readDocument(const QByteArray& bytes) {
@@ -144,6 +145,10 @@ std::variant<DocumentLists, QString> readDocument(const QByteArray& bytes) {
     lists.fileCases = reader.optional(root, QStringLiteral("fileCases"), QJsonValue::Array, top)
                           .value_or(QJsonArray())
                           .toArray();
+    lists.stressChoices =
+        reader.optional(root, QStringLiteral("stressChoices"), QJsonValue::Array, top)
+            .value_or(QJsonArray())
+            .toArray();
     if (reader.failed())
         return error;
     return lists;
@@ -365,6 +370,51 @@ bool decodeFileCases(const QJsonArray& fileCases, Reader& reader, LoadedWorkspac
     return true;
 }
 
+QJsonArray encodeStressChoices(const WorkspaceSnapshot& snapshot) {
+    QJsonArray array;
+    for (const FileItem& file : snapshot.files) {
+        const auto choice = snapshot.stressChoices.constFind(file.id);
+        if (choice == snapshot.stressChoices.constEnd())
+            continue;
+        QJsonObject entry{{QStringLiteral("fileId"), uuidString(file.id)},
+                          {QStringLiteral("pattern"), choice->pattern}};
+        if (!choice->generatorFileId.isNull())
+            entry.insert(QStringLiteral("generatorFileId"), uuidString(choice->generatorFileId));
+        if (!choice->bruteForceFileId.isNull())
+            entry.insert(QStringLiteral("bruteForceFileId"), uuidString(choice->bruteForceFileId));
+        array.append(entry);
+    }
+    return array;
+}
+
+// A program the document does not hold is left unchosen.
+bool decodeStressChoices(const QJsonArray& choices, Reader& reader, LoadedWorkspace& loaded) {
+    const auto heldFile = [&](const std::optional<QJsonValue>& value) {
+        const auto id = value ? parseUuid(value->toString()) : std::nullopt;
+        const bool held = id && std::any_of(loaded.files.begin(), loaded.files.end(),
+                                            [&](const FileItem& file) { return file.id == *id; });
+        return held ? *id : QUuid();
+    };
+    for (qsizetype i = 0; i < choices.size(); ++i) {
+        const QString where = indexed(QStringLiteral("stressChoices"), i);
+        const QJsonObject o = reader.check(choices.at(i), QJsonValue::Object, where).toObject();
+        const auto fileId = reader.require(o, QStringLiteral("fileId"), QJsonValue::String, where);
+        const QString pattern =
+            reader.require(o, QStringLiteral("pattern"), QJsonValue::String, where).toString();
+        const auto generator =
+            reader.optional(o, QStringLiteral("generatorFileId"), QJsonValue::String, where);
+        const auto bruteForce =
+            reader.optional(o, QStringLiteral("bruteForceFileId"), QJsonValue::String, where);
+        if (reader.failed())
+            return false;
+        const QUuid solution = heldFile(fileId);
+        if (!solution.isNull())
+            loaded.stressChoices.insert(
+                solution, StressChoice{heldFile(generator), heldFile(bruteForce), pattern});
+    }
+    return true;
+}
+
 } // namespace
 
 QByteArray encodeWorkspace(const WorkspaceSnapshot& snapshot) {
@@ -389,6 +439,8 @@ QByteArray encodeWorkspace(const WorkspaceSnapshot& snapshot) {
         root.insert(QStringLiteral("judge"), encodeJudge(snapshot.judge));
     if (!snapshot.ownCases.isEmpty())
         root.insert(QStringLiteral("fileCases"), encodeFileCases(snapshot));
+    if (!snapshot.stressChoices.isEmpty())
+        root.insert(QStringLiteral("stressChoices"), encodeStressChoices(snapshot));
 
     QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Compact);
     // A solidus byte can only stand inside a string (UTF-8 never uses 0x2F in
@@ -411,7 +463,8 @@ std::variant<LoadedWorkspace, QString> decodeWorkspace(const QByteArray& bytes) 
         !matchTabsAndSelection(lists, reader, loaded) ||
         !decodeTestCases(lists.testCases, reader, loaded.testCases) ||
         (lists.judge && !decodeJudge(*lists.judge, reader, loaded.files, loaded.judge)) ||
-        !decodeFileCases(lists.fileCases, reader, loaded))
+        !decodeFileCases(lists.fileCases, reader, loaded) ||
+        !decodeStressChoices(lists.stressChoices, reader, loaded))
         return error;
     return loaded;
 }

@@ -3,6 +3,7 @@
 #include "base/records.h"
 #include "workspace/case_list.h"
 #include "workspace/judge_choice.h"
+#include "workspace/stress_choice.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -23,6 +24,8 @@ struct WorkspaceSnapshot {
     JudgeChoice judge;
     // Files with cases of their own; written in the files' order.
     QHash<QUuid, CaseList> ownCases;
+    // Solution files' stress test choices; written in the files' order.
+    QHash<QUuid, StressChoice> stressChoices;
 };
 
 // What a document yields once its bad entries are dropped and its tab and
@@ -39,6 +42,7 @@ struct LoadedWorkspace {
     JudgeChoice judge;
     // Only for files the document holds.
     QHash<QUuid, CaseList> ownCases;
+    QHash<QUuid, StressChoice> stressChoices;
 };
 
 QByteArray encodeWorkspace(const WorkspaceSnapshot& snapshot);

@@ -298,7 +298,8 @@ WorkspaceSnapshot Workspace::snapshot() {
                              m_selectedFileId,
                              m_cases.sharedList().cases,
                              m_cases.sharedList().judge,
-                             m_cases.ownLists()};
+                             m_cases.ownLists(),
+                             m_cases.stressChoices()};
 }
 
 void Workspace::restore(const LoadedWorkspace& loaded) {
@@ -319,6 +320,6 @@ void Workspace::restore(const LoadedWorkspace& loaded) {
     if (!loaded.testCases.isEmpty())
         shared.cases = loaded.testCases;
     shared.judge = loaded.judge;
-    m_cases.restore(shared, loaded.ownCases);
+    m_cases.restore(shared, loaded.ownCases, loaded.stressChoices);
     m_cases.setActiveFile(m_selectedFileId);
 }

@@ -99,6 +99,24 @@ TEST(StressSessionTest, OtherProgramsFailuresAreReportedAsTheirs) {
     }
 }
 
+// Only the solution is held to the memory limit, as a judge holds it.
+TEST(StressSessionTest, ASolutionPastTheMemoryLimitIsACounterexample) {
+    ASSERT_TRUE(toolInstalled("python3"));
+    const StressSource hungry = python("data = b'1' * (96 << 20)\nprint(input())\n");
+    StressSetup setup;
+    setup.sources.solution = hungry;
+    setup.sources.bruteForce = hungry;
+    setup.sources.generator = python("print(1)\n");
+    setup.memoryLimitKiB = 64 * 1024;
+    setup.budget = {.rounds = 4, .shrinkSeconds = 0};
+    StressSession session(setup);
+    const StressResult result = runToEnd(session);
+    ASSERT_EQ(result.outcome, StressResult::Outcome::counterexample);
+    EXPECT_EQ(result.smallest.failure, StressRound::Failure::memoryLimit);
+    EXPECT_TRUE(result.smallest.message.startsWith(u"메모리 초과"_s))
+        << result.smallest.message.toStdString();
+}
+
 // Alive means in the process group and not yet a zombie.
 bool groupIsGone(int group) {
     for (const QString& entry : QDir(u"/proc"_s).entryList(QDir::Dirs)) {

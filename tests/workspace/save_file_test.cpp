@@ -124,7 +124,7 @@ TEST(SaveFile, KeepsTheJudgeChoice) {
     EXPECT_EQ(dropped, JudgeChoice());
 }
 
-// A file's own cases and choice travel beside the shared list; an entry for a
+// A file's own cases and choices travel beside the shared list; an entry for a
 // file the document does not hold is dropped.
 TEST(SaveFile, KeepsEachFilesOwnCases) {
     WorkspaceSnapshot snapshot = goldenSnapshot();
@@ -134,7 +134,9 @@ TEST(SaveFile, KeepsEachFilesOwnCases) {
     tokens.comparison = u"tokens"_s;
     snapshot.ownCases.insert(fileB, CaseList{{own}, tokens});
     snapshot.ownCases.insert(testId, CaseList{});
+    snapshot.stressChoices.insert(fileA, StressChoice{fileB, testId, u"[1..9]"_s});
     const LoadedWorkspace loaded = decodeOk(encodeWorkspace(snapshot));
+    EXPECT_EQ(loaded.stressChoices.value(fileA), (StressChoice{fileB, {}, u"[1..9]"_s}));
     ASSERT_EQ(loaded.ownCases.size(), 1);
     EXPECT_EQ(loaded.ownCases[fileB].cases[0].input, u"7"_s);
     EXPECT_EQ(loaded.ownCases[fileB].cases[0].id, own.id);
@@ -193,7 +195,7 @@ TEST(SaveFile, RegressionTimesOfAnySizeAreWrittenBackAsRead) {
             R"("openTabIds":[],"testCases":[]})";
         const LoadedWorkspace loaded = decodeOk(document);
         const WorkspaceSnapshot again{loaded.files,     loaded.folders, {}, {},
-                                      loaded.testCases, loaded.judge,   {}};
+                                      loaded.testCases, loaded.judge,   {}, {}};
         EXPECT_EQ(encodeWorkspace(again), document) << time;
     }
 }

@@ -149,7 +149,7 @@ QDialog[sheet="true"] { background: <background>; border: 1px solid <divider>; b
 #sectionTitle { font-weight: bold; }
 #fileExtension { color: <text-60>; font-family: monospace; }
 #sheetError { color: <error>; }
-#testPanel, #testCaseList, #testCaseListContent, #consoleView {
+#testPanel, #testCaseList, #testCaseListContent, #consoleView, #stressPane {
     background: <background>;
 }
 #testPanelHeader, #testCaseBar { background: <sidebar>; }
@@ -160,12 +160,15 @@ QDialog[sheet="true"] { background: <background>; border: 1px solid <divider>; b
 #testPanelTab:checked { color: white; background: <blue>; }
 #passSummary { color: <text-60>; font-size: 11pt; padding: 4px 10px; }
 #passSummary[allPassed="true"] { color: <green>; }
-#runButton {
+#runButton, #stressButton {
     color: white; background: <green>; border: none; border-radius: 6px;
     padding: 8px 16px; font-size: 12pt; font-weight: 600;
 }
-#runButton:disabled { background: <green-50>; }
-#runButton[running="true"] { background: <orange>; }
+#runButton:disabled, #stressButton:disabled { background: <green-50>; }
+#runButton[running="true"], #stressButton[running="true"] { background: <orange>; }
+#stressProgress { color: <text-60>; font-size: 11pt; }
+#stressHeadline { color: <text>; }
+#stressHeadline[verdict="fail"] { color: <red>; }
 
 #testCaseCard { background: <sidebar>; border-radius: 8px; }
 #caseTitle { color: <text>; font-size: 12pt; }

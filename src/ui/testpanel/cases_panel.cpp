@@ -10,6 +10,7 @@
 #include "ui/testpanel/copy_code_button.h"
 #include "ui/testpanel/judge_bar.h"
 #include "ui/testpanel/run_button.h"
+#include "ui/testpanel/stress_pane.h"
 #include "workspace/workspace.h"
 
 #include <QButtonGroup>
@@ -42,6 +43,8 @@ CasesPanel::CasesPanel(Workspace& workspace, const SettingsStore& settings, RunS
     m_pages->addWidget(m_testCases);
     m_pages->addWidget(m_console);
     m_pages->addWidget(new ProblemTab(workspace.cases(), settings, problems, m_pages));
+    m_stress = new StressPane(workspace, settings, m_pages);
+    m_pages->addWidget(m_stress);
     column->addWidget(m_pages, 1);
 
     // Toggled, not clicked: a screen reader's action toggles.
@@ -79,6 +82,8 @@ QWidget* CasesPanel::buildHeader() {
         addTabButton(Tab::console, QStringLiteral("terminal"), QStringLiteral("콘솔"), header));
     row->addWidget(
         addTabButton(Tab::baekjoon, QStringLiteral("globe"), QStringLiteral("백준"), header));
+    row->addWidget(
+        addTabButton(Tab::stress, QStringLiteral("dice"), QStringLiteral("스트레스"), header));
     row->addStretch();
     row->addWidget(new JudgeBar(m_workspace, header));
     row->addSpacing(8);

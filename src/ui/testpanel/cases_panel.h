@@ -15,9 +15,10 @@ class Workspace;
 class CaseModel;
 class CasesView;
 class ProblemSession;
+class StressPane;
 
-// The lower pane of the window: a header with the tabs "테스트", "콘솔" and
-// "백준", the copy-code button, the pass summary and the run button, over
+// The lower pane of the window: a header with the tabs "테스트", "콘솔",
+// "백준" and "스트레스", the copy-code button, the pass summary and the run button, over
 // the selected tab's page. Every run of the window's run session, whoever
 // started it, shows the console; one that ends shows the first failing case,
 // or the console when nothing could run, opened at the first compiler message.
@@ -25,7 +26,7 @@ class CasesPanel : public QWidget {
     Q_OBJECT
 
 public:
-    enum class Tab { testCases, console, baekjoon };
+    enum class Tab { testCases, console, baekjoon, stress };
 
     CasesPanel(Workspace& workspace, const SettingsStore& settings, RunSession& runs,
                ProblemSession& problems, QWidget* parent = nullptr);
@@ -34,6 +35,7 @@ public:
     void selectTab(Tab tab);
     CasesView* testCasesView() const { return m_testCases; }
     ConsoleView* consoleView() const { return m_console; }
+    StressPane* stressPane() const { return m_stress; }
 
 private:
     QWidget* buildHeader();
@@ -50,4 +52,5 @@ private:
     QStackedWidget* m_pages = nullptr;
     CasesView* m_testCases = nullptr;
     ConsoleView* m_console = nullptr;
+    StressPane* m_stress = nullptr;
 };

@@ -138,7 +138,10 @@ private:
 
 } // namespace
 
-DiffView::DiffView(QWidget* parent) : QWidget(parent) {
+DiffView::DiffView(QWidget* parent) : DiffView(u"기대 출력"_s, u"실제 출력"_s, parent) {}
+
+DiffView::DiffView(const QString& expectedTitle, const QString& actualTitle, QWidget* parent)
+    : QWidget(parent) {
     setObjectName(u"diffView"_s);
     setAttribute(Qt::WA_StyledBackground);
     auto* layout = new QVBoxLayout(this);
@@ -161,8 +164,8 @@ DiffView::DiffView(QWidget* parent) : QWidget(parent) {
     layout->addLayout(header);
 
     m_panes = new QBoxLayout(QBoxLayout::LeftToRight);
-    m_expected = addPane(u"기대 출력"_s, m_panes);
-    m_actual = addPane(u"실제 출력"_s, m_panes);
+    m_expected = addPane(expectedTitle, m_panes);
+    m_actual = addPane(actualTitle, m_panes);
     layout->addLayout(m_panes, 1);
     m_remainder = new QLabel;
     m_remainder->setObjectName(u"diffRemainder"_s);

@@ -24,6 +24,8 @@ public:
     static constexpr int sideBySideWidth = 560;
 
     explicit DiffView(QWidget* parent = nullptr);
+    // The outputs under titles of their own, where they are not a case's.
+    DiffView(const QString& expectedTitle, const QString& actualTitle, QWidget* parent = nullptr);
 
     // `ruleLabel` names the comparison rule that judged the outputs. `shown`
     // follows once the comparison is laid out, at once for small outputs.
