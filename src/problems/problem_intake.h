@@ -1,0 +1,43 @@
+#pragma once
+
+#include "base/records.h"
+#include "problems/problem_batches.h"
+#include "workspace/judge_choice.h"
+
+#include <QList>
+#include <QString>
+#include <QUuid>
+#include <functional>
+
+class AppState;
+class ProblemSession;
+
+// Turns the problems the browser sent into files of the workspace, on the UI
+// thread: one problem becomes one file, a contest a folder of files in the
+// contest's order. A file is named after its problem and never replaces an
+// existing one; it starts with the user's starter code of the new-file
+// sheet's language. Each new file's samples and limits go to the case hook,
+// and a Baekjoon problem is fetched through the problem session, so the
+// problem tab shows it, unless the judge's cooldown is still running.
+class ProblemIntake {
+public:
+    using CaseHook = std::function<void(const QUuid& fileId, const QList<TestCase>& cases,
+                                        const JudgeChoice& limitsAndComparison)>;
+
+    ProblemIntake(AppState& state, ProblemSession& session, CaseHook giveCases);
+
+    // The files made, and what arrived in a few words for the window to show;
+    // an empty batch makes nothing and says nothing.
+    struct Outcome {
+        QList<QUuid> files;
+        QString message;
+    };
+    Outcome receive(const ReceivedBatch& batch);
+
+private:
+    void fetchFromJudge(const QList<ReceivedProblem>& problems);
+
+    AppState& m_state;
+    ProblemSession& m_session;
+    CaseHook m_giveCases;
+};
