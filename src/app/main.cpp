@@ -6,6 +6,7 @@
 #include "ui/commands.h"
 #include "ui/icons.h"
 #include "ui/main_window.h"
+#include "ui/problem_receiving.h"
 #include "workspace/app_state.h"
 
 #include <QApplication>
@@ -104,6 +105,7 @@ int main(int argc, char** argv) {
                      [&window] { warnWorkspaceLost(window); });
     reportFirstPaintIfAsked(window);
     window.show();
+    window.receiving().start();
     QTimer::singleShot(0, &window, [&heap] { heap.release(); });
     return app.exec();
 }

@@ -5,6 +5,7 @@
 #include "ui/actions.h"
 #include "ui/commands.h"
 #include "ui/editor_pane.h"
+#include "ui/problem_receiving.h"
 #include "ui/settings/settings_window.h"
 #include "ui/sheets/help_panel.h"
 #include "ui/sheets/new_file_sheet.h"
@@ -18,6 +19,7 @@
 #include "ui/tabs/tab_bar.h"
 #include "ui/testpanel/cases_panel.h"
 #include "ui/testpanel/console_view.h"
+#include "ui/toolbar/receiving_label.h"
 #include "ui/toolbar/toolbar.h"
 #include "workspace/app_state.h"
 
@@ -48,6 +50,7 @@ MainWindow::MainWindow(AppState& state, Commands& commands, QWidget* parent)
     new Style(m_state, this);
     m_runs = new RunSession(m_state, this);
     m_problems = new ProblemSession(m_state, CrawlerEndpoints::fromEnvironment(), this);
+    buildReceiving();
     setWindowTitle(QStringLiteral("Corvanta"));
     setMinimumSize(1000, 700);
     resize(1280, 820);
@@ -60,6 +63,7 @@ MainWindow::MainWindow(AppState& state, Commands& commands, QWidget* parent)
             &MainWindow::templateBrowserRequested);
     connect(toolbar, &Toolbar::settingsRequested, this, &MainWindow::settingsRequested);
     connect(this, &MainWindow::settingsRequested, this, &MainWindow::openSettings);
+    toolbar->addStatus(new ReceivingLabel(*m_receiving, toolbar));
     column->addWidget(toolbar);
     column->addWidget(buildPanes(), 1);
     setCentralWidget(central);
@@ -67,6 +71,20 @@ MainWindow::MainWindow(AppState& state, Commands& commands, QWidget* parent)
     buildMenus();
     connectCommands();
     connectRuns();
+}
+
+void MainWindow::buildReceiving() {
+    // Until each file keeps cases of its own, a received problem's samples
+    // and limits become the shared list, as applying a judge problem does.
+    const auto useAsSharedCases = [this](const QUuid&, const QList<TestCase>& cases,
+                                         const JudgeChoice& limits) {
+        m_state.setTestCases(cases);
+        JudgeChoice choice = m_state.judgeChoice();
+        choice.timeLimitMs = limits.timeLimitMs;
+        choice.memoryLimitMb = limits.memoryLimitMb;
+        m_state.setJudgeChoice(choice);
+    };
+    m_receiving = new ProblemReceiving(m_state, *m_problems, useAsSharedCases, this);
 }
 
 QWidget* MainWindow::buildSidebar() {
@@ -210,7 +228,7 @@ void MainWindow::openOnboarding() {
 void MainWindow::openSettings() {
     if (const auto* open = findChild<SettingsWindow*>(); open && open->isVisible())
         return;
-    auto* window = new SettingsWindow(m_state, QFontDatabase::families(), this);
+    auto* window = new SettingsWindow(m_state, QFontDatabase::families(), m_receiving, this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->open();
 }

@@ -5,6 +5,7 @@
 class AppState;
 class CasesPanel;
 class Commands;
+class ProblemReceiving;
 class ProblemSession;
 class RunSession;
 class EditorPane;
@@ -33,6 +34,7 @@ public:
     QuickCreateOverlay* quickCreate() const { return m_quickCreate; }
     RunSession& runs() const { return *m_runs; }
     ProblemSession& problems() const { return *m_problems; }
+    ProblemReceiving& receiving() const { return *m_receiving; }
     // The sheets open window-modal and delete themselves when they close.
     void openNewFileSheet();
     void openOnboarding();
@@ -53,12 +55,14 @@ private:
     void connectCommands();
     void showOnboardingIfUnseen();
     void connectRuns();
+    void buildReceiving();
     void togglePanel();
 
     AppState& m_state;
     Commands& m_commands;
     RunSession* m_runs = nullptr;
     ProblemSession* m_problems = nullptr;
+    ProblemReceiving* m_receiving = nullptr;
     QuickCreateOverlay* m_quickCreate = nullptr;
     EditorPane* m_editorPane = nullptr;
     CasesPanel* m_testPanel = nullptr;

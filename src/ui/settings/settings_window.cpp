@@ -48,7 +48,7 @@ const QList<TabInfo>& tabTable() {
 } // namespace
 
 SettingsWindow::SettingsWindow(AppState& state, const QStringList& installedFamilies,
-                               QWidget* parent)
+                               ProblemReceiving* receiving, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("settingsWindow"));
     setWindowTitle(QStringLiteral("설정"));
@@ -75,7 +75,7 @@ SettingsWindow::SettingsWindow(AppState& state, const QStringList& installedFami
     addPage(SettingsTab::indentation, new IndentationSettingsPage(state, this));
     addPage(SettingsTab::templates, new TemplateSettingsPage(state, this));
     addPage(SettingsTab::execution, new ExecutionSettingsPage(state, this));
-    addPage(SettingsTab::extensions, new ExtensionsSettingsPage(state, this));
+    addPage(SettingsTab::extensions, new ExtensionsSettingsPage(state, receiving, this));
     addPage(SettingsTab::customTheme, new CustomThemeSettingsSection(state, this));
     addPage(SettingsTab::shortcuts, new ShortcutsSettingsPage(this));
     addPage(SettingsTab::changelog, new ChangelogPage(this));

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class AppState;
+class ProblemReceiving;
 class QListWidget;
 class QStackedWidget;
 
@@ -28,9 +29,10 @@ class SettingsWindow : public QDialog {
     Q_OBJECT
 
 public:
-    // `installedFamilies`: the system's font families, for the font picker.
+    // `installedFamilies`: the system's font families, for the font picker;
+    // `receiving`: whether problems can arrive, when the window receives them.
     SettingsWindow(AppState& state, const QStringList& installedFamilies,
-                   QWidget* parent = nullptr);
+                   ProblemReceiving* receiving = nullptr, QWidget* parent = nullptr);
 
     SettingsTab selectedTab() const;
     void selectTab(SettingsTab tab);

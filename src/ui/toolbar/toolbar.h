@@ -19,6 +19,9 @@ class Toolbar : public QWidget {
 public:
     Toolbar(AppState& state, Commands& commands, RunSession& runs, QWidget* parent = nullptr);
 
+    // A compact status, after the free space and before the theme menu.
+    void addStatus(QWidget* status);
+
 signals:
     // Unlike its shortcut, the button opens the browser without a selected file too.
     void templateBrowserRequested();
