@@ -101,8 +101,10 @@ int main(int argc, char** argv) {
     MainWindow window(state, commands);
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
                      [&window] { bringToFront(window); });
-    QObject::connect(&instance, &SingleInstance::workspaceLost, &window,
-                     [&window] { warnWorkspaceLost(window); });
+    QObject::connect(&instance, &SingleInstance::workspaceLost, &window, [&window] {
+        window.receiving().stop();
+        warnWorkspaceLost(window);
+    });
     reportFirstPaintIfAsked(window);
     window.show();
     window.receiving().start();

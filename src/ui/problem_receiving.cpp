@@ -18,6 +18,13 @@ void ProblemReceiving::start() {
     follow(m_state.settings().receiving());
 }
 
+void ProblemReceiving::stop() {
+    disconnect(&m_state.settings(), &SettingsStore::receivingChanged, this,
+               &ProblemReceiving::follow);
+    m_receiver.stop();
+    emit statusChanged(m_receiver.status());
+}
+
 void ProblemReceiving::follow(const ReceivingSettings& settings) {
     if (settings.receiving)
         m_receiver.listen(quint16(settings.port));

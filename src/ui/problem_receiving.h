@@ -25,6 +25,9 @@ public:
     // Starts following the settings; not done on construction, so a window
     // made without the application (tests, the gallery) never takes a port.
     void start();
+    // Stops for good: another start owns the workspace now, and a problem
+    // received here would never be saved.
+    void stop();
     const ReceiverStatus& status() const { return m_receiver.status(); }
 
 signals:
