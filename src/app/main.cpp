@@ -5,6 +5,7 @@
 #include "base/diagnostics.h"
 #include "ui/icons.h"
 #include "ui/main_window.h"
+#include "ui/problem_receiving.h"
 #include "ui/window_context.h"
 
 #include <QApplication>
@@ -98,10 +99,13 @@ int main(int argc, char** argv) {
     MainWindow window(context);
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
                      [&window] { bringToFront(window); });
-    QObject::connect(&instance, &SingleInstance::workspaceLost, &window,
-                     [&window] { warnWorkspaceLost(window); });
+    QObject::connect(&instance, &SingleInstance::workspaceLost, &window, [&window] {
+        window.receiving().stop();
+        warnWorkspaceLost(window);
+    });
     reportFirstPaintIfAsked(window);
     window.show();
+    window.receiving().start();
     QTimer::singleShot(0, &window, [&heap] { heap.release(); });
     return app.exec();
 }

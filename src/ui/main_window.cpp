@@ -5,6 +5,7 @@
 #include "ui/actions.h"
 #include "ui/commands.h"
 #include "ui/editor_pane.h"
+#include "ui/problem_receiving.h"
 #include "ui/settings/settings_window.h"
 #include "ui/sheets/help_panel.h"
 #include "ui/sheets/new_file_sheet.h"
@@ -18,6 +19,7 @@
 #include "ui/tabs/tab_bar.h"
 #include "ui/testpanel/cases_panel.h"
 #include "ui/testpanel/console_view.h"
+#include "ui/toolbar/receiving_label.h"
 #include "ui/toolbar/toolbar.h"
 #include "ui/window_context.h"
 
@@ -46,6 +48,8 @@ MainWindow::MainWindow(WindowContext& context, QWidget* parent)
     : QMainWindow(parent), m_context(context), m_commands(context.commands) {
     // Before the panes, so they are made in the theme's look.
     new Style(m_context.themes, this);
+    m_receiving =
+        new ProblemReceiving(m_context.workspace, m_context.settings, m_context.problems, this);
     setWindowTitle(QStringLiteral("Corvanta"));
     setMinimumSize(1000, 700);
     resize(1280, 820);
@@ -59,6 +63,7 @@ MainWindow::MainWindow(WindowContext& context, QWidget* parent)
             &MainWindow::templateBrowserRequested);
     connect(toolbar, &Toolbar::settingsRequested, this, &MainWindow::settingsRequested);
     connect(this, &MainWindow::settingsRequested, this, &MainWindow::openSettings);
+    toolbar->addStatus(new ReceivingLabel(*m_receiving, toolbar));
     column->addWidget(toolbar);
     column->addWidget(buildPanes(), 1);
     setCentralWidget(central);
@@ -212,7 +217,7 @@ void MainWindow::openSettings() {
     if (const auto* open = findChild<SettingsWindow*>(); open && open->isVisible())
         return;
     auto* window = new SettingsWindow(m_context.settings, m_context.themes, m_context.store,
-                                      QFontDatabase::families(), this);
+                                      QFontDatabase::families(), m_receiving, this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->open();
 }

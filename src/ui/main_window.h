@@ -4,6 +4,7 @@
 
 class CasesPanel;
 class Commands;
+class ProblemReceiving;
 class ProblemSession;
 class RunSession;
 class EditorPane;
@@ -31,6 +32,7 @@ signals:
 
 public:
     QuickCreateOverlay* quickCreate() const { return m_quickCreate; }
+    ProblemReceiving& receiving() const { return *m_receiving; }
     // The sheets open window-modal and delete themselves when they close.
     void openNewFileSheet();
     void openOnboarding();
@@ -55,6 +57,7 @@ private:
 
     WindowContext& m_context;
     Commands& m_commands;
+    ProblemReceiving* m_receiving = nullptr;
     QuickCreateOverlay* m_quickCreate = nullptr;
     EditorPane* m_editorPane = nullptr;
     CasesPanel* m_testPanel = nullptr;

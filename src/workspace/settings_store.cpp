@@ -121,6 +121,15 @@ const auto& tableOf(Tag<ProblemTabSettings>) {
     return fields;
 }
 
+const auto& tableOf(Tag<ReceivingSettings>) {
+    // Port 0 would listen on a different free port every start, one the
+    // extension cannot know.
+    static const auto fields =
+        table(u"receiving"_s, field(u"receiving"_s, &ReceivingSettings::receiving),
+              field(u"receivingPort"_s, &ReceivingSettings::port, {1, 65535}));
+    return fields;
+}
+
 const auto& tableOf(Tag<OnboardingSettings>) {
     static const auto fields = table(
         u"onboarding"_s, field(u"hasSeenOnboarding"_s, &OnboardingSettings::hasSeenOnboarding));
@@ -129,7 +138,7 @@ const auto& tableOf(Tag<OnboardingSettings>) {
 
 using AllGroups =
     std::tuple<EditorSettings, IndentationSettings, TypingAidSettings, ExecutionSettings,
-               TemplateSettings, ProblemTabSettings, OnboardingSettings>;
+               TemplateSettings, ProblemTabSettings, ReceivingSettings, OnboardingSettings>;
 
 template <typename Function, typename... Groups>
 void forEachGroupOf(std::tuple<Groups...>*, Function function) {
@@ -268,6 +277,9 @@ TemplateSettings SettingsStore::templates() const {
 ProblemTabSettings SettingsStore::problemTab() const {
     return load<ProblemTabSettings>();
 }
+ReceivingSettings SettingsStore::receiving() const {
+    return load<ReceivingSettings>();
+}
 OnboardingSettings SettingsStore::onboarding() const {
     return load<OnboardingSettings>();
 }
@@ -288,6 +300,9 @@ void SettingsStore::setTemplates(const TemplateSettings& value) {
     save(value);
 }
 void SettingsStore::setProblemTab(const ProblemTabSettings& value) {
+    save(value);
+}
+void SettingsStore::setReceiving(const ReceivingSettings& value) {
     save(value);
 }
 void SettingsStore::setOnboarding(const OnboardingSettings& value) {

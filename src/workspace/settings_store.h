@@ -27,6 +27,7 @@ public:
     ExecutionSettings execution() const;
     TemplateSettings templates() const;
     ProblemTabSettings problemTab() const;
+    ReceivingSettings receiving() const;
     OnboardingSettings onboarding() const;
 
     // Numbers are clamped as on reading before they are compared and stored.
@@ -36,6 +37,7 @@ public:
     void setExecution(const ExecutionSettings& value);
     void setTemplates(const TemplateSettings& value);
     void setProblemTab(const ProblemTabSettings& value);
+    void setReceiving(const ReceivingSettings& value);
     void setOnboarding(const OnboardingSettings& value);
 
     // Raw access for values stored as one blob (the custom theme list).
@@ -54,6 +56,7 @@ signals:
     void executionChanged(const ExecutionSettings& value);
     void templatesChanged(const TemplateSettings& value);
     void problemTabChanged(const ProblemTabSettings& value);
+    void receivingChanged(const ReceivingSettings& value);
     void onboardingChanged(const OnboardingSettings& value);
 
 private:
@@ -65,6 +68,7 @@ private:
     void announce(const ExecutionSettings& value) { emit executionChanged(value); }
     void announce(const TemplateSettings& value) { emit templatesChanged(value); }
     void announce(const ProblemTabSettings& value) { emit problemTabChanged(value); }
+    void announce(const ReceivingSettings& value) { emit receivingChanged(value); }
     void announce(const OnboardingSettings& value) { emit onboardingChanged(value); }
 
     QSettings m_settings;

@@ -74,6 +74,15 @@ struct ProblemTabSettings {
     bool operator==(const ProblemTabSettings&) const = default;
 };
 
+// Problems sent by the browser extension. 4244 is one of the ports the
+// extension posts to without being told; another must be added in its options.
+struct ReceivingSettings {
+    bool receiving = true;
+    int port = 4244;
+
+    bool operator==(const ReceivingSettings&) const = default;
+};
+
 // Kept by the main window: the onboarding sheet opens while this is false.
 struct OnboardingSettings {
     bool hasSeenOnboarding = false;

@@ -3,6 +3,7 @@
 #include "support/printers.h"
 #include "support/test_support.h"
 #include "ui/main_window.h"
+#include "ui/problem_receiving.h"
 #include "ui/settings/font_candidates.h"
 #include "ui/settings/settings_window.h"
 #include "ui/settings/template_settings_page.h"
@@ -11,10 +12,14 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QTcpSocket>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -116,6 +121,45 @@ TEST_F(SettingsWindowTest, LimitPickersStoreTheirChoiceAndNoTimeoutWarnsAtOnce) 
     memory->setCurrentIndex(index);
     emit memory->activated(index);
     EXPECT_EQ(owners->settings.execution(), (ExecutionSettings{10, 512}));
+}
+
+// A port another program holds is named in the toolbar and the settings;
+// another one typed there is listened on and problems arrive through it.
+TEST_F(SettingsWindowTest, ATakenPortIsNamedAndAnotherOneReceives) {
+    QTcpServer otherTool;
+    ASSERT_TRUE(otherTool.listen(QHostAddress::LocalHost));
+    owners->settings.setReceiving({.port = otherTool.serverPort()});
+    window->receiving().start();
+    QWidget* extensions = page(SettingsTab::extensions);
+    EXPECT_TRUE(named<QLabel>(
+        extensions,
+        receiverStatusText({ReceiverStatus::State::portInUse, otherTool.serverPort(), {}})));
+    EXPECT_TRUE(named<QLabel>(window.get(), u"포트 %1 사용 중"_s.arg(otherTool.serverPort())));
+
+    const quint16 free = [] {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost);
+        return probe.serverPort();
+    }();
+    auto* port = named<QSpinBox>(extensions, u"포트"_s);
+    port->selectAll();
+    QTest::keyClicks(port, QString::number(free));
+    QTest::keyClick(port, Qt::Key_Return);
+    ASSERT_EQ(window->receiving().status(),
+              (ReceiverStatus{ReceiverStatus::State::listening, free, {}}));
+    EXPECT_TRUE(named<QLabel>(extensions, receiverStatusText(window->receiving().status())));
+
+    const QByteArray body = R"({"name":"A","group":"G","url":"https://example.org/a",)"
+                            R"("memoryLimit":256,"timeLimit":1000,"tests":[]})";
+    QTcpSocket browser;
+    browser.connectToHost(QHostAddress::LocalHost, free);
+    browser.write("POST / HTTP/1.1\r\nHost: localhost\r\nContent-Length: " +
+                  QByteArray::number(body.size()) + "\r\n\r\n" + body);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return named<QLabel>(window.get(), u"문제를 받았습니다: A.cpp"_s); }));
+
+    named<QCheckBox>(extensions, u"브라우저에서 문제 받기"_s)->click();
+    EXPECT_EQ(window->receiving().status().state, ReceiverStatus::State::off);
 }
 
 TEST_F(SettingsWindowTest, ResettingAnEditedStarterStoresAndShowsTheResetText) {

@@ -1,11 +1,13 @@
 #include "ui/settings/extensions_settings_page.h"
 
 #include "library/snippets.h"
+#include "ui/problem_receiving.h"
 #include "ui/settings/page_parts.h"
 #include "workspace/settings_store.h"
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -23,9 +25,13 @@ QLabel* expansion(const QString& text, QWidget* parent) {
     return label;
 }
 
+constexpr SettingsGroup<ReceivingSettings> receivingGroup{
+    &SettingsStore::receiving, &SettingsStore::setReceiving, &SettingsStore::receivingChanged};
+
 } // namespace
 
-ExtensionsSettingsPage::ExtensionsSettingsPage(SettingsStore& settings, QWidget* parent)
+ExtensionsSettingsPage::ExtensionsSettingsPage(SettingsStore& settings, ProblemReceiving* receiving,
+                                               QWidget* parent)
     : QWidget(parent), m_settings(settings) {
     QVBoxLayout* column =
         pageColumn(this, QStringLiteral("확장 기능"),
@@ -53,7 +59,49 @@ ExtensionsSettingsPage::ExtensionsSettingsPage(SettingsStore& settings, QWidget*
                 warning->setVisible(value.typingRandomEnabled);
             });
     column->addWidget(warning);
+
+    column->addWidget(divider(this));
+    column->addWidget(buildReceiving(receiving));
     column->addStretch();
+}
+
+QWidget* ExtensionsSettingsPage::buildReceiving(ProblemReceiving* receiving) {
+    auto* section = new QWidget(this);
+    auto* column = new QVBoxLayout(section);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(settingToggle(QStringLiteral("브라우저에서 문제 받기"), m_settings,
+                                    receivingGroup, &ReceivingSettings::receiving, section));
+    column->addWidget(caption(QStringLiteral("브라우저 확장 프로그램의 버튼을 누르면 문제가 예제와 "
+                                             "함께 새 파일로 열려요. 대회는 폴더 하나로 받아요."),
+                              section));
+    auto* port = new QSpinBox(section);
+    port->setObjectName(QStringLiteral("receivingPort"));
+    port->setAccessibleName(QStringLiteral("포트"));
+    port->setRange(1, 65535);
+    port->setValue(m_settings.receiving().port);
+    // Only a finished number: listening on every digit typed would take
+    // ports the user never meant.
+    connect(port, &QSpinBox::editingFinished, this, [this, port] {
+        changeSetting(m_settings, receivingGroup, &ReceivingSettings::port, port->value());
+    });
+    connect(&m_settings, &SettingsStore::receivingChanged, port,
+            [port](const ReceivingSettings& value) {
+                const QSignalBlocker quiet(port);
+                port->setValue(value.port);
+            });
+    column->addLayout(labelledRow(QStringLiteral("포트"), port, section));
+    column->addWidget(caption(QStringLiteral("4244가 아닌 포트는 확장 프로그램 설정의 "
+                                             "Custom ports에 추가해야 해요."),
+                              section));
+    if (receiving) {
+        auto* status = new QLabel(receiverStatusText(receiving->status()));
+        connect(
+            receiving, &ProblemReceiving::statusChanged, status,
+            [status](const ReceiverStatus& value) { status->setText(receiverStatusText(value)); });
+        column->addWidget(
+            symbolLine(QStringLiteral("info.circle"), status, LineKind::info, section));
+    }
+    return section;
 }
 
 QWidget* ExtensionsSettingsPage::buildExamples() {

@@ -49,7 +49,7 @@ const QList<TabInfo>& tabTable() {
 
 SettingsWindow::SettingsWindow(SettingsStore& settings, ThemeSelection& themes,
                                WorkspaceStore& store, const QStringList& installedFamilies,
-                               QWidget* parent)
+                               ProblemReceiving* receiving, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("settingsWindow"));
     setWindowTitle(QStringLiteral("설정"));
@@ -76,7 +76,7 @@ SettingsWindow::SettingsWindow(SettingsStore& settings, ThemeSelection& themes,
     addPage(SettingsTab::indentation, new IndentationSettingsPage(settings, this));
     addPage(SettingsTab::templates, new TemplateSettingsPage(settings, this));
     addPage(SettingsTab::execution, new ExecutionSettingsPage(settings, this));
-    addPage(SettingsTab::extensions, new ExtensionsSettingsPage(settings, this));
+    addPage(SettingsTab::extensions, new ExtensionsSettingsPage(settings, receiving, this));
     addPage(SettingsTab::customTheme, new CustomThemeSettingsSection(themes, this));
     addPage(SettingsTab::shortcuts, new ShortcutsSettingsPage(this));
     addPage(SettingsTab::changelog, new ChangelogPage(this));

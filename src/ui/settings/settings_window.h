@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QStringList>
 
+class ProblemReceiving;
 class SettingsStore;
 class ThemeSelection;
 class WorkspaceStore;
@@ -30,9 +31,11 @@ class SettingsWindow : public QDialog {
     Q_OBJECT
 
 public:
-    // `installedFamilies`: the system's font families, for the font picker.
+    // `installedFamilies`: the system's font families, for the font picker;
+    // `receiving`: whether problems can arrive, when the window receives them.
     SettingsWindow(SettingsStore& settings, ThemeSelection& themes, WorkspaceStore& store,
-                   const QStringList& installedFamilies, QWidget* parent = nullptr);
+                   const QStringList& installedFamilies, ProblemReceiving* receiving = nullptr,
+                   QWidget* parent = nullptr);
 
     SettingsTab selectedTab() const;
     void selectTab(SettingsTab tab);

@@ -72,6 +72,12 @@ Toolbar::Toolbar(Workspace& workspace, ThemeSelection& themes, Commands& command
     showSelection();
 }
 
+void Toolbar::addStatus(QWidget* status) {
+    // After the run button comes the stretch.
+    m_row->insertWidget(m_row->indexOf(m_run) + 2, status);
+    m_row->insertSpacing(m_row->indexOf(status) + 1, 8);
+}
+
 void Toolbar::addProductName() {
     auto* name = new QWidget(this);
     name->setObjectName(QStringLiteral("productTitle"));

@@ -21,6 +21,9 @@ public:
     Toolbar(Workspace& workspace, ThemeSelection& themes, Commands& commands, RunSession& runs,
             QWidget* parent = nullptr);
 
+    // A compact status, after the free space and before the theme menu.
+    void addStatus(QWidget* status);
+
 signals:
     // Unlike its shortcut, the button opens the browser without a selected file too.
     void templateBrowserRequested();

@@ -1,0 +1,46 @@
+#include "ui/problem_receiving.h"
+
+#include "workspace/settings_store.h"
+#include "workspace/workspace.h"
+
+#include <QApplication>
+#include <QWidget>
+
+ProblemReceiving::ProblemReceiving(Workspace& workspace, SettingsStore& settings,
+                                   ProblemSession& session, QWidget* window)
+    : QObject(window), m_workspace(workspace), m_settings(settings), m_window(window),
+      m_intake(workspace, session) {
+    connect(&m_receiver, &ProblemReceiver::batchReceived, this, &ProblemReceiving::take);
+}
+
+void ProblemReceiving::start() {
+    connect(&m_settings, &SettingsStore::receivingChanged, this, &ProblemReceiving::follow,
+            Qt::UniqueConnection);
+    follow(m_settings.receiving());
+}
+
+void ProblemReceiving::stop() {
+    disconnect(&m_settings, &SettingsStore::receivingChanged, this, &ProblemReceiving::follow);
+    m_receiver.stop();
+    emit statusChanged(m_receiver.status());
+}
+
+void ProblemReceiving::follow(const ReceivingSettings& settings) {
+    if (settings.receiving)
+        m_receiver.listen(quint16(settings.port));
+    else
+        m_receiver.stop();
+    emit statusChanged(m_receiver.status());
+}
+
+void ProblemReceiving::take(const ReceivedBatch& batch) {
+    const std::optional<QUuid> working =
+        m_window->isActiveWindow() ? m_workspace.selectedFileId() : std::nullopt;
+    const ProblemIntake::Outcome outcome = m_intake.receive(batch);
+    if (outcome.files.isEmpty())
+        return;
+    if (working)
+        m_workspace.openFile(*working);
+    QApplication::alert(m_window);
+    emit arrived(outcome.message);
+}
