@@ -41,7 +41,9 @@ WorkspaceStore::WorkspaceStore(Workspace& workspace, SettingsStore& settings,
     QDir().mkpath(folder);
     m_saveFilePath = folder + QStringLiteral("/appdata.json");
     loadData();
-    m_workspace.setSaveNow([this] { saveData(); });
+    // A new or deleted file is written at once, on the worker: writing a
+    // large workspace here would hold up the window for a moment.
+    m_workspace.setSaveNow([this] { autoSave(); });
 
     m_saveTimer.setInterval(autoSaveIntervalMs);
     connect(&m_saveTimer, &QTimer::timeout, this, &WorkspaceStore::autoSave);
@@ -88,6 +90,7 @@ std::optional<WorkspaceSnapshot> WorkspaceStore::snapshotForSave() {
 }
 
 void WorkspaceStore::saveData() {
+    m_saveAgain = false;
     const std::optional<WorkspaceSnapshot> snapshot = snapshotForSave();
     // An older snapshot still being written must not land after this one.
     waitForBackgroundSave();
@@ -96,21 +99,33 @@ void WorkspaceStore::saveData() {
 }
 
 void WorkspaceStore::autoSave() {
-    // Still writing the previous tick (a very large workspace): the next
-    // tick takes the newer state instead of queueing behind it.
+    // Still writing an earlier state (a very large workspace): the newer
+    // one follows when that write lands, instead of queueing behind it.
     if (m_backgroundSave.valid() &&
-        m_backgroundSave.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        m_backgroundSave.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+        m_saveAgain = true;
         return;
+    }
+    m_saveAgain = false;
     std::optional<WorkspaceSnapshot> snapshot = snapshotForSave();
     if (!snapshot)
         return;
     // The snapshot shares its strings with the live lists; Qt's implicit
     // sharing makes reading them on another thread safe, and an edit here
     // detaches instead of touching what the writer reads.
-    m_backgroundSave =
-        std::async(std::launch::async, [path = m_saveFilePath, snapshot = std::move(*snapshot)] {
-            writeWorkspace(path, snapshot);
-        });
+    m_backgroundSave = std::async(std::launch::async,
+                                  [this, path = m_saveFilePath, snapshot = std::move(*snapshot)] {
+                                      writeWorkspace(path, snapshot);
+                                      // Dropped when the store is gone: its destructor saves
+                                      // anyway.
+                                      QMetaObject::invokeMethod(
+                                          this,
+                                          [this] {
+                                              if (m_saveAgain)
+                                                  autoSave();
+                                          },
+                                          Qt::QueuedConnection);
+                                  });
 }
 
 void WorkspaceStore::waitForBackgroundSave() {

@@ -31,8 +31,9 @@ public:
     // Asked before every save; a false answer skips the save. The editor
     // answers false once another of its processes owns the workspace.
     void setSaveGuard(std::function<bool()> mayWrite) { m_saveGuard = std::move(mayWrite); }
-    // The 3-second tick: takes the snapshot here and writes it on a worker,
-    // so encoding a large workspace never stalls typing.
+    // The 3-second tick, and what a change of structure asks for: takes the
+    // snapshot here and writes it on a worker, so encoding a large workspace
+    // never stalls typing.
     void autoSave();
 
     // Empties the workspace (folders stay) and saves.
@@ -60,4 +61,6 @@ private:
     std::function<bool()> m_saveGuard;
     QTimer m_saveTimer;
     std::future<void> m_backgroundSave;
+    // A save was asked for while the worker was still writing.
+    bool m_saveAgain = false;
 };

@@ -10,6 +10,7 @@
 #include <QAbstractItemModelTester>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QTest>
 
 using namespace Qt::StringLiterals;
 
@@ -247,7 +248,8 @@ TEST_F(ModelsTest, DraggingAFileOutOfAFolderDropsItAtTheRoot) {
     EXPECT_TRUE(
         workspace->dropMimeData(&text, Qt::CopyAction, -1, -1, workspace->indexOfFolder(folder)));
     EXPECT_EQ(owners->workspace.files()[0].folderId, folder);
-    EXPECT_TRUE(readSaveFile().contains("folderId")) << "a drop saves at once";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return readSaveFile().contains("folderId"); }, 5000))
+        << "a drop is saved before the next tick";
     EXPECT_EQ(owners->workspace.openTabIds(), QList<QUuid>{id}) << "a moved file keeps its tab";
 
     workspace->setSearchText(u"inner"_s);

@@ -116,6 +116,7 @@ TEST_F(WorkspaceStoreTest, AnAutoSaveInFlightNeverLandsAfterALaterSave) {
 TEST_F(WorkspaceStoreTest, AutoSaveWritesTheStateOfItsTick) {
     Owners owners;
     owners.workspace.createFile(u"a.py"_s, ProgrammingLanguage::python);
+    owners.store.saveData(); // the new file's own write has landed
     owners.workspace.setFileText(owners.workspace.selectedFile()->id, u"x = 1"_s);
     owners.store.autoSave();
     owners.workspace.setFileText(owners.workspace.selectedFile()->id, u"x = 2"_s);
