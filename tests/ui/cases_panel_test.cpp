@@ -1,6 +1,5 @@
 #include "problems/problem_session.h"
 #include "runner/run_session.h"
-#include "support/accessibility_audit.h"
 #include "support/printers.h"
 #include "support/process_runner.h"
 #include "support/test_support.h"
@@ -103,10 +102,6 @@ protected:
     std::unique_ptr<ProblemSession> problems;
     std::unique_ptr<CasesPanel> panel;
 };
-
-TEST_F(TestPanelTest, EveryControlCanBeNamed) {
-    EXPECT_EQ(unnamedControls(panel.get()), QStringList());
-}
 
 // Ctrl+R always reaches the run; only a selected file makes it do something.
 TEST_F(TestPanelTest, RunCommandStartsARunOnlyWithASelectedFile) {

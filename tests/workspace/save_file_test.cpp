@@ -1,5 +1,6 @@
 #include "support/printers.h"
 #include "workspace/save_file.h"
+#include "workspace_fixture.h"
 
 #include <QFile>
 #include <cmath>
@@ -9,12 +10,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray readData(const char* name) {
-    QFile file(QStringLiteral(CORVANTA_TEST_DATA_DIR "/") + QString::fromUtf8(name));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-    return file.readAll().trimmed();
-}
 
 QUuid uuid(const char* text) {
     return *parseUuid(QString::fromUtf8(text));
@@ -59,11 +54,11 @@ LoadedWorkspace decodeOk(const QByteArray& bytes) {
 } // namespace
 
 TEST(SaveFile, WritesTheExactFormat) {
-    EXPECT_EQ(encodeWorkspace(goldenSnapshot()), readData("appdata_golden.json"));
+    EXPECT_EQ(encodeWorkspace(goldenSnapshot()), readTestData("appdata_golden.json"));
 }
 
 TEST(SaveFile, ReadsAHandWrittenDocument) {
-    const LoadedWorkspace loaded = decodeOk(readData("appdata_golden.json"));
+    const LoadedWorkspace loaded = decodeOk(readTestData("appdata_golden.json"));
     const WorkspaceSnapshot expected = goldenSnapshot();
     ASSERT_EQ(loaded.files.size(), 2);
     EXPECT_EQ(loaded.files, expected.files);
