@@ -96,6 +96,16 @@ private:
     QString& m_error;
 };
 
+// The id a value names when it is a file the document holds.
+std::optional<QUuid> heldFileId(const std::optional<QJsonValue>& value,
+                                const QList<FileItem>& files) {
+    const auto id = value ? parseUuid(value->toString()) : std::nullopt;
+    if (id && std::any_of(files.begin(), files.end(),
+                          [&](const FileItem& file) { return file.id == *id; }))
+        return id;
+    return std::nullopt;
+}
+
 QString indexed(const QString& key, qsizetype index) {
     return QStringLiteral("%1[%2]").arg(key).arg(index);
 }
@@ -307,10 +317,8 @@ bool decodeJudge(const QJsonValue& value, Reader& reader, const QList<FileItem>&
     if (program) {
         const auto kind =
             std::find(std::begin(programNames), std::end(programNames), program->toString());
-        const auto id = fileId ? parseUuid(fileId->toString()) : std::nullopt;
-        const bool held = id && std::any_of(files.begin(), files.end(),
-                                            [&](const FileItem& file) { return file.id == *id; });
-        if (kind == std::end(programNames) || !held)
+        const std::optional<QUuid> id = heldFileId(fileId, files);
+        if (kind == std::end(programNames) || !id)
             return true;
         judge.program = JudgeChoice::Program(kind - std::begin(programNames));
         judge.programFileId = *id;
@@ -347,8 +355,8 @@ bool decodeFileCases(const QJsonArray& fileCases, Reader& reader, LoadedWorkspac
     for (qsizetype i = 0; i < fileCases.size(); ++i) {
         const QString where = indexed(QStringLiteral("fileCases"), i);
         const QJsonObject o = reader.check(fileCases.at(i), QJsonValue::Object, where).toObject();
-        const QString id =
-            reader.require(o, QStringLiteral("fileId"), QJsonValue::String, where).toString();
+        const QJsonValue id =
+            reader.require(o, QStringLiteral("fileId"), QJsonValue::String, where);
         const QJsonArray cases =
             reader.require(o, QStringLiteral("testCases"), QJsonValue::Array, where).toArray();
         const auto judge = reader.optional(o, QStringLiteral("judge"), QJsonValue::Object, where);
@@ -361,10 +369,7 @@ bool decodeFileCases(const QJsonArray& fileCases, Reader& reader, LoadedWorkspac
             return false;
         if (list.cases.isEmpty())
             list.cases.append(TestCase{});
-        const auto fileId = parseUuid(id);
-        const bool held = fileId && std::any_of(loaded.files.begin(), loaded.files.end(),
-                                                [&](const FileItem& f) { return f.id == *fileId; });
-        if (held)
+        if (const std::optional<QUuid> fileId = heldFileId(id, loaded.files))
             loaded.ownCases.insert(*fileId, list);
     }
     return true;
@@ -390,10 +395,7 @@ QJsonArray encodeStressChoices(const WorkspaceSnapshot& snapshot) {
 // A program the document does not hold is left unchosen.
 bool decodeStressChoices(const QJsonArray& choices, Reader& reader, LoadedWorkspace& loaded) {
     const auto heldFile = [&](const std::optional<QJsonValue>& value) {
-        const auto id = value ? parseUuid(value->toString()) : std::nullopt;
-        const bool held = id && std::any_of(loaded.files.begin(), loaded.files.end(),
-                                            [&](const FileItem& file) { return file.id == *id; });
-        return held ? *id : QUuid();
+        return heldFileId(value, loaded.files).value_or(QUuid());
     };
     for (qsizetype i = 0; i < choices.size(); ++i) {
         const QString where = indexed(QStringLiteral("stressChoices"), i);

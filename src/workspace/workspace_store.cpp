@@ -113,19 +113,18 @@ void WorkspaceStore::autoSave() {
     // The snapshot shares its strings with the live lists; Qt's implicit
     // sharing makes reading them on another thread safe, and an edit here
     // detaches instead of touching what the writer reads.
-    m_backgroundSave = std::async(std::launch::async,
-                                  [this, path = m_saveFilePath, snapshot = std::move(*snapshot)] {
-                                      writeWorkspace(path, snapshot);
-                                      // Dropped when the store is gone: its destructor saves
-                                      // anyway.
-                                      QMetaObject::invokeMethod(
-                                          this,
-                                          [this] {
-                                              if (m_saveAgain)
-                                                  autoSave();
-                                          },
-                                          Qt::QueuedConnection);
-                                  });
+    m_backgroundSave = std::async(
+        std::launch::async, [this, path = m_saveFilePath, snapshot = std::move(*snapshot)] {
+            writeWorkspace(path, snapshot);
+            // Dropped when the store is gone: its destructor saves anyway.
+            QMetaObject::invokeMethod(this, &WorkspaceStore::backgroundSaveLanded,
+                                      Qt::QueuedConnection);
+        });
+}
+
+void WorkspaceStore::backgroundSaveLanded() {
+    if (m_saveAgain)
+        autoSave();
 }
 
 void WorkspaceStore::waitForBackgroundSave() {

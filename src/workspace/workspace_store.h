@@ -50,6 +50,8 @@ private:
     void keepUnreadableCopy();
     std::optional<WorkspaceSnapshot> snapshotForSave();
     void waitForBackgroundSave();
+    // On the UI thread after a worker's write: a save asked for meanwhile starts.
+    void backgroundSaveLanded();
 
     Workspace& m_workspace;
     SettingsStore& m_settings;
