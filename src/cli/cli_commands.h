@@ -8,6 +8,9 @@
 // One function per verb of corvanta-cli. Each gets the arguments after the
 // verb and returns the process exit status (2 for bad usage).
 
+// The settings' largest memory limit, for --memory.
+constexpr int largestMemoryMB = 1024 * 1024;
+
 // Prints "corvanta-cli VERB: PROBLEM" and the verb's line of the usage table
 // to standard error; returns 2.
 int badUsage(const QString& verb, const QString& problem);

@@ -60,7 +60,7 @@ const std::map<QString, Verb>& verbs() {
          {QStringLiteral(
               "stress SOLUTION BRUTE GENERATOR [--rounds N] [--seconds S] [--args PATTERN]\n"
               "      [--compare MODE] [--checker FILE [--checker-style testlib|package]]\n"
-              "      [--timeout SECONDS] [--out DIR]"),
+              "      [--timeout SECONDS] [--memory MB] [--out DIR]"),
           QStringLiteral(
               "Runs GENERATOR with a seed (1, 2, 3, ...) and the words of PATTERN as its\n"
               "arguments, feeds its output to BRUTE and SOLUTION, and compares their outputs\n"

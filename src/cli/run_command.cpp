@@ -27,8 +27,6 @@ namespace {
 const QString verb = u"run"_s;
 constexpr int defaultTimeoutSeconds = 5;
 constexpr int defaultMemoryMB = 256;
-// The settings' largest memory limit.
-constexpr int largestMemoryMB = 1024 * 1024;
 constexpr int stopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 std::atomic<JudgeRun*> activeRun{nullptr};

@@ -45,6 +45,7 @@ struct Options {
     CheckerStyle checkerStyle = CheckerStyle::testlib;
     bool checkerStyleGiven = false;
     int timeoutSeconds = defaultTimeoutSeconds;
+    int memoryMB = 0;
     QString outputFolder = u"."_s;
 };
 
@@ -80,6 +81,11 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* status) {
             options.timeoutSeconds = value.toInt(&ok);
             if (!ok || options.timeoutSeconds < 0)
                 return fail(u"--timeout needs a whole number of seconds (0: no limit)"_s);
+        } else if (argument == u"--memory"_s) {
+            options.memoryMB = value.toInt(&ok);
+            if (!ok || options.memoryMB < 0 || options.memoryMB > largestMemoryMB)
+                return fail(u"--memory needs a whole number of megabytes up to "_s +
+                            QString::number(largestMemoryMB) + u" (0: no limit)"_s);
         } else if (argument == u"--args"_s) {
             options.pattern = value;
         } else if (argument == u"--compare"_s) {
@@ -263,7 +269,11 @@ int runStress(const QStringList& arguments) {
         setup.sources.checkerStyle = options->checkerStyle;
     }
     setup.comparison = options->comparison.value_or(ComparisonMode());
-    setup.timeLimitSeconds = options->timeoutSeconds;
+    // The timeout is the solution's time limit too, as `run` has it.
+    ExecutionSettings limits;
+    limits.executionTimeout = options->timeoutSeconds;
+    limits.memoryLimit = options->memoryMB;
+    setup.limits = RunLimits::fromSettings(limits);
     setup.budget = options->budget;
 
     StressSession session(setup);

@@ -11,7 +11,6 @@ namespace {
 
 using Decision = CheckResult::Verdict;
 
-// A checker is no solution: it gets the hard stop, and never less than this.
 constexpr int shortestCheckerSeconds = 10;
 
 QString joined(const QString& first, const QString& second) {
@@ -68,6 +67,10 @@ JudgeOptions judgeOptionsFor(const JudgeChoice& choice, const QList<FileItem>& f
     return options;
 }
 
+int checkerTimeoutSeconds(const RunLimits& limits) {
+    return std::max(limits.timeoutSeconds, shortestCheckerSeconds);
+}
+
 CaseJudge CaseJudge::prepare(const JudgeOptions& options, const PrepareOptions& prepare) {
     CaseJudge judge;
     judge.m_comparison = options.comparison;
@@ -113,10 +116,9 @@ CaseResult CaseJudge::judge(PreparedProgram& solution, const TestCase& testCase,
     if (result.verdict.kind != VerdictKind::accepted)
         return result;
     if (m_checker) {
-        apply(result,
-              m_checker->check(testCase.input.toUtf8(), result.output.toUtf8(),
-                               testCase.expectedOutput.toUtf8(),
-                               std::max(limits.timeoutSeconds, shortestCheckerSeconds), stop));
+        apply(result, m_checker->check(testCase.input.toUtf8(), result.output.toUtf8(),
+                                       testCase.expectedOutput.toUtf8(),
+                                       checkerTimeoutSeconds(limits), stop));
     } else if (m_comparison.kind == ComparisonMode::Kind::lines ||
                normalizeOutput(testCase.expectedOutput).isEmpty()) {
         result.verdict = compareOutput(testCase.expectedOutput, result.output);

@@ -28,6 +28,10 @@ struct JudgeOptions {
 // compares lines; a program file it does not hold judges by the comparison.
 JudgeOptions judgeOptionsFor(const JudgeChoice& choice, const QList<FileItem>& files);
 
+// A checker is no solution: it gets the hard stop, and never less than a
+// slow checker needs.
+int checkerTimeoutSeconds(const RunLimits& limits);
+
 // A run's checker or interactor, made ready once, and the rule that judges
 // each case by it. judge() blocks; for the run's worker thread.
 //

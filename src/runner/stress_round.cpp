@@ -1,5 +1,6 @@
 #include "runner/stress_round.h"
 
+#include "runner/case_judge.h"
 #include "runner/run_report.h"
 
 #include <algorithm>
@@ -37,15 +38,15 @@ QString errorText(const QByteArray& standardError) {
         .trimmed();
 }
 
-// How a program that did not end cleanly ended, in words, with what it said
-// on its standard error.
-QString endDescription(const ProgramRun::Outcome& end, int timeLimitSeconds) {
+// How a program other than the solution failed to end cleanly, in words,
+// with what it said on its standard error.
+QString endDescription(const ProgramRun::Outcome& end, int timeoutSeconds) {
     QString what;
     switch (end.status) {
     case Status::failedToStart:
         return u"실행 실패: "_s + end.errorDescription;
     case Status::timedOut:
-        what = u"⏱️ 시간 초과 ("_s + QString::number(timeLimitSeconds) + u"초)"_s;
+        what = u"⏱️ 시간 초과 ("_s + QString::number(timeoutSeconds) + u"초)"_s;
         break;
     case Status::outputLimitExceeded:
         what = u"출력 초과 (64MB)"_s;
@@ -65,11 +66,23 @@ QString endDescription(const ProgramRun::Outcome& end, int timeLimitSeconds) {
     return errors.isEmpty() ? what : what + u'\n' + errors;
 }
 
+// The solution's failure in the judge's words, with the limit it broke.
+QString solutionDescription(const CaseResult& judged, const ProgramRun::Outcome& end,
+                            const RunLimits& limits) {
+    QString what = verdictLabel(judged.verdict);
+    if (judged.verdict.kind == VerdictKind::timeLimit && limits.timeLimitMs > 0)
+        what += u" (제한 "_s + QString::number(limits.timeLimitMs) + u"ms)"_s;
+    else if (judged.verdict.kind == VerdictKind::memoryLimit)
+        what += u" (제한 "_s + memoryLabel(limits.memoryLimitKiB) + u')';
+    const QString errors = errorText(end.standardError);
+    return errors.isEmpty() ? what : what + u'\n' + errors;
+}
+
 // Through the exec helper only under a memory limit: the helper costs about
 // as much as a small program's whole run.
 ProgramRun::Outcome execute(const PreparedProgram& program, const QStringList& extraArguments,
-                            const QString& inputPath, int timeLimitSeconds, const StopSignal* stop,
-                            qint64 memoryLimitKiB = 0) {
+                            const QString& inputPath, std::chrono::milliseconds endAfter,
+                            const StopSignal* stop, qint64 memoryLimitKiB = 0) {
     std::optional<PreparedProgram::Command> measured;
     if (memoryLimitKiB > 0)
         measured = program.command(memoryLimitKiB);
@@ -78,14 +91,9 @@ ProgramRun::Outcome execute(const PreparedProgram& program, const QStringList& e
     if (measured)
         run.setMeasured(measured->limits);
     run.setInputFile(inputPath);
-    run.setTimeLimit(std::chrono::seconds(timeLimitSeconds));
+    run.setTimeLimit(endAfter);
     run.setStopSignal(stop);
-    ProgramRun::Outcome end = run.run();
-    // A program that ends before the helper catches it is still past the limit.
-    if (end.status == Status::finished && measured && end.usage &&
-        end.usage->peakMemoryKiB > memoryLimitKiB)
-        end.status = Status::memoryLimitExceeded;
-    return end;
+    return run.run();
 }
 
 StressRound& blame(StressRound& round, StressRole culprit, const QString& message) {
@@ -95,31 +103,27 @@ StressRound& blame(StressRound& round, StressRole culprit, const QString& messag
     return round;
 }
 
-StressRound& failSolution(StressRound& round, StressRound::Failure failure,
-                          const QString& message) {
+void failSolution(StressRound& round, StressRound::Failure failure, const QString& message) {
     round.outcome = StressRound::Outcome::counterexample;
     round.failure = failure;
     round.message = message;
-    return round;
 }
 
-// The one place a solution's end is judged; a stop is not a failure.
-std::optional<StressRound::Failure> solutionFailure(const ProgramRun::Outcome& end) {
-    switch (end.status) {
-    case Status::timedOut:
+// A solution's end, judged as the judge judges a case; a stop is not a
+// failure.
+std::optional<StressRound::Failure> solutionFailure(VerdictKind verdict) {
+    switch (verdict) {
+    case VerdictKind::timeLimit:
         return StressRound::Failure::timeLimit;
-    case Status::outputLimitExceeded:
+    case VerdictKind::outputLimit:
         return StressRound::Failure::outputLimit;
-    case Status::memoryLimitExceeded:
+    case VerdictKind::memoryLimit:
         return StressRound::Failure::memoryLimit;
-    case Status::finished:
-        return end.exitedCleanly() ? std::nullopt
-                                   : std::optional(StressRound::Failure::runtimeError);
-    case Status::failedToStart:
-    case Status::stopped:
-        break;
+    case VerdictKind::runtimeError:
+        return StressRound::Failure::runtimeError;
+    default:
+        return std::nullopt;
     }
-    return std::nullopt;
 }
 
 // Sums the magnitudes of the whole-number words; other words count nothing.
@@ -181,12 +185,10 @@ bool StressInput::store(QByteArrayView bytes, QString* error) {
 }
 
 StressPrograms StressPrograms::prepare(const Sources& sources, ComparisonMode comparison,
-                                       int timeLimitSeconds, qint64 memoryLimitKiB,
-                                       const PrepareOptions& options) {
+                                       const RunLimits& limits, const PrepareOptions& options) {
     StressPrograms programs;
     programs.m_comparison = comparison;
-    programs.m_timeLimitSeconds = timeLimitSeconds;
-    programs.m_memoryLimitKiB = memoryLimitKiB;
+    programs.m_limits = limits;
     const auto named = [&](const StressSource& source) {
         PrepareOptions own = options;
         own.sourceName = source.name;
@@ -235,57 +237,80 @@ StressRound StressPrograms::run(quint64 seed, const QList<qint64>& values,
     round.seed = seed;
     round.values = values;
     round.arguments = arguments;
+    if (generate(round, stop))
+        judge(round, input, stop);
+    return round;
+}
+
+bool StressPrograms::generate(StressRound& round, const StopSignal* stop) const {
+    round.outcome = StressRound::Outcome::stopped;
+    const ProgramRun::Outcome generated =
+        execute(*m_generator, QStringList{QString::number(round.seed)} + round.arguments,
+                u"/dev/null"_s, std::chrono::seconds(m_limits.timeoutSeconds), stop);
+    if (generated.status == Status::stopped || (stop && stop->isStopped()))
+        return false;
+    if (!generated.exitedCleanly()) {
+        blame(round, StressRole::generator, endDescription(generated, m_limits.timeoutSeconds));
+        return false;
+    }
+    round.input = generated.standardOutput;
+    return true;
+}
+
+void StressPrograms::judge(StressRound& round, StressInput& input, const StopSignal* stop) const {
+    round.outcome = StressRound::Outcome::stopped;
     const auto stopped = [&](const ProgramRun::Outcome& end) {
         return end.status == Status::stopped || (stop && stop->isStopped());
     };
-
-    const ProgramRun::Outcome generated =
-        execute(*m_generator, QStringList{QString::number(seed)} + arguments, u"/dev/null"_s,
-                m_timeLimitSeconds, stop);
-    if (stopped(generated))
-        return round;
-    if (!generated.exitedCleanly())
-        return blame(round, StressRole::generator, endDescription(generated, m_timeLimitSeconds));
-    round.input = generated.standardOutput;
     QString error;
-    if (!input.store(round.input, &error))
-        return blame(round, StressRole::generator, u"입력을 저장하지 못했습니다: "_s + error);
+    if (!input.store(round.input, &error)) {
+        blame(round, StressRole::generator, u"입력을 저장하지 못했습니다: "_s + error);
+        return;
+    }
 
-    const ProgramRun::Outcome brute =
-        execute(*m_bruteForce, {}, input.path(), m_timeLimitSeconds, stop);
+    const ProgramRun::Outcome brute = execute(*m_bruteForce, {}, input.path(),
+                                              std::chrono::seconds(m_limits.timeoutSeconds), stop);
     if (stopped(brute))
-        return round;
-    if (!brute.exitedCleanly())
-        return blame(round, StressRole::bruteForce, endDescription(brute, m_timeLimitSeconds));
+        return;
+    if (!brute.exitedCleanly()) {
+        blame(round, StressRole::bruteForce, endDescription(brute, m_limits.timeoutSeconds));
+        return;
+    }
     round.answer = brute.standardOutput;
 
     const ProgramRun::Outcome solved =
-        execute(*m_solution, {}, input.path(), m_timeLimitSeconds, stop, m_memoryLimitKiB);
+        execute(*m_solution, {}, input.path(), m_limits.endAfter(), stop, m_limits.memoryLimitKiB);
     if (stopped(solved))
-        return round;
+        return;
     round.output = solved.standardOutput;
-    if (solved.status == Status::failedToStart)
-        return blame(round, StressRole::solution, endDescription(solved, m_timeLimitSeconds));
-    if (const std::optional<StressRound::Failure> failure = solutionFailure(solved))
-        return failSolution(round, *failure, endDescription(solved, m_timeLimitSeconds));
+    if (solved.status == Status::failedToStart) {
+        blame(round, StressRole::solution, endDescription(solved, m_limits.timeoutSeconds));
+        return;
+    }
+    const CaseResult judged = caseResultOf(solved, m_limits);
+    if (const std::optional<StressRound::Failure> failure = solutionFailure(judged.verdict.kind)) {
+        failSolution(round, *failure, solutionDescription(judged, solved, m_limits));
+        return;
+    }
 
     const CheckResult check = m_checker ? m_checker->check(round.input, round.output, round.answer,
-                                                           m_timeLimitSeconds, stop)
+                                                           checkerTimeoutSeconds(m_limits), stop)
                                         : compareOutputs(m_comparison, round.output, round.answer);
     if (stop && stop->isStopped())
-        return round;
+        return;
     switch (check.verdict) {
     case CheckResult::Verdict::accepted:
         round.outcome = StressRound::Outcome::passed;
-        return round;
+        return;
     case CheckResult::Verdict::checkerFailure:
-        return blame(round, StressRole::checker, check.message);
+        blame(round, StressRole::checker, check.message);
+        return;
     case CheckResult::Verdict::wrongAnswer:
     case CheckResult::Verdict::presentationError:
     case CheckResult::Verdict::points:
         break;
     }
-    return failSolution(round, StressRound::Failure::wrongAnswer, check.message);
+    failSolution(round, StressRound::Failure::wrongAnswer, check.message);
 }
 
 QString StressPrograms::ruleLabel() const {

@@ -5,6 +5,7 @@
 #include "runner/code_runner.h"
 #include "runner/comparison.h"
 #include "runner/program_run.h"
+#include "runner/run_limits.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -90,17 +91,23 @@ public:
     };
 
     // `options` serves all of them; each gets its own source name. The
-    // memory limit (0: none) holds the solution only, as a judge does.
+    // solution is held to `limits` as the judge holds it (its time and
+    // memory limits); the others get only the hard stop, since a brute force
+    // is slow by design.
     static StressPrograms prepare(const Sources& sources, ComparisonMode comparison,
-                                  int timeLimitSeconds, qint64 memoryLimitKiB,
-                                  const PrepareOptions& options);
+                                  const RunLimits& limits, const PrepareOptions& options);
 
     // A program that could not be made ready: the round says whose and why.
     std::optional<StressRound> failure() const;
-    // Every program runs under the time limit; a raised stop ends the round
-    // at once as stopped.
+    // A raised stop ends the round at once as stopped.
     StressRound run(quint64 seed, const QList<qint64>& values, const QStringList& arguments,
                     StressInput& input, const StopSignal* stop) const;
+    // run() in two steps, for a caller that looks at the input before it is
+    // judged. generate() runs the generator with the round's seed and
+    // arguments: true with the input in place, false when the round ended
+    // there (stopped, or the generator failed). judge() runs the rest.
+    bool generate(StressRound& round, const StopSignal* stop) const;
+    void judge(StressRound& round, StressInput& input, const StopSignal* stop) const;
     // What judged the outputs, for the diff's summary.
     QString ruleLabel() const;
 
@@ -112,8 +119,7 @@ private:
     std::optional<PreparedProgram> m_generator;
     std::optional<Checker> m_checker;
     ComparisonMode m_comparison;
-    int m_timeLimitSeconds = 0;
-    qint64 m_memoryLimitKiB = 0;
+    RunLimits m_limits;
 };
 
 // Whether input `a` is smaller than `b`: fewer bytes, then a smaller sum of

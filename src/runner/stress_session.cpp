@@ -2,6 +2,9 @@
 
 #include "runner/stress_shrink.h"
 
+#include <QCryptographicHash>
+#include <QHash>
+#include <QSet>
 #include <QThread>
 #include <algorithm>
 #include <vector>
@@ -69,8 +72,7 @@ void StressSession::work() {
     PrepareOptions options = m_setup.prepare;
     options.stop = &m_stop;
     const StressPrograms programs =
-        StressPrograms::prepare(m_setup.sources, m_setup.comparison, m_setup.timeLimitSeconds,
-                                m_setup.memoryLimitKiB, options);
+        StressPrograms::prepare(m_setup.sources, m_setup.comparison, m_setup.limits, options);
     StressResult result;
     if (m_stop.isStopped()) {
         result.outcome = StressResult::Outcome::stopped;
@@ -151,11 +153,41 @@ StressResult StressSession::shrink(const StressPrograms& programs, const StressR
     StressResult result;
     result.outcome = StressResult::Outcome::counterexample;
     result.found = found;
+    // A generator that ignores the seed, or a range it ignores, gives the
+    // same input again: its round is not judged twice, which matters when
+    // each round costs a time limit.
+    QSet<QByteArray> passedInputs;
+    QHash<QByteArray, StressRound> failedInputs{
+        {QCryptographicHash::hash(found.input, QCryptographicHash::Sha256), found}};
     result.smallest = shrinkCounterexample(
         found, m_setup.pattern.ranges(),
         [&](quint64 seed, const QList<qint64>& values) {
+            StressRound round;
+            round.seed = seed;
+            round.values = values;
+            round.arguments = m_setup.pattern.arguments(values);
+            if (!programs.generate(round, &m_stop))
+                return round;
+            const QByteArray key =
+                QCryptographicHash::hash(round.input, QCryptographicHash::Sha256);
+            if (passedInputs.contains(key)) {
+                round.outcome = StressRound::Outcome::passed;
+                return round;
+            }
+            if (const auto failed = failedInputs.constFind(key); failed != failedInputs.cend()) {
+                StressRound same = *failed;
+                same.seed = seed;
+                same.values = values;
+                same.arguments = round.arguments;
+                return same;
+            }
             ++m_shrinkRounds;
-            return programs.run(seed, values, m_setup.pattern.arguments(values), input, &m_stop);
+            programs.judge(round, input, &m_stop);
+            if (round.outcome == StressRound::Outcome::passed)
+                passedInputs.insert(key);
+            else if (round.outcome == StressRound::Outcome::counterexample)
+                failedInputs.insert(key, round);
+            return round;
         },
         [&] { return !m_stop.isStopped() && Clock::now() < deadline; });
     if (result.smallest.failure == StressRound::Failure::wrongAnswer) {

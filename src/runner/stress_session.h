@@ -25,8 +25,8 @@ struct StressSetup {
     StressPrograms::Sources sources;
     StressPattern pattern;
     ComparisonMode comparison;
-    int timeLimitSeconds = 5;  // for every program of a round
-    qint64 memoryLimitKiB = 0; // for the solution; 0: none
+    // The solution's; the other programs get the hard stop alone.
+    RunLimits limits{.timeLimitMs = 5000, .memoryLimitKiB = 0, .timeoutSeconds = 5};
     StressBudget budget;
     int workers = 0; // 0: one per core
     // Round N (from 0) gives the generator seed firstSeed + N.
@@ -38,7 +38,7 @@ struct StressProgress {
     enum class Phase { preparing, searching, shrinking, finished };
     Phase phase = Phase::preparing;
     quint64 rounds = 0;       // rounds that passed while searching
-    quint64 shrinkRounds = 0; // rounds run while shrinking
+    quint64 shrinkRounds = 0; // rounds judged while shrinking
     double elapsedSeconds = 0;
     double roundsPerSecond = 0; // of the search, from its first round
 };

@@ -64,6 +64,7 @@ TEST(StressCommandTest, BadUsageExitsWithTwoBeforeRunningAnything) {
          u"--compare and --checker exclude"_s},
         {solution + QStringList{u"--rounds"_s, u"0"_s}, u"--rounds needs"_s},
         {solution + QStringList{u"--seconds"_s}, u"--seconds needs a value"_s},
+        {solution + QStringList{u"--memory"_s, u"-1"_s}, u"--memory needs"_s},
         {QStringList{u"stress"_s, u"missing.cpp"_s} + solution.sliced(2), u"missing.cpp: "_s},
     };
     for (const auto& c : cases) {

@@ -99,22 +99,68 @@ TEST(StressSessionTest, OtherProgramsFailuresAreReportedAsTheirs) {
     }
 }
 
-// Only the solution is held to the memory limit, as a judge holds it.
-TEST(StressSessionTest, ASolutionPastTheMemoryLimitIsACounterexample) {
+// Only the solution is held to the problem's limits, as a judge holds it; a
+// brute force as slow or as hungry passes. Time limits below a second hold.
+TEST(StressSessionTest, TheSolutionAloneIsHeldToTheLimits) {
     ASSERT_TRUE(toolInstalled("python3"));
-    const StressSource hungry = python("data = b'1' * (96 << 20)\nprint(input())\n");
+    const struct {
+        const char* name;
+        QByteArray program;
+        RunLimits limits;
+        StressRound::Failure failure;
+        QString message;
+    } cases[] = {
+        {"memory",
+         "data = b'1' * (96 << 20)\nprint(input())\n",
+         {.timeLimitMs = 5000, .memoryLimitKiB = 64 * 1024, .timeoutSeconds = 5},
+         StressRound::Failure::memoryLimit,
+         u"메모리 초과 (제한 65536KB)"_s},
+        {"time below a second",
+         "import time\nend = time.process_time() + 0.8\n"
+         "while time.process_time() < end: pass\nprint(input())\n",
+         {.timeLimitMs = 300, .memoryLimitKiB = 256 * 1024, .timeoutSeconds = 5},
+         StressRound::Failure::timeLimit,
+         u"시간 초과 (제한 300ms)"_s},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        StressSetup setup;
+        setup.sources.solution = python(c.program);
+        setup.sources.bruteForce = python(c.program);
+        setup.sources.generator = python("print(1)\n");
+        setup.limits = c.limits;
+        setup.budget = {.rounds = 2, .shrinkSeconds = 0};
+        StressSession session(setup);
+        const StressResult result = runToEnd(session);
+        ASSERT_EQ(result.outcome, StressResult::Outcome::counterexample);
+        EXPECT_EQ(result.smallest.failure, c.failure);
+        EXPECT_TRUE(result.smallest.message.startsWith(c.message))
+            << result.smallest.message.toStdString();
+    }
+}
+
+// The generator ignores its seed and its argument: the shrink meets the
+// failing input again and again, and must not run the solution on it again.
+TEST(StressSessionTest, ShrinkJudgesAnInputOnce) {
+    ASSERT_TRUE(toolInstalled("python3"));
+    QTemporaryDir folder;
+    const QString runs = folder.filePath(u"runs"_s);
     StressSetup setup;
-    setup.sources.solution = hungry;
-    setup.sources.bruteForce = hungry;
-    setup.sources.generator = python("print(1)\n");
-    setup.memoryLimitKiB = 64 * 1024;
-    setup.budget = {.rounds = 4, .shrinkSeconds = 0};
+    setup.sources.solution = python("with open('" + runs.toUtf8() +
+                                    "', 'a') as f:\n"
+                                    "    print(1, file=f)\n"
+                                    "print(0)\n");
+    setup.sources.bruteForce = python("print(1)\n");
+    setup.sources.generator = python("print(7)\n");
+    QString error;
+    setup.pattern = *StressPattern::parse(u"[1..1000]"_s, &error);
+    setup.workers = 1;
     StressSession session(setup);
     const StressResult result = runToEnd(session);
     ASSERT_EQ(result.outcome, StressResult::Outcome::counterexample);
-    EXPECT_EQ(result.smallest.failure, StressRound::Failure::memoryLimit);
-    EXPECT_TRUE(result.smallest.message.startsWith(u"메모리 초과"_s))
-        << result.smallest.message.toStdString();
+    EXPECT_EQ(result.smallest.input, "7\n");
+    EXPECT_EQ(result.progress.shrinkRounds, 0u);
+    EXPECT_EQ(readFile(runs), "1\n");
 }
 
 // Alive means in the process group and not yet a zombie.
@@ -145,7 +191,7 @@ TEST(StressSessionTest, StopEndsEveryProgramGroupAtOnce) {
                                     "time.sleep(60)\n");
     setup.sources.bruteForce = python("print(1)\n");
     setup.sources.generator = python("print(1)\n");
-    setup.timeLimitSeconds = 0;
+    setup.limits = {.timeLimitMs = 0, .memoryLimitKiB = 0, .timeoutSeconds = 0};
     setup.workers = 2;
     StressSession session(setup);
     QSignalSpy finished(&session, &StressSession::finished);

@@ -211,11 +211,8 @@ void StressPane::start() {
     }
     setup.pattern = *pattern;
     setup.comparison = judging.comparison;
-    const RunLimits limits =
+    setup.limits =
         RunLimits::fromSettings(m_settings.execution(), m_workspace.cases().judgeChoice());
-    // Rounds are timed in whole seconds: never sooner than the limit.
-    setup.timeLimitSeconds = (limits.timeLimitMs + 999) / 1000;
-    setup.memoryLimitKiB = limits.memoryLimitKiB;
     m_ruleLabel = judging.checker ? checkerRule : judging.comparison.label();
 
     showHeadline({}, false);
