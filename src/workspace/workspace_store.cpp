@@ -7,6 +7,7 @@
 #include "workspace/settings_store.h"
 #include "workspace/workspace.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,15 +19,23 @@ constexpr int autoSaveIntervalMs = 3000;
 
 // Encodes and replaces the save file in one step, then says how it went.
 // Runs on the UI thread or on the auto-save's worker, never on both at once.
-void writeWorkspace(const QString& path, const WorkspaceSnapshot& snapshot) {
+// `lastWritten` is the digest of what this process last wrote: the same bytes
+// again, with the file still there, are not written, so an idle workspace is
+// not rewritten every tick.
+void writeWorkspace(const QString& path, const WorkspaceSnapshot& snapshot,
+                    QByteArray& lastWritten) {
+    const QByteArray bytes = encodeWorkspace(snapshot);
+    const QByteArray digest = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    if (digest == lastWritten && QFileInfo::exists(path))
+        return;
     // The folder is gone after a full reset; make it again rather than fail every tick.
     QDir().mkpath(QFileInfo(path).path());
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(encodeWorkspace(snapshot)) < 0 ||
-        !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0 || !file.commit()) {
         printDiagnostic(QStringLiteral("❌ 저장 실패: ") + file.errorString());
         return;
     }
+    lastWritten = digest;
     printDiagnostic(QStringLiteral("✅ 저장 완료: %1개 파일, %2개 테스트케이스")
                         .arg(snapshot.files.size())
                         .arg(snapshot.testCases.size()));
@@ -95,7 +104,7 @@ void WorkspaceStore::saveData() {
     // An older snapshot still being written must not land after this one.
     waitForBackgroundSave();
     if (snapshot)
-        writeWorkspace(m_saveFilePath, *snapshot);
+        writeWorkspace(m_saveFilePath, *snapshot, m_lastWritten);
 }
 
 void WorkspaceStore::autoSave() {
@@ -115,7 +124,7 @@ void WorkspaceStore::autoSave() {
     // detaches instead of touching what the writer reads.
     m_backgroundSave = std::async(
         std::launch::async, [this, path = m_saveFilePath, snapshot = std::move(*snapshot)] {
-            writeWorkspace(path, snapshot);
+            writeWorkspace(path, snapshot, m_lastWritten);
             // Dropped when the store is gone: its destructor saves anyway.
             QMetaObject::invokeMethod(this, &WorkspaceStore::backgroundSaveLanded,
                                       Qt::QueuedConnection);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -65,4 +66,6 @@ private:
     std::future<void> m_backgroundSave;
     // A save was asked for while the worker was still writing.
     bool m_saveAgain = false;
+    // Of the last bytes written; the writes take turns, so no lock.
+    QByteArray m_lastWritten;
 };

@@ -1,7 +1,9 @@
 #include "support/printers.h"
 #include "workspace_fixture.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -121,6 +123,32 @@ TEST_F(WorkspaceStoreTest, AutoSaveWritesTheStateOfItsTick) {
     owners.store.autoSave();
     owners.workspace.setFileText(owners.workspace.selectedFile()->id, u"x = 2"_s);
     EXPECT_TRUE(QTest::qWaitFor([&] { return readSaveFile().contains("x = 1"); }, 5000));
+}
+
+// An idle window must not rewrite the file every tick; a change, or a file
+// removed behind its back, is written.
+TEST_F(WorkspaceStoreTest, OnlyAChangedWorkspaceIsWrittenAgain) {
+    Owners owners;
+    owners.workspace.createFile(u"a.py"_s, ProgrammingLanguage::python);
+    owners.store.saveData();
+    const QDateTime old = QDateTime::currentDateTime().addDays(-1);
+    const auto modified = [&] { return QFileInfo(savePath()).lastModified(); };
+    const auto age = [&] {
+        QFile file(savePath());
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(old, QFileDevice::FileModificationTime));
+    };
+    age();
+    owners.store.saveData();
+    EXPECT_EQ(modified(), old);
+
+    owners.workspace.setFileText(owners.workspace.selectedFile()->id, u"x = 1"_s);
+    owners.store.saveData();
+    EXPECT_NE(modified(), old);
+
+    ASSERT_TRUE(QFile::remove(savePath()));
+    owners.store.saveData();
+    EXPECT_TRUE(readSaveFile().contains("x = 1"));
 }
 
 // What a file of the previous version holds loads as it was, and what this
