@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """The real editor as a screen reader meets it.
 
-Starts corvanta on a private virtual X server with a private D-Bus session
-and a temporary home, then finds its controls through the Linux
+Starts corvanta on a private virtual X server with a window manager, a
+private D-Bus session and a temporary home, then finds its controls through the Linux
 accessibility bus (AT-SPI) by the names a person reads, presses a welcome
 card there and finds the editor that opens. Every wait ends on a condition
 or at the deadline; every process started here is stopped on the way out.
@@ -116,6 +116,22 @@ def start_x_server(processes, env, deadline):
         os.close(read_end)
 
 
+def start_window_manager(processes, env, home, deadline):
+    """openbox, once it has taken the screen: it runs its start-up command
+    only then. The command reports through a named pipe, since openbox closes
+    inherited descriptors for the commands it runs."""
+    ready = os.path.join(home, "window-manager-ready")
+    os.mkfifo(ready)
+    # Open for writing too, so the pipe never reads as ended before openbox writes.
+    fd = os.open(ready, os.O_RDWR)
+    try:
+        processes.start(["openbox", "--sm-disable", "--startup", f"sh -c 'echo up > {ready}'"],
+                        env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        read_line(fd, deadline, "openbox")
+    finally:
+        os.close(fd)
+
+
 def start_session_bus(processes, env, deadline):
     bus = processes.start(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
                           env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
@@ -199,6 +215,11 @@ def check(app, bus, deadline):
                                  and node.getRole() == at.ROLE_MENU_ITEM):
             raise Failure(f"menu {menu} has no item {item}")
 
+    # The window manager gives the new window the focus.
+    bus.wait_for("the window active", lambda: any(
+        window is not None and window.getRole() == at.ROLE_FRAME
+        and window.getState().contains(at.STATE_ACTIVE) for window in app), deadline)
+
     cards = {}
     for language in ("C", "C++", "Python", "Java", "C#", "Text"):
         cards[language] = bus.wait_for(
@@ -253,6 +274,7 @@ def main():
         log_path = os.path.join(home, "corvanta.log")
         try:
             env["DISPLAY"] = start_x_server(processes, env, deadline)
+            start_window_manager(processes, env, home, deadline)
             env["DBUS_SESSION_BUS_ADDRESS"] = start_session_bus(processes, env, deadline)
             os.environ.clear()
             os.environ.update(env)
