@@ -11,6 +11,7 @@
 #include "ui/window_context.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
@@ -105,8 +106,9 @@ bool render(const Scene& scene, std::optional<EditorTheme> theme, const QDir& ou
     return written;
 }
 
-int usage() {
-    QTextStream(stderr) << "usage: corvanta-gallery OUTDIR [--theme NAME|all]\n";
+int usage(const QString& problem) {
+    QTextStream(stderr) << "corvanta-gallery: " << problem
+                        << "\nusage: corvanta-gallery OUTDIR [--theme NAME|all]\n";
     return 2;
 }
 
@@ -124,26 +126,40 @@ int main(int argc, char** argv) {
     setAppIdentity();
     useFreedesktopIcons();
 
-    QStringList args = app.arguments().mid(1);
-    // No theme: the default one. "all": every built-in theme, each in a folder of its name.
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Renders the real window and its panes, sheets and states as PNG files."));
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption themeOption(
+        QStringLiteral("theme"),
+        QStringLiteral("The theme to render in, or \"all\": each built-in theme in a folder "
+                       "of its name."),
+        QStringLiteral("NAME"));
+    parser.addOption(themeOption);
+    parser.addPositionalArgument(QStringLiteral("OUTDIR"),
+                                 QStringLiteral("Where the pictures go."));
+    if (!parser.parse(app.arguments()))
+        return usage(parser.errorText());
+    if (parser.isSet(helpOption)) {
+        QTextStream(stdout) << parser.helpText();
+        return 0;
+    }
+    const QStringList args = parser.positionalArguments();
+    if (args.size() != 1)
+        return usage(QStringLiteral("expected one OUTDIR"));
+    // No theme: the default one.
     QList<std::optional<EditorTheme>> themes = {std::nullopt};
-    const qsizetype themeAt = args.indexOf(QStringLiteral("--theme"));
-    if (themeAt >= 0) {
-        if (themeAt + 1 >= args.size())
-            return usage();
-        themes = {editorThemeFromRawValue(args[themeAt + 1])};
-        if (args[themeAt + 1] == QStringLiteral("all")) {
+    if (parser.isSet(themeOption)) {
+        const QString name = parser.value(themeOption);
+        themes = {editorThemeFromRawValue(name)};
+        if (name == QStringLiteral("all")) {
             themes.clear();
             for (EditorTheme each : allEditorThemes())
                 themes.append(each);
         } else if (!themes.first()) {
-            QTextStream(stderr) << "corvanta-gallery: unknown theme " << args[themeAt + 1] << "\n";
-            return 2;
+            return usage(QStringLiteral("unknown theme ") + name);
         }
-        args.remove(themeAt, 2);
     }
-    if (args.size() != 1)
-        return usage();
     int failures = 0;
     for (const std::optional<EditorTheme>& theme : themes) {
         const QDir outDir(themes.size() > 1 ? QDir(args.first()).filePath(rawValue(*theme))
