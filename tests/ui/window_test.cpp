@@ -374,3 +374,54 @@ TEST_F(WindowTest, TabsArePageTabsAndAccessibleActionsDoWhatAClickDoes) {
         EXPECT_EQ(panel->selectedTab(), page);
     }
 }
+
+// A theme picked while the window runs looks as if the window had started
+// in it: a restyle must not keep colours of the theme before.
+TEST_F(WindowTest, ASwitchedThemeLooksAsIfTheWindowStartedInIt) {
+    owners->workspace.createFile(u"a.cpp"_s, ProgrammingLanguage::cpp);
+    owners->workspace.createFile(u"b.py"_s, ProgrammingLanguage::python);
+    // Once the highlighting has settled and the layout is done; without the
+    // caret, whose blink is no part of the theme.
+    const auto picture = [&] {
+        const auto settled = [&] {
+            const auto views = window->findChildren<SyntaxTextView*>();
+            return std::all_of(views.begin(), views.end(), [](const SyntaxTextView* view) {
+                return view->isHighlightSettled();
+            });
+        };
+        EXPECT_TRUE(QTest::qWaitFor(settled));
+        QApplication::sendPostedEvents();
+        if (QWidget* focused = QApplication::focusWidget())
+            focused->clearFocus();
+        return window->grab().toImage();
+    };
+    for (EditorTheme theme : allEditorThemes()) {
+        SCOPED_TRACE(rawValue(theme).toStdString());
+        owners->themes.selectBuiltInTheme(EditorTheme::dark);
+        picture();
+        owners->themes.selectBuiltInTheme(theme);
+        const QImage switched = picture();
+        window.reset();
+        window = std::make_unique<MainWindow>(*owners);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        const QImage started = picture();
+        ASSERT_EQ(switched.size(), started.size());
+        int differing = 0;
+        for (int y = 0; y < started.height(); ++y)
+            for (int x = 0; x < started.width(); ++x)
+                differing += switched.pixel(x, y) != started.pixel(x, y);
+        EXPECT_EQ(differing, 0);
+        // Both run buttons write in white on green, whatever the theme's text colour.
+        for (QWidget* run : window->findChildren<QWidget*>(u"runButton"_s)) {
+            // Inside the rounded corners, where only the face and its label are.
+            const QImage face = started.copy(
+                QRect(run->mapTo(window.get(), QPoint()), run->size()).adjusted(6, 6, -6, -6));
+            int lightest = 0;
+            for (int y = 0; y < face.height(); ++y)
+                for (int x = 0; x < face.width(); ++x)
+                    lightest = std::max(lightest, QColor(face.pixel(x, y)).lightness());
+            EXPECT_GE(lightest, 240) << run->parentWidget()->objectName().toStdString();
+        }
+    }
+}

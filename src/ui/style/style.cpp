@@ -99,7 +99,7 @@ QPushButton[primary="true"]:disabled { background: <key-cap>; color: <text-40>; 
 #toolbar QToolButton { color: <text>; border: none; border-radius: 6px; padding: 5px; }
 #toolbar QToolButton:hover, #tabBar QToolButton:hover { background: <hover>; }
 #toolbar QToolButton:pressed, #tabBar QToolButton:pressed { background: <pressed>; }
-#toolbar QToolButton#runButton { font-weight: 600; padding: 5px 10px; }
+#toolbar QToolButton#runButton { color: white; font-weight: 600; padding: 5px 10px; }
 /* The toolbar's grey hover would make the green button look disabled. */
 #toolbar QToolButton#runButton:hover, #runButton:hover { background: <green-hover>; }
 #toolbar QToolButton#runButton:pressed, #runButton:pressed { background: <green-pressed>; }
