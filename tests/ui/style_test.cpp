@@ -5,6 +5,7 @@
 #include "ui/editor/welcome_view.h"
 #include "ui/editor_pane.h"
 #include "ui/style/colors.h"
+#include "ui/style/diff_colors.h"
 #include "ui/style/style.h"
 #include "ui/window_context.h"
 
@@ -150,9 +151,10 @@ TEST_F(StyleTest, TheCodeAreaIsPaintedInTheThemesBackground) {
     }
 }
 
-// Code is text: every highlighting colour reads 4.5:1 on its theme's
-// background, and a language badge stands out 3:1, in the light themes too.
-TEST(ThemeContrast, HighlightingReadsAndBadgesStandOut) {
+// Code is text: every highlighting colour and a diff's marked words read
+// 4.5:1 on their background, and a language badge stands out 3:1, in the
+// light themes too.
+TEST(ThemeContrast, HighlightingAndDiffMarksReadAndBadgesStandOut) {
     const CustomTheme custom = pastelTheme();
     QList<std::pair<EditorTheme, const CustomTheme*>> themes;
     for (EditorTheme theme : allEditorThemes())
@@ -173,5 +175,12 @@ TEST(ThemeContrast, HighlightingReadsAndBadgesStandOut) {
         for (ProgrammingLanguage language : allLanguages())
             EXPECT_GE(contrastRatio(badgeColor(language, background), background), 3.0)
                 << rawValue(language).toStdString();
+        const QPalette palette = themePalette(windowColours(theme, customTheme));
+        const DiffColours diff = diffColours(palette);
+        const QColor base = palette.color(QPalette::Base);
+        for (const auto& [line, word] : {std::pair{diff.removedLine, diff.removedWord},
+                                         std::pair{diff.addedLine, diff.addedWord}})
+            EXPECT_GE(contrastRatio(diff.markedText, paintedOver(word, paintedOver(line, base))),
+                      4.5);
     }
 }

@@ -35,6 +35,14 @@ double luminance(const QColor& color) {
 
 } // namespace
 
+QColor paintedOver(const QColor& top, const QColor& under) {
+    const double alpha = top.alphaF();
+    const auto mix = [&](double over, double below) { return over * alpha + below * (1 - alpha); };
+    return QColor::fromRgbF(float(mix(top.redF(), under.redF())),
+                            float(mix(top.greenF(), under.greenF())),
+                            float(mix(top.blueF(), under.blueF())));
+}
+
 double contrastRatio(const QColor& first, const QColor& second) {
     const double a = luminance(first);
     const double b = luminance(second);

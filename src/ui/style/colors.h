@@ -8,6 +8,8 @@
 QColor withAlpha(QColor color, double alpha);
 // One of the desktop's standard colours by name ("blue", "purple", ...); gray when unknown.
 QColor standardColor(const QString& name);
+// What `top` looks like painted over the opaque `under`.
+QColor paintedOver(const QColor& top, const QColor& under);
 // The WCAG contrast ratio of two opaque colours, from 1 to 21.
 double contrastRatio(const QColor& first, const QColor& second);
 // The standard colour a language's badge is drawn in (blue for C, purple for

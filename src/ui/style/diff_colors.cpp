@@ -4,20 +4,37 @@
 #include "ui/style/style.h"
 
 #include <QPalette>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 DiffColours diffColours(const QPalette& palette) {
+    constexpr double textContrast = 4.5;
     const QColor red = standardColor(u"red"_s);
     const QColor green = standardColor(u"green"_s);
     const QColor text = palette.color(QPalette::Text);
-    return {withAlpha(red, 0.14),
-            withAlpha(green, 0.14),
-            withAlpha(red, 0.45),
-            withAlpha(green, 0.45),
-            withAlpha(standardColor(u"orange"_s), 0.14),
-            withAlpha(text, 0.05),
-            withAlpha(text, 0.45)};
+    DiffColours colours{withAlpha(red, 0.14),
+                        withAlpha(green, 0.14),
+                        withAlpha(red, 0.45),
+                        withAlpha(green, 0.45),
+                        text,
+                        withAlpha(standardColor(u"orange"_s), 0.14),
+                        withAlpha(text, 0.05),
+                        withAlpha(text, 0.45)};
+    const QColor base = palette.color(QPalette::Base);
+    const QColor marks[] = {
+        paintedOver(colours.removedWord, paintedOver(colours.removedLine, base)),
+        paintedOver(colours.addedWord, paintedOver(colours.addedLine, base)),
+    };
+    const auto worstContrast = [&](const QColor& candidate) {
+        return std::min(contrastRatio(candidate, marks[0]), contrastRatio(candidate, marks[1]));
+    };
+    if (worstContrast(text) < textContrast) {
+        const QColor white(Qt::white);
+        const QColor black(Qt::black);
+        colours.markedText = worstContrast(white) >= worstContrast(black) ? white : black;
+    }
+    return colours;
 }
 
 QString diffViewSheet(const WindowColours& window) {

@@ -15,6 +15,9 @@ struct DiffColours {
     QColor addedLine;
     QColor removedWord;
     QColor addedWord;
+    // The text of a marked word: the theme's own where it reads on both
+    // marks, else white or black.
+    QColor markedText;
     QColor spacingLine;
     QColor filler;
     QColor secondaryText;

@@ -88,8 +88,10 @@ public:
         if (!m_whitespace && text.endsWith(u'\r'))
             text.chop(1);
         QTextCharFormat marked;
-        if (wordColour.isValid())
+        if (wordColour.isValid()) {
             marked.setBackground(wordColour);
+            marked.setForeground(m_colours.markedText);
+        }
         qsizetype at = 0;
         for (const DiffMark& mark : side.marks) {
             const qsizetype start = std::min<qsizetype>(mark.start, text.size());
