@@ -117,40 +117,6 @@ CustomTheme pastelTheme() {
 
 } // namespace
 
-// The code area's own background, in every theme, whether the window
-// started in it or switched to it.
-TEST_F(StyleTest, TheCodeAreaIsPaintedInTheThemesBackground) {
-    const CustomTheme custom = pastelTheme();
-    const auto codeArea = [&] {
-        owners->workspace.createFile(u"a.cpp"_s, ProgrammingLanguage::cpp);
-        QWidget* area = pane->findChild<SyntaxTextView*>()->viewport();
-        return pixel(area, {area->width() - 3, area->height() - 3});
-    };
-    const auto expected = [&] {
-        return toQColor(resolveColor(ThemeRole::background, owners->themes.theme(),
-                                     owners->themes.activeCustomTheme()))
-            .rgba();
-    };
-    std::vector<std::function<void()>> choices;
-    for (EditorTheme theme : allEditorThemes())
-        choices.push_back([this, theme] { owners->themes.selectBuiltInTheme(theme); });
-    choices.push_back([this, custom] { owners->themes.selectCustomTheme(custom); });
-    for (const auto& choose : choices) {
-        choose();
-        SCOPED_TRACE(rawValue(owners->themes.theme()).toStdString() +
-                     (owners->themes.activeCustomTheme() ? " custom" : ""));
-        EXPECT_EQ(codeArea(), expected()) << "switched to";
-        pane.reset();
-        style = std::make_unique<Style>(owners->themes);
-        pane = std::make_unique<EditorPane>(owners->workspace, owners->settings, owners->themes,
-                                            owners->commands);
-        pane->resize(900, 600);
-        pane->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(pane.get()));
-        EXPECT_EQ(codeArea(), expected()) << "started in";
-    }
-}
-
 // Code is text: every highlighting colour and a diff's marked words read
 // 4.5:1 on their background, and a language badge stands out 3:1, in the
 // light themes too.

@@ -1,10 +1,12 @@
 #include "editor/code_text_editor.h"
+#include "editor/color_conversion.h"
 #include "editor/diagnostic_markers.h"
 #include "editor/syntax_text_view.h"
 #include "runner/run_session.h"
 #include "support/printers.h"
 #include "support/test_support.h"
 #include "support/widgets.h"
+#include "themes/theme_resolver.h"
 #include "ui/actions.h"
 #include "ui/editor_pane.h"
 #include "ui/main_window.h"
@@ -376,7 +378,8 @@ TEST_F(WindowTest, TabsArePageTabsAndAccessibleActionsDoWhatAClickDoes) {
 }
 
 // A theme picked while the window runs looks as if the window had started
-// in it: a restyle must not keep colours of the theme before.
+// in it: a restyle must not keep colours of the theme before. The code area
+// takes the theme's background, a custom theme's too.
 TEST_F(WindowTest, ASwitchedThemeLooksAsIfTheWindowStartedInIt) {
     owners->workspace.createFile(u"a.cpp"_s, ProgrammingLanguage::cpp);
     owners->workspace.createFile(u"b.py"_s, ProgrammingLanguage::python);
@@ -395,11 +398,20 @@ TEST_F(WindowTest, ASwitchedThemeLooksAsIfTheWindowStartedInIt) {
             focused->clearFocus();
         return window->grab().toImage();
     };
-    for (EditorTheme theme : allEditorThemes()) {
-        SCOPED_TRACE(rawValue(theme).toStdString());
+    CustomTheme pastel;
+    pastel.id = QUuid::createUuid();
+    pastel.background = CodableColor{0.98, 0.94, 0.96, 1};
+    pastel.textColor = CodableColor{0.25, 0.2, 0.3, 1};
+    std::vector<std::function<void()>> choices;
+    for (EditorTheme theme : allEditorThemes())
+        choices.push_back([this, theme] { owners->themes.selectBuiltInTheme(theme); });
+    choices.push_back([this, pastel] { owners->themes.selectCustomTheme(pastel); });
+    for (const auto& choose : choices) {
         owners->themes.selectBuiltInTheme(EditorTheme::dark);
         picture();
-        owners->themes.selectBuiltInTheme(theme);
+        choose();
+        SCOPED_TRACE(rawValue(owners->themes.theme()).toStdString() +
+                     (owners->themes.activeCustomTheme() ? " custom" : ""));
         const QImage switched = picture();
         window.reset();
         window = std::make_unique<MainWindow>(*owners);
@@ -412,6 +424,13 @@ TEST_F(WindowTest, ASwitchedThemeLooksAsIfTheWindowStartedInIt) {
             for (int x = 0; x < started.width(); ++x)
                 differing += switched.pixel(x, y) != started.pixel(x, y);
         EXPECT_EQ(differing, 0);
+
+        QWidget* codeArea = window->findChild<SyntaxTextView*>()->viewport();
+        EXPECT_EQ(started.pixel(codeArea->mapTo(
+                      window.get(), QPoint(codeArea->width() - 3, codeArea->height() - 3))),
+                  toQColor(resolveColor(ThemeRole::background, owners->themes.theme(),
+                                        owners->themes.activeCustomTheme()))
+                      .rgba());
         // Both run buttons write in white on green, whatever the theme's text colour.
         for (QWidget* run : window->findChildren<QWidget*>(u"runButton"_s)) {
             // Inside the rounded corners, where only the face and its label are.
