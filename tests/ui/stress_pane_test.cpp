@@ -69,6 +69,8 @@ TEST_F(StressPaneTest, CatchesAnOverflowAndKeepsTheBruteForcesAnswer) {
             u"#include <cstdio>\nint main() { int n; std::scanf(\"%d\", &n); "
             "std::printf(\"%d\\n\", n * n); }\n"_s);
 
+    const QLabel* guide = pane->findChild<QLabel*>(u"stressGuide"_s);
+    EXPECT_TRUE(guide->isVisible()) << "a first look says what the pane is for";
     pane->setChoice({broken, brute, u"[1..100000"_s});
     QSignalSpy changed(pane.get(), &StressPane::choiceChanged);
     QTest::keyClicks(named<QLineEdit>(pane.get(), u"생성기 인자"_s), u"]"_s);
@@ -78,6 +80,7 @@ TEST_F(StressPaneTest, CatchesAnOverflowAndKeepsTheBruteForcesAnswer) {
               changed[0][0].value<StressChoice>())
         << "the solution keeps it";
     runToEnd();
+    EXPECT_FALSE(guide->isVisible());
     EXPECT_TRUE(headline().contains(u"생성기: 런타임 에러 (종료 코드 1)\nno input"_s))
         << headline().toStdString();
     EXPECT_FALSE(addCase()->isVisible());

@@ -166,7 +166,7 @@ QDialog[sheet="true"] { background: <background>; border: 1px solid <divider>; b
 }
 #runButton:disabled, #stressButton:disabled { background: <green-50>; }
 #runButton[running="true"], #stressButton[running="true"] { background: <orange>; }
-#stressProgress { color: <text-60>; font-size: 11pt; }
+#stressProgress, #stressGuide { color: <text-60>; font-size: 11pt; }
 #stressHeadline { color: <text>; }
 #stressHeadline[verdict="fail"] { color: <red>; }
 

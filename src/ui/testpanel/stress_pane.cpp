@@ -60,6 +60,14 @@ StressPane::StressPane(Workspace& workspace, const SettingsStore& settings, QWid
     controls->addWidget(m_startStop);
     column->addLayout(controls);
 
+    m_guide = new QLabel(u"선택한 파일을 풀이로 삼아, 생성기가 만든 입력마다 브루트포스와 출력을 "
+                         u"비교해 답이 달라지는 입력(반례)을 찾습니다.\n"
+                         u"생성기는 첫 인자로 시드를 받아 입력을 표준 출력에 씁니다. 인자 칸의 "
+                         u"[최소..최대]는 라운드마다 새로 뽑는 값입니다."_s,
+                         this);
+    m_guide->setObjectName(u"stressGuide"_s);
+    m_guide->setWordWrap(true);
+    column->addWidget(m_guide);
     m_progress = new QLabel(this);
     m_progress->setObjectName(u"stressProgress"_s);
     column->addWidget(m_progress);
@@ -223,6 +231,7 @@ void StressPane::start() {
             });
     connect(m_session, &StressSession::finished, this, &StressPane::showResult);
     m_session->start();
+    m_guide->hide();
     refresh();
 }
 
@@ -233,6 +242,7 @@ void StressPane::stop() {
 
 void StressPane::showHeadline(const QString& text, bool failed) {
     m_headline->setText(text);
+    m_guide->setVisible(text.isEmpty() && m_progress->text().isEmpty());
     setSheetProperty(m_headline, "verdict", failed ? u"fail"_s : QString());
     m_details->hide();
     m_addCase->hide();

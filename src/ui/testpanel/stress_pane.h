@@ -61,6 +61,8 @@ private:
     QComboBox* m_bruteForce = nullptr;
     QLineEdit* m_pattern = nullptr;
     QPushButton* m_startStop = nullptr;
+    // What the pane is for, until it has something else to say.
+    QLabel* m_guide = nullptr;
     QLabel* m_progress = nullptr;
     QLabel* m_headline = nullptr;
     QPushButton* m_addCase = nullptr;
