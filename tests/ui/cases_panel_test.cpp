@@ -2,6 +2,7 @@
 #include "runner/run_session.h"
 #include "support/printers.h"
 #include "support/process_runner.h"
+#include "support/test_cases.h"
 #include "support/test_support.h"
 #include "support/widgets.h"
 #include "ui/actions.h"
@@ -38,13 +39,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-TestCase caseOf(const QString& input, const QString& expectedOutput = {}) {
-    TestCase testCase;
-    testCase.input = input;
-    testCase.expectedOutput = expectedOutput;
-    return testCase;
-}
 
 void writeTextFile(const QString& path, const QString& text) {
     QFile file(path);
@@ -93,7 +87,7 @@ protected:
     void fillCases(int count) {
         QList<TestCase> cases;
         for (int i = 0; i < count; ++i)
-            cases.append(caseOf(QString::number(i), QString::number(i)));
+            cases.append(testCase(QString::number(i), QString::number(i)));
         owners->workspace.cases().setTestCases(cases);
     }
 
@@ -147,8 +141,8 @@ TEST_F(TestPanelTest, CardsShowTheVerdictsTheCommandLineGives) {
     const QString code = u"print(int(input()))\n"_s;
     owners->workspace.createFile(u"echo.py"_s, ProgrammingLanguage::python);
     owners->workspace.setFileText(owners->workspace.selectedFile()->id, code);
-    owners->workspace.cases().setTestCases(
-        {caseOf(u"7"_s, u"7"_s), caseOf(u"8"_s, u"9"_s), caseOf(u"5"_s), caseOf(u"x"_s, u"1"_s)});
+    owners->workspace.cases().setTestCases({testCase(u"7"_s, u"7"_s), testCase(u"8"_s, u"9"_s),
+                                            testCase(u"5"_s), testCase(u"x"_s, u"1"_s)});
     QSignalSpy ended(runs.get(), &RunSession::finished);
     find(u"runButton"_s)->click();
     ASSERT_TRUE(ended.wait(60000));
