@@ -73,27 +73,7 @@ TEST(SaveFile, ReadsAHandWrittenDocument) {
 }
 
 TEST(SaveFile, DropsBadEntriesButKeepsTheRest) {
-    const QByteArray document = R"({
-        "files": [
-            {"id": "5C3B7E10-1111-4A2B-8C3D-000000000001", "name": "ok.cpp", "content": "",
-             "language": "C++", "createdAt": 1, "modifiedAt": 2,
-             "folderId": "not-a-folder-id"},
-            {"id": "5C3B7E10-2222-4A2B-8C3D-000000000002", "name": "bad.cpp", "content": "",
-             "language": "cpp", "createdAt": 1, "modifiedAt": 2},
-            {"id": "nope", "name": "bad2.py", "content": "", "language": "Python",
-             "createdAt": 1, "modifiedAt": 2}
-        ],
-        "folders": [
-            {"id": "zzz", "name": "dropped", "createdAt": 1, "isExpanded": true},
-            {"id": "0b9d2f44-6a1c-4e43-9d7b-2c1e5a7f8a10", "name": "kept", "createdAt": 1,
-             "isExpanded": false}
-        ],
-        "openTabIds": ["5c3b7e10-1111-4a2b-8c3d-000000000001", "5C3B7E10-1111-4A2B-8C3D-000000000001",
-                       "5C3B7E10-2222-4A2B-8C3D-000000000002"],
-        "selectedFileId": "5C3B7E10-9999-4A2B-8C3D-000000000009",
-        "testCases": [{"id": "bad id", "input": "x", "expectedOutput": "y"}]
-    })";
-    const LoadedWorkspace loaded = decodeOk(document);
+    const LoadedWorkspace loaded = decodeOk(readTestData("appdata_bad_entries.json"));
     ASSERT_EQ(loaded.files.size(), 1);
     EXPECT_EQ(loaded.files[0].name, u"ok.cpp"_s);
     EXPECT_FALSE(loaded.files[0].folderId) << "an unparsable folder id puts the file at the root";
