@@ -2,6 +2,7 @@
 #include "support/accessibility_audit.h"
 #include "support/printers.h"
 #include "support/test_support.h"
+#include "themes/theme_test_support.h"
 #include "ui/main_window.h"
 #include "ui/problem_receiving.h"
 #include "ui/settings/font_candidates.h"
@@ -88,10 +89,7 @@ TEST_F(SettingsWindowTest, TheThemeGridHasTheBuiltInsAndANoteOnlyWithCustomTheme
     EXPECT_EQ(themeButtons(), allEditorThemes().size());
     EXPECT_TRUE(named<QWidget>(editor, u"note"_s)->isHidden());
 
-    CustomTheme mine;
-    mine.id = QUuid::createUuid();
-    mine.name = u"mine"_s;
-    owners->themes.addCustomTheme(mine);
+    owners->themes.addCustomTheme(sampleTheme(u"mine"_s));
     EXPECT_EQ(themeButtons(), allEditorThemes().size() + 1);
     EXPECT_FALSE(named<QWidget>(editor, u"note"_s)->isHidden());
 

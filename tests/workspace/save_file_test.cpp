@@ -1,4 +1,5 @@
 #include "support/printers.h"
+#include "support/test_cases.h"
 #include "workspace/save_file.h"
 #include "workspace_fixture.h"
 
@@ -33,12 +34,11 @@ WorkspaceSnapshot goldenSnapshot() {
     };
     snapshot.openTabIds = {fileB, fileA};
     snapshot.selectedFileId = fileA;
-    TestCase testCase;
-    testCase.id = testId;
-    testCase.input = u"1 2\n"_s;
-    testCase.expectedOutput = u"3"_s;
-    testCase.result = CaseResult{{VerdictKind::accepted}, u"never written"_s, {}, 1, 1, 1};
-    snapshot.testCases = {testCase};
+    snapshot.testCases = {
+        TestCase{.id = testId,
+                 .input = u"1 2\n"_s,
+                 .expectedOutput = u"3"_s,
+                 .result = CaseResult{{VerdictKind::accepted}, u"never written"_s, {}, 1, 1, 1}}};
     return snapshot;
 }
 
@@ -103,8 +103,7 @@ TEST(SaveFile, KeepsTheJudgeChoice) {
 // file the document does not hold is dropped.
 TEST(SaveFile, KeepsEachFilesOwnCases) {
     WorkspaceSnapshot snapshot = goldenSnapshot();
-    TestCase own;
-    own.input = u"7"_s;
+    const TestCase own = testCase(u"7"_s);
     JudgeChoice tokens;
     tokens.comparison = u"tokens"_s;
     snapshot.ownCases.insert(fileB, CaseList{{own}, tokens});
