@@ -119,27 +119,11 @@ TEST(SaveFile, KeepsEachFilesOwnCases) {
 }
 
 TEST(SaveFile, StrictDecodingFailsTheWholeDocument) {
-    const char* broken[] = {
-        "",
-        "[]",
-        "{\"files\":[],\"openTabIds\":[]}",
-        "{\"files\":[],\"testCases\":[]}",
-        "{\"openTabIds\":[],\"testCases\":[]}",
-        "{\"files\":{},\"openTabIds\":[],\"testCases\":[]}",
-        "{\"files\":[],\"openTabIds\":[3],\"testCases\":[]}",
-        "{\"files\":[],\"openTabIds\":[],\"testCases\":[],\"selectedFileId\":5}",
-        "{\"files\":[],\"openTabIds\":[],\"testCases\":[],\"fileCases\":[{\"fileId\":\"x\"}]}",
-        "{\"files\":[],\"folders\":[{\"id\":\"x\",\"name\":\"f\",\"createdAt\":1}],"
-        "\"openTabIds\":[],\"testCases\":[]}",
-        "{\"files\":[{\"id\":\"x\",\"name\":\"f\",\"content\":\"\",\"language\":\"C\","
-        "\"createdAt\":\"yesterday\",\"modifiedAt\":1}],\"openTabIds\":[],\"testCases\":[]}",
-        "{\"files\":[],\"openTabIds\":[],\"testCases\":[{\"id\":\"x\",\"input\":\"\"}]}",
-        "{\"files\":[],\"openTabIds\":[],\"testCases\":[], ",
-    };
-    for (const char* document : broken) {
-        const auto decoded = decodeWorkspace(QByteArray(document));
-        ASSERT_TRUE(std::holds_alternative<QString>(decoded)) << document;
-        EXPECT_FALSE(std::get<QString>(decoded).isEmpty()) << document;
+    // One document a line, the empty one among them.
+    for (const QByteArray& document : readTestData("appdata_broken.txt").split('\n')) {
+        const auto decoded = decodeWorkspace(document);
+        ASSERT_TRUE(std::holds_alternative<QString>(decoded)) << document.constData();
+        EXPECT_FALSE(std::get<QString>(decoded).isEmpty()) << document.constData();
     }
 }
 
