@@ -24,10 +24,7 @@ struct Broken {
 
 // What the real tool prints about the program; the file lies in a fresh folder.
 QString messagesOf(const Broken& broken, QTemporaryDir& folder) {
-    QFile file(folder.filePath(broken.fileName));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(broken.source.toUtf8());
-    file.close();
+    writeFile(folder.filePath(broken.fileName), broken.source.toUtf8());
     const ProcessOutcome outcome =
         runProcess(QString::fromUtf8(broken.tool), broken.arguments, 120000, folder.path());
     EXPECT_TRUE(outcome.finished);

@@ -1,5 +1,6 @@
 #include "problems/problem_session.h"
 #include "runner/run_session.h"
+#include "support/files.h"
 #include "support/printers.h"
 #include "support/process_runner.h"
 #include "support/test_cases.h"
@@ -20,7 +21,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
-#include <QFile>
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -37,16 +37,6 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-void writeTextFile(const QString& path, const QString& text) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text.toUtf8());
-}
-
-} // namespace
 
 class TestPanelTest : public ::testing::Test {
 protected:
@@ -156,12 +146,12 @@ TEST_F(TestPanelTest, CardsShowTheVerdictsTheCommandLineGives) {
     EXPECT_FALSE(ended[0][2].toBool()) << "every case ran";
 
     QTemporaryDir folder;
-    writeTextFile(folder.filePath(u"echo.py"_s), code);
+    writeFile(folder.filePath(u"echo.py"_s), code.toUtf8());
     for (int i = 0; i < 4; ++i) {
-        writeTextFile(folder.filePath(u"%1.in"_s.arg(i + 1)),
-                      owners->workspace.cases().testCases()[i].input);
-        writeTextFile(folder.filePath(u"%1.out"_s.arg(i + 1)),
-                      owners->workspace.cases().testCases()[i].expectedOutput);
+        writeFile(folder.filePath(u"%1.in"_s.arg(i + 1)),
+                  owners->workspace.cases().testCases()[i].input.toUtf8());
+        writeFile(folder.filePath(u"%1.out"_s.arg(i + 1)),
+                  owners->workspace.cases().testCases()[i].expectedOutput.toUtf8());
     }
     const ProcessOutcome cli =
         runCli({u"run"_s, folder.filePath(u"echo.py"_s), folder.path(), u"--json"_s});
