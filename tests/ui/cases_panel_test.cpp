@@ -56,12 +56,7 @@ protected:
 
     template <typename T = QAbstractButton>
     T* lookup(const QString& name, QWidget* root = nullptr) const {
-        for (T* widget : (root ? root : panel.get())->findChildren<T*>()) {
-            if (widget->objectName() == name || widget->accessibleName() == name ||
-                widget->property("text").toString() == name)
-                return widget;
-        }
-        return nullptr;
+        return withName<T>(root ? root : panel.get(), name);
     }
 
     template <typename T = QAbstractButton> T* find(const QString& name, QWidget* root = nullptr) {
