@@ -50,14 +50,7 @@ protected:
 };
 
 TEST_F(StartupTest, LoadsAHandWrittenWorkspaceAndRewritesItInTheExactFormat) {
-    writeSaveFile(R"({"files":[
-        {"id":"5c3b7e10-1111-4a2b-8c3d-000000000001","name":"a/b.cpp","content":"// 한글\n",
-         "language":"C++","createdAt":10.5,"modifiedAt":20.25},
-        {"id":"5C3B7E10-2222-4A2B-8C3D-000000000002","name":"gone.cpp","content":"",
-         "language":"cpp","createdAt":1,"modifiedAt":2}],
-        "openTabIds":["5c3b7e10-1111-4a2b-8c3d-000000000001"],
-        "selectedFileId":"5C3B7E10-1111-4A2B-8C3D-000000000001",
-        "testCases":[{"id":"9A8B7C6D-3333-4E5F-8A9B-000000000003","input":"1","expectedOutput":"2"}]})");
+    writeSaveFile(readTestData("handwritten_workspace.json"));
     QProcess app;
     start(app);
     EXPECT_EQ(waitForLine(app, u"📂 저장 경로: "_s), u"📂 저장 경로: "_s + savePath());
@@ -67,14 +60,7 @@ TEST_F(StartupTest, LoadsAHandWrittenWorkspaceAndRewritesItInTheExactFormat) {
     app.terminate();
     ASSERT_TRUE(app.waitForFinished(10000));
 
-    EXPECT_EQ(
-        readSaveFile(),
-        QByteArray(
-            R"({"files":[{"content":"\/\/ 한글\n","createdAt":10.5,)"
-            R"("id":"5C3B7E10-1111-4A2B-8C3D-000000000001","language":"C++",)"
-            R"("modifiedAt":20.25,"name":"a\/b.cpp"}],"folders":[],)"
-            R"("openTabIds":[],"selectedFileId":"5C3B7E10-1111-4A2B-8C3D-000000000001",)"
-            R"("testCases":[{"expectedOutput":"2","id":"9A8B7C6D-3333-4E5F-8A9B-000000000003","input":"1"}]})"))
+    EXPECT_EQ(readSaveFile(), readTestData("handwritten_workspace_rewritten.json"))
         << "the lower-case tab id names no tab; the selection still matches";
 }
 

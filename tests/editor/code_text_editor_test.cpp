@@ -2,6 +2,7 @@
 #include "editor/line_number_gutter.h"
 #include "runner/compiler_messages.h"
 #include "shown_editor.h"
+#include "support/files.h"
 #include "support/printers.h"
 #include "support/process_runner.h"
 
@@ -40,10 +41,7 @@ QStringList underlined(const SyntaxTextView* view) {
 // What g++ says about `source`, read as the editor is given it.
 QList<CompilerMessage> compilerMessages(const QString& source) {
     QTemporaryDir folder;
-    QFile file(folder.filePath(u"solution.cpp"_s));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(source.toUtf8());
-    file.close();
+    writeFile(folder.filePath(u"solution.cpp"_s), source.toUtf8());
     const ProcessOutcome outcome =
         runProcess(u"g++"_s, {u"-c"_s, u"solution.cpp"_s}, 120000, folder.path());
     return parseCompilerMessages(outcome.err, {u"solution.cpp"_s, source});

@@ -197,28 +197,6 @@ QStringList fragments() {
     return pieces;
 }
 
-const QString cppSample = uR"(#include <vector>
-  #define MAX 100
-using namespace std;
-/* block
-   comment */ int main() {
-    vector<pair<int, int>> edges; int *p = nullptr, n = 0x1F;
-    double d = 3.14f + 10U - 1.e5; char c = '\'', s[] = "a\"b // c";
-    if (n == 0) { arr[n] += 1; } // done
-    return sizeof(long) > 2 ? 1. : 0;
-}
-)"_s;
-
-const QString pythonSample = uR"(import sys
-class Solver(object):
-    """Doc with 'quotes' and # hash"""
-    def solve(self, n=10):
-        for i in range(n):
-            total = sum(map(int, input().split()))  # read
-        s = f"{n}" + f'{total}' + 'it\'s' + "a\"b"
-        return [x for x in sorted (s) if x != 0.5]
-)"_s;
-
 // A few windows of the sample, each cut and spliced at random, joined: one
 // pass then meets many edges, the start and end of the text among them.
 QString mutated(const QString& base, QRandomGenerator& random, const QStringList& pieces) {
@@ -248,8 +226,10 @@ QString mutated(const QString& base, QRandomGenerator& random, const QStringList
 
 TEST(HighlighterDifferentialTest, EnginesAgreeOnMutatedText) {
     const QStringList pieces = fragments();
-    for (const auto& [language, sample] :
-         {std::pair{cpp, cppSample}, std::pair{python, pythonSample}}) {
+    for (const auto& [language, name] :
+         {std::pair{cpp, "sample.cpp"}, std::pair{python, "sample.py"}}) {
+        const QString sample =
+            readUtf8(QStringLiteral(CORVANTA_TEST_DATA_DIR "/") + QLatin1String(name));
         for (quint32 seed = 1; seed <= 400; ++seed) {
             QRandomGenerator random(seed);
             expectEnginesAgree(mutated(sample, random, pieces), language,

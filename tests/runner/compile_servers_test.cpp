@@ -2,6 +2,7 @@
 #include "runner/judge_run.h"
 #include "runner_test_support.h"
 #include "support/printers.h"
+#include "support/test_cases.h"
 
 #include <QSignalSpy>
 #include <QThread>
@@ -42,10 +43,8 @@ bool javaSumPasses() {
                            u"\npublic class Main { public static void main(String[] a) {\n"
                            u"    java.util.Scanner in = new java.util.Scanner(System.in);\n"
                            u"    System.out.println(in.nextInt() + in.nextInt()); } }\n"_s);
-    TestCase sum;
-    sum.input = u"40 2\n"_s;
-    sum.expectedOutput = u"42\n"_s;
-    JudgeRun run(file, {sum}, RunLimits{.timeLimitMs = 10000, .timeoutSeconds = 10});
+    JudgeRun run(file, {testCase(u"40 2\n"_s, u"42\n"_s)},
+                 RunLimits{.timeLimitMs = 10000, .timeoutSeconds = 10});
     QSignalSpy finished(&run, &JudgeRun::finished);
     run.start();
     return finished.wait(serverStartMs) && finished.at(0).at(1).toBool();

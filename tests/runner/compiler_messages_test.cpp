@@ -24,10 +24,7 @@ struct Broken {
 
 // What the real tool prints about the program; the file lies in a fresh folder.
 QString messagesOf(const Broken& broken, QTemporaryDir& folder) {
-    QFile file(folder.filePath(broken.fileName));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(broken.source.toUtf8());
-    file.close();
+    writeFile(folder.filePath(broken.fileName), broken.source.toUtf8());
     const ProcessOutcome outcome =
         runProcess(QString::fromUtf8(broken.tool), broken.arguments, 120000, folder.path());
     EXPECT_TRUE(outcome.finished);
@@ -106,19 +103,8 @@ TEST(CompilerMessagesTest, EachToolsRealMessagesPointAtTheLineAndColumn) {
 }
 
 TEST(CompilerMessagesTest, WarningsAndNotesKeepTheirSeverityAndTalliesAreLeftOut) {
-    const QString output =
-        u"solution.cpp: In function ‘int main()’:\n"
-        "solution.cpp:5:9: warning: unused variable ‘u’ [-Wunused-variable]\n"
-        "    5 |     int u;\n"
-        "      |         ^\n"
-        "solution.cpp:2:6: note: declared here\n"
-        "Main.java:6: warning: [rawtypes] found raw type: List\n"
-        "        List l = new ArrayList();\n"
-        "        ^\n"
-        "  missing type arguments for generic class List<E>\n"
-        "1 warning\n"
-        "solution.cs(7,13): warning CS0168: The variable `y' is declared but never used\n"
-        "Compilation failed: 1 error(s), 1 warnings\n"_s;
+    const QString output = QString::fromUtf8(
+        readFile(QStringLiteral(CORVANTA_TEST_DATA_DIR "/compiler_warnings.txt")));
     const QList<CompilerMessage> messages = parseCompilerMessages(output);
     ASSERT_EQ(messages.size(), 4);
     EXPECT_EQ(messages[0].severity, MessageSeverity::warning);

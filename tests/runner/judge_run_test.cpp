@@ -2,6 +2,7 @@
 #include "runner/run_session.h"
 #include "runner_test_support.h"
 #include "support/printers.h"
+#include "support/test_cases.h"
 #include "ui/window_context.h"
 
 #include <QDir>
@@ -14,13 +15,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-TestCase testCase(const QString& input, const QString& expectedOutput) {
-    TestCase result;
-    result.input = input;
-    result.expectedOutput = expectedOutput;
-    return result;
-}
 
 FileItem file(const QString& name, ProgrammingLanguage language, const QString& content) {
     return FileItem::make(name, language, content);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "runner/code_runner.h"
+#include "support/files.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -83,14 +84,6 @@ inline bool isDead(const QByteArray& pid) {
 // A killed process takes a moment to go.
 inline bool becomesDead(const QByteArray& pid) {
     return QTest::qWaitFor([&] { return isDead(pid); }, 2000);
-}
-
-// Creates the folders on the way.
-inline void writeFile(const QString& path, const QByteArray& content) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
 }
 
 inline QByteArray readFile(const QString& path) {

@@ -21,6 +21,17 @@ template <typename T = QWidget> T* named(QWidget* root, const QString& name) {
     return nullptr;
 }
 
+// The widget of type T under `root` whose object name, accessible name or
+// text is `name`, shown or not; null when there is none.
+template <typename T> T* withName(QWidget* root, const QString& name) {
+    for (T* widget : root->findChildren<T*>()) {
+        if (widget->objectName() == name || widget->accessibleName() == name ||
+            widget->property("text").toString() == name)
+            return widget;
+    }
+    return nullptr;
+}
+
 // The entry named `name` of an open popup (a menu, a picker), reached as a
 // screen reader reaches it: the popup among the application's windows, the
 // entry among its children. None fails the test and gives null.

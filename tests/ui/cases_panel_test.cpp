@@ -1,7 +1,9 @@
 #include "problems/problem_session.h"
 #include "runner/run_session.h"
+#include "support/files.h"
 #include "support/printers.h"
 #include "support/process_runner.h"
+#include "support/test_cases.h"
 #include "support/test_support.h"
 #include "support/widgets.h"
 #include "ui/actions.h"
@@ -19,7 +21,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
-#include <QFile>
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -36,23 +37,6 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-TestCase caseOf(const QString& input, const QString& expectedOutput = {}) {
-    TestCase testCase;
-    testCase.input = input;
-    testCase.expectedOutput = expectedOutput;
-    return testCase;
-}
-
-void writeTextFile(const QString& path, const QString& text) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text.toUtf8());
-}
-
-} // namespace
 
 class TestPanelTest : public ::testing::Test {
 protected:
@@ -72,12 +56,7 @@ protected:
 
     template <typename T = QAbstractButton>
     T* lookup(const QString& name, QWidget* root = nullptr) const {
-        for (T* widget : (root ? root : panel.get())->findChildren<T*>()) {
-            if (widget->objectName() == name || widget->accessibleName() == name ||
-                widget->property("text").toString() == name)
-                return widget;
-        }
-        return nullptr;
+        return withName<T>(root ? root : panel.get(), name);
     }
 
     template <typename T = QAbstractButton> T* find(const QString& name, QWidget* root = nullptr) {
@@ -93,7 +72,7 @@ protected:
     void fillCases(int count) {
         QList<TestCase> cases;
         for (int i = 0; i < count; ++i)
-            cases.append(caseOf(QString::number(i), QString::number(i)));
+            cases.append(testCase(QString::number(i), QString::number(i)));
         owners->workspace.cases().setTestCases(cases);
     }
 
@@ -147,8 +126,8 @@ TEST_F(TestPanelTest, CardsShowTheVerdictsTheCommandLineGives) {
     const QString code = u"print(int(input()))\n"_s;
     owners->workspace.createFile(u"echo.py"_s, ProgrammingLanguage::python);
     owners->workspace.setFileText(owners->workspace.selectedFile()->id, code);
-    owners->workspace.cases().setTestCases(
-        {caseOf(u"7"_s, u"7"_s), caseOf(u"8"_s, u"9"_s), caseOf(u"5"_s), caseOf(u"x"_s, u"1"_s)});
+    owners->workspace.cases().setTestCases({testCase(u"7"_s, u"7"_s), testCase(u"8"_s, u"9"_s),
+                                            testCase(u"5"_s), testCase(u"x"_s, u"1"_s)});
     QSignalSpy ended(runs.get(), &RunSession::finished);
     find(u"runButton"_s)->click();
     ASSERT_TRUE(ended.wait(60000));
@@ -162,12 +141,12 @@ TEST_F(TestPanelTest, CardsShowTheVerdictsTheCommandLineGives) {
     EXPECT_FALSE(ended[0][2].toBool()) << "every case ran";
 
     QTemporaryDir folder;
-    writeTextFile(folder.filePath(u"echo.py"_s), code);
+    writeFile(folder.filePath(u"echo.py"_s), code.toUtf8());
     for (int i = 0; i < 4; ++i) {
-        writeTextFile(folder.filePath(u"%1.in"_s.arg(i + 1)),
-                      owners->workspace.cases().testCases()[i].input);
-        writeTextFile(folder.filePath(u"%1.out"_s.arg(i + 1)),
-                      owners->workspace.cases().testCases()[i].expectedOutput);
+        writeFile(folder.filePath(u"%1.in"_s.arg(i + 1)),
+                  owners->workspace.cases().testCases()[i].input.toUtf8());
+        writeFile(folder.filePath(u"%1.out"_s.arg(i + 1)),
+                  owners->workspace.cases().testCases()[i].expectedOutput.toUtf8());
     }
     const ProcessOutcome cli =
         runCli({u"run"_s, folder.filePath(u"echo.py"_s), folder.path(), u"--json"_s});

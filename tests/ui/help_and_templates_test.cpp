@@ -5,6 +5,7 @@
 #include "support/accessibility_audit.h"
 #include "support/printers.h"
 #include "support/test_support.h"
+#include "themes/theme_test_support.h"
 #include "ui/editor_pane.h"
 #include "ui/settings/custom_theme_section.h"
 #include "ui/sheets/help_panel.h"
@@ -81,9 +82,7 @@ TEST_F(HelpAndTemplatesTest, InsertNeedsASelectedFileThenClosesTheBrowserAndShow
 // Every sheet of this family, the theme page's included: each control can be
 // named by a screen reader, and Escape closes the sheet.
 TEST_F(HelpAndTemplatesTest, EverySheetIsNamedAndClosesWithEscape) {
-    CustomTheme theme;
-    theme.id = QUuid::createUuid();
-    theme.name = u"Mint"_s;
+    const CustomTheme theme = sampleTheme(u"Mint"_s);
     owners->themes.addCustomTheme(theme);
     CustomThemeSettingsSection page(owners->themes, pane.get());
     EXPECT_EQ(unnamedControls(&page), QStringList());

@@ -1,9 +1,7 @@
 #include "support/accessibility_audit.h"
 #include "support/printers.h"
-#include "support/test_support.h"
 #include "ui/actions.h"
-#include "ui/main_window.h"
-#include "ui/window_context.h"
+#include "window_fixture.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -14,18 +12,8 @@
 
 using namespace Qt::StringLiterals;
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public OpenWindowTest {
 protected:
-    void SetUp() override {
-        startAsFirstRun();
-        owners = std::make_unique<WindowContext>();
-        // The first-start tour would hold the window's keys.
-        owners->settings.setOnboarding({.hasSeenOnboarding = true});
-        window = std::make_unique<MainWindow>(*owners);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
     QAction* menuAction(const QString& menuTitle, const QString& text) const {
         for (QAction* menu : window->menuBar()->actions()) {
             if (menu->text() != menuTitle || !menu->menu())
@@ -37,9 +25,6 @@ protected:
         }
         return nullptr;
     }
-
-    std::unique_ptr<WindowContext> owners;
-    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(MainWindowTest, EveryCommandSitsInItsMenuAndAnswersItsShortcut) {

@@ -1,6 +1,7 @@
 #include "local_http_server.h"
 #include "problems/problem_session.h"
 #include "support/printers.h"
+#include "support/test_cases.h"
 #include "support/test_support.h"
 #include "support/widgets.h"
 #include "ui/problem/problem_tab.h"
@@ -183,9 +184,7 @@ TEST_F(ProblemTabTest, AProblemWithoutSamplesAppliesOneEmptyCaseAndOffersUndo) {
     EXPECT_TRUE(owners->workspace.cases().testCases().first().expectedOutput.isEmpty());
     EXPECT_FALSE(undo->isVisible());
 
-    TestCase written;
-    written.input = u"5"_s;
-    owners->workspace.cases().setTestCases({written, TestCase{}});
+    owners->workspace.cases().setTestCases({testCase(u"5"_s), TestCase{}});
     const QList<TestCase> before = owners->workspace.cases().testCases();
     apply->click();
     EXPECT_EQ(owners->workspace.cases().testCases().size(), 1);

@@ -1,14 +1,14 @@
 #include "library/starter_code.h"
 #include "support/accessibility_audit.h"
 #include "support/printers.h"
-#include "support/test_support.h"
-#include "ui/main_window.h"
+#include "support/widgets.h"
+#include "themes/theme_test_support.h"
 #include "ui/problem_receiving.h"
 #include "ui/settings/font_candidates.h"
 #include "ui/settings/settings_window.h"
 #include "ui/settings/template_settings_page.h"
 #include "ui/sheets/onboarding_sheet.h"
-#include "ui/window_context.h"
+#include "window_fixture.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -25,28 +25,10 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-template <typename T> T* named(QWidget* root, const QString& name) {
-    for (T* widget : root->findChildren<T*>()) {
-        if (widget->objectName() == name || widget->accessibleName() == name ||
-            widget->property("text").toString() == name)
-            return widget;
-    }
-    return nullptr;
-}
-
-} // namespace
-
-class SettingsWindowTest : public ::testing::Test {
+class SettingsWindowTest : public OpenWindowTest {
 protected:
     void SetUp() override {
-        startAsFirstRun();
-        owners = std::make_unique<WindowContext>();
-        window = std::make_unique<MainWindow>(*owners);
-        owners->settings.setOnboarding({.hasSeenOnboarding = true});
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        OpenWindowTest::SetUp();
         window->openSettings();
         settings = window->findChild<SettingsWindow*>();
         ASSERT_TRUE(settings && settings->isVisible());
@@ -59,13 +41,11 @@ protected:
 
     // Presses the reset button of the about tab and answers its question.
     void reset(const QString& button, const QString& answer) {
-        named<QAbstractButton>(page(SettingsTab::about), button)->click();
+        withName<QAbstractButton>(page(SettingsTab::about), button)->click();
         auto* question = settings->findChild<QMessageBox*>();
         ASSERT_TRUE(question);
-        named<QAbstractButton>(question, answer)->click();
+        withName<QAbstractButton>(question, answer)->click();
     }
-    std::unique_ptr<WindowContext> owners;
-    std::unique_ptr<MainWindow> window;
     SettingsWindow* settings = nullptr;
 };
 
@@ -86,28 +66,25 @@ TEST_F(SettingsWindowTest, TheThemeGridHasTheBuiltInsAndANoteOnlyWithCustomTheme
         return editor->findChildren<QAbstractButton*>(u"themeButton"_s).size();
     };
     EXPECT_EQ(themeButtons(), allEditorThemes().size());
-    EXPECT_TRUE(named<QWidget>(editor, u"note"_s)->isHidden());
+    EXPECT_TRUE(withName<QWidget>(editor, u"note"_s)->isHidden());
 
-    CustomTheme mine;
-    mine.id = QUuid::createUuid();
-    mine.name = u"mine"_s;
-    owners->themes.addCustomTheme(mine);
+    owners->themes.addCustomTheme(sampleTheme(u"mine"_s));
     EXPECT_EQ(themeButtons(), allEditorThemes().size() + 1);
-    EXPECT_FALSE(named<QWidget>(editor, u"note"_s)->isHidden());
+    EXPECT_FALSE(withName<QWidget>(editor, u"note"_s)->isHidden());
 
-    named<QAbstractButton>(editor, u"mine"_s)->click();
+    withName<QAbstractButton>(editor, u"mine"_s)->click();
     EXPECT_TRUE(owners->themes.useCustomTheme());
-    named<QAbstractButton>(editor, u"Nord"_s)->click();
+    withName<QAbstractButton>(editor, u"Nord"_s)->click();
     EXPECT_FALSE(owners->themes.useCustomTheme());
     EXPECT_EQ(owners->themes.theme(), EditorTheme::nord);
-    EXPECT_TRUE(named<QAbstractButton>(editor, u"Nord"_s)->isChecked());
-    EXPECT_FALSE(named<QAbstractButton>(editor, u"mine"_s)->isChecked());
+    EXPECT_TRUE(withName<QAbstractButton>(editor, u"Nord"_s)->isChecked());
+    EXPECT_FALSE(withName<QAbstractButton>(editor, u"mine"_s)->isChecked());
 }
 
 TEST_F(SettingsWindowTest, LimitPickersStoreTheirChoiceAndNoTimeoutWarnsAtOnce) {
     QWidget* execution = page(SettingsTab::execution);
-    auto* picker = named<QComboBox>(execution, u"timeoutPicker"_s);
-    QWidget* warning = named<QWidget>(execution, u"noLimitWarning"_s);
+    auto* picker = withName<QComboBox>(execution, u"timeoutPicker"_s);
+    QWidget* warning = withName<QWidget>(execution, u"noLimitWarning"_s);
     for (const auto& [choice, seconds] : {std::pair{u"제한 없음"_s, 0}, std::pair{u"10초"_s, 10}}) {
         const int index = picker->findText(choice);
         picker->setCurrentIndex(index);
@@ -116,7 +93,7 @@ TEST_F(SettingsWindowTest, LimitPickersStoreTheirChoiceAndNoTimeoutWarnsAtOnce) 
         EXPECT_EQ(warning->isVisible(), seconds == 0) << seconds;
     }
     // Each picker changes its own limit only.
-    auto* memory = named<QComboBox>(execution, u"memoryPicker"_s);
+    auto* memory = withName<QComboBox>(execution, u"memoryPicker"_s);
     const int index = memory->findText(u"512 MB"_s);
     memory->setCurrentIndex(index);
     emit memory->activated(index);
@@ -131,23 +108,23 @@ TEST_F(SettingsWindowTest, ATakenPortIsNamedAndAnotherOneReceives) {
     owners->settings.setReceiving({.port = otherTool.serverPort()});
     window->receiving().start();
     QWidget* extensions = page(SettingsTab::extensions);
-    EXPECT_TRUE(named<QLabel>(
+    EXPECT_TRUE(withName<QLabel>(
         extensions,
         receiverStatusText({ReceiverStatus::State::portInUse, otherTool.serverPort(), {}})));
-    EXPECT_TRUE(named<QLabel>(window.get(), u"포트 %1 사용 중"_s.arg(otherTool.serverPort())));
+    EXPECT_TRUE(withName<QLabel>(window.get(), u"포트 %1 사용 중"_s.arg(otherTool.serverPort())));
 
     const quint16 free = [] {
         QTcpServer probe;
         probe.listen(QHostAddress::LocalHost);
         return probe.serverPort();
     }();
-    auto* port = named<QSpinBox>(extensions, u"포트"_s);
+    auto* port = withName<QSpinBox>(extensions, u"포트"_s);
     port->selectAll();
     QTest::keyClicks(port, QString::number(free));
     QTest::keyClick(port, Qt::Key_Return);
     ASSERT_EQ(window->receiving().status(),
               (ReceiverStatus{ReceiverStatus::State::listening, free, {}}));
-    EXPECT_TRUE(named<QLabel>(extensions, receiverStatusText(window->receiving().status())));
+    EXPECT_TRUE(withName<QLabel>(extensions, receiverStatusText(window->receiving().status())));
 
     const QByteArray body = R"({"name":"A","group":"G","url":"https://example.org/a",)"
                             R"("memoryLimit":256,"timeLimit":1000,"tests":[]})";
@@ -156,22 +133,22 @@ TEST_F(SettingsWindowTest, ATakenPortIsNamedAndAnotherOneReceives) {
     browser.write("POST / HTTP/1.1\r\nHost: localhost\r\nContent-Length: " +
                   QByteArray::number(body.size()) + "\r\n\r\n" + body);
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return named<QLabel>(window.get(), u"문제를 받았습니다: A.cpp"_s); }));
+        [&] { return withName<QLabel>(window.get(), u"문제를 받았습니다: A.cpp"_s); }));
 
-    named<QCheckBox>(extensions, u"브라우저에서 문제 받기"_s)->click();
+    withName<QCheckBox>(extensions, u"브라우저에서 문제 받기"_s)->click();
     EXPECT_EQ(window->receiving().status().state, ReceiverStatus::State::off);
 }
 
 TEST_F(SettingsWindowTest, ResettingAnEditedStarterStoresAndShowsTheResetText) {
     auto* templates = static_cast<TemplateSettingsPage*>(page(SettingsTab::templates));
-    named<QAbstractButton>(templates, u"Java"_s)->click();
-    auto* editor = named<QPlainTextEdit>(templates, u"templateEditor"_s);
+    withName<QAbstractButton>(templates, u"Java"_s)->click();
+    auto* editor = withName<QPlainTextEdit>(templates, u"templateEditor"_s);
     editor->setFocus();
     QTest::keyClicks(editor, u"x"_s);
     EXPECT_TRUE(owners->settings.templates().templateJava.contains(u'x'))
         << "every keystroke is stored";
 
-    named<QAbstractButton>(templates, u"resetTemplateButton"_s)->click();
+    withName<QAbstractButton>(templates, u"resetTemplateButton"_s)->click();
     EXPECT_EQ(owners->settings.templates().templateJava,
               corvanta::resetTemplate(ProgrammingLanguage::java));
     EXPECT_EQ(editor->toPlainText(), corvanta::resetTemplate(ProgrammingLanguage::java));
@@ -215,7 +192,7 @@ TEST_F(SettingsWindowTest, EscapeAndTheCloseButtonCloseItAndEveryControlHasAName
     window->openSettings();
     auto* again = window->findChild<SettingsWindow*>();
     ASSERT_TRUE(again && again->isVisible());
-    named<QAbstractButton>(again, u"closeButton"_s)->click();
+    withName<QAbstractButton>(again, u"closeButton"_s)->click();
     EXPECT_FALSE(again->isVisible());
 }
 
@@ -223,12 +200,12 @@ TEST_F(SettingsWindowTest, EscapeAndTheCloseButtonCloseItAndEveryControlHasAName
 // switches the page, toggling a theme applies it.
 TEST_F(SettingsWindowTest, AccessibilityActionsDoWhatAClickDoes) {
     QAccessibleInterface* sections =
-        QAccessible::queryAccessibleInterface(named<QListWidget>(settings, u"설정 항목"_s));
+        QAccessible::queryAccessibleInterface(withName<QListWidget>(settings, u"설정 항목"_s));
     ASSERT_TRUE(sections && sections->tableInterface());
     sections->tableInterface()->selectRow(int(SettingsTab::shortcuts));
     EXPECT_EQ(settings->selectedTab(), SettingsTab::shortcuts);
 
-    auto* light = named<QAbstractButton>(page(SettingsTab::editor), u"Light"_s);
+    auto* light = withName<QAbstractButton>(page(SettingsTab::editor), u"Light"_s);
     ASSERT_TRUE(light);
     QAccessible::queryAccessibleInterface(light)->actionInterface()->doAction(
         QAccessibleActionInterface::toggleAction());

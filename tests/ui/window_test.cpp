@@ -9,11 +9,10 @@
 #include "themes/theme_resolver.h"
 #include "ui/actions.h"
 #include "ui/editor_pane.h"
-#include "ui/main_window.h"
 #include "ui/testpanel/cases_panel.h"
 #include "ui/testpanel/console_view.h"
 #include "ui/testpanel/output_view.h"
-#include "ui/window_context.h"
+#include "window_fixture.h"
 #include "workspace/workspace_fixture.h"
 
 #include <QAbstractButton>
@@ -32,21 +31,8 @@ using namespace Qt::StringLiterals;
 
 // The window as a person uses it: controls found by the names a screen
 // reader says, pressed with the mouse and the keyboard.
-class WindowTest : public ::testing::Test {
+class WindowTest : public OpenWindowTest {
 protected:
-    void SetUp() override {
-        startAsFirstRun();
-        openWindow();
-    }
-
-    void openWindow() {
-        owners = std::make_unique<WindowContext>();
-        owners->settings.setOnboarding({.hasSeenOnboarding = true});
-        window = std::make_unique<MainWindow>(*owners);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
     void closeWindow() {
         window.reset();
         owners.reset();
@@ -76,9 +62,6 @@ protected:
         QWidget* tab = named(fileName);
         chooseFromContextMenu(tab, tab->rect().center(), entry);
     }
-
-    std::unique_ptr<WindowContext> owners;
-    std::unique_ptr<MainWindow> window;
 };
 
 // The selection moves to the rightmost remaining tab, not to a neighbour,

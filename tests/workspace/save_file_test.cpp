@@ -1,4 +1,5 @@
 #include "support/printers.h"
+#include "support/test_cases.h"
 #include "workspace/save_file.h"
 #include "workspace_fixture.h"
 
@@ -33,12 +34,11 @@ WorkspaceSnapshot goldenSnapshot() {
     };
     snapshot.openTabIds = {fileB, fileA};
     snapshot.selectedFileId = fileA;
-    TestCase testCase;
-    testCase.id = testId;
-    testCase.input = u"1 2\n"_s;
-    testCase.expectedOutput = u"3"_s;
-    testCase.result = CaseResult{{VerdictKind::accepted}, u"never written"_s, {}, 1, 1, 1};
-    snapshot.testCases = {testCase};
+    snapshot.testCases = {
+        TestCase{.id = testId,
+                 .input = u"1 2\n"_s,
+                 .expectedOutput = u"3"_s,
+                 .result = CaseResult{{VerdictKind::accepted}, u"never written"_s, {}, 1, 1, 1}}};
     return snapshot;
 }
 
@@ -73,27 +73,7 @@ TEST(SaveFile, ReadsAHandWrittenDocument) {
 }
 
 TEST(SaveFile, DropsBadEntriesButKeepsTheRest) {
-    const QByteArray document = R"({
-        "files": [
-            {"id": "5C3B7E10-1111-4A2B-8C3D-000000000001", "name": "ok.cpp", "content": "",
-             "language": "C++", "createdAt": 1, "modifiedAt": 2,
-             "folderId": "not-a-folder-id"},
-            {"id": "5C3B7E10-2222-4A2B-8C3D-000000000002", "name": "bad.cpp", "content": "",
-             "language": "cpp", "createdAt": 1, "modifiedAt": 2},
-            {"id": "nope", "name": "bad2.py", "content": "", "language": "Python",
-             "createdAt": 1, "modifiedAt": 2}
-        ],
-        "folders": [
-            {"id": "zzz", "name": "dropped", "createdAt": 1, "isExpanded": true},
-            {"id": "0b9d2f44-6a1c-4e43-9d7b-2c1e5a7f8a10", "name": "kept", "createdAt": 1,
-             "isExpanded": false}
-        ],
-        "openTabIds": ["5c3b7e10-1111-4a2b-8c3d-000000000001", "5C3B7E10-1111-4A2B-8C3D-000000000001",
-                       "5C3B7E10-2222-4A2B-8C3D-000000000002"],
-        "selectedFileId": "5C3B7E10-9999-4A2B-8C3D-000000000009",
-        "testCases": [{"id": "bad id", "input": "x", "expectedOutput": "y"}]
-    })";
-    const LoadedWorkspace loaded = decodeOk(document);
+    const LoadedWorkspace loaded = decodeOk(readTestData("appdata_bad_entries.json"));
     ASSERT_EQ(loaded.files.size(), 1);
     EXPECT_EQ(loaded.files[0].name, u"ok.cpp"_s);
     EXPECT_FALSE(loaded.files[0].folderId) << "an unparsable folder id puts the file at the root";
@@ -123,8 +103,7 @@ TEST(SaveFile, KeepsTheJudgeChoice) {
 // file the document does not hold is dropped.
 TEST(SaveFile, KeepsEachFilesOwnCases) {
     WorkspaceSnapshot snapshot = goldenSnapshot();
-    TestCase own;
-    own.input = u"7"_s;
+    const TestCase own = testCase(u"7"_s);
     JudgeChoice tokens;
     tokens.comparison = u"tokens"_s;
     snapshot.ownCases.insert(fileB, CaseList{{own}, tokens});
@@ -140,27 +119,11 @@ TEST(SaveFile, KeepsEachFilesOwnCases) {
 }
 
 TEST(SaveFile, StrictDecodingFailsTheWholeDocument) {
-    const char* broken[] = {
-        "",
-        "[]",
-        "{\"files\":[],\"openTabIds\":[]}",
-        "{\"files\":[],\"testCases\":[]}",
-        "{\"openTabIds\":[],\"testCases\":[]}",
-        "{\"files\":{},\"openTabIds\":[],\"testCases\":[]}",
-        "{\"files\":[],\"openTabIds\":[3],\"testCases\":[]}",
-        "{\"files\":[],\"openTabIds\":[],\"testCases\":[],\"selectedFileId\":5}",
-        "{\"files\":[],\"openTabIds\":[],\"testCases\":[],\"fileCases\":[{\"fileId\":\"x\"}]}",
-        "{\"files\":[],\"folders\":[{\"id\":\"x\",\"name\":\"f\",\"createdAt\":1}],"
-        "\"openTabIds\":[],\"testCases\":[]}",
-        "{\"files\":[{\"id\":\"x\",\"name\":\"f\",\"content\":\"\",\"language\":\"C\","
-        "\"createdAt\":\"yesterday\",\"modifiedAt\":1}],\"openTabIds\":[],\"testCases\":[]}",
-        "{\"files\":[],\"openTabIds\":[],\"testCases\":[{\"id\":\"x\",\"input\":\"\"}]}",
-        "{\"files\":[],\"openTabIds\":[],\"testCases\":[], ",
-    };
-    for (const char* document : broken) {
-        const auto decoded = decodeWorkspace(QByteArray(document));
-        ASSERT_TRUE(std::holds_alternative<QString>(decoded)) << document;
-        EXPECT_FALSE(std::get<QString>(decoded).isEmpty()) << document;
+    // One document a line, the empty one among them.
+    for (const QByteArray& document : readTestData("appdata_broken.txt").split('\n')) {
+        const auto decoded = decodeWorkspace(document);
+        ASSERT_TRUE(std::holds_alternative<QString>(decoded)) << document.constData();
+        EXPECT_FALSE(std::get<QString>(decoded).isEmpty()) << document.constData();
     }
 }
 

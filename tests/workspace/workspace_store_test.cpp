@@ -1,4 +1,5 @@
 #include "support/printers.h"
+#include "support/test_cases.h"
 #include "workspace_fixture.h"
 
 #include <QDateTime>
@@ -164,9 +165,7 @@ TEST_F(WorkspaceStoreTest, OwnCasesSurviveARestartBesideTheSharedList) {
         EXPECT_EQ(workspace.cases().judgeChoice().comparison, u"tokens"_s);
         own = workspace.files()[1].id;
         workspace.openFile(own);
-        TestCase sample;
-        sample.input = u"5"_s;
-        workspace.cases().setOwnList(own, CaseList{{sample}, {}});
+        workspace.cases().setOwnList(own, CaseList{{testCase(u"5"_s)}, {}});
     }
     const QJsonObject saved = QJsonDocument::fromJson(readSaveFile()).object();
     EXPECT_EQ(saved[u"testCases"_s].toArray()[0][u"input"_s], u"1 2\n"_s);

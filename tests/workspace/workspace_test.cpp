@@ -1,20 +1,10 @@
 #include "support/printers.h"
+#include "support/test_cases.h"
 #include "workspace_fixture.h"
 
 #include <QSignalSpy>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-TestCase sample(const QString& input, const QString& expected) {
-    TestCase testCase;
-    testCase.input = input;
-    testCase.expectedOutput = expected;
-    return testCase;
-}
-
-} // namespace
 
 using WorkspaceOwnerTest = WorkspaceTest;
 
@@ -64,13 +54,13 @@ TEST_F(WorkspaceOwnerTest, TheSelectedFilesOwnCasesAreTheActiveList) {
     Owners owners;
     Workspace& workspace = owners.workspace;
     CaseBook& cases = workspace.cases();
-    cases.setTestCases({sample(u"shared"_s, u"1"_s)});
+    cases.setTestCases({testCase(u"shared"_s, u"1"_s)});
     workspace.createFile(u"1000.cpp"_s, ProgrammingLanguage::cpp);
     const QUuid own = workspace.selectedFile()->id;
     JudgeChoice limits;
     limits.timeLimitMs = 2000;
     QSignalSpy replaced(&cases, &CaseBook::testCasesReplaced);
-    cases.setOwnList(own, CaseList{{sample(u"1 2"_s, u"3"_s)}, limits});
+    cases.setOwnList(own, CaseList{{testCase(u"1 2"_s, u"3"_s)}, limits});
     EXPECT_EQ(replaced.count(), 1);
     EXPECT_EQ(cases.testCases()[0].input, u"1 2"_s);
     EXPECT_EQ(cases.judgeChoice().timeLimitMs, 2000);
