@@ -6,11 +6,19 @@
 #include <QApplication>
 #include <QWidget>
 
+namespace {
+
+constexpr int takenPortRetryMs = 3000;
+
+} // namespace
+
 ProblemReceiving::ProblemReceiving(Workspace& workspace, SettingsStore& settings,
                                    ProblemSession& session, QWidget* window)
     : QObject(window), m_workspace(workspace), m_settings(settings), m_window(window),
       m_intake(workspace, session) {
     connect(&m_receiver, &ProblemReceiver::batchReceived, this, &ProblemReceiving::take);
+    m_retry.setInterval(takenPortRetryMs);
+    connect(&m_retry, &QTimer::timeout, this, &ProblemReceiving::retryTakenPort);
 }
 
 void ProblemReceiving::start() {
@@ -21,6 +29,7 @@ void ProblemReceiving::start() {
 
 void ProblemReceiving::stop() {
     disconnect(&m_settings, &SettingsStore::receivingChanged, this, &ProblemReceiving::follow);
+    m_retry.stop();
     m_receiver.stop();
     emit statusChanged(m_receiver.status());
 }
@@ -30,7 +39,20 @@ void ProblemReceiving::follow(const ReceivingSettings& settings) {
         m_receiver.listen(quint16(settings.port));
     else
         m_receiver.stop();
+    if (m_receiver.status().state == ReceiverStatus::State::portInUse)
+        m_retry.start();
+    else
+        m_retry.stop();
     emit statusChanged(m_receiver.status());
+}
+
+void ProblemReceiving::retryTakenPort() {
+    const ReceiverStatus before = m_receiver.status();
+    m_receiver.listen(before.port);
+    if (m_receiver.status().state != ReceiverStatus::State::portInUse)
+        m_retry.stop();
+    if (m_receiver.status() != before)
+        emit statusChanged(m_receiver.status());
 }
 
 void ProblemReceiving::take(const ReceivedBatch& batch) {

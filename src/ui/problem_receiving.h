@@ -6,6 +6,7 @@
 #include "workspace/settings_values.h"
 
 #include <QObject>
+#include <QTimer>
 
 class SettingsStore;
 class Workspace;
@@ -15,7 +16,9 @@ class QWidget;
 // as the settings say (and again whenever they change), each batch becomes
 // files through the intake, and the window is alerted without being raised.
 // While the user works in the window the file they were on stays selected:
-// a contest finishing late must not move the editor under their keys.
+// a contest finishing late must not move the editor under their keys. A port
+// another program holds is tried again every few seconds, so receiving
+// starts by itself once that program lets go of it.
 class ProblemReceiving : public QObject {
     Q_OBJECT
 
@@ -38,6 +41,7 @@ signals:
 
 private:
     void follow(const ReceivingSettings& settings);
+    void retryTakenPort();
     void take(const ReceivedBatch& batch);
 
     Workspace& m_workspace;
@@ -45,4 +49,5 @@ private:
     QWidget* m_window;
     ProblemReceiver m_receiver;
     ProblemIntake m_intake;
+    QTimer m_retry;
 };

@@ -112,6 +112,16 @@ TEST_F(SettingsWindowTest, ATakenPortIsNamedAndAnotherOneReceives) {
         extensions,
         receiverStatusText({ReceiverStatus::State::portInUse, otherTool.serverPort(), {}})));
     EXPECT_TRUE(withName<QLabel>(window.get(), u"포트 %1 사용 중"_s.arg(otherTool.serverPort())));
+    // Once the other program lets go of it, the port is taken up without a word from the user.
+    const quint16 released = otherTool.serverPort();
+    otherTool.close();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return window->receiving().status() ==
+                   ReceiverStatus{ReceiverStatus::State::listening, released, {}};
+        },
+        10000));
+    EXPECT_TRUE(withName<QLabel>(extensions, receiverStatusText(window->receiving().status())));
 
     const quint16 free = [] {
         QTcpServer probe;
