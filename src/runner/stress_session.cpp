@@ -4,7 +4,6 @@
 
 #include <QCryptographicHash>
 #include <QHash>
-#include <QSet>
 #include <QThread>
 #include <algorithm>
 #include <vector>
@@ -156,8 +155,8 @@ StressResult StressSession::shrink(const StressPrograms& programs, const StressR
     // A generator that ignores the seed, or a range it ignores, gives the
     // same input again: its round is not judged twice, which matters when
     // each round costs a time limit.
-    QSet<QByteArray> passedInputs;
-    QHash<QByteArray, StressRound> failedInputs{
+    // By the digest of its input: the failing round, or nothing for one that passed.
+    QHash<QByteArray, std::optional<StressRound>> judged{
         {QCryptographicHash::hash(found.input, QCryptographicHash::Sha256), found}};
     result.smallest = shrinkCounterexample(
         found, m_setup.pattern.ranges(),
@@ -170,12 +169,12 @@ StressResult StressSession::shrink(const StressPrograms& programs, const StressR
                 return round;
             const QByteArray key =
                 QCryptographicHash::hash(round.input, QCryptographicHash::Sha256);
-            if (passedInputs.contains(key)) {
-                round.outcome = StressRound::Outcome::passed;
-                return round;
-            }
-            if (const auto failed = failedInputs.constFind(key); failed != failedInputs.cend()) {
-                StressRound same = *failed;
+            if (const auto seen = judged.constFind(key); seen != judged.cend()) {
+                if (!*seen) {
+                    round.outcome = StressRound::Outcome::passed;
+                    return round;
+                }
+                StressRound same = **seen;
                 same.seed = seed;
                 same.values = values;
                 same.arguments = round.arguments;
@@ -184,9 +183,9 @@ StressResult StressSession::shrink(const StressPrograms& programs, const StressR
             ++m_shrinkRounds;
             programs.judge(round, input, &m_stop);
             if (round.outcome == StressRound::Outcome::passed)
-                passedInputs.insert(key);
+                judged.insert(key, std::nullopt);
             else if (round.outcome == StressRound::Outcome::counterexample)
-                failedInputs.insert(key, round);
+                judged.insert(key, round);
             return round;
         },
         [&] { return !m_stop.isStopped() && Clock::now() < deadline; });

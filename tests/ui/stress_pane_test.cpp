@@ -39,13 +39,7 @@ protected:
     }
 
     QString headline() const { return pane->findChild<QLabel*>(u"stressHeadline"_s)->text(); }
-    QPushButton* addCase() const {
-        for (QPushButton* button : pane->findChildren<QPushButton*>()) {
-            if (button->text() == u"테스트로 추가"_s)
-                return button;
-        }
-        return nullptr;
-    }
+    QPushButton* addCase() const { return withName<QPushButton>(pane.get(), u"테스트로 추가"_s); }
 
     void runToEnd() {
         named<QPushButton>(pane.get(), u"시작"_s)->click();
