@@ -21,6 +21,9 @@ using namespace Qt::StringLiterals;
 class SheetsTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // A test that starts over must first let the earlier store finish
+        // its background write, or it lands after the folder is cleared.
+        owners.reset();
         startAsFirstRun();
         owners = std::make_unique<WindowContext>();
         host = std::make_unique<QWidget>();
