@@ -117,7 +117,7 @@ CustomTheme pastelTheme() {
 
 } // namespace
 
-// Code is text: every highlighting colour and a diff's marked words read
+// Code is text: every highlighting colour, a diff's marked words and links read
 // 4.5:1 on their background, and a language badge stands out 3:1, in the
 // light themes too.
 TEST(ThemeContrast, HighlightingAndDiffMarksReadAndBadgesStandOut) {
@@ -144,6 +144,7 @@ TEST(ThemeContrast, HighlightingAndDiffMarksReadAndBadgesStandOut) {
         const QPalette palette = themePalette(windowColours(theme, customTheme));
         const DiffColours diff = diffColours(palette);
         const QColor base = palette.color(QPalette::Base);
+        EXPECT_GE(contrastRatio(palette.color(QPalette::Link), base), 4.5);
         for (const auto& [line, word] : {std::pair{diff.removedLine, diff.removedWord},
                                          std::pair{diff.addedLine, diff.addedWord}})
             EXPECT_GE(contrastRatio(diff.markedText, paintedOver(word, paintedOver(line, base))),

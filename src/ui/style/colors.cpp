@@ -49,17 +49,20 @@ double contrastRatio(const QColor& first, const QColor& second) {
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
-QColor badgeColor(ProgrammingLanguage language, const QColor& background) {
-    constexpr double nonTextContrast = 3.0;
-    QColor colour = standardColor(badgeColorName(language));
+QColor standingOut(QColor colour, const QColor& background, double ratio) {
     // Yellow on a light theme darkens towards amber; the hue stays.
     const bool darken = luminance(background) > 0.18;
     float hue = 0, saturation = 0, lightness = 0;
     colour.getHslF(&hue, &saturation, &lightness);
     hue = std::max(hue, 0.0f); // grey has none
-    while (contrastRatio(colour, background) < nonTextContrast && lightness > 0 && lightness < 1) {
+    while (contrastRatio(colour, background) < ratio && lightness > 0 && lightness < 1) {
         lightness = std::clamp(lightness + (darken ? -0.02f : 0.02f), 0.0f, 1.0f);
         colour = QColor::fromHslF(hue, saturation, lightness);
     }
     return colour;
+}
+
+QColor badgeColor(ProgrammingLanguage language, const QColor& background) {
+    constexpr double nonTextContrast = 3.0;
+    return standingOut(standardColor(badgeColorName(language)), background, nonTextContrast);
 }

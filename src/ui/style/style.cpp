@@ -273,6 +273,10 @@ QPalette themePalette(const WindowColours& window) {
     palette.setColor(QPalette::ToolTipBase, window.sidebar);
     palette.setColor(QPalette::PlaceholderText, withAlpha(window.text, 0.5));
     palette.setColor(QPalette::Highlight, accent());
+    // Rich-text links take these; Qt's own blue is unreadable on a dark theme.
+    const QColor link = standingOut(accent(), window.background, 4.5);
+    palette.setColor(QPalette::Link, link);
+    palette.setColor(QPalette::LinkVisited, link);
     return palette;
 }
 
