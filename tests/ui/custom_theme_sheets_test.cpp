@@ -1,14 +1,18 @@
 #include "support/printers.h"
 #include "support/test_support.h"
+#include "support/widgets.h"
 #include "themes/share_code.h"
 #include "themes/theme_test_support.h"
 #include "ui/settings/custom_theme_section.h"
+#include "ui/sheets/color_field.h"
 #include "ui/sheets/custom_theme_editor_sheet.h"
 #include "ui/sheets/theme_export_sheet.h"
 #include "ui/sheets/theme_import_sheet.h"
 #include "ui/window_context.h"
 
 #include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -71,6 +75,26 @@ TEST_F(CustomThemeSheetsTest, ExportedCodeImportsAsACopyWithAFreshId) {
         section->openEditor(owners->themes.customThemes().last()));
     EXPECT_DOUBLE_EQ(editor->theme().background.alpha, 0.5);
     EXPECT_EQ(editor->theme(), owners->themes.customThemes().last());
+}
+
+// The hint names what reads poorly on the background and leaves saving to
+// the person.
+TEST_F(CustomThemeSheetsTest, TheEditorNamesTheColoursTooFaintToRead) {
+    auto* editor = static_cast<CustomThemeEditorSheet*>(section->openEditor(std::nullopt));
+    auto* hint = editor->findChild<QLabel*>(u"contrastHint"_s);
+    ASSERT_TRUE(hint);
+    EXPECT_FALSE(hint->isVisible()) << "the starting colours all read";
+
+    withName<ColorField>(editor, u"배경"_s)->setColor(CodableColor{1, 1, 1, 1});
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_TRUE(hint->text().contains(u"텍스트"_s));
+    EXPECT_FALSE(hint->text().contains(u"줄 번호"_s)) << "line numbers may be faint";
+    withName<ColorField>(editor, u"텍스트"_s)->setColor(CodableColor{0, 0, 0, 1});
+    EXPECT_FALSE(hint->text().contains(u"텍스트"_s));
+
+    editor->findChild<QLineEdit*>(u"themeNameField"_s)->setText(u"pale"_s);
+    editor->findChild<QAbstractButton*>(u"saveButton"_s)->click();
+    EXPECT_EQ(owners->themes.customThemes().size(), 1);
 }
 
 // Which reason a code fails for is the share code's test; here, that the

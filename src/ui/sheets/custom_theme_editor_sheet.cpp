@@ -5,6 +5,7 @@
 #include "ui/sheets/color_field.h"
 #include "ui/sheets/sheet_header.h"
 #include "ui/sheets/theme_preview.h"
+#include "ui/style/colors.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -61,6 +62,22 @@ CustomTheme startingTheme() {
     return theme;
 }
 
+// The labels of the text and highlighting colours that fall below the 4.5:1
+// contrast of readable text on the theme's background.
+QStringList hardToRead(const CustomTheme& theme) {
+    QColor background = toQColor(theme.background.toRgba());
+    background.setAlpha(255);
+    QStringList labels;
+    for (int i = 1; i < int(std::size(fieldInfos)); ++i) {
+        if (i > 1 && i < windowColourCount)
+            continue;
+        const QColor colour = toQColor((theme.*fieldInfos[i].member).toRgba());
+        if (contrastRatio(paintedOver(colour, background), background) < 4.5)
+            labels.append(QString::fromUtf8(fieldInfos[i].label));
+    }
+    return labels;
+}
+
 } // namespace
 
 CustomThemeEditorSheet::CustomThemeEditorSheet(ThemeSelection& themes,
@@ -95,6 +112,11 @@ CustomThemeEditorSheet::CustomThemeEditorSheet(ThemeSelection& themes,
     auto* previewColumn = new QVBoxLayout;
     previewColumn->addWidget(sectionHeading(QStringLiteral("미리보기"), this));
     previewColumn->addWidget(m_preview);
+    m_contrastHint = new QLabel(this);
+    m_contrastHint->setObjectName(QStringLiteral("contrastHint"));
+    m_contrastHint->setWordWrap(true);
+    m_contrastHint->setMaximumWidth(m_preview->sizeHint().width());
+    previewColumn->addWidget(m_contrastHint);
     previewColumn->addStretch();
 
     auto* body = new QHBoxLayout;
@@ -107,7 +129,13 @@ CustomThemeEditorSheet::CustomThemeEditorSheet(ThemeSelection& themes,
 
     const auto refresh = [this] {
         m_save->setEnabled(!m_name->text().isEmpty());
-        m_preview->setTheme(this->theme());
+        const CustomTheme shown = this->theme();
+        m_preview->setTheme(shown);
+        // A hint, not a rule: saving stays the person's choice.
+        const QStringList poor = hardToRead(shown);
+        m_contrastHint->setText(QStringLiteral("⚠️ 배경 위에서 읽기 어려운 색: ") +
+                                poor.join(QStringLiteral(", ")));
+        m_contrastHint->setVisible(!poor.isEmpty());
     };
     connect(m_name, &QLineEdit::textChanged, this, refresh);
     for (ColorField* field : m_fields)

@@ -8,13 +8,15 @@
 
 class ThemeSelection;
 class ColorField;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class ThemePreview;
 
-// Makes a new custom theme or edits one: the name, the fourteen colours and
-// a live preview. "저장" (enabled while the name is not empty; spaces count)
-// adds the new theme or replaces the edited one and closes the sheet.
+// Makes a new custom theme or edits one: the name, the fourteen colours, a
+// live preview and a hint naming the colours too faint to read on the
+// background. "저장" (enabled while the name is not empty; spaces count) adds
+// the new theme or replaces the edited one and closes the sheet.
 class CustomThemeEditorSheet : public QDialog {
     Q_OBJECT
 
@@ -39,4 +41,5 @@ private:
     QList<ColorField*> m_fields;
     QPushButton* m_save = nullptr;
     ThemePreview* m_preview = nullptr;
+    QLabel* m_contrastHint = nullptr;
 };
