@@ -135,8 +135,11 @@ void StressSession::searchOnWorker(const StressPrograms& programs) {
         case StressRound::Outcome::counterexample:
         case StressRound::Outcome::programFailed: {
             const std::lock_guard lock(m_firstFailureMutex);
-            if (!m_firstFailure)
+            // The round that found it counts: "round 0" would read as none run.
+            if (!m_firstFailure) {
+                ++m_rounds;
                 m_firstFailure = std::move(round);
+            }
             m_searchStop.stop();
             return;
         }

@@ -37,7 +37,7 @@ struct StressSetup {
 struct StressProgress {
     enum class Phase { preparing, searching, shrinking, finished };
     Phase phase = Phase::preparing;
-    quint64 rounds = 0;       // rounds that passed while searching
+    quint64 rounds = 0;       // rounds judged while searching, the first failing one too
     quint64 shrinkRounds = 0; // rounds judged while shrinking
     double elapsedSeconds = 0;
     double roundsPerSecond = 0; // of the search, from its first round

@@ -159,6 +159,7 @@ TEST(StressSessionTest, ShrinkJudgesAnInputOnce) {
     const StressResult result = runToEnd(session);
     ASSERT_EQ(result.outcome, StressResult::Outcome::counterexample);
     EXPECT_EQ(result.smallest.input, "7\n");
+    EXPECT_EQ(result.progress.rounds, 1u) << "the round that found it counts";
     EXPECT_EQ(result.progress.shrinkRounds, 0u);
     EXPECT_EQ(readFile(runs), "1\n");
 }
