@@ -25,6 +25,7 @@
 #include <QSplitter>
 #include <QTest>
 #include <QTextBlock>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -426,4 +427,27 @@ TEST_F(WindowTest, ASwitchedThemeLooksAsIfTheWindowStartedInIt) {
             EXPECT_GE(lightest, 240) << run->parentWidget()->objectName().toStdString();
         }
     }
+}
+
+// At the smallest window, with the sidebar at its narrowest, every button
+// still shows its whole label.
+TEST_F(WindowTest, NoLabelIsCutAtTheSmallestWindow) {
+    owners->workspace.createFile(u"a.cpp"_s, ProgrammingLanguage::cpp);
+    window->resize(window->minimumSize());
+    auto* panes = window->findChild<QSplitter*>(u"sidebarSplitter"_s);
+    panes->setSizes({0, window->width()});
+    QCoreApplication::processEvents();
+
+    QStringList cut;
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        const int needed = button->fontMetrics().horizontalAdvance(button->text()) +
+                           (button->icon().isNull() ? 0 : button->iconSize().width());
+        auto* tool = qobject_cast<QToolButton*>(button);
+        const bool iconOnly = tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly;
+        if (button->isVisible() && !iconOnly && !button->text().isEmpty() &&
+            button->width() < needed)
+            cut.append(button->text() + u" "_s + QString::number(button->width()) + u"<"_s +
+                       QString::number(needed));
+    }
+    EXPECT_EQ(cut, QStringList());
 }

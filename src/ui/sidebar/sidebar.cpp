@@ -31,6 +31,20 @@ QToolButton* iconButton(const QString& symbol, const QString& label, QWidget* pa
     return button;
 }
 
+// A narrow sidebar squeezes the row below the buttons' size hints, which the
+// layout then evens out, cutting the longest label ("Java"); a button may
+// give up its padding but never a letter.
+class QuickCreateButton : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+    QSize minimumSizeHint() const override {
+        constexpr int paddingAndBorder = 6; // the language card rule of the style
+        return {fontMetrics().horizontalAdvance(text()) + paddingAndBorder,
+                QToolButton::minimumSizeHint().height()};
+    }
+};
+
 } // namespace
 
 Sidebar::Sidebar(Workspace& workspace, QWidget* parent)
@@ -144,7 +158,7 @@ QWidget* Sidebar::buildQuickCreate() {
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(4);
     for (ProgrammingLanguage language : allLanguages()) {
-        auto* button = new QToolButton(box);
+        auto* button = new QuickCreateButton(box);
         button->setObjectName(QStringLiteral("sidebarCreate_") + fileExtension(language));
         button->setProperty("languageCard", fileExtension(language));
         button->setText(badgeLabel(language));
