@@ -222,6 +222,7 @@ void IntakeServer::handle(QTcpSocket* socket, Connection& connection) {
 
     const ReceivedProblemResult result = parseReceivedProblem(reader.body());
     if (const auto* rejected = std::get_if<RejectedProblem>(&result)) {
+        emit problemRejected(rejected->reason);
         answer(socket, connection, 400, rejected->reason);
         return;
     }

@@ -63,6 +63,9 @@ public:
 signals:
     void batchReceived(const ReceivedBatch& batch);
     void requestRejected(int httpStatus, const QString& reason);
+    // A request that passed every check of the sender but whose problem
+    // could not be read: the one rejection the user has to hear of.
+    void problemRejected(const QString& reason);
 
 private:
     struct Connection;

@@ -7,6 +7,7 @@ ProblemReceiver::ProblemReceiver(IntakeLimits limits, QObject* parent)
     connect(&m_thread, &QThread::finished, m_server, &QObject::deleteLater);
     connect(m_server, &IntakeServer::batchReceived, this, &ProblemReceiver::batchReceived);
     connect(m_server, &IntakeServer::requestRejected, this, &ProblemReceiver::requestRejected);
+    connect(m_server, &IntakeServer::problemRejected, this, &ProblemReceiver::problemRejected);
     m_thread.start();
 }
 

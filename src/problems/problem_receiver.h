@@ -31,6 +31,8 @@ signals:
     void batchReceived(const ReceivedBatch& batch);
     // A request answered with an HTTP error; nothing was received.
     void requestRejected(int httpStatus, const QString& reason);
+    // Sent by the extension, but not a problem that could be read.
+    void problemRejected(const QString& reason);
 
 private:
     QThread m_thread;

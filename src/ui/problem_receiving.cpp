@@ -17,6 +17,10 @@ ProblemReceiving::ProblemReceiving(Workspace& workspace, SettingsStore& settings
     : QObject(window), m_workspace(workspace), m_settings(settings), m_window(window),
       m_intake(workspace, session) {
     connect(&m_receiver, &ProblemReceiver::batchReceived, this, &ProblemReceiving::take);
+    // Nothing else shows that a problem sent from the browser was lost.
+    connect(&m_receiver, &ProblemReceiver::problemRejected, this, [this](const QString& reason) {
+        emit arrived(QStringLiteral("⚠️ 문제를 받지 못했습니다: ") + reason);
+    });
     m_retry.setInterval(takenPortRetryMs);
     connect(&m_retry, &QTimer::timeout, this, &ProblemReceiving::retryTakenPort);
 }

@@ -36,7 +36,7 @@ public:
 
 signals:
     void statusChanged(const ReceiverStatus& status);
-    // What arrived, in a few words.
+    // What arrived, or why a problem sent could not be taken, in a few words.
     void arrived(const QString& message);
 
 private:

@@ -67,6 +67,7 @@ protected:
     quint16 port = 0;
     QSignalSpy batches{&receiver, &ProblemReceiver::batchReceived};
     QSignalSpy rejections{&receiver, &ProblemReceiver::requestRejected};
+    QSignalSpy unreadProblems{&receiver, &ProblemReceiver::problemRejected};
 };
 
 ReceivedBatch batchAt(const QSignalSpy& spy, int index) {
@@ -167,6 +168,7 @@ TEST_F(ReceiverTest, BadRequestsAreAnsweredWithAnErrorAndChangeNothing) {
         EXPECT_FALSE(reply.body.trimmed().isEmpty()) << bad.what;
     }
     EXPECT_EQ(rejections.size(), std::size(cases));
+    EXPECT_EQ(unreadProblems.size(), 6) << "only the bodies read as problems";
 
     EXPECT_EQ(exchange(post(valid)).status, 200);
     ASSERT_TRUE(QTest::qWaitFor([&] { return batches.size() == 1; }, 5000));

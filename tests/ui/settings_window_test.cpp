@@ -1,4 +1,5 @@
 #include "library/starter_code.h"
+#include "problems/received_problem.h"
 #include "support/accessibility_audit.h"
 #include "support/printers.h"
 #include "support/widgets.h"
@@ -144,6 +145,15 @@ TEST_F(SettingsWindowTest, ATakenPortIsNamedAndAnotherOneReceives) {
                   QByteArray::number(body.size()) + "\r\n\r\n" + body);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return withName<QLabel>(window.get(), u"문제를 받았습니다: A.cpp"_s); }));
+    // A problem that cannot be read is said in the window, not only to the browser.
+    QTcpSocket unreadable;
+    unreadable.connectToHost(QHostAddress::LocalHost, free);
+    unreadable.write("POST / HTTP/1.1\r\nHost: localhost\r\nContent-Length: 2\r\n\r\n{}");
+    const QString reason = std::get<RejectedProblem>(parseReceivedProblem("{}")).reason;
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return withName<QLabel>(window.get(),
+                                u"⚠️ 문제를 받지 못했습니다: "_s + reason);
+    }));
 
     withName<QCheckBox>(extensions, u"브라우저에서 문제 받기"_s)->click();
     EXPECT_EQ(window->receiving().status().state, ReceiverStatus::State::off);
