@@ -1,5 +1,6 @@
 #include "editor/code_text_editor.h"
 
+#include "editor/code_font.h"
 #include "editor/diagnostic_markers.h"
 #include "editor/line_number_gutter.h"
 #include "editor/syntax_text_view.h"
@@ -68,9 +69,7 @@ CodeTextEditor::CodeTextEditor(const EditorConfig& config, const QString& text, 
 }
 
 QFont CodeTextEditor::resolveFont(const QString& name, double pointSize) {
-    QFont font = QFontDatabase::families().contains(name)
-                     ? QFont(name)
-                     : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont font = QFontDatabase::families().contains(name) ? QFont(name) : fixedPitchFont();
     font.setPointSizeF(pointSize);
     font.setWeight(QFont::Normal);
     font.setStyleHint(QFont::Monospace);

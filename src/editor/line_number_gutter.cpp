@@ -1,5 +1,6 @@
 #include "editor/line_number_gutter.h"
 
+#include "editor/code_font.h"
 #include "editor/diagnostic_markers.h"
 #include "editor/syntax_text_view.h"
 
@@ -12,7 +13,7 @@
 
 LineNumberGutter::LineNumberGutter(SyntaxTextView* textView, QWidget* parent)
     : QWidget(parent), m_textView(textView) {
-    m_font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    m_font = fixedPitchFont();
     m_font.setPointSizeF(14);
     setFixedWidth(thickness);
     connect(textView, &QPlainTextEdit::updateRequest, this,

@@ -6,7 +6,6 @@
 #include "support/printers.h"
 #include "support/process_runner.h"
 
-#include <QFontDatabase>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -97,11 +96,16 @@ TEST(CodeTextEditor, EditingAMarkedLineRemovesOnlyItsMarker) {
     EXPECT_TRUE(underlined(shown.view()).isEmpty());
 }
 
-TEST(CodeTextEditor, UnknownFontFallsBackToTheFixedFontAtTheChosenSize) {
-    Shown shown(u"int x;"_s);
-    const QFont font = shown.view()->font();
-    EXPECT_EQ(font.family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
-    EXPECT_EQ(font.pointSizeF(), 13);
+// The default family is not installed here; the fixed font it falls back to
+// keeps a Korean comment on the same grid as the code around it.
+TEST(CodeTextEditor, UnknownFontFallsBackToOneGridForKoreanAndCode) {
+    Shown shown(u"    // 여기에 코드\n    int x;\n"_s);
+    EXPECT_EQ(shown.view()->font().pointSizeF(), 13);
+    const auto indentEnd = [&](int block) {
+        return shown.view()->document()->findBlockByNumber(block).layout()->lineAt(0).cursorToX(4);
+    };
+    EXPECT_GT(indentEnd(1), 0);
+    EXPECT_EQ(indentEnd(0), indentEnd(1));
 }
 
 TEST(CodeTextEditor, ReplacingTheTextKeepsTheCaretInsideIt) {

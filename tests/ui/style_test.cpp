@@ -12,8 +12,11 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -79,6 +82,20 @@ TEST_F(StyleTest, WelcomeKeepsTheBuiltInColoursWhilePanesFollowTheThemeInForce) 
     EXPECT_EQ(QIcon::themeName(), u"breeze-dark"_s);
     owners->themes.selectBuiltInTheme(EditorTheme::light);
     EXPECT_EQ(QIcon::themeName(), u"breeze"_s);
+}
+
+// Outputs and the console are code-like text too: a Korean line stays on
+// the grid of the lines around it under the style's fixed-pitch rule.
+TEST_F(StyleTest, ConsoleAndCaseTextKeepKoreanLinesOnTheGrid) {
+    for (const char* name : {"consoleText", "caseEditor"}) {
+        QPlainTextEdit text(u"  ║ 정답\n  ║ ok\n"_s);
+        text.setObjectName(QString::fromLatin1(name));
+        text.show();
+        const auto indentEnd = [&](int block) {
+            return text.document()->findBlockByNumber(block).layout()->lineAt(0).cursorToX(3);
+        };
+        EXPECT_EQ(indentEnd(0), indentEnd(1)) << name;
+    }
 }
 
 TEST_F(StyleTest, BadgesAreDrawnInTheirLanguagesColour) {

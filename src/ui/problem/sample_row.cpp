@@ -1,8 +1,8 @@
 #include "ui/problem/sample_row.h"
 
+#include "editor/code_font.h"
 #include "problems/baekjoon_problem.h"
 
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -28,7 +28,7 @@ QWidget* ioField(const QString& title, const QString& content, double fontSize, 
     titleFont.setWeight(QFont::Medium);
     layout->addWidget(label(title, QStringLiteral("ioTitle"), titleFont, field));
 
-    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont mono = fixedPitchFont();
     mono.setPointSizeF(fontSize);
     QLabel* box = label(content, QStringLiteral("ioContent"), mono, field);
     box->setAccessibleName(title);

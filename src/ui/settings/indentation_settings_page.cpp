@@ -1,10 +1,10 @@
 #include "ui/settings/indentation_settings_page.h"
 
+#include "editor/code_font.h"
 #include "ui/settings/page_parts.h"
 #include "ui/settings/segmented_control.h"
 #include "workspace/settings_store.h"
 
-#include <QFontDatabase>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
@@ -50,7 +50,7 @@ IndentationSettingsPage::IndentationSettingsPage(SettingsStore& settings, QWidge
     m_preview->setObjectName(QStringLiteral("indentationPreview"));
     m_preview->setAccessibleName(QStringLiteral("미리보기"));
     m_preview->setReadOnly(true);
-    m_preview->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_preview->setFont(fixedPitchFont());
     m_preview->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_preview->setFixedHeight(int(std::size(sampleLines)) * m_preview->fontMetrics().lineSpacing() +
                               16);

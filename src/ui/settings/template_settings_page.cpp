@@ -1,11 +1,11 @@
 #include "ui/settings/template_settings_page.h"
 
+#include "editor/code_font.h"
 #include "library/starter_code.h"
 #include "ui/settings/page_parts.h"
 #include "ui/settings/segmented_control.h"
 #include "workspace/settings_store.h"
 
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -28,7 +28,7 @@ TemplateSettingsPage::TemplateSettingsPage(SettingsStore& settings, QWidget* par
     m_heading = heading(QString(), this);
     m_editor = new QPlainTextEdit(this);
     m_editor->setObjectName(QStringLiteral("templateEditor"));
-    m_editor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_editor->setFont(fixedPitchFont());
     m_editor->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_editor->setMinimumHeight(220);
     connect(m_editor, &QPlainTextEdit::textChanged, this, &TemplateSettingsPage::storeEdit);

@@ -1,5 +1,6 @@
 #include "ui/sheets/new_file_sheet.h"
 
+#include "editor/code_font.h"
 #include "library/starter_code.h"
 #include "ui/icons.h"
 #include "ui/sheets/language_badge.h"
@@ -7,7 +8,6 @@
 #include "workspace/workspace.h"
 
 #include <QButtonGroup>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -56,7 +56,7 @@ NewFileSheet::NewFileSheet(Workspace& workspace, QWidget* parent)
     m_preview->setReadOnly(true);
     m_preview->setFixedHeight(120);
     m_preview->setFocusPolicy(Qt::NoFocus);
-    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont mono = fixedPitchFont();
     mono.setPointSize(11);
     m_preview->setFont(mono);
 

@@ -1,10 +1,10 @@
 #include "ui/sheets/theme_export_sheet.h"
 
+#include "editor/code_font.h"
 #include "themes/share_code.h"
 #include "ui/icons.h"
 
 #include <QClipboard>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -39,7 +39,7 @@ ThemeExportSheet::ThemeExportSheet(const CustomTheme& theme, QWidget* parent)
     box->setAccessibleName(QStringLiteral("테마 코드"));
     box->setReadOnly(true);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    box->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    box->setFont(fixedPitchFont());
     auto* length = new QLabel(QStringLiteral("코드 길이: %1자").arg(m_code.size()), this);
     length->setObjectName(QStringLiteral("secondaryText"));
 

@@ -1,10 +1,10 @@
 #include "ui/sheets/theme_import_sheet.h"
 
+#include "editor/code_font.h"
 #include "themes/theme_selection.h"
 #include "ui/icons.h"
 
 #include <QClipboard>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -36,7 +36,7 @@ ThemeImportSheet::ThemeImportSheet(ThemeSelection& themes, QWidget* parent)
     m_code = new QPlainTextEdit(this);
     m_code->setObjectName(QStringLiteral("shareCodeInput"));
     m_code->setAccessibleName(QStringLiteral("테마 코드"));
-    m_code->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_code->setFont(fixedPitchFont());
     m_code->setTabChangesFocus(true);
 
     auto* paste = new QPushButton(QStringLiteral("붙여넣기"), this);

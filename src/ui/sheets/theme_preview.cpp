@@ -1,10 +1,10 @@
 #include "ui/sheets/theme_preview.h"
 
+#include "editor/code_font.h"
 #include "editor/highlighter.h"
 #include "themes/theme_resolver.h"
 #include "ui/style/colors.h"
 
-#include <QFontDatabase>
 #include <QPainter>
 
 namespace {
@@ -25,7 +25,7 @@ const RoleMap& sampleRoles() {
 }
 
 QFont previewFont() {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont font = fixedPitchFont();
     font.setPointSize(11);
     return font;
 }

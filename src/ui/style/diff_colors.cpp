@@ -45,7 +45,7 @@ QString diffViewSheet(const WindowColours& window) {
 #diffSummary[outcome="whitespaceOnly"] { color: <orange>; }
 #diffPaneTitle, #diffRemainder { color: <text-60>; font-size: 10pt; }
 #diffText {
-    font-family: monospace; font-size: 11pt; color: <text>; background: <background>;
+    font-family: <mono>; font-size: 11pt; color: <text>; background: <background>;
     border: 1px solid <divider>; border-radius: 6px;
 }
 )"_s;

@@ -1,5 +1,6 @@
 #include "ui/style/style.h"
 
+#include "editor/code_font.h"
 #include "themes/theme_resolver.h"
 #include "themes/theme_selection.h"
 #include "ui/icons.h"
@@ -29,7 +30,7 @@ SyntaxTextView { background: <background>; }
 #fileName { color: <text>; font-size: 13pt; font-weight: 500; }
 #fontSizeGroup { background: <background-50>; border-radius: 6px; }
 #fontSizeGroup QToolButton, #fontSizeLabel { color: <text-60>; }
-#fontSizeLabel { font-family: monospace; font-size: 11pt; }
+#fontSizeLabel { font-family: <mono>; font-size: 11pt; }
 
 #statusBar { background: <background>; }
 #statusBar QLabel { color: <text-60>; font-size: 10pt; }
@@ -52,7 +53,7 @@ QLabel[badge] { color: white; font-weight: bold; border-radius: 4px; padding: 0 
 #welcome QLabel[badge] { font-size: 12pt; border-radius: 6px; }
 #shortcutKey {
     background: <key-cap>; border-radius: 4px; padding: 2px 6px;
-    font-family: monospace; font-size: 11pt; font-weight: 600;
+    font-family: <mono>; font-size: 11pt; font-weight: 600;
 }
 
 QCheckBox::indicator {
@@ -81,7 +82,7 @@ QPushButton[primary="true"]:disabled { background: <key-cap>; color: <text-40>; 
 #helpKey, #templateChip {
     background: <key-cap>; border-radius: 6px; padding: 4px 8px; font-weight: 600;
 }
-#helpKey { font-family: monospace; }
+#helpKey { font-family: <mono>; }
 #complexity { color: <orange>; font-size: 10pt; }
 #insertButton { background: <key-cap>; border: none; border-radius: 6px; padding: 4px 14px; }
 #categoryButton {
@@ -134,7 +135,7 @@ QSplitter::handle { background: <sidebar>; }
 #rootDropArea[dropHover="true"] #rootDropHint { color: <accent>; }
 #emptyText { color: <text-60>; font-size: 12pt; }
 QToolButton[languageCard] {
-    font-family: monospace; font-size: 9pt; font-weight: bold;
+    font-family: <mono>; font-size: 9pt; font-weight: bold;
     border: 1px solid transparent; border-radius: 5px; padding: 4px 2px;
 }
 QToolButton[languageCard]:checked { background: <accent-20>; border-color: <accent>; }
@@ -147,7 +148,7 @@ QToolButton[card="true"]:checked { background: <accent-20>; border: 2px solid <a
 #sheetTitle { font-size: 14pt; font-weight: bold; }
 QDialog[sheet="true"] { background: <background>; border: 1px solid <divider>; border-radius: 10px; }
 #sectionTitle { font-weight: bold; }
-#fileExtension { color: <text-60>; font-family: monospace; }
+#fileExtension { color: <text-60>; font-family: <mono>; }
 #sheetError { color: <error>; }
 #testPanel, #testCaseList, #testCaseListContent, #consoleView, #stressPane {
     background: <background>;
@@ -181,7 +182,7 @@ QDialog[sheet="true"] { background: <background>; border: 1px solid <divider>; b
 #caseBadgeText[verdict="fail"] { color: <red>; }
 #fieldTitle { color: <text-60>; font-size: 10pt; }
 #caseEditor, #actualOutput, #consoleText {
-    font-family: monospace; font-size: 11pt; color: <text>; background: <background>;
+    font-family: <mono>; font-size: 11pt; color: <text>; background: <background>;
 }
 #caseEditor { border: 1px solid <divider>; border-radius: 6px; }
 #actualOutput { border: none; }
@@ -199,15 +200,15 @@ QDialog[sheet="true"] { background: <background>; border: 1px solid <divider>; b
 #settingHeading, #changelogVersion { font-weight: 600; }
 #caption, #note, #shortcutCategory { color: <text-60>; font-size: 10pt; }
 #warningText { color: <warning>; }
-#sizeValue { font-family: monospace; font-size: 12pt; }
-#snippetTrigger { font-family: monospace; color: <accent>; }
-#snippetCode, #compilerTool, #compilerOptions { font-family: monospace; }
+#sizeValue { font-family: <mono>; font-size: 12pt; }
+#snippetTrigger { font-family: <mono>; color: <accent>; }
+#snippetCode, #compilerTool, #compilerOptions { font-family: <mono>; }
 #snippetExamples, #compilerTable, #shortcutList, #changelogEntry {
     background: <sidebar>; border-radius: 8px;
 }
 #keyCap {
     background: <key-cap>; border-radius: 4px; padding: 2px 6px;
-    font-family: monospace; font-weight: 600;
+    font-family: <mono>; font-weight: 600;
 }
 QPushButton#themeButton, QPushButton#segment {
     background: <sidebar>; color: <text>; border: 1px solid <divider>; padding: 5px 10px;
@@ -318,7 +319,10 @@ QString themeStyleSheet(const WindowColours& window, const WindowColours& welcom
     QString sheet = QString::fromUtf16(sheetTemplate);
     for (const auto& [placeholder, colour] : colours)
         sheet.replace(QString::fromUtf16(placeholder), css(colour));
-    return sheet + badgeRules(window.background) + problemTabSheet(window) + diffViewSheet(window);
+    sheet += badgeRules(window.background) + problemTabSheet(window) + diffViewSheet(window);
+    // The family by its own name: the generic one is chosen again per script.
+    return sheet.replace(QStringLiteral("<mono>"),
+                         QLatin1Char('"') + fixedPitchFont().family() + QLatin1Char('"'));
 }
 
 Style::Style(const ThemeSelection& themes, QObject* parent) : QObject(parent), m_themes(themes) {
