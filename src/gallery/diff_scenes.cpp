@@ -6,47 +6,59 @@
 #include "ui/main_window.h"
 #include "ui/testpanel/diff_view.h"
 #include "ui/window_context.h"
+#include "workspace/workspace.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// The diff as the larger view shows it: in a window over the main window.
-DiffView& diffWindow(SceneContext& context) {
-    auto* window = new QDialog(&context.window);
-    window->setWindowModality(Qt::WindowModal);
-    window->setWindowTitle(u"기대 출력과 실제 출력"_s);
-    auto* layout = new QVBoxLayout(window);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* view = new DiffView(window);
-    layout->addWidget(view);
-    window->resize(980, 460);
-    window->show();
-    return *view;
+// A solution run for real on one case, and its failure opened in the
+// larger window, as "크게 보기" on the case's card opens it.
+DiffView& largeDiffAfterRun(SceneContext& context, const QString& program, const QString& expected,
+                            const QString& comparison) {
+    Workspace& workspace = context.owners.workspace;
+    workspace.createFile(u"solution.py"_s, ProgrammingLanguage::python);
+    workspace.setFileText(*workspace.selectedFileId(), program);
+    TestCase onlyCase;
+    onlyCase.expectedOutput = expected;
+    workspace.cases().setTestCases({onlyCase});
+    JudgeChoice judge;
+    judge.comparison = comparison;
+    workspace.cases().setJudgeChoice(judge);
+    // A busy machine must not turn the picture's failure into a time-out.
+    context.owners.settings.setExecution({.executionTimeout = 60});
+    emit context.owners.commands.runCode();
+    while (context.owners.runs.isRunning())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    QApplication::processEvents();
+    for (QAbstractButton* button : context.window.findChildren<QAbstractButton*>()) {
+        if (button->isVisible() && button->text() == u"크게 보기"_s)
+            button->click();
+    }
+    return *context.window.findChild<QDialog*>(u"largeDiff"_s)->findChild<DiffView*>();
 }
 
 // A shortest-path answer that goes wrong in two places and stops a line early.
 void wrongAnswer(SceneContext& context) {
     QString expected;
-    QString actual;
-    for (int i = 1; i <= 40; ++i) {
-        const int distance = i * 7 % 23;
-        expected += u"%1 %2\n"_s.arg(i).arg(distance);
-        if (i == 40)
-            break;
-        actual += u"%1 %2\n"_s.arg(i).arg(i == 3 || i == 31 ? distance - 1 : distance);
-    }
-    diffWindow(context).setOutputs(expected, actual, u"공백 무시"_s);
+    for (int i = 1; i <= 40; ++i)
+        expected += u"%1 %2\n"_s.arg(i).arg(i * 7 % 23);
+    largeDiffAfterRun(context,
+                      u"for i in range(1, 40):\n"
+                      "    d = i * 7 % 23\n"
+                      "    print(i, d - 1 if i in (3, 31) else d)\n"_s,
+                      expected, u"tokens"_s);
 }
 
 void spacingOnly(SceneContext& context) {
-    DiffView& view = diffWindow(context);
-    view.setOutputs(u"3\n1 2 3\n"_s, u"3 \r\n1 2 3\r\n"_s, u"정확히 일치"_s);
+    DiffView& view =
+        largeDiffAfterRun(context, u"import sys\nsys.stdout.write('3 \\r\\n1 2 3\\r\\n')\n"_s,
+                          u"3\n1 2 3\n"_s, u"exact"_s);
     view.findChild<QCheckBox*>()->setChecked(true);
 }
 
