@@ -96,32 +96,23 @@ QList<LineNumberGutter::Row> LineNumberGutter::visibleRows() const {
         rows.append({1, QRectF(0, viewportTop + first.top(), width(), height)});
         return rows;
     }
-    // Blocks before the first visible one end in one line feed each, so
-    // numbering starts at its block number plus one.
-    QTextBlock block = m_textView->firstVisibleBlock();
-    int number = block.blockNumber() + 1;
+    // A line's number is its block number plus one, on its first row only: a
+    // wrapped line keeps one number, so the numbers stay those the compiler
+    // and the status bar count, wherever the view is scrolled.
     const qreal bottom = m_textView->viewport()->height();
-    while (block.isValid()) {
+    for (QTextBlock block = m_textView->firstVisibleBlock(); block.isValid();
+         block = block.next()) {
         const QRectF blockRect =
             m_textView->blockBoundingGeometry(block).translated(m_textView->contentOffset());
         if (blockRect.top() > bottom)
             break;
-        if (block.isVisible()) {
-            const QTextLayout* layout = block.layout();
-            for (int i = 0; i < layout->lineCount(); ++i) {
-                const QTextLine line = layout->lineAt(i);
-                const qreal top = blockRect.top() + line.y();
-                // Numbering starts at the first visible row, even when it
-                // continues a wrapped line that began above the view.
-                if (top + line.height() <= 0)
-                    continue;
-                if (top > bottom)
-                    break;
-                rows.append({number, QRectF(0, viewportTop + top, width(), line.height())});
-                ++number;
-            }
-        }
-        block = block.next();
+        if (!block.isVisible() || block.layout()->lineCount() == 0)
+            continue;
+        const QTextLine first = block.layout()->lineAt(0);
+        const qreal top = blockRect.top() + first.y();
+        if (top + first.height() > 0)
+            rows.append(
+                {block.blockNumber() + 1, QRectF(0, viewportTop + top, width(), first.height())});
     }
     return rows;
 }

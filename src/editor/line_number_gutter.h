@@ -10,8 +10,8 @@ class DiagnosticMarkers;
 class SyntaxTextView;
 
 // The line-number strip left of the text: 45 px wide, labels right-aligned
-// 8 px from its edge and centred on their row. Every visual row takes a
-// number, so a wrapped line takes one per row and the lines after it shift.
+// 8 px from its edge and centred on the line's first row; a wrapped line
+// keeps one number, so every line shows the number the compiler gives it.
 // A line with a compiler message has a dot in the message's colour at its
 // first row; hovering the dot tells the message.
 class LineNumberGutter : public QWidget {
@@ -28,8 +28,8 @@ public:
     void setBackgroundColor(const QColor& color);
     void setDiagnostics(const DiagnosticMarkers* diagnostics);
 
-    // The numbers the gutter draws now, top to bottom, with each row's
-    // vertical extent in gutter coordinates.
+    // The numbers the gutter draws now, top to bottom, with the extent of
+    // each line's first row in gutter coordinates.
     struct Row {
         int number;
         QRectF rect;
