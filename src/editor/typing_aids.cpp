@@ -113,12 +113,13 @@ std::optional<TypingEdit> expandSnippet(const CaretContext& context, const Typin
     if (!snippet)
         return std::nullopt;
 
-    // The line's own indentation, read from its start, stands for each tab.
-    QString indentation = leadingWhitespace(context.line);
-    if (indentation.isEmpty())
-        indentation = QString(std::max(flags.indentation.tabSize, 0), u' ');
+    // Every line of the body starts at the line's indentation and each tab
+    // is one unit deeper, as Tab makes it: a loop's body sits inside the loop
+    // at any depth (Python runs nothing else), and a file indented with tabs
+    // gets no spaces.
     QString body = snippet->code;
-    body.replace(u'\t', indentation);
+    body.replace(u'\t', indentationUnit(flags));
+    body.replace(u'\n', u'\n' + leadingWhitespace(context.line));
     const qsizetype start = context.lineStart + wordStart;
     return TypingEdit{start, caret - wordStart, body, start + body.size()};
 }

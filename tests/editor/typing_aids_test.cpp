@@ -154,10 +154,10 @@ TEST(TypingAidsTest, TabEscapesOrIndents) {
 TEST(TypingAidsTest, TabExpandsTheTriggerBeforeTheCaret) {
     const auto cpp = ProgrammingLanguage::cpp;
     const Case cases[] = {
-        // Without indentation on the line a tab of the body becomes tabSize spaces.
+        // A tab of the body is one indentation unit; every line keeps the
+        // line's own indentation.
         {u"fori|"_s, u""_s, u"for (int i = 0; i < n; i++) {\n    \n}|"_s},
-        // With indentation, each tab becomes that indentation.
-        {u"  x;\n\tfori|"_s, u""_s, u"  x;\n\tfor (int i = 0; i < n; i++) {\n\t\n}|"_s},
+        {u"  x;\n\tfori|"_s, u""_s, u"  x;\n\tfor (int i = 0; i < n; i++) {\n\t    \n\t}|"_s},
         {u"x = pii|;"_s, u""_s, u"x = pair<int, int>|;"_s},
         {u"cout << x << endl|"_s, u""_s, u"cout << x <<  << endl;|"_s},
         // The whole word must be a trigger, case and all.
@@ -175,16 +175,19 @@ TEST(TypingAidsTest, TabExpandsTheTriggerBeforeTheCaret) {
 
     EXPECT_EQ(tab(u"fori|"_s, withSnippets(ProgrammingLanguage::python, 2)),
               u"for i in range(n):\n  |"_s);
+    // Nested in a function, Python's loops still nest.
+    EXPECT_EQ(tab(u"def f():\n    forij|"_s, withSnippets(ProgrammingLanguage::python)),
+              u"def f():\n    for i in range(n):\n        for j in range(m):\n            |"_s);
     EXPECT_EQ(tab(u"sout|"_s, withSnippets(ProgrammingLanguage::java)),
               u"System.out.println();|"_s);
     // C and C# use the C++ table; Text has none.
     EXPECT_EQ(tab(u"pii|"_s, withSnippets(ProgrammingLanguage::c)), u"pair<int, int>|"_s);
     EXPECT_EQ(tab(u"pii|"_s, withSnippets(ProgrammingLanguage::csharp)), u"pair<int, int>|"_s);
     EXPECT_EQ(tab(u"pii|"_s, withSnippets(ProgrammingLanguage::txt)), u"pii    |"_s);
-    // Spaces stand for the body's tabs even when Tab inserts a tab character.
+    // Where Tab inserts a tab character, so does the body: no mixed indentation.
     TypingFlags tabbed = withSnippets(ProgrammingLanguage::python, 3);
     tabbed.indentation.useSpacesForTab = false;
-    EXPECT_EQ(tab(u"fori|"_s, tabbed), u"for i in range(n):\n   |"_s);
+    EXPECT_EQ(tab(u"fori|"_s, tabbed), u"for i in range(n):\n\t|"_s);
     EXPECT_EQ(tab(u"fori|"_s), u"fori    |"_s);
 }
 
