@@ -20,11 +20,15 @@
 #include "ui/testpanel/cases_panel.h"
 #include "ui/testpanel/console_view.h"
 #include "ui/toolbar/receiving_label.h"
+#include "ui/toolbar/save_status_label.h"
 #include "ui/toolbar/toolbar.h"
 #include "ui/window_context.h"
 
+#include <QAbstractButton>
+#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -63,6 +67,7 @@ MainWindow::MainWindow(WindowContext& context, QWidget* parent)
             &MainWindow::templateBrowserRequested);
     connect(toolbar, &Toolbar::settingsRequested, this, &MainWindow::settingsRequested);
     connect(this, &MainWindow::settingsRequested, this, &MainWindow::openSettings);
+    toolbar->addStatus(new SaveStatusLabel(m_context.store, toolbar));
     toolbar->addStatus(new ReceivingLabel(*m_receiving, toolbar));
     column->addWidget(toolbar);
     column->addWidget(buildPanes(), 1);
@@ -228,6 +233,41 @@ void MainWindow::showEvent(QShowEvent* event) {
         return;
     m_shownOnce = true;
     showOnboardingIfUnseen();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_closeUnsaved) {
+        m_context.store.saveData();
+        if (!m_context.store.saveError().isEmpty()) {
+            event->ignore();
+            askToCloseUnsaved();
+            return;
+        }
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::askToCloseUnsaved() {
+    auto* question = new QMessageBox(QMessageBox::Warning, windowTitle(),
+                                     QStringLiteral("작업 공간을 저장하지 못했습니다"),
+                                     QMessageBox::NoButton, this);
+    question->setObjectName(QStringLiteral("unsavedClose"));
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    question->setInformativeText(
+        QStringLiteral("지금 닫으면 마지막으로 저장한 뒤의 변경을 잃습니다.\n") +
+        saveFailureDetails(m_context.store));
+    QAbstractButton* closeAnyway =
+        question->addButton(QStringLiteral("저장하지 않고 닫기"), QMessageBox::DestructiveRole);
+    question->setDefaultButton(
+        question->addButton(QStringLiteral("취소"), QMessageBox::RejectRole));
+    connect(question, &QMessageBox::buttonClicked, this,
+            [this, closeAnyway](QAbstractButton* answer) {
+                if (answer != closeAnyway)
+                    return;
+                m_closeUnsaved = true;
+                close();
+            });
+    question->open();
 }
 
 // The flag is set before the tour opens, so quitting during it does not

@@ -44,6 +44,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Writes the workspace first; when that fails, asks before closing.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* buildPanes();
@@ -54,6 +56,7 @@ private:
     void showOnboardingIfUnseen();
     void connectRuns();
     void togglePanel();
+    void askToCloseUnsaved();
 
     WindowContext& m_context;
     Commands& m_commands;
@@ -65,4 +68,6 @@ private:
     // The panel's height before it was made large; empty while it is not.
     QList<int> m_sizesBeforeLarge;
     bool m_shownOnce = false;
+    // The person chose to close although the workspace could not be written.
+    bool m_closeUnsaved = false;
 };

@@ -17,28 +17,31 @@ namespace {
 
 constexpr int autoSaveIntervalMs = 3000;
 
-// Encodes and replaces the save file in one step, then says how it went.
-// Runs on the UI thread or on the auto-save's worker, never on both at once.
-// `lastWritten` is the digest of what this process last wrote: the same bytes
-// again, with the file still there, are not written, so an idle workspace is
-// not rewritten every tick.
-void writeWorkspace(const QString& path, const WorkspaceSnapshot& snapshot,
-                    QByteArray& lastWritten) {
+// Encodes and replaces the save file in one step, then says how it went:
+// why it failed, or nothing. Runs on the UI thread or on the auto-save's
+// worker, never on both at once. `lastWritten` is the digest of what this
+// process last wrote: the same bytes again, with the file still there, are
+// not written, so an idle workspace is not rewritten every tick.
+QString writeWorkspace(const QString& path, const WorkspaceSnapshot& snapshot,
+                       QByteArray& lastWritten) {
     const QByteArray bytes = encodeWorkspace(snapshot);
     const QByteArray digest = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
     if (digest == lastWritten && QFileInfo::exists(path))
-        return;
+        return {};
     // The folder is gone after a full reset; make it again rather than fail every tick.
     QDir().mkpath(QFileInfo(path).path());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0 || !file.commit()) {
-        printDiagnostic(QStringLiteral("❌ 저장 실패: ") + file.errorString());
-        return;
+        const QString error =
+            file.errorString().isEmpty() ? QStringLiteral("알 수 없는 오류") : file.errorString();
+        printDiagnostic(QStringLiteral("❌ 저장 실패: ") + error);
+        return error;
     }
     lastWritten = digest;
     printDiagnostic(QStringLiteral("✅ 저장 완료: %1개 파일, %2개 테스트케이스")
                         .arg(snapshot.files.size())
                         .arg(snapshot.testCases.size()));
+    return {};
 }
 
 } // namespace
@@ -86,8 +89,7 @@ void WorkspaceStore::resetAll() {
 
 std::optional<WorkspaceSnapshot> WorkspaceStore::snapshotForSave() {
     if (m_saveBlocked) {
-        printDiagnostic(QStringLiteral(
-            "❌ 저장 실패: 읽을 수 없는 저장 파일을 보관하지 못해 덮어쓰지 않습니다"));
+        printDiagnostic(QStringLiteral("❌ 저장 실패: ") + m_saveError);
         return std::nullopt;
     }
     if (m_saveGuard && !m_saveGuard()) {
@@ -104,7 +106,7 @@ void WorkspaceStore::saveData() {
     // An older snapshot still being written must not land after this one.
     waitForBackgroundSave();
     if (snapshot)
-        writeWorkspace(m_saveFilePath, *snapshot, m_lastWritten);
+        noteSaveOutcome(writeWorkspace(m_saveFilePath, *snapshot, m_lastWritten));
 }
 
 void WorkspaceStore::autoSave() {
@@ -124,16 +126,24 @@ void WorkspaceStore::autoSave() {
     // detaches instead of touching what the writer reads.
     m_backgroundSave = std::async(
         std::launch::async, [this, path = m_saveFilePath, snapshot = std::move(*snapshot)] {
-            writeWorkspace(path, snapshot, m_lastWritten);
+            const QString error = writeWorkspace(path, snapshot, m_lastWritten);
             // Dropped when the store is gone: its destructor saves anyway.
-            QMetaObject::invokeMethod(this, &WorkspaceStore::backgroundSaveLanded,
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, error] { backgroundSaveLanded(error); }, Qt::QueuedConnection);
         });
 }
 
-void WorkspaceStore::backgroundSaveLanded() {
+void WorkspaceStore::backgroundSaveLanded(const QString& error) {
+    noteSaveOutcome(error);
     if (m_saveAgain)
         autoSave();
+}
+
+void WorkspaceStore::noteSaveOutcome(const QString& error) {
+    if (error == m_saveError)
+        return;
+    m_saveError = error;
+    emit saveErrorChanged(m_saveError);
 }
 
 void WorkspaceStore::waitForBackgroundSave() {
@@ -175,6 +185,7 @@ void WorkspaceStore::keepUnreadableCopy() {
         return;
     }
     m_saveBlocked = true;
+    noteSaveOutcome(QStringLiteral("읽을 수 없는 저장 파일을 보관하지 못해 덮어쓰지 않습니다"));
     printDiagnostic(QStringLiteral("❌ 읽을 수 없는 저장 파일을 보관하지 못했습니다: ") + copy +
                     QStringLiteral(" (이 파일을 덮어쓰지 않도록 저장을 멈춥니다)"));
 }

@@ -37,6 +37,9 @@ public:
     // never stalls typing.
     void autoSave();
 
+    // Why the last write failed; empty while writing works.
+    const QString& saveError() const { return m_saveError; }
+
     // Empties the workspace (folders stay) and saves.
     void resetData();
     // Everything the program keeps is gone: workspace, folders, settings,
@@ -45,6 +48,9 @@ public:
 
 signals:
     void everythingReset();
+    // A write failed, or worked again (an empty `error`): the window says so,
+    // since every change since the last good write would be lost at exit.
+    void saveErrorChanged(const QString& error);
 
 private:
     void loadData();
@@ -52,7 +58,8 @@ private:
     std::optional<WorkspaceSnapshot> snapshotForSave();
     void waitForBackgroundSave();
     // On the UI thread after a worker's write: a save asked for meanwhile starts.
-    void backgroundSaveLanded();
+    void backgroundSaveLanded(const QString& error);
+    void noteSaveOutcome(const QString& error);
 
     Workspace& m_workspace;
     SettingsStore& m_settings;
@@ -68,4 +75,5 @@ private:
     bool m_saveAgain = false;
     // Of the last bytes written; the writes take turns, so no lock.
     QByteArray m_lastWritten;
+    QString m_saveError;
 };

@@ -18,8 +18,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -464,4 +466,32 @@ TEST_F(WindowTest, NoLabelIsCutAtTheSmallestWindow) {
         QCoreApplication::processEvents();
         EXPECT_EQ(cutTexts(), QStringList()) << page.toStdString();
     }
+}
+
+// While the workspace cannot be written the toolbar says so and closing asks
+// first; the warning goes with the first write that works.
+TEST_F(WindowTest, AWorkspaceThatCannotBeWrittenIsSaidAndClosingAsksFirst) {
+    const QString path = owners->store.saveFilePath();
+    owners->store.saveData();
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QDir().mkdir(path)); // no rename replaces a folder, even for root
+    auto* warning = withName<QLabel>(window.get(), u"⚠️ 저장 실패"_s);
+    EXPECT_TRUE(warning->isHidden());
+    openFiles({u"a.cpp"_s});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !warning->isHidden(); }));
+    EXPECT_TRUE(warning->toolTip().contains(path));
+
+    for (const QString& answer : {u"취소"_s, u"저장하지 않고 닫기"_s}) {
+        window->close();
+        QMessageBox* question = nullptr;
+        for (QMessageBox* box : window->findChildren<QMessageBox*>(u"unsavedClose"_s))
+            question = box->isVisible() ? box : question;
+        ASSERT_TRUE(question) << answer.toStdString();
+        withName<QAbstractButton>(question, answer)->click();
+        EXPECT_EQ(window->isVisible(), answer == u"취소"_s);
+    }
+
+    ASSERT_TRUE(QDir().rmdir(path));
+    owners->store.saveData();
+    EXPECT_TRUE(warning->isHidden());
 }

@@ -152,6 +152,28 @@ TEST_F(WorkspaceStoreTest, OnlyAChangedWorkspaceIsWrittenAgain) {
     EXPECT_TRUE(readSaveFile().contains("x = 1"));
 }
 
+// A folder where the file goes: no rename can replace it, even for root.
+// The failure is said once, whichever write meets it, and lifts with the
+// first write that works.
+TEST_F(WorkspaceStoreTest, AFailedWriteIsKnownUntilAWriteWorksAgain) {
+    Owners owners;
+    owners.store.saveData();
+    QSignalSpy changes(&owners.store, &WorkspaceStore::saveErrorChanged);
+    ASSERT_TRUE(QFile::remove(savePath()));
+    ASSERT_TRUE(QDir().mkdir(savePath()));
+
+    owners.workspace.createFile(u"a.py"_s, ProgrammingLanguage::python); // written on the worker
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !owners.store.saveError().isEmpty(); }));
+    owners.store.saveData();
+    EXPECT_EQ(changes.size(), 1);
+
+    ASSERT_TRUE(QDir().rmdir(savePath()));
+    owners.store.saveData();
+    EXPECT_TRUE(owners.store.saveError().isEmpty());
+    EXPECT_EQ(changes.size(), 2);
+    EXPECT_TRUE(readSaveFile().contains("a.py"));
+}
+
 // What a file of the previous version holds loads as it was, and what this
 // one writes keeps the shared list where the previous version reads it.
 TEST_F(WorkspaceStoreTest, OwnCasesSurviveARestartBesideTheSharedList) {
