@@ -4,7 +4,6 @@
 #include "support/files.h"
 
 #include <QByteArray>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -84,11 +83,6 @@ inline bool isDead(const QByteArray& pid) {
 // A killed process takes a moment to go.
 inline bool becomesDead(const QByteArray& pid) {
     return QTest::qWaitFor([&] { return isDead(pid); }, 2000);
-}
-
-inline QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 // Cache entries age by their folder's modification time.
