@@ -2,6 +2,7 @@
 
 #include "runner/code_runner.h"
 #include "support/files.h"
+#include "support/process_runner.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -68,17 +69,6 @@ private:
     QTemporaryDir m_folder;
     QByteArray m_savedPath;
 };
-
-// Dead means gone, or a zombie its new parent has not collected yet.
-inline bool isDead(const QByteArray& pid) {
-    QFile stat(QStringLiteral("/proc/") + QString::fromLatin1(pid.trimmed()) +
-               QStringLiteral("/stat"));
-    if (!stat.open(QIODevice::ReadOnly))
-        return true;
-    const QByteArray line = stat.readAll();
-    const qsizetype state = line.lastIndexOf(") ") + 2;
-    return line.at(state) == 'Z' || line.at(state) == 'X';
-}
 
 // A killed process takes a moment to go.
 inline bool becomesDead(const QByteArray& pid) {
