@@ -236,13 +236,6 @@ QList<TestRunRecord> judgeWith(const FileItem& solution, const QList<TestCase>& 
     return collected.records;
 }
 
-FileItem dataFile(const QString& path) {
-    return FileItem::make(
-        QFileInfo(path).fileName(),
-        languageFromExtension(QFileInfo(path).suffix()).value_or(ProgrammingLanguage::txt),
-        QString::fromUtf8(readFile(path)));
-}
-
 // The run's chosen rule decides each case that ran cleanly; a checker that
 // cannot decide is 채점기 오류 with its message, one that does not compile
 // fails the run once; an interaction shows the conversation and the

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/records.h"
 #include "runner/code_runner.h"
 #include "support/files.h"
 #include "support/process_runner.h"
@@ -81,10 +82,15 @@ inline void setAge(const QString& folder, int secondsAgo) {
     ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(folder).constData(), times, 0), 0);
 }
 
-// A source file of the test data made ready to run, in the language its
-// extension names.
+// A source file of the test data, in the language its extension names.
+inline FileItem dataFile(const QString& path) {
+    return FileItem::make(
+        QFileInfo(path).fileName(),
+        languageFromExtension(QFileInfo(path).suffix()).value_or(ProgrammingLanguage::txt),
+        QString::fromUtf8(readFile(path)));
+}
+
 inline PreparedProgram prepareDataFile(const QString& path) {
-    return PreparedProgram::prepare(
-        QString::fromUtf8(readFile(path)),
-        languageFromExtension(QFileInfo(path).suffix()).value_or(ProgrammingLanguage::txt));
+    const FileItem file = dataFile(path);
+    return PreparedProgram::prepare(file.content, file.language);
 }
