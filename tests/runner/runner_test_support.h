@@ -52,17 +52,16 @@ public:
         file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
-    // A script that logs every call to `log` and hands over to the real tool;
-    // another `comment` makes another file of the same behaviour.
+    // A script that logs the arguments of every call, a line each, and hands
+    // over to the real tool; another `comment` makes another file of the same
+    // behaviour.
     void addCountingWrapper(const QString& name, const QString& realTool,
                             const QByteArray& comment = {}) {
-        addScript(name, "# " + comment + "\necho call >> '" + logPath().toUtf8() + "'\nexec '" +
+        addScript(name, "# " + comment + "\necho \"$*\" >> '" + logPath().toUtf8() + "'\nexec '" +
                             realTool.toUtf8() + "' \"$@\"\n");
     }
-    int calls() const {
-        QFile log(logPath());
-        return log.open(QIODevice::ReadOnly) ? int(log.readAll().count('\n')) : 0;
-    }
+    QByteArray log() const { return readFile(logPath()); }
+    int calls() const { return int(log().count('\n')); }
 
 private:
     QString logPath() const { return m_folder.filePath(QStringLiteral("calls.log")); }
