@@ -1,4 +1,5 @@
 #include "support/printers.h"
+#include "support/process_runner.h"
 #include "support/test_support.h"
 #include "workspace/save_file.h"
 #include "workspace/workspace_fixture.h"
@@ -111,15 +112,6 @@ QByteArray childWith(qint64 parent, const QByteArray& marker) {
     return {};
 }
 
-// Gone, or a zombie its new parent has not collected yet.
-bool isGone(const QByteArray& pid) {
-    QFile stat(u"/proc/"_s + QString::fromLatin1(pid) + u"/stat"_s);
-    if (!stat.open(QIODevice::ReadOnly))
-        return true;
-    const QByteArray state = stat.readAll().split(')').value(1).trimmed().left(1);
-    return state == "Z" || state == "X";
-}
-
 // A Java file shown gets its compile server; the editor killed outright
 // takes the server with it.
 TEST_F(StartupTest, TheCompileServerOfAShownJavaFileEndsWithTheKilledEditor) {
@@ -141,7 +133,7 @@ TEST_F(StartupTest, TheCompileServerOfAShownJavaFileEndsWithTheKilledEditor) {
         [&] { return !(server = childWith(app.processId(), "CompileServer")).isEmpty(); }, 180000));
     app.kill();
     ASSERT_TRUE(app.waitForFinished());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return isGone(server); }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return isDead(server); }, 10000));
 }
 
 // What a write of the save file would change: its bytes, its time, and its

@@ -1,5 +1,6 @@
 #include "library/algorithm_templates.h"
 #include "library/starter_code.h"
+#include "support/files.h"
 #include "support/printers.h"
 #include "support/process_runner.h"
 
@@ -102,10 +103,7 @@ ProcessOutcome buildAndRun(const Variant& variant, const QString& text) {
     QTemporaryDir dir;
     const QString program = dir.filePath(u"program"_s);
     const QString source = program + u'.' + QLatin1StringView(variant.suffix);
-    QFile file(source);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
-        return {};
-    file.close();
+    writeFile(source, text.toUtf8());
     if (variant.language == ProgrammingLanguage::python)
         return runProcess(u"python3"_s, {source}, 20000);
     const QStringList flags = {u"-Wall"_s, u"-Wextra"_s, u"-Werror"_s, u"-o"_s, program, source};

@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTcpServer>
 #include <QTest>
 #include <QThread>
@@ -16,16 +15,10 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// A page of the judge as it was saved; its conversion is checked on its own.
-QByteArray judgePage() {
-    QFile page(QStringLiteral(CORVANTA_FIXTURES_DIR "/judge-pages/1260.html"));
-    EXPECT_TRUE(page.open(QIODevice::ReadOnly));
-    return page.readAll();
-}
-
 // What the client must make of the page: the parse of its text, with the tier.
 BaekjoonProblem parsedPage(const QString& number, std::optional<SolvedTier> tier) {
-    BaekjoonProblem problem = parseProblemPage(QString::fromUtf8(judgePage()), number);
+    BaekjoonProblem problem =
+        parseProblemPage(QString::fromUtf8(savedJudgePage(u"1260"_s)), number);
     problem.tier = tier;
     return problem;
 }
@@ -96,7 +89,7 @@ protected:
 };
 
 TEST_F(CrawlerTest, FetchesThePageThenTheTierAndSendsTheJudgesHeaders) {
-    server.route("/problem/1000", {200, judgePage()});
+    server.route("/problem/1000", {200, savedJudgePage(u"1260"_s)});
     server.route(tierTarget("1000"),
                  {200, R"({"problemId":1000,"level":11,"titleKo":"x"})", "application/json"});
 
@@ -264,7 +257,7 @@ TEST_F(ShortTimeoutCrawlerTest, AFailedOrSilentTierLookupLeavesTheProblemWithout
     const LocalHttpServer::Response answers[] = {{404, "<html>not json</html>"},
                                                  {200, "", "application/json", true, true}};
     for (int number = 1; number <= 2; ++number) {
-        server.route("/problem/" + QByteArray::number(number), {200, judgePage()});
+        server.route("/problem/" + QByteArray::number(number), {200, savedJudgePage(u"1260"_s)});
         server.route(tierTarget(QByteArray::number(number)), answers[number - 1]);
         const ProblemResult result = fetch(QString::number(number));
         ASSERT_TRUE(std::holds_alternative<BaekjoonProblem>(result)) << number;
@@ -275,7 +268,7 @@ TEST_F(ShortTimeoutCrawlerTest, AFailedOrSilentTierLookupLeavesTheProblemWithout
 
 TEST(CrawlerLifetime, ACrawlerThatIsGoneCallsNothing) {
     LocalHttpServer server;
-    server.route("/problem/1", {200, judgePage()});
+    server.route("/problem/1", {200, savedJudgePage(u"1260"_s)});
     bool called = false;
     {
         BaekjoonCrawler crawler({server.baseUrl(), server.baseUrl(), server.baseUrl()});

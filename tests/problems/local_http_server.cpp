@@ -1,7 +1,9 @@
 #include "local_http_server.h"
 
+#include <QFile>
 #include <QHostAddress>
 #include <QTcpSocket>
+#include <gtest/gtest.h>
 
 QByteArray LocalHttpServer::Request::header(const QByteArray& name) const {
     for (const auto& [key, value] : headers) {
@@ -65,4 +67,11 @@ void LocalHttpServer::read(QTcpSocket* socket) {
     answer += "Connection: close\r\n\r\n" + response.body;
     socket->write(answer);
     socket->disconnectFromHost();
+}
+
+QByteArray savedJudgePage(const QString& number) {
+    QFile page(QStringLiteral(CORVANTA_FIXTURES_DIR "/judge-pages/") + number +
+               QStringLiteral(".html"));
+    EXPECT_TRUE(page.open(QIODevice::ReadOnly)) << number.toStdString();
+    return page.readAll();
 }

@@ -52,3 +52,7 @@ private:
     QHash<QTcpSocket*, QByteArray> m_pending;
     QList<Request> m_requests;
 };
+
+// The judge's page of problem `number` as it was saved; the page tests check
+// its conversion on its own.
+QByteArray savedJudgePage(const QString& number);

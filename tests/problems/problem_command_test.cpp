@@ -1,10 +1,10 @@
 #include "local_http_server.h"
+#include "support/files.h"
 #include "support/printers.h"
 #include "support/process_runner.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -12,13 +12,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 void routeHelloPage(LocalHttpServer& server) {
-    server.route(
-        "/problem/2557",
-        {200, "<span id=\"problem_title\">Hello</span>"
-              "<table id=\"problem-info\"><tr><th>시간 제한</th><th>메모리 제한</th></tr>"
-              "<tr><td>1 초</td><td>128 MB</td></tr></table>"
-              "<div id=\"problem_description\"><p>$x \\le 1$</p></div>"
-              "<pre id=\"sample-input-1\">1 &lt; 2\n</pre><pre id=\"sample-output-1\">ok\n</pre>"});
+    server.route("/problem/2557",
+                 {200, readFile(QStringLiteral(CORVANTA_TEST_DATA_DIR "/hello-2557.html"))});
     server.route("/api/v3/problem/show?problemId=2557",
                  {200, "{\"level\": 1}", "application/json"});
 }

@@ -2,11 +2,11 @@
 #include "problems/problem_intake.h"
 #include "problems/problem_receiver.h"
 #include "problems/problem_session.h"
+#include "support/files.h"
 #include "support/printers.h"
 #include "support/test_support.h"
 #include "ui/window_context.h"
 
-#include <QFile>
 #include <QTcpSocket>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -70,9 +70,8 @@ protected:
 };
 
 TEST_F(IntakeTest, BaekjoonProblemBecomesItsNumberedFileWithSamplesLimitsAndThePage) {
-    QFile json(QStringLiteral(CORVANTA_TEST_DATA_DIR "/intake/baekjoon-1000.json"));
-    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
-    const QByteArray body = json.readAll();
+    const QByteArray body =
+        readFile(QStringLiteral(CORVANTA_TEST_DATA_DIR "/intake/baekjoon-1000.json"));
     post(body);
     ASSERT_TRUE(QTest::qWaitFor([&] { return files.size() == 1; }, 5000));
 

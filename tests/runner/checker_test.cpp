@@ -12,9 +12,8 @@ using Verdict = CheckResult::Verdict;
 const QString checkers = QStringLiteral(CORVANTA_TEST_DATA_DIR "/checkers/");
 
 Checker prepareChecker(const QString& file, CheckerStyle style) {
-    const QString path = checkers + file;
-    return Checker::prepare(QString::fromUtf8(readFile(path)),
-                            *languageFromExtension(QFileInfo(path).suffix()), style);
+    const FileItem item = dataFile(checkers + file);
+    return Checker::prepare(item.content, item.language, style);
 }
 
 struct Case {

@@ -63,13 +63,8 @@ bool isPrivate(const QFileInfo& folder) {
 
 const QString cSum = cMain(uR"(int a, b; scanf("%d %d", &a, &b); printf("%d\n", a + b);)"_s);
 
-const QString javaSum = uR"(import java.util.Scanner;
-public class Main {
-    public static void main(String[] args) {
-        Scanner in = new Scanner(System.in);
-        System.out.println(in.nextInt() + in.nextInt());
-    }
-})"_s;
+const QString javaSum =
+    dataFile(QStringLiteral(CORVANTA_TEST_DATA_DIR "/problems/aplusb/solutions/sum.java")).content;
 
 const Verdict accepted{VerdictKind::accepted};
 const Verdict compileError{VerdictKind::compileError};

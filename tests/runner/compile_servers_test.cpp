@@ -50,39 +50,19 @@ bool javaSumPasses() {
     return finished.wait(serverStartMs) && finished.at(0).at(1).toBool();
 }
 
-QByteArray pidText(qint64 pid) {
-    return QByteArray::number(pid);
-}
-
 // The same exit status and the same bytes on both streams for every source,
 // and for Java the same class files.
 TEST_F(CompileServersTest, AnswersExactlyAsThePlainCompilers) {
     for (const char* tool : {"javac", "mcs", "mono"})
         ASSERT_TRUE(toolInstalled(tool));
-    const struct {
-        ProgrammingLanguage language;
-        QString file;
-        QByteArray source;
-    } cases[] = {
-        {ProgrammingLanguage::java, u"Main.java"_s,
-         "import java.util.*;\npublic class Main {\n  public static void main(String[] a) {\n"
-         "    List<String> raw = new ArrayList();\n    int 값 = \"문자열\";\n"
-         "    System.out.println(missing);\n  }\n}\n"},
-        {ProgrammingLanguage::java, u"Main.java"_s,
-         "public class Main { public static void main(String[] a) {\n"
-         "  Runnable r = () -> System.out.println(\"안녕\"); r.run(); } }\n"},
-        {ProgrammingLanguage::csharp, u"solution.cs"_s,
-         "class P { static void Main() { int unused; int 값 = \"문자열\";\n"
-         "  System.Console.WriteLine(missing); } }\n"},
-        {ProgrammingLanguage::csharp, u"solution.cs"_s,
-         "class P { static void Main() { int unused; } }\n"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.source.toStdString());
+    for (const QString& example : {u"errors/Main.java"_s, u"lambda/Main.java"_s,
+                                   u"errors/solution.cs"_s, u"warning/solution.cs"_s}) {
+        SCOPED_TRACE(example.toStdString());
         const QTemporaryDir folder;
-        const QString source = folder.filePath(c.file);
-        writeFile(source, c.source);
-        const bool java = c.language == ProgrammingLanguage::java;
+        const QString source = folder.filePath(QFileInfo(example).fileName());
+        ASSERT_TRUE(QFile::copy(
+            QStringLiteral(CORVANTA_TEST_DATA_DIR "/compile_servers/") + example, source));
+        const bool java = source.endsWith(u".java"_s);
         const auto arguments = [&](const QString& output) {
             const QString path = folder.filePath(output);
             return java ? QStringList{u"-d"_s, path, source}
@@ -91,7 +71,8 @@ TEST_F(CompileServersTest, AnswersExactlyAsThePlainCompilers) {
         ProgramRun plainCompiler(u"/usr/bin/env"_s,
                                  QStringList{java ? u"javac"_s : u"mcs"_s} + arguments(u"plain"_s));
         const ProgramRun::Outcome plain = plainCompiler.run();
-        ResidentCompiler* server = runningServer(c.language);
+        ResidentCompiler* server =
+            runningServer(java ? ProgrammingLanguage::java : ProgrammingLanguage::csharp);
         ASSERT_TRUE(server);
         const std::optional<ProgramRun::Outcome> resident =
             server->compile(arguments(u"resident"_s));
@@ -129,8 +110,9 @@ TEST_F(CompileServersTest, RunsPassWhenTheServerIsOffKilledOrHung) {
     bool passed = false;
     QThread* runner = QThread::create([&] { passed = javaSumPasses(); });
     runner->start();
-    const int input = ::open(QByteArray("/proc/" + pidText(stopped) + "/fd/0").constData(),
-                             O_RDONLY | O_NONBLOCK);
+    const int input =
+        ::open(QByteArray("/proc/" + QByteArray::number(stopped) + "/fd/0").constData(),
+               O_RDONLY | O_NONBLOCK);
     pollfd request{input, POLLIN, 0};
     EXPECT_EQ(::poll(&request, 1, serverStartMs), 1);
     ::close(input);
@@ -145,7 +127,7 @@ TEST_F(CompileServersTest, RunsPassWhenTheServerIsOffKilledOrHung) {
     const qint64 hung = server->processId();
     ::kill(pid_t(hung), SIGSTOP);
     EXPECT_TRUE(javaSumPasses());
-    EXPECT_TRUE(becomesDead(pidText(hung)));
+    EXPECT_TRUE(becomesDead(QByteArray::number(hung)));
     server->setAnswerTimeLimit(ResidentCompiler::defaultAnswerTimeLimit);
 }
 

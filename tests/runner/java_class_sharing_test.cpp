@@ -20,12 +20,8 @@ TEST(JavaClassSharingTest, ServesRunsUnchangedAndDamageCostsNothing) {
     ASSERT_EQ(flags.size(), 1);
 
     const QTemporaryDir program;
-    writeFile(program.filePath(u"Main.java"_s),
-              "import java.util.*;\npublic class Main { public static void main(String[] a) {\n"
-              "  Scanner in = new Scanner(System.in);\n"
-              "  List<Integer> xs = new ArrayList<>(List.of(in.nextInt(), in.nextInt()));\n"
-              "  xs.sort(Comparator.reverseOrder());\n"
-              "  System.out.println(xs.stream().mapToInt(x -> x).sum() + \" \" + xs); } }\n");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(CORVANTA_TEST_DATA_DIR "/programs/Main.java"),
+                            program.filePath(u"Main.java"_s)));
     writeFile(program.filePath(u"input.txt"_s), "40 2\n");
     ProgramRun javac(u"/usr/bin/env"_s,
                      {u"javac"_s, u"-d"_s, program.path(), program.filePath(u"Main.java"_s)});

@@ -3,11 +3,10 @@
 #include "runner_test_support.h"
 #include "support/printers.h"
 #include "support/test_cases.h"
+#include "support/test_support.h"
 #include "ui/window_context.h"
 
-#include <QDir>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -15,10 +14,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-FileItem file(const QString& name, ProgrammingLanguage language, const QString& content) {
-    return FileItem::make(name, language, content);
-}
 
 // Collects what a run hands back, noting a case that arrives after the report.
 struct Collected {
@@ -44,11 +39,32 @@ struct Collected {
 class TestRunTest : public ::testing::Test {
 protected:
     // Every workspace starts empty.
+    void SetUp() override { startAsFirstRun(); }
+};
+
+// The window's run, over a workspace of its own.
+class RunSessionTest : public TestRunTest {
+protected:
     void SetUp() override {
-        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-             QStringLiteral("/Corvanta"))
-            .removeRecursively();
+        TestRunTest::SetUp();
+        ASSERT_TRUE(toolInstalled("python3"));
+        owners = std::make_unique<WindowContext>();
     }
+
+    // Creates the file, selected, with this text.
+    void addPythonFile(const QString& name, const QString& text) {
+        owners->workspace.createFile(name, ProgrammingLanguage::python);
+        owners->workspace.setFileText(owners->workspace.selectedFile()->id, text);
+    }
+
+    bool runToEnd() {
+        if (!owners->runs.start())
+            return false;
+        QSignalSpy done(&owners->runs, &RunSession::runningChanged);
+        return done.wait(60000);
+    }
+
+    std::unique_ptr<WindowContext> owners;
 };
 
 const QString pythonEcho = u"print(input())\n"_s;
@@ -58,18 +74,14 @@ VerdictKind verdictOf(const TestCase& testCase) {
     return testCase.result ? testCase.result->verdict.kind : VerdictKind::failedToStart;
 }
 
-TEST_F(TestRunTest, SessionAppliesEveryOutcomeToTheState) {
-    ASSERT_TRUE(toolInstalled("python3"));
-    WindowContext owners;
-    RunSession& session = owners.runs;
+TEST_F(RunSessionTest, SessionAppliesEveryOutcomeToTheState) {
+    RunSession& session = owners->runs;
     EXPECT_FALSE(session.start()) << "no file is selected";
     EXPECT_TRUE(session.consoleText().isEmpty());
-    owners.workspace.createFile(u"sum.py"_s, ProgrammingLanguage::python);
-    owners.workspace.setFileText(owners.workspace.selectedFile()->id,
-                                 u"a, b = map(int, input().split())\nprint(a + b)\n"_s);
+    addPythonFile(u"sum.py"_s, u"a, b = map(int, input().split())\nprint(a + b)\n"_s);
     TestCase stale = testCase(u"1 2"_s, u"3"_s);
     stale.result = CaseResult{{VerdictKind::wrongAnswer}, u"old"_s, {}, 1, 1, 1};
-    owners.workspace.cases().setTestCases({
+    owners->workspace.cases().setTestCases({
         stale, testCase(u"5 5"_s, u"11"_s),
         testCase(u"0 0"_s, QString()), // nothing to compare with
         testCase(u"2 2"_s, u" \n"_s),  // nor here
@@ -78,22 +90,22 @@ TEST_F(TestRunTest, SessionAppliesEveryOutcomeToTheState) {
     ASSERT_TRUE(session.start());
     EXPECT_TRUE(session.isRunning());
     EXPECT_EQ(session.consoleText(), u"🦦 sum.py 실행 중...\n\n"_s);
-    for (const TestCase& c : owners.workspace.cases().testCases())
+    for (const TestCase& c : owners->workspace.cases().testCases())
         EXPECT_FALSE(c.result) << "old results stay";
     EXPECT_FALSE(session.start()) << "a second run while one goes on";
 
     bool allShownWhenDone = false;
     QObject::connect(&session, &RunSession::runningChanged, [&](bool running) {
         allShownWhenDone =
-            !running && std::all_of(owners.workspace.cases().testCases().begin(),
-                                    owners.workspace.cases().testCases().end(),
+            !running && std::all_of(owners->workspace.cases().testCases().begin(),
+                                    owners->workspace.cases().testCases().end(),
                                     [](const TestCase& c) { return c.result.has_value(); });
     });
     QSignalSpy done(&session, &RunSession::runningChanged);
     ASSERT_TRUE(done.wait(60000));
 
     EXPECT_TRUE(allShownWhenDone);
-    const QList<TestCase>& cases = owners.workspace.cases().testCases();
+    const QList<TestCase>& cases = owners->workspace.cases().testCases();
     ASSERT_EQ(cases.size(), 4);
     ASSERT_TRUE(cases[0].result);
     EXPECT_EQ(cases[0].result->output, u"3\n"_s);
@@ -106,84 +118,63 @@ TEST_F(TestRunTest, SessionAppliesEveryOutcomeToTheState) {
         EXPECT_EQ(verdictOf(cases[i]), verdicts[i]) << i;
         records.append({i, cases[i].result.value_or(CaseResult{})});
     }
-    EXPECT_EQ(session.consoleText(), buildRunReport(*owners.workspace.selectedFile(), records));
+    EXPECT_EQ(session.consoleText(), buildRunReport(*owners->workspace.selectedFile(), records));
     EXPECT_TRUE(session.consoleText().contains(u"📊 결과: 3/4 통과\n"_s));
-    owners.store.resetData();
+    owners->store.resetData();
     EXPECT_TRUE(session.consoleText().isEmpty());
 }
 
 // The window's run judges by the workspace's choice, with the checker's text
 // as its editor holds it.
-TEST_F(TestRunTest, SessionJudgesByTheWorkspacesChoice) {
-    ASSERT_TRUE(toolInstalled("python3"));
-    WindowContext owners;
-    Workspace& workspace = owners.workspace;
-    CaseBook& cases = workspace.cases();
-    RunSession& session = owners.runs;
-    workspace.createFile(u"check.py"_s, ProgrammingLanguage::python);
-    const QUuid checker = workspace.selectedFile()->id;
-    workspace.setFileText(checker, u"import sys\nsys.exit(1)\n"_s);
-    workspace.createFile(u"echo.py"_s, ProgrammingLanguage::python);
-    workspace.setFileText(workspace.selectedFile()->id, pythonEcho);
+TEST_F(RunSessionTest, SessionJudgesByTheWorkspacesChoice) {
+    CaseBook& cases = owners->workspace.cases();
+    addPythonFile(u"check.py"_s, u"import sys\nsys.exit(1)\n"_s);
+    const QUuid checker = owners->workspace.selectedFile()->id;
+    addPythonFile(u"echo.py"_s, pythonEcho);
     cases.setTestCases({testCase(u"a"_s, u"a"_s)});
     cases.setJudgeChoice({u"lines"_s, JudgeChoice::Program::checker, checker, u"testlib"_s});
 
-    ASSERT_TRUE(session.start());
-    QSignalSpy done(&session, &RunSession::runningChanged);
-    ASSERT_TRUE(done.wait(60000));
+    ASSERT_TRUE(runToEnd());
     EXPECT_EQ(verdictOf(cases.testCases()[0]), VerdictKind::wrongAnswer);
 }
 
 // A judge problem's one second decides, though the settings would allow a minute.
-TEST_F(TestRunTest, AProblemsLimitsDecideOverTheSettings) {
-    ASSERT_TRUE(toolInstalled("python3"));
-    WindowContext owners;
-    Workspace& workspace = owners.workspace;
-    CaseBook& cases = workspace.cases();
-    owners.settings.setExecution({.executionTimeout = 60});
-    RunSession& session = owners.runs;
-    workspace.createFile(u"busy.py"_s, ProgrammingLanguage::python);
-    workspace.setFileText(workspace.selectedFile()->id,
-                          u"import time\nwhile time.process_time() < 1.5: pass\nprint('a')\n"_s);
+TEST_F(RunSessionTest, AProblemsLimitsDecideOverTheSettings) {
+    CaseBook& cases = owners->workspace.cases();
+    owners->settings.setExecution({.executionTimeout = 60});
+    addPythonFile(u"busy.py"_s,
+                  u"import time\nwhile time.process_time() < 1.5: pass\nprint('a')\n"_s);
     cases.setTestCases({testCase(u""_s, u"a"_s)});
-    const auto verdict = [&] {
-        EXPECT_TRUE(session.start());
-        QSignalSpy done(&session, &RunSession::runningChanged);
-        EXPECT_TRUE(done.wait(60000));
-        return verdictOf(cases.testCases()[0]);
-    };
-    EXPECT_EQ(verdict(), VerdictKind::accepted);
+    EXPECT_TRUE(runToEnd());
+    EXPECT_EQ(verdictOf(cases.testCases()[0]), VerdictKind::accepted);
     JudgeChoice problem;
     problem.timeLimitMs = 1000;
     problem.memoryLimitMb = 256;
     cases.setJudgeChoice(problem);
-    EXPECT_EQ(verdict(), VerdictKind::timeLimit);
+    EXPECT_TRUE(runToEnd());
+    EXPECT_EQ(verdictOf(cases.testCases()[0]), VerdictKind::timeLimit);
 }
 
-TEST_F(TestRunTest, EditsDuringTheRunDoNotAffectIt) {
-    ASSERT_TRUE(toolInstalled("python3"));
-    WindowContext owners;
-    Workspace& workspace = owners.workspace;
+TEST_F(RunSessionTest, EditsDuringTheRunDoNotAffectIt) {
+    Workspace& workspace = owners->workspace;
     CaseBook& cases = workspace.cases();
-    RunSession& session = owners.runs;
-    workspace.createFile(u"echo.py"_s, ProgrammingLanguage::python);
-    workspace.setFileText(workspace.selectedFile()->id, pythonEcho);
+    addPythonFile(u"echo.py"_s, pythonEcho);
     cases.setTestCases({testCase(u"first"_s, u"first"_s), testCase(u"second"_s, u"second"_s)});
 
-    ASSERT_TRUE(session.start());
+    ASSERT_TRUE(owners->runs.start());
     workspace.setFileText(workspace.selectedFile()->id, u"raise SystemExit(1)\n"_s);
     TestCase edited = cases.testCases()[1];
     edited.input = u"changed"_s;
     cases.updateTestCase(edited);
     cases.deleteTestCase(cases.testCases()[0]);
 
-    QSignalSpy done(&session, &RunSession::runningChanged);
+    QSignalSpy done(&owners->runs, &RunSession::runningChanged);
     ASSERT_TRUE(done.wait(60000));
     ASSERT_EQ(cases.testCases().size(), 1);
     EXPECT_EQ(cases.testCases()[0].result->output, u"second\n"_s);
     EXPECT_EQ(verdictOf(cases.testCases()[0]), VerdictKind::accepted);
     // The deleted case keeps its card.
-    EXPECT_TRUE(session.consoleText().contains(u"결과: 2/2 통과"_s));
+    EXPECT_TRUE(owners->runs.consoleText().contains(u"결과: 2/2 통과"_s));
 }
 
 TEST_F(TestRunTest, CompilesOnceForAllCasesAndShowsACompileErrorOnce) {
@@ -216,7 +207,8 @@ TEST_F(TestRunTest, CompilesOnceForAllCasesAndShowsACompileErrorOnce) {
     };
     for (const auto& r : runs) {
         SCOPED_TRACE(r.name);
-        JudgeRun run(file(u"a.c"_s, ProgrammingLanguage::c, r.code), r.cases, RunLimits{});
+        JudgeRun run(FileItem::make(u"a.c"_s, ProgrammingLanguage::c, r.code), r.cases,
+                     RunLimits{});
         Collected collected(run);
         run.start();
         ASSERT_TRUE(collected.finished.wait(60000));
@@ -244,13 +236,6 @@ QList<TestRunRecord> judgeWith(const FileItem& solution, const QList<TestCase>& 
     return collected.records;
 }
 
-FileItem dataFile(const QString& path) {
-    return FileItem::make(
-        QFileInfo(path).fileName(),
-        languageFromExtension(QFileInfo(path).suffix()).value_or(ProgrammingLanguage::txt),
-        QString::fromUtf8(readFile(path)));
-}
-
 // The run's chosen rule decides each case that ran cleanly; a checker that
 // cannot decide is 채점기 오류 with its message, one that does not compile
 // fails the run once; an interaction shows the conversation and the
@@ -259,7 +244,7 @@ TEST_F(TestRunTest, JudgesByTheChosenComparisonCheckerOrInteractor) {
     for (const char* tool : {"g++", "python3"})
         ASSERT_TRUE(toolInstalled(tool));
     const QString data = QStringLiteral(CORVANTA_TEST_DATA_DIR);
-    const FileItem echo = file(u"echo.py"_s, ProgrammingLanguage::python, pythonEcho);
+    const FileItem echo = FileItem::make(u"echo.py"_s, ProgrammingLanguage::python, pythonEcho);
     std::optional<CaseResult> failure;
 
     const QList<TestCase> close = {testCase(u"0.3333334"_s, u"0.3333333"_s),
@@ -316,7 +301,7 @@ TEST_F(TestRunTest, CancelStopsTheRunningCaseAndRunsNoFurtherOne) {
     const QString code = u"import time\nx = input()\nif x == 'hang':\n    open('"_s + marker +
                          u"', 'w').close()\n    time.sleep(60)\nprint(x)\n"_s;
     JudgeRun run(
-        file(u"h.py"_s, ProgrammingLanguage::python, code),
+        FileItem::make(u"h.py"_s, ProgrammingLanguage::python, code),
         {testCase(u"a"_s, u"a"_s), testCase(u"hang"_s, u"hang"_s), testCase(u"c"_s, u"c"_s)},
         unlimited);
     Collected collected(run);
@@ -335,7 +320,7 @@ TEST_F(TestRunTest, CancelStopsTheRunningCaseAndRunsNoFurtherOne) {
 // A stop that came before the first case used to finish with no case at
 // all and a report of every test passed.
 TEST_F(TestRunTest, ARunStoppedBeforeItsFirstCaseSaysSo) {
-    JudgeRun run(file(u"e.py"_s, ProgrammingLanguage::python, pythonEcho),
+    JudgeRun run(FileItem::make(u"e.py"_s, ProgrammingLanguage::python, pythonEcho),
                  {testCase(u"a"_s, u"a"_s), testCase(u"b"_s, u"b"_s)}, unlimited);
     Collected collected(run);
     run.cancel();
@@ -353,8 +338,9 @@ TEST_F(TestRunTest, DestroyingARunKillsItsProgram) {
     const QString pidFile = dir.filePath(u"pid"_s);
     const QString code = u"import os, time\nwith open('"_s + pidFile +
                          u"', 'w') as f:\n    f.write(str(os.getpid()))\ntime.sleep(60)\n"_s;
-    auto run = std::make_unique<JudgeRun>(file(u"s.py"_s, ProgrammingLanguage::python, code),
-                                          QList<TestCase>{testCase({}, {})}, unlimited);
+    auto run =
+        std::make_unique<JudgeRun>(FileItem::make(u"s.py"_s, ProgrammingLanguage::python, code),
+                                   QList<TestCase>{testCase({}, {})}, unlimited);
     run->start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(pidFile).size() > 0; }, 30000));
     const QByteArray programPid = readFile(pidFile);

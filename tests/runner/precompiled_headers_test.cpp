@@ -70,13 +70,9 @@ protected:
     // g++ behind a wrapper that logs its command lines.
     void SetUp() override {
         ASSERT_TRUE(toolInstalled("g++"));
-        tools.addScript(u"g++"_s, "echo \"$*\" >> '" + logPath().toUtf8() + "'\nexec '" +
-                                      QStandardPaths::findExecutable(u"g++"_s).toUtf8() +
-                                      "' \"$@\"\n");
+        tools.addCountingWrapper(u"g++"_s, QStandardPaths::findExecutable(u"g++"_s));
     }
     void TearDown() override { EXPECT_TRUE(waitForBuilds(headers)); }
-
-    QString logPath() const { return tools.folder() + u"/g++.log"_s; }
 
     CaseResult run(const QString& code, const QString& input, bool withHeaders) {
         PrepareOptions options = PrepareOptions::withoutCaches();
@@ -144,7 +140,7 @@ TEST_F(PrecompiledHeaderTest, ResultsAndMessagesAreThoseOfThePlainCompile) {
                 error.message.contains(u"\nbroken.cpp:6:5: error: "_s))
         << qPrintable(error.message);
     EXPECT_EQ(entries(headers.folder()).size(), 1) << "a header that serves is kept";
-    EXPECT_TRUE(readFile(logPath()).contains("-include " + QFile::encodeName(headers.folder())));
+    EXPECT_TRUE(tools.log().contains("-include " + QFile::encodeName(headers.folder())));
 }
 
 TEST_F(PrecompiledHeaderTest, WholeLibraryHeaderWithUsingNamespace) {

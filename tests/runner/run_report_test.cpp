@@ -1,7 +1,7 @@
 #include "runner/run_report.h"
+#include "support/golden.h"
 #include "support/printers.h"
 
-#include <QFile>
 #include <csignal>
 #include <gtest/gtest.h>
 
@@ -11,24 +11,6 @@ namespace {
 
 FileItem file(const QString& name, ProgrammingLanguage language) {
     return FileItem::make(name, language, {});
-}
-
-// Names the first line that differs, which a whole-text comparison of a long
-// report does not.
-::testing::AssertionResult sameText(const QString& actual, const QString& expected) {
-    if (actual == expected)
-        return ::testing::AssertionSuccess();
-    const QStringList actualLines = actual.split(u'\n');
-    const QStringList expectedLines = expected.split(u'\n');
-    for (qsizetype i = 0; i < std::max(actualLines.size(), expectedLines.size()); ++i) {
-        const QString a = actualLines.value(i, u"<none>"_s);
-        const QString e = expectedLines.value(i, u"<none>"_s);
-        if (a != e)
-            return ::testing::AssertionFailure()
-                   << "line " << i + 1 << "\n  actual:   " << a.toStdString()
-                   << "\n  expected: " << e.toStdString();
-    }
-    return ::testing::AssertionFailure() << "texts differ";
 }
 
 CaseResult ran(VerdictKind kind, const QString& output, double wallMs,
@@ -45,17 +27,13 @@ QString card(int number, const QString& verdict, const QString& time, const QStr
 }
 
 TEST(RunReportTest, WorkedExampleMatchesTheGoldenFile) {
-    QFile golden(QStringLiteral(CORVANTA_TEST_DATA_DIR "/worked_example_report.txt"));
-    ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
-    const QString expected = QString::fromUtf8(golden.readAll());
-
     // Handed over out of order: the report sorts by index.
     const QList<TestRunRecord> records = {
         {1, CaseResult{{VerdictKind::runtimeError, 0, SIGSEGV}, u"lost"_s, {}, 790, 780, 2048}},
         {0, CaseResult{{VerdictKind::accepted}, u"3\n"_s, {}, 812.5, 800, 3456}},
     };
-    EXPECT_TRUE(
-        sameText(buildRunReport(file(u"a.cpp"_s, ProgrammingLanguage::cpp), records), expected));
+    EXPECT_TRUE(matchesGolden(buildRunReport(file(u"a.cpp"_s, ProgrammingLanguage::cpp), records),
+                              QStringLiteral(CORVANTA_TEST_DATA_DIR "/worked_example_report.txt")));
 }
 
 TEST(RunReportTest, Layout) {
@@ -115,7 +93,7 @@ TEST(RunReportTest, Layout) {
         SCOPED_TRACE(c.name);
         const QString expected =
             header + c.total + headerEnd + c.cards + rule + c.result + u'\n' + rule;
-        EXPECT_TRUE(sameText(
+        EXPECT_TRUE(sameLines(
             buildRunReport(file(u"s.py"_s, ProgrammingLanguage::python), c.records, c.runFailure),
             expected));
     }

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "base/records.h"
 #include "runner/code_runner.h"
 #include "support/files.h"
+#include "support/process_runner.h"
 
 #include <QByteArray>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -51,17 +52,16 @@ public:
         file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
-    // A script that logs every call to `log` and hands over to the real tool;
-    // another `comment` makes another file of the same behaviour.
+    // A script that logs the arguments of every call, a line each, and hands
+    // over to the real tool; another `comment` makes another file of the same
+    // behaviour.
     void addCountingWrapper(const QString& name, const QString& realTool,
                             const QByteArray& comment = {}) {
-        addScript(name, "# " + comment + "\necho call >> '" + logPath().toUtf8() + "'\nexec '" +
+        addScript(name, "# " + comment + "\necho \"$*\" >> '" + logPath().toUtf8() + "'\nexec '" +
                             realTool.toUtf8() + "' \"$@\"\n");
     }
-    int calls() const {
-        QFile log(logPath());
-        return log.open(QIODevice::ReadOnly) ? int(log.readAll().count('\n')) : 0;
-    }
+    QByteArray log() const { return readFile(logPath()); }
+    int calls() const { return int(log().count('\n')); }
 
 private:
     QString logPath() const { return m_folder.filePath(QStringLiteral("calls.log")); }
@@ -70,25 +70,9 @@ private:
     QByteArray m_savedPath;
 };
 
-// Dead means gone, or a zombie its new parent has not collected yet.
-inline bool isDead(const QByteArray& pid) {
-    QFile stat(QStringLiteral("/proc/") + QString::fromLatin1(pid.trimmed()) +
-               QStringLiteral("/stat"));
-    if (!stat.open(QIODevice::ReadOnly))
-        return true;
-    const QByteArray line = stat.readAll();
-    const qsizetype state = line.lastIndexOf(") ") + 2;
-    return line.at(state) == 'Z' || line.at(state) == 'X';
-}
-
 // A killed process takes a moment to go.
 inline bool becomesDead(const QByteArray& pid) {
     return QTest::qWaitFor([&] { return isDead(pid); }, 2000);
-}
-
-inline QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 // Cache entries age by their folder's modification time.
@@ -97,10 +81,15 @@ inline void setAge(const QString& folder, int secondsAgo) {
     ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(folder).constData(), times, 0), 0);
 }
 
-// A source file of the test data made ready to run, in the language its
-// extension names.
+// A source file of the test data, in the language its extension names.
+inline FileItem dataFile(const QString& path) {
+    return FileItem::make(
+        QFileInfo(path).fileName(),
+        languageFromExtension(QFileInfo(path).suffix()).value_or(ProgrammingLanguage::txt),
+        QString::fromUtf8(readFile(path)));
+}
+
 inline PreparedProgram prepareDataFile(const QString& path) {
-    return PreparedProgram::prepare(
-        QString::fromUtf8(readFile(path)),
-        languageFromExtension(QFileInfo(path).suffix()).value_or(ProgrammingLanguage::txt));
+    const FileItem file = dataFile(path);
+    return PreparedProgram::prepare(file.content, file.language);
 }

@@ -14,3 +14,9 @@ inline void writeFile(const QString& path, const QByteArray& content) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(content);
 }
+
+// A file that cannot be read reads as a marker no expected content matches.
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}

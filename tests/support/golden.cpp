@@ -3,23 +3,32 @@
 #include "support/process_runner.h"
 
 #include <QFile>
-#include <gtest/gtest.h>
+
+::testing::AssertionResult sameLines(const QString& actual, const QString& expected) {
+    const QStringList actualLines = actual.split(u'\n');
+    const QStringList expectedLines = expected.split(u'\n');
+    for (qsizetype line = 0; line < std::max(actualLines.size(), expectedLines.size()); ++line) {
+        if (actualLines.value(line) != expectedLines.value(line) ||
+            line >= std::min(actualLines.size(), expectedLines.size()))
+            return ::testing::AssertionFailure()
+                   << "first difference on line " << line + 1 << "\n  expected: "
+                   << expectedLines.value(line, QStringLiteral("<none>")).toStdString()
+                   << "\n  actual:   "
+                   << actualLines.value(line, QStringLiteral("<none>")).toStdString();
+    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult matchesGolden(const QString& actual, const QString& goldenPath) {
+    QFile golden(goldenPath);
+    if (!golden.open(QIODevice::ReadOnly))
+        return ::testing::AssertionFailure() << "cannot read " << goldenPath.toStdString();
+    return sameLines(actual, QString::fromUtf8(golden.readAll()));
+}
 
 void expectCliMatchesGolden(const QStringList& arguments, const QString& goldenPath) {
     SCOPED_TRACE(goldenPath.toStdString());
     const ProcessOutcome run = runCli(arguments);
     ASSERT_TRUE(run.succeeded()) << run.err.toStdString();
-    QFile golden(goldenPath);
-    ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
-    const QStringList expected = QString::fromUtf8(golden.readAll()).split(u'\n');
-    const QStringList actual = run.out.split(u'\n');
-    for (qsizetype line = 0; line < std::max(actual.size(), expected.size()); ++line) {
-        if (actual.value(line) != expected.value(line)) {
-            ADD_FAILURE() << "first difference on line " << line + 1
-                          << "\n  expected: " << expected.value(line).toStdString()
-                          << "\n  actual:   " << actual.value(line).toStdString();
-            return;
-        }
-    }
-    EXPECT_EQ(actual.size(), expected.size());
+    EXPECT_TRUE(matchesGolden(run.out, goldenPath));
 }

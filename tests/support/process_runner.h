@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -21,3 +23,14 @@ ProcessOutcome runProcess(const QString& program, const QStringList& arguments,
 
 // Runs the corvanta-cli built beside the tests.
 ProcessOutcome runCli(const QStringList& arguments, int timeoutMs = 120000);
+
+// Dead means gone, or a zombie its new parent has not collected yet.
+inline bool isDead(const QByteArray& pid) {
+    QFile stat(QStringLiteral("/proc/") + QString::fromLatin1(pid.trimmed()) +
+               QStringLiteral("/stat"));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray line = stat.readAll();
+    const qsizetype state = line.lastIndexOf(") ") + 2;
+    return line.at(state) == 'Z' || line.at(state) == 'X';
+}

@@ -3,6 +3,8 @@
 #include "editor/code_text_editor.h"
 #include "library/template_insertion.h"
 #include "support/accessibility_audit.h"
+#include "support/files.h"
+#include "support/golden.h"
 #include "support/printers.h"
 #include "support/test_support.h"
 #include "themes/theme_test_support.h"
@@ -13,7 +15,6 @@
 #include "ui/window_context.h"
 
 #include <QAbstractButton>
-#include <QFile>
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
@@ -52,14 +53,11 @@ TEST_F(HelpAndTemplatesTest, EachHelpSectionShowsExactlyItsRows) {
     panel.open();
     for (HelpSection section : allHelpSections()) {
         panel.showSection(section);
-        QFile golden(goldenPath(section));
         if (qEnvironmentVariableIsSet("CORVANTA_WRITE_GOLDEN")) {
-            ASSERT_TRUE(golden.open(QIODevice::WriteOnly));
-            golden.write(dumpSection(panel).toUtf8());
+            writeFile(goldenPath(section), dumpSection(panel).toUtf8());
             continue;
         }
-        ASSERT_TRUE(golden.open(QIODevice::ReadOnly)) << golden.fileName().toStdString();
-        EXPECT_EQ(dumpSection(panel), QString::fromUtf8(golden.readAll()))
+        EXPECT_TRUE(matchesGolden(dumpSection(panel), goldenPath(section)))
             << helpSectionTitle(section).toStdString();
     }
 }

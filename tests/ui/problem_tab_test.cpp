@@ -8,7 +8,6 @@
 #include "ui/testpanel/judge_bar.h"
 #include "ui/window_context.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,12 +18,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray judgePage(const QString& number) {
-    QFile file(QStringLiteral(CORVANTA_FIXTURES_DIR "/judge-pages/") + number + u".html"_s);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << number.toStdString();
-    return file.readAll();
-}
 
 QByteArray tierAnswer(int level) {
     return "{\"level\": " + QByteArray::number(level) + "}";
@@ -39,7 +32,7 @@ class ProblemTabTest : public ::testing::Test {
 protected:
     void SetUp() override {
         startAsFirstRun();
-        server.route("/problem/1260", {200, judgePage(u"1260"_s)});
+        server.route("/problem/1260", {200, savedJudgePage(u"1260"_s)});
         server.route("/api/v3/problem/show?problemId=1260",
                      {200, tierAnswer(9), "application/json"});
         owners = std::make_unique<WindowContext>();

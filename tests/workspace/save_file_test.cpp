@@ -3,7 +3,6 @@
 #include "workspace/save_file.h"
 #include "workspace_fixture.h"
 
-#include <QFile>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>

@@ -1,0 +1,1 @@
+class P { static void Main() { int unused; } }
