@@ -20,16 +20,18 @@ namespace {
 struct FieldInfo {
     CodableColor CustomTheme::*member;
     const char* label;
+    // Code is written in it, so it must read on the background.
+    bool text = true;
 };
 
 // In the form's order; the first six are the window colours.
 constexpr FieldInfo fieldInfos[] = {
-    {&CustomTheme::background, "배경"},
+    {&CustomTheme::background, "배경", false},
     {&CustomTheme::textColor, "텍스트"},
-    {&CustomTheme::lineNumberColor, "줄 번호"},
-    {&CustomTheme::sidebarBackground, "사이드바 배경"},
-    {&CustomTheme::cursorColor, "커서"},
-    {&CustomTheme::currentLineHighlight, "현재 줄 강조"},
+    {&CustomTheme::lineNumberColor, "줄 번호", false},
+    {&CustomTheme::sidebarBackground, "사이드바 배경", false},
+    {&CustomTheme::cursorColor, "커서", false},
+    {&CustomTheme::currentLineHighlight, "현재 줄 강조", false},
     {&CustomTheme::syntaxKeyword, "키워드"},
     {&CustomTheme::syntaxString, "문자열"},
     {&CustomTheme::syntaxComment, "주석"},
@@ -68,12 +70,10 @@ QStringList hardToRead(const CustomTheme& theme) {
     QColor background = toQColor(theme.background.toRgba());
     background.setAlpha(255);
     QStringList labels;
-    for (int i = 1; i < int(std::size(fieldInfos)); ++i) {
-        if (i > 1 && i < windowColourCount)
-            continue;
-        const QColor colour = toQColor((theme.*fieldInfos[i].member).toRgba());
-        if (contrastRatio(paintedOver(colour, background), background) < 4.5)
-            labels.append(QString::fromUtf8(fieldInfos[i].label));
+    for (const FieldInfo& field : fieldInfos) {
+        const QColor colour = toQColor((theme.*field.member).toRgba());
+        if (field.text && contrastRatio(paintedOver(colour, background), background) < 4.5)
+            labels.append(QString::fromUtf8(field.label));
     }
     return labels;
 }
