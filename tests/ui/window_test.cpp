@@ -324,12 +324,20 @@ TEST_F(WindowTest, SheetsOpenInsideTheWindowAndEscapeReturnsTheKeyboard) {
     openFiles({u"a.cpp"_s});
     QWidget* editor = QApplication::focusWidget();
     ASSERT_TRUE(editor);
+    const QColor background =
+        toQColor(resolveColor(ThemeRole::background, EditorTheme::dark, nullptr));
     for (const auto& open : {std::function<void()>([&] { window->openHelpPanel(); }),
-                             std::function<void()>([&] { window->openOnboarding(); })}) {
+                             std::function<void()>([&] { window->openOnboarding(); }),
+                             std::function<void()>([&] { window->openNewFileSheet(); }),
+                             std::function<void()>([&] { window->openTemplateBrowser(); })}) {
         open();
         auto* sheet = window->findChild<QDialog*>();
         ASSERT_TRUE(sheet);
         EXPECT_FALSE(sheet->isWindow());
+        // Opaque: the window's code does not show through the sheet's margin.
+        const QPoint margin = sheet->mapTo(window.get(), QPoint(sheet->width() / 2, 4));
+        EXPECT_EQ(window->grab().toImage().pixel(margin), background.rgb())
+            << sheet->objectName().toStdString();
         EXPECT_LE((sheet->mapTo(window.get(), sheet->rect().center()) - window->rect().center())
                       .manhattanLength(),
                   2);

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QStyle>
 #include <QWidget>
 
 namespace {
@@ -16,8 +17,6 @@ public:
         setObjectName(QStringLiteral("sheetBackdrop"));
         window->installEventFilter(this);
         sheet->setParent(this, Qt::Widget);
-        sheet->setProperty("sheet", true);
-        sheet->setAttribute(Qt::WA_StyledBackground);
         connect(sheet, &QDialog::finished, this, &SheetBackdrop::close);
         connect(sheet, &QObject::destroyed, this, &SheetBackdrop::close);
         fit();
@@ -66,6 +65,14 @@ private:
 
 void presentSheet(QDialog* sheet) {
     sheet->setAttribute(Qt::WA_DeleteOnClose);
+    // The sheet's own background comes from the style's rule for sheets. A
+    // sheet polished already (sized below, or measured in its constructor)
+    // would keep the rules it matched without the property and be drawn
+    // see-through over the window.
+    sheet->setProperty("sheet", true);
+    sheet->setAttribute(Qt::WA_StyledBackground);
+    sheet->style()->unpolish(sheet);
+    sheet->style()->polish(sheet);
     // A sheet not shown yet has no size of its own: it takes its layout's.
     if (!sheet->testAttribute(Qt::WA_Resized))
         sheet->adjustSize();
