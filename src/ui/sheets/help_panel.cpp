@@ -47,7 +47,8 @@ HelpPanel::HelpPanel(QWidget* parent, HelpSection section) : QDialog(parent) {
     body->addWidget(m_sections);
     body->addWidget(m_content, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    // The sheet's border stays in sight around the list and the content.
+    layout->setContentsMargins(1, 0, 1, 1);
     layout->setSpacing(0);
     layout->addWidget(sheetHeader(this, QStringLiteral("도움말")));
     layout->addWidget(divider);

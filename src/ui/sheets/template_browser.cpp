@@ -75,7 +75,8 @@ TemplateBrowser::TemplateBrowser(Workspace& workspace, QWidget* parent, Algorith
     body->addWidget(categoryScroll);
     body->addWidget(m_cards, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    // The sheet's border stays in sight around the categories and the cards.
+    layout->setContentsMargins(1, 0, 1, 1);
     layout->setSpacing(0);
     layout->addWidget(sheetHeader(this, QStringLiteral("알고리즘 템플릿")));
     layout->addWidget(divider);

@@ -91,7 +91,7 @@ QPushButton[primary="true"]:disabled { background: <key-cap>; color: <text-40>; 
 }
 #categoryButton:checked { background: <blue>; color: white; }
 #colorField { text-align: left; padding: 4px 10px; }
-#sectionList { background: <sidebar>; border: none; }
+#sectionList { background: <sidebar>; border: none; border-bottom-left-radius: 9px; }
 #sectionList::item { padding: 6px 8px; border-radius: 6px; }
 #sectionList::item:selected { background: <blue>; color: white; }
 #toolbar { background: <sidebar>; border-bottom: 1px solid <divider>; }
