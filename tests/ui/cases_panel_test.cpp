@@ -353,6 +353,22 @@ TEST_F(TestPanelTest, AResultRefreshesOnlyItsOwnCard) {
     EXPECT_TRUE(typing->document()->isUndoAvailable());
 }
 
+// A field shows all of a sample up to eight lines without a scroll bar; a
+// judge's samples end in a line feed, so two lines of text are three blocks.
+TEST_F(TestPanelTest, CaseFieldsGrowWithTheirLinesAndScrollOnlyPastEight) {
+    const QStringList inputs = {u"1 2"_s, u"1 2\n"_s, u"1\n2\n3\n4\n5\n6\n7\n"_s,
+                                u"1\n2\n3\n4\n5\n6\n7\n8\n9"_s};
+    QList<TestCase> cases;
+    for (const QString& input : inputs)
+        cases.append(testCase(input));
+    owners->workspace.cases().setTestCases(cases);
+    for (int row = 0; row < inputs.size(); ++row) {
+        auto* field = find<QPlainTextEdit>(u"테스트 #%1 입력"_s.arg(row + 1));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(field->verticalScrollBar()->maximum() > 0, row == 3) << inputs[row].toStdString();
+    }
+}
+
 // A program may print 64 MiB: the views show the start, the workspace keeps all.
 TEST_F(TestPanelTest, HugeOutputsShowABoundedStartAndSayHowMuchIsLeft) {
     const QString huge = u"0123456789abcde\n"_s.repeated(1 << 18);

@@ -271,9 +271,11 @@ void CaseCard::fitHeight(QPlainTextEdit* editor, int minLines) {
     editor->ensurePolished();
     const int lines = std::clamp(editor->document()->blockCount(), minLines, maxVisibleLines);
     const QMargins margins = editor->contentsMargins();
+    // The frame is the style's border: without it the last line is cut and
+    // the field scrolls by that much.
     const int height = lines * editor->fontMetrics().lineSpacing() +
                        int(2 * editor->document()->documentMargin()) + margins.top() +
-                       margins.bottom();
+                       margins.bottom() + 2 * editor->frameWidth();
     editor->setFixedHeight(editor == m_actual ? std::max(height, minOutputHeight) : height);
 }
 
