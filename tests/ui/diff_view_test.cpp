@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTextBlock>
 #include <QToolButton>
@@ -101,4 +102,16 @@ TEST(DiffView, AHugePairIsComparedOffTheWindowAndStaysBounded) {
     EXPECT_TRUE(named<QLabel>(&shown.view, shown.view.diff().remainder()));
     EXPECT_GT(actualPane->mapTo(&shown.view, QPoint()).y(),
               expectedPane->mapTo(&shown.view, QPoint()).y());
+}
+
+// Rows up to the limit show without a vertical scroll bar, also when a long
+// line brings the horizontal one.
+TEST(DiffView, RowsUpToTheLimitShowWithoutScrolling) {
+    ShownDiff shown;
+    shown.view.setMaximumRows(8);
+    const QString longLine(400, u'9');
+    shown.view.setOutputs(u"1\n2\n"_s + longLine + u"\n"_s, u"1\n2\n3\n"_s, u"공백 무시"_s);
+    QCoreApplication::processEvents();
+    for (const QString& name : {u"기대 출력"_s, u"실제 출력"_s})
+        EXPECT_EQ(shown.pane(name)->verticalScrollBar()->maximum(), 0) << name.toStdString();
 }

@@ -7,6 +7,7 @@
 #include "ui/icons.h"
 #include "ui/style/style.h"
 #include "ui/testpanel/diff_view.h"
+#include "ui/testpanel/line_fit.h"
 #include "ui/testpanel/output_view.h"
 
 #include <QAbstractItemModel>
@@ -268,14 +269,8 @@ void CaseCard::showEditorText(QPlainTextEdit* editor, const QString& text, QStri
 
 // Grows with its lines up to a few, then scrolls.
 void CaseCard::fitHeight(QPlainTextEdit* editor, int minLines) {
-    editor->ensurePolished();
-    const int lines = std::clamp(editor->document()->blockCount(), minLines, maxVisibleLines);
-    const QMargins margins = editor->contentsMargins();
-    // The frame is the style's border: without it the last line is cut and
-    // the field scrolls by that much.
-    const int height = lines * editor->fontMetrics().lineSpacing() +
-                       int(2 * editor->document()->documentMargin()) + margins.top() +
-                       margins.bottom() + 2 * editor->frameWidth();
+    const int height = heightForLines(
+        editor, std::clamp(editor->document()->blockCount(), minLines, maxVisibleLines));
     editor->setFixedHeight(editor == m_actual ? std::max(height, minOutputHeight) : height);
 }
 

@@ -3,6 +3,7 @@
 #include "ui/icons.h"
 #include "ui/style/diff_colors.h"
 #include "ui/style/style.h"
+#include "ui/testpanel/line_fit.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -222,13 +223,10 @@ void DiffView::fitRows() {
             pane->setMaximumHeight(QWIDGETSIZE_MAX);
             continue;
         }
-        pane->ensurePolished();
         const int rows = std::clamp(pane->document()->blockCount(), 1, m_maximumRows);
-        const QMargins margins = pane->contentsMargins();
         // Room for a horizontal scroll bar: long lines are not wrapped.
-        pane->setFixedHeight(rows * pane->fontMetrics().lineSpacing() +
-                             int(2 * pane->document()->documentMargin()) + margins.top() +
-                             margins.bottom() + pane->horizontalScrollBar()->sizeHint().height());
+        pane->setFixedHeight(heightForLines(pane, rows) +
+                             pane->horizontalScrollBar()->sizeHint().height());
     }
 }
 
